@@ -1,0 +1,63 @@
+// Espaçamentos mínimos livres entre barras (horizontal e vertical) e distância
+// entre centros de camadas sucessivas: 2 cm, o diâmetro, 1,2 (horizontal) ou
+// 0,5 (vertical) vez o agregado graúdo, e o mínimo do usuário quando marcado.
+#include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
+
+#include <cmath>
+
+namespace lumbrio {
+
+namespace {
+
+// Valor do usuário em "Outros valores", quando a caixa está marcada (valor 1).
+double MinimoUsuario(const Marcador& Check, const CaixaTexto& Text, const char* Nome) {
+    if (Check.Value != 1) return 0;
+    const double v = ValorNumerico(Text.Text);
+    if (!std::isfinite(v))
+        Dimensionamento::Recusar(std::string(Nome) + " está fora do intervalo dos números.",
+                                 "Valor lido: \"" + Text.Text + "\".");
+    return v;
+}
+
+void Eleva(double& Atual, double Candidato) {
+    if (Candidato > Atual) Atual = Candidato;
+}
+
+void EspMinimosFace(int N, const std::array<int, 7>& Bitola, const PorBitola& Diametro,
+                    double DiamAgregado, double MinHorUsuario, double MinVertUsuario,
+                    PorCamada& EspMinHor, PorCamada& EspMinVert, PorCamada& EspVert) {
+    for (int i = 1; i <= N; ++i) {
+        EspMinHor[i] = 2;
+        Eleva(EspMinHor[i], Diametro[Bitola[i]]);
+        Eleva(EspMinHor[i], 1.2 * DiamAgregado);
+        Eleva(EspMinHor[i], MinHorUsuario);
+    }
+    for (int i = 1; i <= N - 1; ++i) {
+        EspMinVert[i] = 2.0;
+        Eleva(EspMinVert[i], Diametro[Bitola[i]]);
+        Eleva(EspMinVert[i], Diametro[Bitola[i + 1]]);
+        Eleva(EspMinVert[i], 0.5 * DiamAgregado);
+        Eleva(EspMinVert[i], MinVertUsuario);
+    }
+    for (int i = 1; i <= N - 1; ++i)
+        EspVert[i] = EspMinVert[i] + Diametro[Bitola[i]] / 2 + Diametro[Bitola[i + 1]] / 2;
+}
+
+} // namespace
+
+void Dimensionamento::EspMinimosPos() {
+    EspMinimosFace(NumCamadasPos, BitolaPos, Diametro, DiamAgregado,
+                   MinimoUsuario(Form8.Check1[0], Form8.Text4[0], "O espaçamento horizontal"),
+                   MinimoUsuario(Form8.Check1[1], Form8.Text4[1], "O espaçamento vertical"),
+                   EspMinHorPos, EspMinVertPos, EspVertPos);
+}
+
+void Dimensionamento::EspMinimosNeg() {
+    EspMinimosFace(NumCamadasNeg, BitolaNeg, Diametro, DiamAgregado,
+                   MinimoUsuario(Form8.Check1[0], Form8.Text4[0], "O espaçamento horizontal"),
+                   MinimoUsuario(Form8.Check1[1], Form8.Text4[1], "O espaçamento vertical"),
+                   EspMinHorNeg, EspMinVertNeg, EspVertNeg);
+}
+
+} // namespace lumbrio

@@ -1,0 +1,55 @@
+// "Tira 1 barra" e a trava de bitolas ("Tranca bitola").
+#include "calc/Dimensionamento.h"
+
+namespace lumbrio {
+
+void Dimensionamento::Command3_Click() {
+    if (!HaResultados) {
+        MostraErro("Não há cálculo para tirar uma barra.", "Calcule a seção primeiro.");
+        return;
+    }
+    double total = 0;
+    for (int i = 1; i <= NumCamadasPos; ++i) total += NumBarrasPos[i];
+    if (!(total > 1)) {
+        // Sem barra de tração a seção não tem equilíbrio: nada é retirado.
+        MostraErro("A última barra de tração não pode ser retirada.",
+                   "A seção precisa de pelo menos uma barra positiva.");
+        return;
+    }
+    Protegido([this] { TiraUmaBarra(); });
+}
+
+void Dimensionamento::TiraUmaBarra() {
+    // Da camada mais interna para a face tracionada.
+    for (IndCamada = NumCamadasPos; IndCamada >= 1; --IndCamada) {
+        if (NumBarrasPos[IndCamada] > 0) {
+            NumBarrasPos[IndCamada] = NumBarrasPos[IndCamada] - 1;
+            break;
+        }
+    }
+    CGd1();
+    CGd2();
+    ValoresFinaisCG();
+    ValoresCG();
+    ValoresFinaisReais();
+    ValoresRET();
+    Imprime();
+    DesDeformaçao();
+    Detalha();
+}
+
+void Dimensionamento::Combo2_Click(int Index) {
+    if (Index < 1 || Index > 6) return;
+    if (Form1.Check1.Value == 1)
+        for (int k = 1; k <= 6; ++k) Form1.Combo2[k].Text = Form1.Combo2[Index].Text;
+    Programa();
+}
+
+void Dimensionamento::Combo4_Click(int Index) {
+    if (Index < 1 || Index > 3) return;
+    if (Form1.Check1.Value == 1)
+        for (int k = 1; k <= 3; ++k) Form1.Combo4[k].Text = Form1.Combo4[Index].Text;
+    Programa();
+}
+
+} // namespace lumbrio

@@ -1,0 +1,47 @@
+// Tempo de um cálculo completo (Programa) em seções típicas.
+#include "calc/Dimensionamento.h"
+
+#include <benchmark/benchmark.h>
+
+using lumbrio::Dimensionamento;
+
+namespace {
+
+void Calcula(benchmark::State& estado, Dimensionamento& p) {
+    for (auto _ : estado) {
+        p.Programa();
+        benchmark::DoNotOptimize(p.MrdReal);
+    }
+    if (!p.HaResultados) estado.SkipWithError(p.Form2.Label1.Caption.c_str());
+}
+
+// Valores de projeto: viga 20x50, Md = 10000 KN.cm.
+void BM_ProgramaPadrao(benchmark::State& estado) {
+    Dimensionamento p;
+    Calcula(estado, p);
+}
+BENCHMARK(BM_ProgramaPadrao);
+
+// Armadura dupla em domínio 4: viga 20x50, Md = 25000 KN.cm, domínio 4 permitido.
+void BM_ProgramaArmaduraDupla(benchmark::State& estado) {
+    Dimensionamento p;
+    p.Form1.Text17.Text = "25000";
+    p.Form1.Check4.Value = 1;
+    p.Form1.Check5.Value = 1;
+    p.Form1.Text19.Text = "0.8";
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = "20 mm (3/4'')";
+    for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = "16 mm (5/8'')";
+    Calcula(estado, p);
+}
+BENCHMARK(BM_ProgramaArmaduraDupla);
+
+// Tolerâncias finas: PrecisãoM = PrecisãoN = 0.0001.
+void BM_ProgramaPrecisaoFina(benchmark::State& estado) {
+    Dimensionamento p;
+    p.Form8.Text3.Text = "0.0001";
+    p.Form8.Text1.Text = "0.0001";
+    Calcula(estado, p);
+}
+BENCHMARK(BM_ProgramaPrecisaoFina);
+
+} // namespace

@@ -1,0 +1,58 @@
+// Aços e catálogo de bitolas: tensões de escoamento e índices das listas.
+#include "calc/Catalogos.h"
+#include "calc/Dimensionamento.h"
+
+namespace lumbrio {
+
+namespace {
+
+// Índice (1..Quantos) do texto no catálogo, ou o índice anterior se não houver.
+void IndiceBitola(const std::string& Texto, int Quantos, int& Indice, const char* Lista) {
+    for (int k = 1; k <= Quantos; ++k) {
+        if (TabelaBitolas[k - 1].Texto == Texto) {
+            Indice = k;
+            return;
+        }
+    }
+    if (Indice == 0)
+        Dimensionamento::Recusar(std::string("Bitola desconhecida em ") + Lista + ": \"" + Texto +
+                                     "\".",
+                                 "Escolha uma bitola da lista.");
+}
+
+} // namespace
+
+void Dimensionamento::Bitolas() {
+    for (int k = 1; k <= 11; ++k) {
+        Diametro[k] = TabelaBitolas[k - 1].Diametro;
+        AreaBarra[k] = TabelaBitolas[k - 1].AreaBarra;
+    }
+}
+
+void Dimensionamento::BitolaPositiva() {
+    const std::string nome = "camada positiva " + std::to_string(CamadaPos);
+    IndiceBitola(Form1.Combo2[CamadaPos].Text, 11, BitolaPos[CamadaPos], nome.c_str());
+}
+
+void Dimensionamento::BitolaNegativa() {
+    const std::string nome = "camada negativa " + std::to_string(CamadaNeg);
+    IndiceBitola(Form1.Combo4[CamadaNeg].Text, 11, BitolaNeg[CamadaNeg], nome.c_str());
+}
+
+void Dimensionamento::BitolaEstribo() {
+    IndiceBitola(Form1.Combo3.Text, NumBitolasEstribo, BitolaEstr, "estribo");
+}
+
+void Dimensionamento::Aço() {
+    const std::string& t = Form1.Combo1.Text;
+    if (t == "Aço CA-25B" || t == "Aço CA-25A") Fyk = 2500;
+    if (t == "Aço CA-50B" || t == "Aço CA-50A") Fyk = 5000;
+    if (t == "Aço CA-60B" || t == "Aço CA-60A") Fyk = 6000;
+    if (Fyk == 0)
+        Recusar("Aço desconhecido: \"" + t + "\".", "Escolha o aço na lista.");
+    Fyd = Fyk / GamaS;
+    // Classe B: 2 por mil além da deformação elástica de escoamento.
+    EpsYd = AcoClasseB(t) ? 2 + 1000 * Fyd / Es : 1000 * Fyd / Es;
+}
+
+} // namespace lumbrio

@@ -1,0 +1,112 @@
+// Modelo dos controles da janela principal e dos diálogos: textos, marcações,
+// habilitação e cores de fundo, com os valores de projeto. Sem toolkit.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace lumbrio {
+
+// Cor de fundo de uma caixa: a cor de janela do sistema ou a cor de alerta
+// (cor 4 da paleta clássica de 16 cores: vermelho 128, verde 0, azul 0).
+enum class Cor { Normal, Alerta };
+
+struct CaixaTexto {
+    std::string Text;
+    bool Enabled = true;
+    Cor BackColor = Cor::Normal;
+};
+
+struct Lista {
+    std::string Text;
+    Cor BackColor = Cor::Normal;
+};
+
+// Caixa de marcação: 0 desmarcada, 1 marcada, 2 acinzentada.
+struct Marcador {
+    int Value = 0;
+};
+
+struct Rotulo {
+    std::string Caption;
+};
+
+inline constexpr const char* TextoBitolaPadrao = "40 mm";
+
+// Janela principal. Os vetores de controles indexados (Text25(i), Combo2(i)...)
+// começam em 1; o elemento 0 não é usado.
+struct ControlesForm1 {
+    // Dimensões
+    CaixaTexto Text1{"20"};  // base (cm)
+    CaixaTexto Text2{"50"};  // altura (cm)
+    CaixaTexto Text31{"1"}; // passo da base (cm)
+    CaixaTexto Text32{"1"}; // passo da altura (cm)
+    // Arranjo
+    CaixaTexto Text4{"5"}; // cobrimento (cm)
+    // Esforços e resistências
+    CaixaTexto Text17{"10000"}; // Md
+    Lista Combo5{"KN.cm"};      // unidade de Md
+    CaixaTexto Text18{"20"};    // fck
+    Lista Combo6{"MPa"};        // unidade de fck
+    Lista Combo1{"Aço CA-50A"}; // aço
+    CaixaTexto Text20{"21000"}; // Es
+    Lista Combo7{"KN/cm2"};     // unidade de Es
+    CaixaTexto Text21{"1.4"};   // gama c
+    CaixaTexto Text22{"1.15"};  // gama s
+    CaixaTexto Text7{"1"};      // passo de Md
+    // Opções
+    Marcador Check4;   // "Permitir domínio 4"
+    Marcador Check5;   // "Utilizar x máximo ="
+    CaixaTexto Text19; // fator k de x máximo = k.d
+    // Escala
+    CaixaTexto Text5{"", false}; // escala X (twips por mil)
+    CaixaTexto Text6{"", false}; // escala Y (twips por cm)
+    Marcador Check3{1};          // "Auto."
+    // Bitolas
+    Lista Combo3{"10 mm (3/8'')"}; // estribo
+    std::array<Lista, 4> Combo4{Lista{}, Lista{TextoBitolaPadrao}, Lista{TextoBitolaPadrao},
+                                Lista{TextoBitolaPadrao}};
+    std::array<Lista, 7> Combo2{Lista{},
+                                Lista{TextoBitolaPadrao},
+                                Lista{TextoBitolaPadrao},
+                                Lista{TextoBitolaPadrao},
+                                Lista{TextoBitolaPadrao},
+                                Lista{TextoBitolaPadrao},
+                                Lista{TextoBitolaPadrao}};
+    std::array<CaixaTexto, 4> Text3{};  // d' das camadas negativas
+    std::array<CaixaTexto, 7> Text25{}; // d' das camadas positivas
+    CaixaTexto Text30;                  // "10%h"
+    CaixaTexto Text38;                  // %h negativa
+    CaixaTexto Text29;                  // d'CG2
+    CaixaTexto Text36;                  // %h positiva
+    CaixaTexto Text26;                  // d'CG1
+    Marcador Check1;                    // "Tranca bitola"
+    // Resultados: CG | Real
+    CaixaTexto Text28, Text27; // As'
+    CaixaTexto Text8, Text33;  // As
+    CaixaTexto Text23, Text24; // Mrd
+    CaixaTexto Text9, Text10;  // x
+    CaixaTexto Text11, Text12; // domínio
+    CaixaTexto Text13, Text14; // Rcc
+    CaixaTexto Text15, Text16; // y/2
+    Rotulo Label29{"Kgf.cm"};  // unidade de Mrd
+    CaixaTexto Text34{"Taxa > 4%"};
+};
+
+// "Mensagem de erro".
+struct ControlesForm2 {
+    Rotulo Label1;
+    Rotulo Label2;
+    bool Visivel = false; // a janela mostra o diálogo e o esconde em "Continuar"
+};
+
+// "Outros valores". Text4(0..1) e Check1(0..1) começam em 0, como na janela.
+struct ControlesForm8 {
+    CaixaTexto Text2{"1"};   // diâmetro máximo do agregado graúdo (cm)
+    CaixaTexto Text3{"100"}; // PrecisãoM (kgf·cm)
+    CaixaTexto Text1{"100"}; // PrecisãoN (kgf)
+    std::array<Marcador, 2> Check1{};
+    std::array<CaixaTexto, 2> Text4{CaixaTexto{"0"}, CaixaTexto{"0"}};
+};
+
+} // namespace lumbrio

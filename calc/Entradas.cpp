@@ -1,0 +1,102 @@
+// Leitura das entradas em unidades internas, unidades e escalas dos desenhos.
+#include "calc/Catalogos.h"
+#include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
+
+#include <cmath>
+
+namespace lumbrio {
+
+namespace {
+
+// Recusa um valor que precisa ser finito e maior que zero.
+void ExigePositivo(double Valor, const char* Nome, const std::string& Texto) {
+    if (std::isfinite(Valor) && Valor > 0) return;
+    Dimensionamento::Recusar(std::string(Nome) + " deve ser um número maior que zero.",
+                             std::string("Valor lido: \"") + Texto + "\".");
+}
+
+// Recusa um valor que precisa ser finito e não negativo.
+void ExigeNaoNegativo(double Valor, const char* Nome, const std::string& Texto) {
+    if (std::isfinite(Valor) && Valor >= 0) return;
+    Dimensionamento::Recusar(std::string(Nome) + " deve ser um número maior ou igual a zero.",
+                             std::string("Valor lido: \"") + Texto + "\".");
+}
+
+void ExigeFinito(double Valor, const char* Nome, const std::string& Texto) {
+    if (std::isfinite(Valor)) return;
+    Dimensionamento::Recusar(std::string(Nome) + " está fora do intervalo dos números.",
+                             std::string("Valor lido: \"") + Texto + "\".");
+}
+
+} // namespace
+
+void Dimensionamento::Unidades() {
+    for (const auto& u : TabelaUnidades) {
+        if (u.Texto == Unidade) {
+            FatorUnidade = u.Fator;
+            return;
+        }
+    }
+    Recusar("Unidade desconhecida: \"" + Unidade + "\".",
+            "Escolha a unidade na lista (o arquivo de valores pode trazer uma unidade inválida).");
+}
+
+void Dimensionamento::Ler() {
+    auto& f = Form1;
+    Base = ValorNumerico(f.Text1.Text);
+    Altura = ValorNumerico(f.Text2.Text);
+    Unidade = f.Combo5.Text;
+    Unidades();
+    Md = ValorNumerico(f.Text17.Text) * FatorUnidade;
+    Unidade = f.Combo6.Text;
+    Unidades();
+    Fck = ValorNumerico(f.Text18.Text) * FatorUnidade;
+    Unidade = f.Combo7.Text;
+    Unidades();
+    Es = ValorNumerico(f.Text20.Text) * FatorUnidade;
+    GamaC = ValorNumerico(f.Text21.Text);
+    GamaS = ValorNumerico(f.Text22.Text);
+    Cobrimento = ValorNumerico(f.Text4.Text);
+
+    // Área do diagrama de deformações: 13,5 por mil na horizontal, a altura na vertical.
+    MargemDiagrama = 10;
+    OrigemXDiagrama = Shape4.Left + MargemDiagrama;
+    OrigemYDiagrama = Shape4.Top + MargemDiagrama;
+    if (f.Check3.Value == 1) {
+        EscalaX = (Shape4.Width - 2 * MargemDiagrama) / 13.5;
+        EscalaY = (Shape4.Height - 2 * MargemDiagrama) / Altura;
+    } else {
+        EscalaX = ValorNumerico(f.Text5.Text);
+        EscalaY = ValorNumerico(f.Text6.Text);
+    }
+    // Área da seção: a maior escala única que cabe na moldura.
+    MargemSecao = 10;
+    OrigemXSecao = Shape1.Left + MargemSecao;
+    OrigemYSecao = Shape1.Top + MargemSecao;
+    EscalaXSecao = (Shape1.Width - 2 * MargemSecao) / Base;
+    EscalaYSecao = (Shape1.Height - 2 * MargemSecao) / Altura;
+    EscalaSecao = EscalaXSecao < EscalaYSecao ? EscalaXSecao : EscalaYSecao;
+    if (EscalaY > EscalaSecao) EscalaY = EscalaSecao;
+
+    PrecisãoM = ValorNumerico(Form8.Text3.Text);
+    PrecisãoN = ValorNumerico(Form8.Text1.Text);
+    DiamAgregado = ValorNumerico(Form8.Text2.Text);
+
+    // Sem estes valores não há cálculo possível.
+    ExigePositivo(Base, "A base (cm)", f.Text1.Text);
+    ExigePositivo(Altura, "A altura (cm)", f.Text2.Text);
+    ExigeNaoNegativo(Md, "O momento Md", f.Text17.Text);
+    ExigePositivo(Fck, "O fck", f.Text18.Text);
+    ExigePositivo(Es, "O módulo Es", f.Text20.Text);
+    ExigePositivo(GamaC, "O coeficiente γc", f.Text21.Text);
+    ExigePositivo(GamaS, "O coeficiente γs", f.Text22.Text);
+    ExigeNaoNegativo(Cobrimento, "O cobrimento (cm)", f.Text4.Text);
+    ExigeFinito(PrecisãoM, "PrecisãoM (Kgf.cm)", Form8.Text3.Text);
+    ExigeFinito(PrecisãoN, "PrecisãoN (Kgf)", Form8.Text1.Text);
+    ExigeFinito(DiamAgregado, "O diâmetro máximo do agregado graúdo", Form8.Text2.Text);
+    ExigeFinito(EscalaX, "A escala X", f.Text5.Text);
+    ExigeFinito(EscalaY, "A escala Y", f.Text6.Text);
+}
+
+} // namespace lumbrio

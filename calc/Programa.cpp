@@ -1,0 +1,122 @@
+// Condutor do cálculo: uma execução completa do dimensionamento da seção.
+#include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
+
+#include <string>
+
+namespace lumbrio {
+
+void Dimensionamento::Recusar(std::string Mensagem, std::string Mensagem2) {
+    throw Recusa{std::move(Mensagem), std::move(Mensagem2)};
+}
+
+void Dimensionamento::MostraErro(const std::string& Mensagem, const std::string& Mensagem2) {
+    MensagemErro = Mensagem;
+    MensagemErro2 = Mensagem2;
+    Form2.Label1.Caption = Mensagem;
+    Form2.Label2.Caption = Mensagem2;
+    Form2.Visivel = true;
+}
+
+void Dimensionamento::Programa() {
+    Protegido([this] { ProgramaInterno(); });
+}
+
+void Dimensionamento::ProgramaInterno() {
+    // Preparação
+    Zera();
+    Bitolas();
+    NumCamadasPos = 6;
+    NumCamadasNeg = 3;
+    for (CamadaPos = 1; CamadaPos <= NumCamadasPos; ++CamadaPos) BitolaPositiva();
+    for (CamadaNeg = 1; CamadaNeg <= NumCamadasNeg; ++CamadaNeg) BitolaNegativa();
+    BitolaEstribo();
+    Ler();
+    Aço();
+    Fcd = Fck / GamaC;
+    SigCd = 0.85 * Fcd;
+    EspMinimosPos();
+    NumMaxdeBarrasPos();
+    EspMinimosNeg();
+    NumMaxdeBarrasNeg();
+
+    // Profundidade das camadas, em cadeia a partir da primeira de cada face.
+    DLinhaPos[1] = Cobrimento + Diametro[BitolaEstr] + Diametro[BitolaPos[1]] / 2;
+    DLinhaNeg[1] = Cobrimento + Diametro[BitolaEstr] + Diametro[BitolaNeg[1]] / 2;
+    for (CamadaPos = 2; CamadaPos <= NumCamadasPos; ++CamadaPos)
+        DLinhaPos[CamadaPos] = DLinhaPos[CamadaPos - 1] + EspVertPos[CamadaPos - 1];
+    for (CamadaNeg = 2; CamadaNeg <= NumCamadasNeg; ++CamadaNeg)
+        DLinhaNeg[CamadaNeg] = DLinhaNeg[CamadaNeg - 1] + EspVertNeg[CamadaNeg - 1];
+    DCG1 = DLinhaPos[1];
+    DCG2 = DLinhaNeg[1];
+
+    // Laço principal: repete enquanto um centróide se afasta da sua face.
+    for (PassosPrograma = 1;; ++PassosPrograma) {
+        if (PassosPrograma > LimitePassosPrograma)
+            Recusar("O cálculo não convergiu: os centróides das armaduras não se estabilizaram em " +
+                        std::to_string(LimitePassosPrograma) + " passagens.",
+                    "Verifique as bitolas e as dimensões da seção.");
+        AlturaUtil = Altura - DCG1;
+        if (!(AlturaUtil > 0))
+            Recusar("A seção não comporta a armadura: a altura útil d = " +
+                        FormataNumero(AlturaUtil, 2) + " cm não é positiva.",
+                    "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
+        xMáximo();
+        Rsc = 0;
+        MomentosLimitesRET();
+        DescobreXRET();
+        if (X > XMax) {
+            X = XMax;
+            AsTeóricaNeg();
+            for (CamadaNeg = 1; CamadaNeg <= NumCamadasNeg; ++CamadaNeg) {
+                DistribuiBarrasNeg();
+                if (FimDistribNeg == "sim") break;
+            }
+            VerificaCamadas(NumBarrasNeg, NumCamadasNeg, "negativa (de compressão)");
+            DCG2Anterior = DCG2;
+            CGd2();
+            if (DCG2 > DCG2Anterior) continue;
+        }
+        AsTeóricaPos();
+        for (CamadaPos = 1; CamadaPos <= NumCamadasPos; ++CamadaPos) {
+            DistribuiBarrasPos();
+            if (FimDistribPos == "sim") break;
+        }
+        VerificaCamadas(NumBarrasPos, NumCamadasPos, "positiva (de tração)");
+        DCG1Anterior = DCG1;
+        CGd1();
+        if (!(DCG1 > DCG1Anterior)) break;
+    }
+
+    // Valores finais e saída
+    EspaçamentosReaisPos();
+    EspaçamentosReaisNeg();
+    ValoresFinaisCG();
+    ValoresCG();
+    ValoresFinaisReais();
+    ValoresRET();
+    Imprime();
+    DesDeformaçao();
+    Detalha();
+    HaResultados = true;
+}
+
+void Dimensionamento::VerificaCamadas(const PorCamada& NumBarras, int NumCamadas,
+                                      const char* Face) {
+    double total = 0;
+    for (int i = 1; i <= NumCamadas; ++i) total += NumBarras[i];
+    if (total > 0) return;
+    const double bw = Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr];
+    Recusar(std::string("Nenhuma barra da armadura ") + Face +
+                " cabe na seção: a largura interna ao estribo é bw = " + FormataNumero(bw, 2) +
+                " cm.",
+            "Aumente a base ou reduza o cobrimento, o estribo ou as bitolas.");
+}
+
+void Dimensionamento::Check3_Click() {
+    const bool automatica = Form1.Check3.Value == 1;
+    Form1.Text5.Enabled = !automatica;
+    Form1.Text6.Enabled = !automatica;
+}
+
+} // namespace lumbrio

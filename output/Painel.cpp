@@ -1,0 +1,97 @@
+// Painel de resultados: limpa (Zera) e escreve (Imprime) as caixas.
+#include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
+
+#include <cmath>
+
+namespace lumbrio {
+
+std::string Dimensionamento::Formata(double Valor, int Casas) const {
+    return FormataNumero(Valor, Casas, SeparadorDecimal);
+}
+
+void Dimensionamento::Zera() {
+    Desenho.clear();
+    X = 0;
+    EpsC = 0;
+    Rcc = 0;
+    AlturaUtil = 0;
+    MRcc = 0;
+    AsPosRestante = 0;
+    EpsPos[1] = 0;
+    Dominio.clear();
+    for (int i = 1; i <= 6; ++i) NumBarrasPos[i] = 0;
+    for (int i = 1; i <= 6; ++i) NumBarrasNeg[i] = 0;
+    AsNegRestante = 0;
+    auto& f = Form1;
+    for (int i = 1; i <= 6; ++i) f.Combo2[i].BackColor = Cor::Normal;
+    for (int i = 1; i <= 3; ++i) f.Combo4[i].BackColor = Cor::Normal;
+    FimDistribPos = "não";
+    FimDistribNeg = "não";
+    PctHPos = 0;
+    PctHNeg = 0;
+    f.Text36.BackColor = Cor::Normal;
+    f.Text38.BackColor = Cor::Normal;
+    AsReal = 0;
+    AsNegReal = 0;
+    for (CaixaTexto* t : {&f.Text8, &f.Text9, &f.Text10, &f.Text11, &f.Text12, &f.Text13,
+                          &f.Text14, &f.Text15, &f.Text16, &f.Text23, &f.Text24, &f.Text27,
+                          &f.Text28, &f.Text30, &f.Text33, &f.Text36, &f.Text38})
+        t->Text.clear();
+    for (int i = 1; i <= 6; ++i) f.Text25[i].Text.clear();
+    for (int i = 1; i <= 3; ++i) f.Text3[i].Text.clear();
+    f.Text34.BackColor = Cor::Normal;
+    AsNeg = 0;
+    HaResultados = false;
+    AsPosSemLimite = false;
+}
+
+void Dimensionamento::Imprime() {
+    // Nenhum valor fora dos números chega ao painel.
+    const std::pair<const char*, double> valores[] = {
+        {"As", AsPos},       {"As real", AsReal}, {"x (CG)", XCG},     {"x (Real)", XReal},
+        {"Rcc (CG)", RccCG}, {"Rcc (Real)", RccReal}, {"As'", AsNeg}, {"As' real", AsNegReal},
+        {"Mrd (CG)", MrdCG}, {"Mrd (Real)", MrdReal}, {"d'CG1", DCG1}, {"d'CG2", DCG2},
+        {"%h", PctHPos},     {"%h'", PctHNeg},   {"escala X", EscalaX}, {"escala Y", EscalaY}};
+    for (const auto& [nome, v] : valores)
+        if (!std::isfinite(v))
+            Recusar(std::string("O cálculo produziu um valor inválido para ") + nome + ".",
+                    "Verifique os dados da seção.");
+
+    auto& f = Form1;
+    f.Text8.Text = AsPosSemLimite ? std::string() : Formata(AsPos, 2);
+    f.Text33.Text = Formata(AsReal, 2);
+    f.Text9.Text = Formata(XCG, 3);
+    f.Text10.Text = Formata(XReal, 3);
+    f.Text11.Text = DominioCG;
+    f.Text12.Text = DominioReal;
+    f.Text13.Text = Formata(RccCG, 0);
+    f.Text14.Text = Formata(RccReal, 0);
+    f.Text15.Text = Formata((XCG * 0.8) / 2, 2);
+    f.Text16.Text = Formata((XReal * 0.8) / 2, 2);
+    f.Text28.Text = Formata(AsNeg, 2);
+    f.Text27.Text = Formata(AsNegReal, 2);
+    f.Text5.Text = Formata(EscalaX, 2);
+    f.Text6.Text = Formata(EscalaY, 2);
+    // Mrd passa à unidade de momento do usuário, no próprio estado.
+    Unidade = f.Combo5.Text;
+    Unidades();
+    MrdReal = MrdReal / FatorUnidade;
+    MrdCG = MrdCG / FatorUnidade;
+    f.Text24.Text = Formata(MrdReal, 2);
+    f.Text23.Text = Formata(MrdCG, 2);
+    f.Label29.Caption = f.Combo5.Text;
+    for (IndCamada = 1; IndCamada <= NumCamadasPos; ++IndCamada)
+        f.Text25[IndCamada].Text = Formata(DLinhaPos[IndCamada], 3);
+    for (IndCamada = 1; IndCamada <= NumCamadasNeg; ++IndCamada)
+        f.Text3[IndCamada].Text = Formata(DLinhaNeg[IndCamada], 3);
+    f.Text26.Text = Formata(DCG1, 3);
+    f.Text29.Text = Formata(DCG2, 3);
+    f.Text36.Text = Formata(PctHPos, 2);
+    f.Text38.Text = Formata(PctHNeg, 2);
+    // Regra dos 10 % da altura: só a cor de alerta é posta aqui; Zera a tira.
+    if (PctHPos > 10) f.Text36.BackColor = Cor::Alerta;
+    if (PctHNeg > 10) f.Text38.BackColor = Cor::Alerta;
+}
+
+} // namespace lumbrio

@@ -1,0 +1,21 @@
+// Primitivas de desenho em twips (1/1440 polegada), na ordem em que são traçadas.
+#pragma once
+
+namespace lumbrio {
+
+// Cores da paleta clássica de 16 cores usadas nos desenhos.
+inline constexpr int CorPrimeiroPlano = -1; // cor de primeiro plano da superfície
+inline constexpr int CorCinza = 8;          // 128, 128, 128
+inline constexpr int CorVerdeClaro = 10;    // 0, 255, 0
+inline constexpr int CorVermelhoClaro = 12; // 255, 0, 0
+
+struct Primitiva {
+    enum class Tipo { Linha, Circulo };
+    Tipo tipo = Tipo::Linha;
+    // Linha: (x1, y1)–(x2, y2). Círculo: centro (x1, y1) e raio.
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    float raio = 0;
+    int cor = CorPrimeiroPlano;
+};
+
+} // namespace lumbrio

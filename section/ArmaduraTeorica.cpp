@@ -1,0 +1,68 @@
+// Armaduras teóricas: As' quando x passa de x máximo, e As.
+#include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
+
+#include <cmath>
+
+namespace lumbrio {
+
+namespace {
+
+[[noreturn]] void SecaoNaoComporta(const std::string& Detalhe) {
+    Dimensionamento::Recusar("A seção não comporta a armadura: " + Detalhe,
+                             "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
+}
+
+} // namespace
+
+void Dimensionamento::AsTeóricaNeg() {
+    const double d = AlturaUtil;
+    if (!(d > DCG2))
+        SecaoNaoComporta("a altura útil d = " + FormataNumero(d, 3) +
+                         " cm não passa do centróide da armadura de compressão d'CG2 = " +
+                         FormataNumero(DCG2, 3) + " cm.");
+    if (X >= d / 6) {
+        Y = 0.8 * X;
+        EpsC = 3.5;
+        Rcc = Y * Base * SigCd;
+        Z = d - Y / 2;
+    } else {
+        Y = 0.8 * X;
+        EpsC = 10 * X / (d - X);
+        SigCdRed = SigCd * (1 - (1 - EpsC / 2));
+        Rcc = Y * Base * SigCdRed;
+        Z = d - Y / 2;
+    }
+    MRcc = Z * Rcc;
+    DeltaM = Md - MRcc;
+    Rsc = DeltaM / (d - DCG2); // binário As'–As com braço d − d'CG2
+    EpsNeg[1] = EpsC * (X - DCG2) / X;
+    IndCamada = 1;
+    SigSdAçoNeg();
+    AsNegRestante = std::fabs(Rsc / SigNeg[1]);
+    if (!std::isfinite(AsNegRestante))
+        SecaoNaoComporta("o centróide da armadura de compressão fica sobre a linha neutra "
+                         "(deformação nula).");
+    AsNeg = AsNegRestante;
+}
+
+void Dimensionamento::AsTeóricaPos() {
+    const double d = AlturaUtil;
+    if (X == d) {
+        // Deformação nula no aço: área sem limite.
+        AsPosRestante = 999999999999;
+        AsPosSemLimite = true;
+        return;
+    }
+    AsPosSemLimite = false;
+    IndCamada = 1;
+    EpsPos[1] = EpsC * (d - X) / X;
+    SigSdAço();
+    AsPosRestante = (Rsc + Rcc) / SigPos[1];
+    if (!(AsPosRestante >= 0) || !std::isfinite(AsPosRestante))
+        SecaoNaoComporta("a armadura de tração necessária resultou negativa (As = " +
+                         FormataNumero(AsPosRestante, 2) + " cm2).");
+    AsPos = AsPosRestante;
+}
+
+} // namespace lumbrio

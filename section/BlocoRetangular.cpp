@@ -1,0 +1,114 @@
+// Bloco retangular de tensões do concreto, momentos limites dos domínios,
+// busca da linha neutra para Md e profundidade máxima da linha neutra.
+#include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
+
+#include <cmath>
+
+namespace lumbrio {
+
+void Dimensionamento::DiagRet() {
+    Y = 0.8 * X;
+    Rcc = Y * Base * SigCd;
+    Z = AlturaUtil - Y / 2;
+    MRcc = Z * Rcc;
+}
+
+void Dimensionamento::MomentosLimitesRET() {
+    const double d = AlturaUtil;
+    X = d / 6;
+    DiagRet();
+    MLim2a = MRcc;
+    X = 3.5 * d / 13.5;
+    DiagRet();
+    MLim2b = MRcc;
+    X = 3.5 * d / (EpsYd + 3.5);
+    DiagRet();
+    MLim3 = MRcc;
+    X = d;
+    DiagRet();
+    MLim4 = MRcc;
+}
+
+void Dimensionamento::DescobreXRET() {
+    const double d = AlturaUtil;
+    PassosDescobreX = 0;
+    if (Md <= MLim2a) {
+        // Domínio 2a: busca em passos, com o bloco de tensão reduzida.
+        Dominio = "2a";
+        X = 0;
+        PassoX = 1;
+        auto bloco = [&] {
+            Y = 0.8 * X;
+            EpsC = 10 * X / (d - X);
+            SigCdRed = SigCd * (1 - (1 - EpsC / 2));
+            Rcc = Y * Base * SigCdRed;
+            Z = d - Y / 2;
+            MRcc = Z * Rcc;
+        };
+        for (;;) {
+            if (X + PassoX == X) {
+                // O passo já não muda X: o equilíbrio está cercado tão justo quanto a
+                // precisão dupla permite, e a tolerância não pôde ser atingida.
+                if (!(X > 0))
+                    Recusar("A linha neutra para Md não pôde ser encontrada.",
+                            "Aumente a PrecisãoM (Kgf.cm) em \"Outros valores\".");
+                bloco();
+                break;
+            }
+            if (++PassosDescobreX > LimitePassosBusca)
+                Recusar("A busca da linha neutra não convergiu em " +
+                            std::to_string(LimitePassosBusca) + " passos.",
+                        "Aumente a PrecisãoM (Kgf.cm) em \"Outros valores\".");
+            X = X + PassoX;
+            bloco();
+            if (std::fabs(Md - MRcc) <= PrecisãoM) break;
+            if (MRcc > Md) {
+                X = X - PassoX;
+                if (PassoX == 1) X = std::floor(X);
+                PassoX = PassoX / 10;
+            }
+        }
+    } else if (Md <= MLim2b || Md <= MLim3 || Md < MLim4) {
+        // Forma fechada do equilíbrio de momentos em torno da armadura tracionada.
+        Y = d - std::sqrt(d * d - 2 * Md / (Base * SigCd));
+        X = Y / 0.8;
+        Rcc = Y * Base * SigCd;
+        if (X < 3.5 * d / 13.5) {
+            Dominio = "2b";
+            EpsC = 10 * X / (d - X);
+        } else {
+            Dominio = X < 3.5 * d / (EpsYd + 3.5) ? "3" : "4";
+            EpsC = 3.5;
+        }
+    } else {
+        // Nem x = d basta: força a armadura de compressão.
+        X = 1.1 * XMax;
+        EpsC = 3.5;
+    }
+}
+
+void Dimensionamento::xMáximo() {
+    const double d = AlturaUtil;
+    const double k = ValorNumerico(Form1.Text19.Text);
+    if (k < 0 || k > 1) Recusar("xMáximo deve estar entre 0 e 1 .d", "");
+    XMax = k * d;
+    const double x34 = 3.5 * d / (EpsYd + 3.5);
+    const int c4 = Form1.Check4.Value, c5 = Form1.Check5.Value;
+    if (c4 == 0 && c5 == 0) {
+        XMax = x34;
+    } else if (c4 == 0 && c5 == 1) {
+        if (XMax > x34) XMax = x34;
+    } else if (c4 == 1 && c5 == 0) {
+        XMax = d;
+    } else if (c4 == 1 && c5 == 1) {
+        // k·d como digitado
+    } else {
+        XMax = x34;
+    }
+    if (!(XMax > 0))
+        Recusar("A profundidade máxima da linha neutra resultou nula.",
+                "Informe em \"Utilizar x máximo =\" um fator maior que 0.");
+}
+
+} // namespace lumbrio

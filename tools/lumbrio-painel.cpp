@@ -1,0 +1,39 @@
+// Calcula a seção com os valores de projeto e imprime o painel de resultados.
+#include "calc/Dimensionamento.h"
+
+#include <cstdio>
+
+int main() {
+    lumbrio::Dimensionamento p;
+    p.Programa();
+    const auto& f = p.Form1;
+    if (p.Form2.Visivel) {
+        std::fprintf(stderr, "%s\n%s\n", p.Form2.Label1.Caption.c_str(),
+                     p.Form2.Label2.Caption.c_str());
+        return 1;
+    }
+    std::printf("Viga %s x %s cm, Md = %s %s\n\n", f.Text1.Text.c_str(), f.Text2.Text.c_str(),
+                f.Text17.Text.c_str(), f.Combo5.Text.c_str());
+    std::printf("%-5s %12s %12s\n", "", "CG", "Real");
+    auto linha = [](const char* rotulo, const lumbrio::CaixaTexto& cg,
+                    const lumbrio::CaixaTexto& real, const std::string& unidade) {
+        std::printf("%-5s %12s %12s  %s\n", rotulo, cg.Text.c_str(), real.Text.c_str(),
+                    unidade.c_str());
+    };
+    linha("As'", f.Text28, f.Text27, "cm2");
+    linha("As", f.Text8, f.Text33, "cm2");
+    linha("Mrd", f.Text23, f.Text24, f.Label29.Caption);
+    linha("x", f.Text9, f.Text10, "cm");
+    linha("Dom", f.Text11, f.Text12, "");
+    linha("Rcc", f.Text13, f.Text14, "Kgf");
+    linha("y/2", f.Text15, f.Text16, "cm");
+    std::printf("\nd'CG1 = %s cm   %%h = %s\nd'CG2 = %s cm   %%h = %s\n", f.Text26.Text.c_str(),
+                f.Text36.Text.c_str(), f.Text29.Text.c_str(), f.Text38.Text.c_str());
+    for (int i = 1; i <= 6; ++i)
+        std::printf("camada positiva %d: %2.0f barras de %s, d' = %s cm\n", i, p.NumBarrasPos[i],
+                    f.Combo2[i].Text.c_str(), f.Text25[i].Text.c_str());
+    for (int i = 1; i <= 3; ++i)
+        std::printf("camada negativa %d: %2.0f barras de %s, d' = %s cm\n", i, p.NumBarrasNeg[i],
+                    f.Combo4[i].Text.c_str(), f.Text3[i].Text.c_str());
+    return 0;
+}
