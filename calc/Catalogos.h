@@ -13,23 +13,21 @@ struct Unidade {
 
 // Ordem da tabela: momentos, depois tensões; "MPa" por último.
 inline constexpr std::array<Unidade, 25> TabelaUnidades{{
-    {"Kgf.mm", 0.1},     {"Kgf.cm", 1},     {"Kgf.m", 100},     {"Tf.mm", 100},
-    {"Tf.cm", 1000},     {"Tf.m", 100000},  {"N.mm", 0.01},     {"N.cm", 0.1},
-    {"N.m", 10},         {"KN.mm", 10},     {"KN.cm", 100},     {"KN.m", 10000},
-    {"Kgf/mm2", 100},    {"Kgf/cm2", 1},    {"Kgf/m2", 0.0001}, {"Tf/mm2", 100000},
-    {"Tf/cm2", 1000},    {"Tf/m2", 0.1},    {"N/mm2", 10},      {"N/cm2", 0.1},
-    {"N/m2", 0.00001},   {"KN/mm2", 10000}, {"KN/cm2", 100},    {"KN/m2", 0.01},
-    {"MPa", 10},
+    {"Kgf.mm", 0.1},    {"Kgf.cm", 1},     {"Kgf.m", 100},   {"Tf.mm", 100},  {"Tf.cm", 1000},
+    {"Tf.m", 100000},   {"N.mm", 0.01},    {"N.cm", 0.1},    {"N.m", 10},     {"KN.mm", 10},
+    {"KN.cm", 100},     {"KN.m", 10000},   {"Kgf/mm2", 100}, {"Kgf/cm2", 1},  {"Kgf/m2", 0.0001},
+    {"Tf/mm2", 100000}, {"Tf/cm2", 1000},  {"Tf/m2", 0.1},   {"N/mm2", 10},   {"N/cm2", 0.1},
+    {"N/m2", 0.00001},  {"KN/mm2", 10000}, {"KN/cm2", 100},  {"KN/m2", 0.01}, {"MPa", 10},
 }};
 
-inline constexpr std::array<std::string_view, 12> ItensCombo5{
-    "Kgf.mm", "Kgf.cm", "Kgf.m", "Tf.mm", "Tf.cm", "Tf.m",
-    "N.mm",   "N.cm",   "N.m",   "KN.mm", "KN.cm", "KN.m"};
+inline constexpr std::array<std::string_view, 12> ItensCombo5{"Kgf.mm", "Kgf.cm", "Kgf.m", "Tf.mm",
+                                                              "Tf.cm",  "Tf.m",   "N.mm",  "N.cm",
+                                                              "N.m",    "KN.mm",  "KN.cm", "KN.m"};
 
 // Combo6 (fck) e Combo7 (Es).
 inline constexpr std::array<std::string_view, 13> ItensTensao{
-    "MPa",  "Kgf/mm2", "Kgf/cm2", "Kgf/m2", "Tf/mm2", "Tf/cm2", "Tf/m2",
-    "N/mm2", "N/cm2",  "N/m2",    "KN/mm2", "KN/cm2", "KN/m2"};
+    "MPa",   "Kgf/mm2", "Kgf/cm2", "Kgf/m2", "Tf/mm2", "Tf/cm2", "Tf/m2",
+    "N/mm2", "N/cm2",   "N/m2",    "KN/mm2", "KN/cm2", "KN/m2"};
 
 inline constexpr std::array<std::string_view, 6> ItensCombo1{
     "Aço CA-25A", "Aço CA-50A", "Aço CA-60A", "Aço CA-25B", "Aço CA-50B", "Aço CA-60B"};

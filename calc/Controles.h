@@ -37,8 +37,8 @@ inline constexpr const char* TextoBitolaPadrao = "40 mm";
 // começam em 1; o elemento 0 não é usado.
 struct ControlesForm1 {
     // Dimensões
-    CaixaTexto Text1{"20"};  // base (cm)
-    CaixaTexto Text2{"50"};  // altura (cm)
+    CaixaTexto Text1{"20"}; // base (cm)
+    CaixaTexto Text2{"50"}; // altura (cm)
     CaixaTexto Text31{"1"}; // passo da base (cm)
     CaixaTexto Text32{"1"}; // passo da altura (cm)
     // Arranjo

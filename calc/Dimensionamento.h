@@ -53,14 +53,14 @@ class Dimensionamento {
     double Md = 0;                               // kgf·cm
     double Fck = 0, Es = 0;                      // kgf/cm²
     double GamaC = 0, GamaS = 0;
-    double PrecisãoM = 0; // kgf·cm
-    double PrecisãoN = 0; // kgf
+    double PrecisãoM = 0;    // kgf·cm
+    double PrecisãoN = 0;    // kgf
     double DiamAgregado = 0; // cm
     std::string Unidade;
     double FatorUnidade = 0;
-    double EscalaX = 0, EscalaY = 0;                 // twips por mil, twips por cm
-    double OrigemXDiagrama = 0, OrigemYDiagrama = 0; // twips
-    int MargemDiagrama = 0, MargemSecao = 0;         // twips
+    double EscalaX = 0, EscalaY = 0;                            // twips por mil, twips por cm
+    double OrigemXDiagrama = 0, OrigemYDiagrama = 0;            // twips
+    int MargemDiagrama = 0, MargemSecao = 0;                    // twips
     double EscalaXSecao = 0, EscalaYSecao = 0, EscalaSecao = 0; // twips por cm
     double OrigemXSecao = 0, OrigemYSecao = 0;                  // twips
 
@@ -81,25 +81,25 @@ class Dimensionamento {
     int NumCamadasPos = 0;
     short NumCamadasNeg = 0;
     int CamadaPos = 0, CamadaNeg = 0;
-    PorCamada DLinhaPos{}, DLinhaNeg{}; // cm, das faces tracionada / comprimida
+    PorCamada DLinhaPos{}, DLinhaNeg{};   // cm, das faces tracionada / comprimida
     PorCamada EspVertPos{}, EspVertNeg{}; // cm, entre centros de camadas
     double AlturaUtil = 0;                // cm
     double DCG1 = 0, DCG2 = 0;            // cm
     double DCG1Anterior = 0, DCG2Anterior = 0;
 
     // ---- Análise da seção ----
-    double X = 0, XMax = 0; // cm
-    double EpsC = 0;        // por mil
-    double Y = 0, Z = 0;    // cm
-    double Rcc = 0;         // kgf
-    double MRcc = 0;        // kgf·cm
-    double SigCdRed = 0;    // kgf/cm²
+    double X = 0, XMax = 0;                              // cm
+    double EpsC = 0;                                     // por mil
+    double Y = 0, Z = 0;                                 // cm
+    double Rcc = 0;                                      // kgf
+    double MRcc = 0;                                     // kgf·cm
+    double SigCdRed = 0;                                 // kgf/cm²
     double MLim2a = 0, MLim2b = 0, MLim3 = 0, MLim4 = 0; // kgf·cm
     double PassoX = 0;                                   // cm
     std::string Dominio;
     std::string MensagemErro, MensagemErro2;
-    double DeltaM = 0; // kgf·cm
-    double Rsc = 0;    // kgf
+    double DeltaM = 0;                           // kgf·cm
+    double Rsc = 0;                              // kgf
     double AsPos = 0, AsNeg = 0;                 // cm²
     double AsPosRestante = 0, AsNegRestante = 0; // cm²
     int IndCamada = 0;
@@ -119,11 +119,11 @@ class Dimensionamento {
     double MrdCG = 0, MrdReal = 0; // kgf·cm (unidade do usuário depois de Imprime)
     double XCG = 0, XReal = 0;     // cm
     std::string DominioCG, DominioReal;
-    double RccCG = 0, RccReal = 0;     // kgf
-    double AsReal = 0, AsNegReal = 0;  // cm²
-    double PctHPos = 0, PctHNeg = 0;   // %
-    double EpsCCG = 0, EpsS1CG = 0;    // por mil
-    double XEscoamento = 0;            // cm
+    double RccCG = 0, RccReal = 0;    // kgf
+    double AsReal = 0, AsNegReal = 0; // cm²
+    double PctHPos = 0, PctHNeg = 0;  // %
+    double EpsCCG = 0, EpsS1CG = 0;   // por mil
+    double XEscoamento = 0;           // cm
 
     // ---- Arquivos ----
     std::string NomeArquivo;
@@ -132,10 +132,10 @@ class Dimensionamento {
     std::string PosicaoEscoamento;
 
     // ---- Acompanhamento (relatórios, testes) ----
-    bool HaResultados = false;    // o estado guarda um cálculo completo
-    bool AsPosSemLimite = false;  // X = d: As sem limite, a caixa fica vazia
-    long PassosDescobreX = 0;     // passos da busca de X (caso 1)
-    long PassosCG = 0, PassosReal = 0; // passos das buscas de equilíbrio
+    bool HaResultados = false;             // o estado guarda um cálculo completo
+    bool AsPosSemLimite = false;           // X = d: As sem limite, a caixa fica vazia
+    long PassosDescobreX = 0;              // passos da busca de X (caso 1)
+    long PassosCG = 0, PassosReal = 0;     // passos das buscas de equilíbrio
     double ResiduoCG = 0, ResiduoReal = 0; // Rc − Rst no fim de cada busca (kgf)
     int PassosPrograma = 0;                // passagens do laço principal
 

@@ -10,7 +10,9 @@ namespace lumbrio {
 
 namespace {
 
-bool Digito(char c) { return c >= '0' && c <= '9'; }
+bool Digito(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -74,8 +76,7 @@ std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
     const double p = Valor * escala;
     const double erro = std::fma(Valor, escala, -p);
     double v = Valor;
-    if (erro == 0 && std::fabs(p) < 4503599627370496.0 &&
-        std::fabs(p - std::trunc(p)) == 0.5)
+    if (erro == 0 && std::fabs(p) < 4503599627370496.0 && std::fabs(p - std::trunc(p)) == 0.5)
         v = std::nextafter(Valor, Valor > 0 ? HUGE_VAL : -HUGE_VAL);
     char buf[400];
     std::snprintf(buf, sizeof buf, "%.*f", Casas, v);

@@ -53,9 +53,10 @@ void Dimensionamento::ProgramaInterno() {
     // Laço principal: repete enquanto um centróide se afasta da sua face.
     for (PassosPrograma = 1;; ++PassosPrograma) {
         if (PassosPrograma > LimitePassosPrograma)
-            Recusar("O cálculo não convergiu: os centróides das armaduras não se estabilizaram em " +
-                        std::to_string(LimitePassosPrograma) + " passagens.",
-                    "Verifique as bitolas e as dimensões da seção.");
+            Recusar(
+                "O cálculo não convergiu: os centróides das armaduras não se estabilizaram em " +
+                    std::to_string(LimitePassosPrograma) + " passagens.",
+                "Verifique as bitolas e as dimensões da seção.");
         AlturaUtil = Altura - DCG1;
         if (!(AlturaUtil > 0))
             Recusar("A seção não comporta a armadura: a altura útil d = " +

@@ -34,9 +34,9 @@ void Dimensionamento::Zera() {
     f.Text38.BackColor = Cor::Normal;
     AsReal = 0;
     AsNegReal = 0;
-    for (CaixaTexto* t : {&f.Text8, &f.Text9, &f.Text10, &f.Text11, &f.Text12, &f.Text13,
-                          &f.Text14, &f.Text15, &f.Text16, &f.Text23, &f.Text24, &f.Text27,
-                          &f.Text28, &f.Text30, &f.Text33, &f.Text36, &f.Text38})
+    for (CaixaTexto* t : {&f.Text8, &f.Text9, &f.Text10, &f.Text11, &f.Text12, &f.Text13, &f.Text14,
+                          &f.Text15, &f.Text16, &f.Text23, &f.Text24, &f.Text27, &f.Text28,
+                          &f.Text30, &f.Text33, &f.Text36, &f.Text38})
         t->Text.clear();
     for (int i = 1; i <= 6; ++i) f.Text25[i].Text.clear();
     for (int i = 1; i <= 3; ++i) f.Text3[i].Text.clear();
@@ -49,10 +49,12 @@ void Dimensionamento::Zera() {
 void Dimensionamento::Imprime() {
     // Nenhum valor fora dos números chega ao painel.
     const std::pair<const char*, double> valores[] = {
-        {"As", AsPos},       {"As real", AsReal}, {"x (CG)", XCG},     {"x (Real)", XReal},
-        {"Rcc (CG)", RccCG}, {"Rcc (Real)", RccReal}, {"As'", AsNeg}, {"As' real", AsNegReal},
-        {"Mrd (CG)", MrdCG}, {"Mrd (Real)", MrdReal}, {"d'CG1", DCG1}, {"d'CG2", DCG2},
-        {"%h", PctHPos},     {"%h'", PctHNeg},   {"escala X", EscalaX}, {"escala Y", EscalaY}};
+        {"As", AsPos},           {"As real", AsReal},     {"x (CG)", XCG},
+        {"x (Real)", XReal},     {"Rcc (CG)", RccCG},     {"Rcc (Real)", RccReal},
+        {"As'", AsNeg},          {"As' real", AsNegReal}, {"Mrd (CG)", MrdCG},
+        {"Mrd (Real)", MrdReal}, {"d'CG1", DCG1},         {"d'CG2", DCG2},
+        {"%h", PctHPos},         {"%h'", PctHNeg},        {"escala X", EscalaX},
+        {"escala Y", EscalaY}};
     for (const auto& [nome, v] : valores)
         if (!std::isfinite(v))
             Recusar(std::string("O cálculo produziu um valor inválido para ") + nome + ".",

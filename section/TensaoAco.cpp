@@ -31,13 +31,11 @@ double TensaoAco(double Eps, bool ClasseB, double Fyd, double Es, double EpsYd) 
 } // namespace
 
 void Dimensionamento::SigSdAço() {
-    SigPos[IndCamada] =
-        TensaoAco(EpsPos[IndCamada], AcoClasseB(Form1.Combo1.Text), Fyd, Es, EpsYd);
+    SigPos[IndCamada] = TensaoAco(EpsPos[IndCamada], AcoClasseB(Form1.Combo1.Text), Fyd, Es, EpsYd);
 }
 
 void Dimensionamento::SigSdAçoNeg() {
-    SigNeg[IndCamada] =
-        TensaoAco(EpsNeg[IndCamada], AcoClasseB(Form1.Combo1.Text), Fyd, Es, EpsYd);
+    SigNeg[IndCamada] = TensaoAco(EpsNeg[IndCamada], AcoClasseB(Form1.Combo1.Text), Fyd, Es, EpsYd);
 }
 
 } // namespace lumbrio

@@ -123,13 +123,12 @@ void Dimensionamento::ValoresFinaisReais() {
     for (int i = 1; i <= NumCamadasNeg; ++i)
         MrdReal += NumBarrasNeg[i] * SigNeg[i] * AreaBarra[BitolaNeg[i]] * (d1 - DLinhaNeg[i]);
     for (int i = 1; i <= NumCamadasPos; ++i)
-        MrdReal -= NumBarrasPos[i] * SigPos[i] * AreaBarra[BitolaPos[i]] *
-                   (DLinhaPos[i] - DLinhaPos[1]);
+        MrdReal -=
+            NumBarrasPos[i] * SigPos[i] * AreaBarra[BitolaPos[i]] * (DLinhaPos[i] - DLinhaPos[1]);
     AsReal = 0;
     for (int i = 1; i <= NumCamadasPos; ++i) AsReal += NumBarrasPos[i] * AreaBarra[BitolaPos[i]];
     AsNegReal = 0;
-    for (int i = 1; i <= NumCamadasNeg; ++i)
-        AsNegReal += NumBarrasNeg[i] * AreaBarra[BitolaNeg[i]];
+    for (int i = 1; i <= NumCamadasNeg; ++i) AsNegReal += NumBarrasNeg[i] * AreaBarra[BitolaNeg[i]];
 }
 
 void Dimensionamento::ValoresRET() {

@@ -27,8 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoNumero{"2\n0", 20}, CasoNumero{"-.5", -0.5}, CasoNumero{"+3x", 3},
                       CasoNumero{".", 0}, CasoNumero{"-", 0}, CasoNumero{"1e3", 1000},
                       CasoNumero{"1E-2", 0.01}, CasoNumero{"1e", 1}, CasoNumero{"2e+", 2},
-                      CasoNumero{"5.", 5}, CasoNumero{"0.0001", 0.0001},
-                      CasoNumero{"1e-999", 0}, CasoNumero{"0.000e999", 0}));
+                      CasoNumero{"5.", 5}, CasoNumero{"0.0001", 0.0001}, CasoNumero{"1e-999", 0},
+                      CasoNumero{"0.000e999", 0}));
 
 TEST(PrefixoNumerico, estouro_da_infinito_com_sinal) {
     EXPECT_TRUE(std::isinf(ValorNumerico("1e999")));
@@ -50,7 +50,7 @@ TEST_P(Formato, arredonda_como_o_painel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Valores, Formato,
-    ::testing::Values(CasoFormato{1.125, 2, "1.13"},   // empate exato: longe do zero
+    ::testing::Values(CasoFormato{1.125, 2, "1.13"}, // empate exato: longe do zero
                       CasoFormato{-1.125, 2, "-1.13"}, CasoFormato{2.5, 0, "3"},
                       CasoFormato{0.5, 0, "1"}, CasoFormato{1.005, 2, "1.00"}, // 1.00499...
                       CasoFormato{-0.001, 2, "0.00"}, CasoFormato{-0.4, 0, "0"},

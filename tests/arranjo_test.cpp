@@ -1,0 +1,236 @@
+// Espaçamentos mínimos, capacidade das camadas, distribuição das barras,
+// espaçamentos reais e "Tira 1 barra".
+#include "calc/Dimensionamento.h"
+
+#include <gtest/gtest.h>
+
+namespace lumbrio {
+namespace {
+
+// Estado com catálogo e bitolas lidos das listas, sem calcular.
+Dimensionamento Preparado(const char* bitola, const char* agregado = "1") {
+    Dimensionamento p;
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = bitola;
+    for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = bitola;
+    p.Form8.Text2.Text = agregado;
+    p.Bitolas();
+    p.NumCamadasPos = 6;
+    p.NumCamadasNeg = 3;
+    for (p.CamadaPos = 1; p.CamadaPos <= 6; ++p.CamadaPos) p.BitolaPositiva();
+    for (p.CamadaNeg = 1; p.CamadaNeg <= 3; ++p.CamadaNeg) p.BitolaNegativa();
+    p.BitolaEstribo();
+    p.Ler();
+    return p;
+}
+
+TEST(EspacamentosMinimos, barras_de_10_mm_com_agregado_de_1_cm) {
+    Dimensionamento p = Preparado("10 mm (3/8'')");
+    p.EspMinimosPos();
+    p.EspMinimosNeg();
+    EXPECT_DOUBLE_EQ(p.EspMinHorPos[1], 2);
+    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 2);
+    EXPECT_DOUBLE_EQ(p.EspVertPos[1], 3);
+    EXPECT_DOUBLE_EQ(p.EspVertNeg[2], 3);
+    EXPECT_DOUBLE_EQ(p.EspVertPos[6], 0); // a última camada não tem espaçamento vertical
+}
+
+TEST(EspacamentosMinimos, agregado_grande_e_bitolas_diferentes) {
+    Dimensionamento p = Preparado("12.5 mm (1/2'')", "2.5");
+    p.EspMinimosPos();
+    EXPECT_DOUBLE_EQ(p.EspMinHorPos[1], 3.0);
+    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 2);
+    p.BitolaPos[1] = 9;  // 25 mm
+    p.BitolaPos[2] = 10; // 32 mm
+    p.Form8.Text2.Text = "1";
+    p.Ler();
+    p.EspMinimosPos();
+    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 3.2);
+    EXPECT_DOUBLE_EQ(p.EspVertPos[1], 6.05);
+}
+
+struct CasoUsuario {
+    int marcado;
+    const char* texto;
+    double horizontal;
+};
+
+class MinimoDoUsuario : public ::testing::TestWithParam<CasoUsuario> {};
+
+TEST_P(MinimoDoUsuario, so_aumenta_quando_marcado) {
+    Dimensionamento p = Preparado("10 mm (3/8'')");
+    p.Form8.Check1[0].Value = GetParam().marcado;
+    p.Form8.Text4[0].Text = GetParam().texto;
+    p.EspMinimosPos();
+    p.EspMinimosNeg();
+    EXPECT_DOUBLE_EQ(p.EspMinHorPos[3], GetParam().horizontal);
+    EXPECT_DOUBLE_EQ(p.EspMinHorNeg[2], GetParam().horizontal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, MinimoDoUsuario,
+                         ::testing::Values(CasoUsuario{1, "1.5", 2}, CasoUsuario{1, "4", 4},
+                                           CasoUsuario{0, "4", 2}, CasoUsuario{2, "4", 2},
+                                           CasoUsuario{1, "-3", 2}, CasoUsuario{1, "x", 2}));
+
+TEST(EspacamentosMinimos, vertical_do_usuario_com_virgula_le_o_numero_inicial) {
+    Dimensionamento p = Preparado("10 mm (3/8'')");
+    p.Form8.Check1[1].Value = 1;
+    p.Form8.Text4[1].Text = "3,5";
+    p.EspMinimosPos();
+    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 3);
+}
+
+// b = 20, c = 2,5, estribo de 5 mm, barras de 12,5 mm: bw = 14 cm, 4 barras por camada.
+Dimensionamento Camada125() {
+    Dimensionamento p = Preparado("12.5 mm (1/2'')");
+    p.Form1.Text4.Text = "2.5";
+    p.Form1.Combo3.Text = "5 mm";
+    p.BitolaEstribo();
+    p.Ler();
+    p.EspMinimosPos();
+    p.NumMaxdeBarrasPos();
+    p.Zera();
+    return p;
+}
+
+// Distribui a área pelas camadas como o laço do condutor.
+void Distribui(Dimensionamento& p, double area) {
+    p.AsPosRestante = area;
+    for (p.CamadaPos = 1; p.CamadaPos <= p.NumCamadasPos; ++p.CamadaPos) {
+        p.DistribuiBarrasPos();
+        if (p.FimDistribPos == "sim") break;
+    }
+}
+
+TEST(Distribuicao, capacidade_da_camada) {
+    Dimensionamento p = Camada125();
+    EXPECT_DOUBLE_EQ(p.NumMaxBarrasPos[1], 4);
+}
+
+struct CasoArea {
+    double area;
+    std::array<double, 3> barras; // camadas 1 a 3
+};
+
+class DistribuiArea : public ::testing::TestWithParam<CasoArea> {};
+
+TEST_P(DistribuiArea, parte_inteira_mais_um_camada_a_camada) {
+    Dimensionamento p = Camada125();
+    Distribui(p, GetParam().area);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_DOUBLE_EQ(p.NumBarrasPos[i], GetParam().barras[i - 1]) << "camada " << i;
+    EXPECT_EQ(p.FimDistribPos, "sim");
+    EXPECT_EQ(p.Form1.Combo2[6].BackColor, Cor::Normal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Areas, DistribuiArea,
+                         ::testing::Values(CasoArea{3.0, {3, 0, 0}}, // q = 2,4
+                                           CasoArea{2.5, {3, 0, 0}}, // q = 2 exato: 3 barras, não 2
+                                           CasoArea{5.0, {4, 1, 0}}, // q = 4: passa da capacidade
+                                           CasoArea{7.5, {4, 3, 0}}, CasoArea{0, {1, 0, 0}}));
+
+TEST(Distribuicao, area_sem_limite_enche_as_seis_camadas_e_alerta) {
+    Dimensionamento p = Camada125();
+    Distribui(p, 999999999999);
+    for (int i = 1; i <= 6; ++i) EXPECT_DOUBLE_EQ(p.NumBarrasPos[i], 4);
+    EXPECT_EQ(p.FimDistribPos, "sim");
+    EXPECT_EQ(p.Form1.Combo2[6].BackColor, Cor::Alerta);
+    EXPECT_EQ(p.Form1.Combo2[5].BackColor, Cor::Normal);
+}
+
+TEST(Distribuicao, espacamentos_reais) {
+    Dimensionamento p = Camada125();
+    Distribui(p, 3.0);
+    p.NumBarrasPos[2] = 1;
+    p.EspLivrePos[2] = 9.5; // uma barra só: fica o valor anterior
+    p.EspaçamentosReaisPos();
+    EXPECT_DOUBLE_EQ(p.EspLivrePos[1], 5.125);
+    EXPECT_DOUBLE_EQ(p.EspHorPos[1], 6.375);
+    EXPECT_DOUBLE_EQ(p.EspLivrePos[2], 9.5);
+}
+
+TEST(Distribuicao, capacidade_negativa_conta_como_zero) {
+    Dimensionamento p = Preparado("40 mm");
+    p.Form1.Text1.Text = "12"; // bw = 12 − 10 − 2 = 0 cm
+    p.Ler();
+    p.EspMinimosPos();
+    p.NumMaxdeBarrasPos();
+    for (int i = 1; i <= 6; ++i) EXPECT_DOUBLE_EQ(p.NumMaxBarrasPos[i], 0);
+}
+
+TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {
+    Dimensionamento p;
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados);
+    p.NumBarrasPos = {0, 4, 2, 0, 0, 0, 0};
+    const std::array<std::array<double, 2>, 3> esperado{{{4, 1}, {4, 0}, {3, 0}}};
+    for (const auto& e : esperado) {
+        p.Command3_Click();
+        EXPECT_FALSE(p.Form2.Visivel) << p.Form2.Label1.Caption;
+        EXPECT_DOUBLE_EQ(p.NumBarrasPos[1], e[0]);
+        EXPECT_DOUBLE_EQ(p.NumBarrasPos[2], e[1]);
+    }
+    // O centróide e o painel acompanham as barras que ficaram.
+    EXPECT_DOUBLE_EQ(p.DCG1, p.DLinhaPos[1]);
+    EXPECT_EQ(p.Form1.Text33.Text, "37.50");
+    EXPECT_FALSE(p.Desenho.empty());
+}
+
+TEST(TiraUmaBarra, sem_armadura_de_compressao_mantem_dcg2) {
+    Dimensionamento p;
+    p.Form1.Combo2[1].Text = "10 mm (3/8'')";
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados);
+    ASSERT_DOUBLE_EQ(p.NumBarrasNeg[1], 0);
+    const double dcg2 = p.DCG2;
+    p.Command3_Click();
+    EXPECT_FALSE(p.Form2.Visivel);
+    EXPECT_DOUBLE_EQ(p.DCG2, dcg2);
+    EXPECT_NE(p.Form1.Text23.Text.find_first_of("0123456789"), std::string::npos);
+}
+
+TEST(TiraUmaBarra, antes_do_calculo_ou_na_ultima_barra_nada_muda) {
+    Dimensionamento p;
+    p.Command3_Click();
+    EXPECT_TRUE(p.Form2.Visivel);
+    p.Form2.Visivel = false;
+    p.Programa(); // valores de projeto: uma barra de 40 mm
+    ASSERT_DOUBLE_EQ(p.NumBarrasPos[1], 1);
+    const std::string mrd = p.Form1.Text23.Text;
+    const std::size_t primitivas = p.Desenho.size();
+    p.Command3_Click();
+    EXPECT_TRUE(p.Form2.Visivel);
+    EXPECT_DOUBLE_EQ(p.NumBarrasPos[1], 1);
+    EXPECT_EQ(p.Form1.Text23.Text, mrd);
+    EXPECT_EQ(p.Desenho.size(), primitivas);
+}
+
+TEST(TiraUmaBarra, usa_as_entradas_do_ultimo_calculo) {
+    Dimensionamento p;
+    p.Form1.Combo2[1].Text = "10 mm (3/8'')";
+    p.Programa();
+    const double altura = p.Altura;
+    p.Form1.Text2.Text = "80";
+    p.Command3_Click();
+    EXPECT_DOUBLE_EQ(p.Altura, altura);
+}
+
+TEST(TravaDeBitolas, copia_so_para_a_mesma_face) {
+    Dimensionamento p;
+    p.Form1.Check1.Value = 1;
+    p.Form1.Combo2[3].Text = "16 mm (5/8'')";
+    p.Combo2_Click(3);
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.Form1.Combo2[i].Text, "16 mm (5/8'')");
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(p.Form1.Combo4[i].Text, "40 mm");
+    EXPECT_EQ(p.Form1.Combo3.Text, "10 mm (3/8'')");
+    EXPECT_TRUE(p.HaResultados);
+    EXPECT_EQ(p.BitolaPos[6], 6);
+
+    p.Form1.Check1.Value = 0;
+    p.Form1.Combo4[2].Text = "20 mm (3/4'')";
+    p.Combo4_Click(2);
+    EXPECT_EQ(p.Form1.Combo4[1].Text, "40 mm");
+    EXPECT_EQ(p.BitolaNeg[2], 7);
+}
+
+} // namespace
+} // namespace lumbrio

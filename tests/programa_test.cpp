@@ -1,0 +1,291 @@
+// Cálculo completo pelo condutor: painel, recusas com mensagem e desenhos.
+#include "calc/Dimensionamento.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace lumbrio {
+namespace {
+
+// Todas as caixas de resultado e de d' do painel.
+std::vector<const CaixaTexto*> CaixasDeResultado(const ControlesForm1& f) {
+    std::vector<const CaixaTexto*> c{&f.Text8,  &f.Text33, &f.Text9,  &f.Text10, &f.Text11,
+                                     &f.Text12, &f.Text13, &f.Text14, &f.Text15, &f.Text16,
+                                     &f.Text28, &f.Text27, &f.Text23, &f.Text24, &f.Text26,
+                                     &f.Text29, &f.Text36, &f.Text38, &f.Text5,  &f.Text6};
+    for (int i = 1; i <= 6; ++i) c.push_back(&f.Text25[i]);
+    for (int i = 1; i <= 3; ++i) c.push_back(&f.Text3[i]);
+    return c;
+}
+
+TEST(Programa, valores_de_projeto_preenchem_o_painel) {
+    Dimensionamento p;
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
+    EXPECT_FALSE(p.Form2.Visivel);
+    for (const CaixaTexto* c : CaixasDeResultado(p.Form1)) EXPECT_FALSE(c->Text.empty());
+    EXPECT_EQ(p.Form1.Text30.Text, "");
+    EXPECT_EQ(p.Form1.Label29.Caption, "KN.cm");
+    // Fck = 20 MPa: fcd = 142,857 e σcd = 121,429 kgf/cm²; 40 mm e estribo de 10 mm.
+    EXPECT_NEAR(p.Fcd, 142.857, 0.0005);
+    EXPECT_NEAR(p.SigCd, 121.429, 0.0005);
+    EXPECT_EQ(p.Form1.Text25[1].Text, "8.000");
+    EXPECT_EQ(p.Form1.Text25[6].Text, "48.000");
+    EXPECT_EQ(p.Form1.Text3[3].Text, "24.000");
+    EXPECT_EQ(p.Form1.Text5.Text, "271.85");
+    EXPECT_EQ(p.Form1.Text6.Text, "94.40");
+}
+
+TEST(Programa, primeira_passagem_usa_d_de_43_cm) {
+    Dimensionamento p;
+    p.Form1.Combo2[1].Text = "20 mm (3/4'')";
+    p.Form1.Combo4[1].Text = "20 mm (3/4'')";
+    p.Form1.Text17.Text = "100"; // cabe na camada 1: uma só passagem
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados);
+    EXPECT_DOUBLE_EQ(p.DLinhaPos[1], 7.0);
+    EXPECT_DOUBLE_EQ(p.AlturaUtil, 43);
+    EXPECT_EQ(p.PassosPrograma, 1);
+    EXPECT_EQ(p.Form1.Text29.Text, "7.000"); // sem armadura de compressão
+    EXPECT_DOUBLE_EQ(p.AsNeg, 0);
+}
+
+TEST(Programa, duas_execucoes_dao_o_mesmo_estado) {
+    Dimensionamento a;
+    a.Form1.Text17.Text = "25000";
+    a.Form1.Combo2[1].Text = "16 mm (5/8'')";
+    a.Form1.Combo2[2].Text = "16 mm (5/8'')";
+    a.Programa();
+    ASSERT_TRUE(a.HaResultados);
+    Dimensionamento b = a;
+    b.Programa();
+    for (std::size_t i = 0; i < CaixasDeResultado(a.Form1).size(); ++i)
+        EXPECT_EQ(CaixasDeResultado(a.Form1)[i]->Text, CaixasDeResultado(b.Form1)[i]->Text);
+    EXPECT_EQ(a.NumBarrasPos, b.NumBarrasPos);
+    EXPECT_EQ(a.NumBarrasNeg, b.NumBarrasNeg);
+    EXPECT_EQ(a.MrdReal, b.MrdReal);
+    EXPECT_EQ(a.Desenho.size(), b.Desenho.size());
+}
+
+TEST(Programa, armadura_dupla_coloca_barras_nas_duas_faces) {
+    Dimensionamento p;
+    p.Form1.Text17.Text = "25000";
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = "20 mm (3/4'')";
+    for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = "16 mm (5/8'')";
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
+    EXPECT_GT(p.AsNeg, 0);
+    EXPECT_GT(p.NumBarrasNeg[1], 0);
+    EXPECT_GE(p.AsReal, p.AsPos);
+    EXPECT_GE(p.AsNegReal, p.AsNeg);
+    EXPECT_NE(p.PctHNeg, 0);
+    EXPECT_FALSE(p.Form1.Text28.Text.empty());
+}
+
+TEST(Programa, mrd_na_unidade_escolhida) {
+    Dimensionamento p;
+    p.Form1.Combo5.Text = "Kgf.cm";
+    p.Form1.Text17.Text = "1000000";
+    p.Programa();
+    const std::string kgfcm = p.Form1.Text23.Text;
+    p.Form1.Combo5.Text = "Kgf.m";
+    p.Form1.Text17.Text = "10000";
+    p.Programa();
+    EXPECT_EQ(p.Form1.Label29.Caption, "Kgf.m");
+    EXPECT_NEAR(std::stod(p.Form1.Text23.Text) * 100, std::stod(kgfcm), 0.5);
+    EXPECT_NEAR(p.MrdCG * 100, std::stod(kgfcm), 0.5); // convertido no próprio estado
+}
+
+TEST(Programa, separador_decimal_regional) {
+    Dimensionamento p;
+    p.SeparadorDecimal = ",";
+    p.Programa();
+    EXPECT_EQ(p.Form1.Text25[1].Text, "8,000");
+    EXPECT_EQ(p.Form1.Text6.Text, "94,40");
+}
+
+TEST(Painel, alerta_dos_10_por_cento_e_estrito) {
+    Dimensionamento p;
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados);
+    p.PctHPos = 10;
+    p.PctHNeg = 10.01;
+    p.Imprime();
+    EXPECT_EQ(p.Form1.Text36.BackColor, Cor::Normal);
+    EXPECT_EQ(p.Form1.Text38.BackColor, Cor::Alerta);
+    EXPECT_EQ(p.Form1.Text36.Text, "10.00");
+    p.XCG = 12.5;
+    p.Imprime();
+    EXPECT_EQ(p.Form1.Text15.Text, "5.00");
+    EXPECT_EQ(p.Form1.Text38.BackColor, Cor::Alerta); // só Zera volta à cor normal
+    p.Zera();
+    EXPECT_EQ(p.Form1.Text38.BackColor, Cor::Normal);
+    EXPECT_EQ(p.Form1.Text8.Text, "");
+    EXPECT_TRUE(p.Desenho.empty());
+    EXPECT_FALSE(p.Form1.Text26.Text.empty()); // d'CG1 fica até o próximo cálculo
+}
+
+TEST(Painel, x_igual_a_d_deixa_as_vazio) {
+    Dimensionamento p;
+    p.Form1.Check4.Value = 1; // domínio 4 permitido, x máximo = d
+    p.Form1.Text17.Text = "100000";
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
+    EXPECT_TRUE(p.AsPosSemLimite);
+    EXPECT_EQ(p.Form1.Text8.Text, "");
+    EXPECT_EQ(p.Form1.Combo2[6].BackColor, Cor::Alerta);
+    EXPECT_FALSE(p.Form1.Text33.Text.empty());
+}
+
+// Cada recusa: painel limpo, mensagem no diálogo e o programa segue.
+struct CasoRecusa {
+    const char* nome;
+    std::function<void(Dimensionamento&)> prepara;
+    const char* trecho; // parte da mensagem
+};
+
+class Recusas : public ::testing::TestWithParam<CasoRecusa> {};
+
+TEST_P(Recusas, limpa_o_painel_e_explica) {
+    Dimensionamento p;
+    p.Programa(); // um cálculo anterior deixa o painel cheio
+    ASSERT_TRUE(p.HaResultados);
+    GetParam().prepara(p);
+    p.Programa();
+    EXPECT_FALSE(p.HaResultados);
+    EXPECT_TRUE(p.Form2.Visivel);
+    const std::string msg = p.Form2.Label1.Caption + " " + p.Form2.Label2.Caption;
+    EXPECT_NE(msg.find(GetParam().trecho), std::string::npos) << msg;
+    EXPECT_EQ(p.Form1.Text23.Text, "");
+    EXPECT_EQ(p.Form1.Text8.Text, "");
+    EXPECT_EQ(p.Form1.Text25[1].Text, "");
+    EXPECT_TRUE(p.Desenho.empty());
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.Form1.Combo2[i].BackColor, Cor::Normal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entradas, Recusas,
+    ::testing::Values(
+        CasoRecusa{"base_zero", [](Dimensionamento& p) { p.Form1.Text1.Text = "0"; }, "base"},
+        CasoRecusa{"altura_vazia", [](Dimensionamento& p) { p.Form1.Text2.Text = ""; }, "altura"},
+        CasoRecusa{"gama_c_zero", [](Dimensionamento& p) { p.Form1.Text21.Text = "0"; }, "γc"},
+        CasoRecusa{"gama_s_zero", [](Dimensionamento& p) { p.Form1.Text22.Text = "x"; }, "γs"},
+        CasoRecusa{"es_infinito", [](Dimensionamento& p) { p.Form1.Text20.Text = "1e999"; }, "Es"},
+        CasoRecusa{"fck_zero", [](Dimensionamento& p) { p.Form1.Text18.Text = "0"; }, "fck"},
+        CasoRecusa{"md_negativo", [](Dimensionamento& p) { p.Form1.Text17.Text = "-5"; }, "Md"},
+        CasoRecusa{"md_infinito", [](Dimensionamento& p) { p.Form1.Text17.Text = "9e999"; }, "Md"},
+        CasoRecusa{"unidade_desconhecida", [](Dimensionamento& p) { p.Form1.Combo6.Text = "psi"; },
+                   "\"psi\""},
+        CasoRecusa{"aco_desconhecido",
+                   [](Dimensionamento& p) {
+                       p = Dimensionamento{};
+                       p.Form1.Combo1.Text = "Aço CA-40";
+                   },
+                   "Aço CA-40"},
+        CasoRecusa{"bitola_sem_indice_anterior",
+                   [](Dimensionamento& p) {
+                       p = Dimensionamento{};
+                       p.Form1.Combo2[2].Text = "12 mm";
+                   },
+                   "camada positiva 2"},
+        CasoRecusa{"estribo_desconhecido",
+                   [](Dimensionamento& p) {
+                       p = Dimensionamento{};
+                       p.Form1.Combo3.Text = "12.5 mm (1/2'')";
+                   },
+                   "estribo"},
+        CasoRecusa{"x_maximo_nulo",
+                   [](Dimensionamento& p) {
+                       p.Form1.Check5.Value = 1;
+                       p.Form1.Text19.Text = "";
+                   },
+                   "x máximo"},
+        CasoRecusa{"nenhuma_barra_cabe", [](Dimensionamento& p) { p.Form1.Text1.Text = "13"; },
+                   "bw"},
+        CasoRecusa{"altura_util_negativa", [](Dimensionamento& p) { p.Form1.Text2.Text = "6"; },
+                   "altura útil"},
+        CasoRecusa{"d_menor_que_dcg2",
+                   [](Dimensionamento& p) {
+                       // 23 x 39 cm, 12,5 mm na camada 1 e 40 mm nas demais, Md além de x34.
+                       p.Form1.Text1.Text = "23";
+                       p.Form1.Text2.Text = "39";
+                       p.Form1.Combo2[1].Text = "12.5 mm (1/2'')";
+                       p.Form1.Text17.Text = "30000";
+                   },
+                   "não comporta"},
+        CasoRecusa{"agregado_infinito", [](Dimensionamento& p) { p.Form8.Text2.Text = "1e400"; },
+                   "agregado"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(Programa, classe_b_com_precisao_fina_termina) {
+    for (const char* precisao : {"0.01", "0.0001", "0"}) {
+        Dimensionamento p;
+        p.Form1.Combo1.Text = "Aço CA-50B";
+        p.Form1.Combo2[1].Text = "16 mm (5/8'')";
+        p.Form8.Text1.Text = precisao;
+        p.Form8.Text3.Text = precisao;
+        p.Form1.Text17.Text = "2000";
+        p.Programa();
+        EXPECT_TRUE(p.HaResultados) << precisao << ": " << p.Form2.Label1.Caption;
+        EXPECT_LT(p.PassosCG, LimitePassosBusca);
+        EXPECT_LT(std::abs(p.ResiduoCG), 1.0);
+    }
+}
+
+TEST(Programa, precisao_m_enorme_termina_em_x_de_1_cm) {
+    Dimensionamento p;
+    p.Form1.Text17.Text = "1000"; // domínio 2a
+    p.Form8.Text3.Text = "1e9";
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados);
+    EXPECT_EQ(p.PassosDescobreX, 1);
+}
+
+TEST(Desenhos, diagrama_e_secao_com_os_valores_de_projeto) {
+    Dimensionamento p;
+    p.Form1.Combo2[1].Text = "16 mm (5/8'')";
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados);
+    const auto& d = p.Desenho;
+    // 10 linhas do diagrama, 12 da seção e do estribo, as barras e 4 das cruzes.
+    double barras = 0;
+    for (int i = 1; i <= 6; ++i) barras += p.NumBarrasPos[i];
+    ASSERT_EQ(d.size(), 10 + 12 + static_cast<std::size_t>(barras) + 4);
+    // Eixo de deformação nula em x ≈ 6448,5; linhas longas terminam em 11450.
+    EXPECT_NEAR(d[2].x1, 3730 + 10 * 3670 / 13.5, 0.01);
+    EXPECT_FLOAT_EQ(d[1].x2, 11450);
+    EXPECT_FLOAT_EQ(d[3].x2, 7400);
+    EXPECT_EQ(d[7].cor, CorVermelhoClaro);
+    EXPECT_EQ(d[9].cor, CorVerdeClaro);
+    // Seção 20 x 50 na escala 94,4: 1888 twips de largura, 4720 de altura.
+    EXPECT_FLOAT_EQ(d[10].x2 - d[10].x1, 1888);
+    EXPECT_FLOAT_EQ(d[11].y2 - d[11].y1, 4720);
+    EXPECT_EQ(d[14].cor, CorCinza);
+    const Primitiva& barra = d[22];
+    EXPECT_EQ(barra.tipo, Primitiva::Tipo::Circulo);
+    EXPECT_NEAR(barra.raio, 94.4 * 1.6 / 2, 1e-3);
+    EXPECT_NEAR(barra.x1, 7420 + 94.4 * (5 + 1 + 0.8), 1e-2);
+    for (const Primitiva& q : d) {
+        EXPECT_TRUE(std::isfinite(q.x1) && std::isfinite(q.y1) && std::isfinite(q.x2) &&
+                    std::isfinite(q.y2));
+    }
+    // Cruzes de 16 twips.
+    EXPECT_FLOAT_EQ(d.back().x2 - d.back().x1, 16);
+}
+
+TEST(Auto, marca_desabilita_as_escalas) {
+    Dimensionamento p;
+    p.Form1.Check3.Value = 0;
+    p.Check3_Click();
+    EXPECT_TRUE(p.Form1.Text5.Enabled);
+    EXPECT_TRUE(p.Form1.Text6.Enabled);
+    p.Form1.Check3.Value = 1;
+    p.Check3_Click();
+    EXPECT_FALSE(p.Form1.Text5.Enabled);
+    EXPECT_FALSE(p.Form1.Text6.Enabled);
+}
+
+} // namespace
+} // namespace lumbrio

@@ -1,0 +1,350 @@
+// Análise da seção: lei do aço, bloco retangular, linha neutra, armaduras
+// teóricas, centróides e valores finais dos modelos CG e Real.
+#include "calc/Dimensionamento.h"
+
+#include <gtest/gtest.h>
+
+namespace lumbrio {
+namespace {
+
+// Aço CA-50 com γs = 1,15 e Es = 2 100 000 kgf/cm² (fyd = 4347,83 kgf/cm²).
+void AcoCA50(Dimensionamento& p, const char* texto = "Aço CA-50A") {
+    p.Form1.Combo1.Text = texto;
+    p.GamaS = 1.15;
+    p.Es = 2100000;
+    p.Aço();
+}
+
+struct CasoTensao {
+    const char* aco;
+    double eps;
+    double sigma;
+};
+
+class LeiDoAco : public ::testing::TestWithParam<CasoTensao> {};
+
+TEST_P(LeiDoAco, tensao_de_calculo_das_duas_faces) {
+    Dimensionamento p;
+    AcoCA50(p, GetParam().aco);
+    p.IndCamada = 2;
+    p.EpsPos[2] = GetParam().eps;
+    p.SigSdAço();
+    EXPECT_NEAR(p.SigPos[2], GetParam().sigma, 0.005);
+    p.EpsNeg[2] = GetParam().eps;
+    p.SigSdAçoNeg();
+    EXPECT_DOUBLE_EQ(p.SigNeg[2], p.SigPos[2]);
+}
+
+INSTANTIATE_TEST_SUITE_P(CA50, LeiDoAco,
+                         ::testing::Values(CasoTensao{"Aço CA-50A", 1.5, 3150.00},
+                                           CasoTensao{"Aço CA-50A", 2.5, 4347.83},
+                                           CasoTensao{"Aço CA-50B", 1.2, 2520.00},
+                                           CasoTensao{"Aço CA-50B", 2.0, 3554.73},
+                                           CasoTensao{"Aço CA-50B", 3.0, 4007.20},
+                                           CasoTensao{"Aço CA-50B", -3.0, -4007.20},
+                                           CasoTensao{"Aço CA-50B", 4.5, 4347.83},
+                                           CasoTensao{"Aço CA-50A", 25, 4347.83},
+                                           CasoTensao{"Aço CA-50B", 0, 0}));
+
+TEST(LeiDoAco, limites_dos_trechos) {
+    for (const char* aco : {"Aço CA-50A", "Aço CA-50B"}) {
+        Dimensionamento p;
+        AcoCA50(p, aco);
+        p.IndCamada = 1;
+        p.EpsPos[1] = p.EpsYd;
+        p.SigSdAço();
+        EXPECT_DOUBLE_EQ(p.SigPos[1], p.Fyd) << aco;
+    }
+    Dimensionamento p;
+    AcoCA50(p, "Aço CA-50B");
+    p.IndCamada = 1;
+    p.EpsPos[1] = 700 * p.Fyd / p.Es; // limite de proporcionalidade: trecho linear
+    p.SigSdAço();
+    EXPECT_NEAR(p.SigPos[1], 0.7 * p.Fyd, 1e-9);
+    // Entre o limite e EpsYd a tensão cresce, estritamente entre 0,7 fyd e fyd.
+    double anterior = 0.7 * p.Fyd;
+    for (double e = 1.6; e < 4.0; e += 0.2) {
+        p.EpsPos[1] = e;
+        p.SigSdAço();
+        EXPECT_GT(p.SigPos[1], anterior) << e;
+        EXPECT_LT(p.SigPos[1], p.Fyd) << e;
+        anterior = p.SigPos[1];
+    }
+}
+
+// Seção b = 20 cm, d = 45 cm, fck = 250 kgf/cm², γc = 1,4, CA-50A, PrecisãoM = 100.
+Dimensionamento SecaoD45() {
+    Dimensionamento p;
+    AcoCA50(p);
+    p.Base = 20;
+    p.AlturaUtil = 45;
+    p.SigCd = 0.85 * 250 / 1.4;
+    p.PrecisãoM = 100;
+    p.xMáximo();
+    p.MomentosLimitesRET();
+    return p;
+}
+
+TEST(BlocoRetangular, momentos_limites_dos_dominios) {
+    Dimensionamento p = SecaoD45();
+    EXPECT_NEAR(p.MLim2a, 765000, 0.05);
+    EXPECT_NEAR(p.MLim2b, 1142777.8, 0.05);
+    EXPECT_NEAR(p.MLim3, 2313392.1, 0.05);
+    EXPECT_NEAR(p.MLim4, 2950714.3, 0.05);
+    EXPECT_NEAR(p.XMax, 28.2745, 0.00005);
+}
+
+TEST(BlocoRetangular, dominio_2a_por_busca_em_16_passos) {
+    Dimensionamento p = SecaoD45();
+    p.Md = 500000;
+    p.DescobreXRET();
+    EXPECT_EQ(p.Dominio, "2a");
+    EXPECT_EQ(p.PassosDescobreX, 16);
+    EXPECT_NEAR(p.X, 6.133, 0.0005);
+    EXPECT_NEAR(p.EpsC, 1.5779, 0.00005);
+    EXPECT_NEAR(p.Rcc, 11751.3, 0.05);
+    EXPECT_NEAR(p.MRcc, 499980.07, 0.005);
+}
+
+struct CasoX {
+    double md;
+    double x;
+    const char* dominio;
+};
+
+class LinhaNeutra : public ::testing::TestWithParam<CasoX> {};
+
+TEST_P(LinhaNeutra, forma_fechada_nos_dominios_2b_3_e_4) {
+    Dimensionamento p = SecaoD45();
+    p.Md = GetParam().md;
+    p.DescobreXRET();
+    EXPECT_NEAR(p.X, GetParam().x, 0.00005);
+    EXPECT_EQ(p.Dominio, GetParam().dominio);
+}
+
+INSTANTIATE_TEST_SUITE_P(D45, LinhaNeutra,
+                         ::testing::Values(CasoX{1000000, 10.0477, "2b"},
+                                           CasoX{2000000, 23.0049, "3"},
+                                           CasoX{2800000, 39.4658, "4"}));
+
+TEST(BlocoRetangular, deformacao_do_concreto_em_2b_e_casos_limite) {
+    Dimensionamento p = SecaoD45();
+    p.Md = 1000000;
+    p.DescobreXRET();
+    EXPECT_NEAR(p.EpsC, 2.8747, 0.00005);
+    // Md = MLim2a fica no caso 1; Md = MLim4 vai ao caso 3 (x = 1,1 XMax).
+    p.Md = p.MLim2a;
+    p.DescobreXRET();
+    EXPECT_EQ(p.Dominio, "2a");
+    p.Md = p.MLim4;
+    p.DescobreXRET();
+    EXPECT_DOUBLE_EQ(p.X, 1.1 * p.XMax);
+    EXPECT_DOUBLE_EQ(p.EpsC, 3.5);
+    p.Md = 0; // Md nulo termina num x pequeno e positivo
+    p.DescobreXRET();
+    EXPECT_DOUBLE_EQ(p.X, 0.01);
+}
+
+struct CasoXMax {
+    int check4, check5;
+    const char* k;
+    double xmax; // em unidades de d = 45
+};
+
+class XMaximo : public ::testing::TestWithParam<CasoXMax> {};
+
+TEST_P(XMaximo, opcoes_de_dominio_4_e_x_maximo) {
+    Dimensionamento p = SecaoD45();
+    p.Form1.Check4.Value = GetParam().check4;
+    p.Form1.Check5.Value = GetParam().check5;
+    p.Form1.Text19.Text = GetParam().k;
+    p.xMáximo();
+    EXPECT_NEAR(p.XMax, GetParam().xmax, 1e-9);
+}
+
+const double x34 = 3.5 * 45 / (1000 * (5000 / 1.15) / 2100000 + 3.5);
+
+INSTANTIATE_TEST_SUITE_P(Tabela, XMaximo,
+                         ::testing::Values(CasoXMax{0, 0, "0.5", x34}, CasoXMax{0, 1, "0.5", 22.5},
+                                           CasoXMax{0, 1, "0.9", x34}, CasoXMax{1, 0, "0.5", 45},
+                                           CasoXMax{1, 1, "0.9", 40.5}, CasoXMax{2, 1, "0.5", x34},
+                                           CasoXMax{1, 1, "1", 45}));
+
+TEST(XMaximo, fator_fora_de_0_a_1_recusa_sem_encerrar) {
+    for (const char* k : {"1.0001", "-0.5", "1e999"}) {
+        Dimensionamento p;
+        p.Form1.Text19.Text = k;
+        p.Programa();
+        EXPECT_FALSE(p.HaResultados) << k;
+        EXPECT_TRUE(p.Form2.Visivel);
+        EXPECT_EQ(p.Form2.Label1.Caption, "xMáximo deve estar entre 0 e 1 .d");
+        EXPECT_EQ(p.Form2.Label2.Caption, "");
+        EXPECT_EQ(p.Form1.Text8.Text, "");
+    }
+}
+
+TEST(ArmaduraTeorica, dominio_3_sem_armadura_de_compressao) {
+    Dimensionamento p;
+    p.Form1.Text17.Text = "20000"; // 2 000 000 kgf·cm
+    p.Form1.Text18.Text = "25";    // 250 kgf/cm²
+    p.Form1.Text2.Text = "50";
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados);
+    // Com a seção montada à mão, d = 45 cm:
+    Dimensionamento s = SecaoD45();
+    s.Md = 2000000;
+    s.DescobreXRET();
+    ASSERT_LT(s.X, s.XMax);
+    s.Rsc = 0;
+    s.AsTeóricaPos();
+    EXPECT_NEAR(s.EpsPos[1], 3.3464, 0.00005);
+    EXPECT_DOUBLE_EQ(s.SigPos[1], s.Fyd);
+    EXPECT_NEAR(s.AsPos, 12.850, 0.0005);
+    EXPECT_NEAR(s.Rcc, 55868.96, 0.005);
+}
+
+TEST(ArmaduraTeorica, armadura_dupla_em_x_maximo) {
+    Dimensionamento p = SecaoD45();
+    p.Md = 2800000;
+    p.DCG2 = 4;
+    p.DescobreXRET();
+    ASSERT_GT(p.X, p.XMax);
+    p.X = p.XMax;
+    p.AsTeóricaNeg();
+    EXPECT_NEAR(p.X, 28.2745, 0.00005);
+    EXPECT_NEAR(p.Rcc, 68666.60, 0.005);
+    EXPECT_NEAR(p.MRcc, 2313392.08, 0.005);
+    EXPECT_NEAR(p.DeltaM, 486607.92, 0.005);
+    EXPECT_NEAR(p.Rsc, 11868.49, 0.005);
+    EXPECT_NEAR(p.EpsNeg[1], 3.0049, 0.00005);
+    EXPECT_DOUBLE_EQ(p.SigNeg[1], p.Fyd);
+    EXPECT_NEAR(p.AsNeg, 2.730, 0.0005);
+    p.AsTeóricaPos();
+    EXPECT_NEAR(p.EpsPos[1], 2.0704, 0.00005);
+    // Em x = x34 a deformação cai um passo de arredondamento abaixo de EpsYd e o
+    // ramo elástico dá a mesma área.
+    EXPECT_NEAR(p.AsPos, 18.523, 0.0005);
+}
+
+TEST(ArmaduraTeorica, x_igual_a_d_da_area_sem_limite) {
+    Dimensionamento p = SecaoD45();
+    p.X = 45;
+    p.AsPos = 7;
+    p.AsTeóricaPos();
+    EXPECT_DOUBLE_EQ(p.AsPosRestante, 999999999999);
+    EXPECT_TRUE(p.AsPosSemLimite);
+    EXPECT_DOUBLE_EQ(p.AsPos, 7);
+}
+
+TEST(Centroides, camadas_ponderadas_pela_area) {
+    Dimensionamento p;
+    p.Bitolas();
+    p.NumCamadasPos = 6;
+    p.DLinhaPos = {0, 4.25, 8.75, 12, 15, 18, 21};
+    p.BitolaPos = {0, 6, 5, 5, 5, 5, 5}; // 16 mm (2,0 cm²) e 12,5 mm (1,25 cm²)
+    p.NumBarrasPos = {0, 3, 2, 0, 0, 0, 0};
+    p.CGd1();
+    EXPECT_NEAR(p.DCG1, 5.5735, 0.00005);
+    p.NumBarrasPos = {0, 3, 0, 0, 0, 0, 0};
+    p.CGd1();
+    EXPECT_DOUBLE_EQ(p.DCG1, 4.25);
+    // Sem barras o centróide fica como estava.
+    p.NumBarrasPos = {};
+    p.DCG1 = 6.5;
+    p.CGd1();
+    EXPECT_DOUBLE_EQ(p.DCG1, 6.5);
+}
+
+// b = 20, h = 50, c = 2,5, estribo de 5 mm, fck = 250, CA-50A, PrecisãoN = 100;
+// 3 barras de 20 mm a 4,0 cm e 2 a 8,5 cm da face tracionada; sem barras negativas.
+Dimensionamento SecaoVerificada() {
+    Dimensionamento p;
+    p.Bitolas();
+    AcoCA50(p);
+    p.NumCamadasPos = 6;
+    p.NumCamadasNeg = 3;
+    p.Base = 20;
+    p.Altura = 50;
+    p.Cobrimento = 2.5;
+    p.BitolaEstr = 1;
+    p.SigCd = 0.85 * 250 / 1.4;
+    p.PrecisãoN = 100;
+    p.BitolaPos = {0, 7, 7, 7, 7, 7, 7};
+    p.BitolaNeg = {0, 7, 7, 7, 0, 0, 0};
+    p.DLinhaPos = {0, 4.0, 8.5, 12.5, 16.5, 20.5, 24.5};
+    p.DLinhaNeg = {0, 4.0, 8.0, 12.0, 0, 0, 0};
+    p.NumBarrasPos = {0, 3, 2, 0, 0, 0, 0};
+    p.CGd1();
+    p.DCG2 = 4.0;
+    p.AlturaUtil = p.Altura - p.DCG1;
+    return p;
+}
+
+TEST(ValoresFinais, modelos_cg_e_real) {
+    Dimensionamento p = SecaoVerificada();
+    EXPECT_NEAR(p.DCG1, 5.8, 1e-12);
+    p.ValoresFinaisCG();
+    p.ValoresCG();
+    EXPECT_NEAR(p.XCG, 27.880, 0.0005);
+    EXPECT_EQ(p.DominioCG, "4");
+    EXPECT_NEAR(p.RccCG, 67708.57, 0.005);
+    EXPECT_NEAR(p.MrdCG, 2237632.87, 0.005);
+    EXPECT_EQ(p.PassosCG, 45);
+    EXPECT_NEAR(p.PctHPos, 5.60, 0.005);
+    EXPECT_NEAR(p.EpsS1CG, 2.0488, 0.00005);
+    EXPECT_NEAR(p.XEscoamento, 44.372, 0.0005);
+    EXPECT_LE(std::abs(p.ResiduoCG), p.PrecisãoN);
+
+    p.ValoresFinaisReais();
+    p.ValoresRET();
+    EXPECT_NEAR(p.XReal, 27.060, 0.0005);
+    EXPECT_EQ(p.DominioReal, "3");
+    EXPECT_NEAR(p.RccReal, 65717.14, 0.005);
+    EXPECT_NEAR(p.MrdReal, 2200472.61, 0.005);
+    EXPECT_EQ(p.PassosReal, 35);
+    EXPECT_NEAR(p.AsReal, 15.75, 1e-12);
+    EXPECT_NEAR(p.SigPos[1], 4347.83, 0.005);
+    EXPECT_NEAR(p.SigPos[2], 3922.17, 0.005);
+}
+
+TEST(ValoresFinais, so_a_camada_1_da_o_mesmo_resultado_nos_dois_modelos) {
+    Dimensionamento p = SecaoVerificada();
+    p.NumBarrasPos = {0, 4, 0, 0, 0, 0, 0};
+    p.CGd1();
+    p.AlturaUtil = p.Altura - p.DCG1;
+    p.ValoresFinaisCG();
+    p.ValoresCG();
+    p.ValoresFinaisReais();
+    p.ValoresRET();
+    EXPECT_DOUBLE_EQ(p.XCG, p.XReal);
+    EXPECT_EQ(p.DominioCG, p.DominioReal);
+    EXPECT_DOUBLE_EQ(p.RccCG, p.RccReal);
+    EXPECT_DOUBLE_EQ(p.MrdCG, p.MrdReal);
+    EXPECT_DOUBLE_EQ(p.PctHNeg, 0); // sem barras negativas, %h' não é calculado
+}
+
+TEST(ValoresFinais, tolerancia_enorme_termina_em_x_de_1_cm) {
+    Dimensionamento p = SecaoVerificada();
+    p.PrecisãoN = 100000;
+    p.ValoresFinaisCG();
+    EXPECT_DOUBLE_EQ(p.X, 1);
+    EXPECT_EQ(p.PassosCG, 1);
+    p.ValoresFinaisReais();
+    EXPECT_DOUBLE_EQ(p.X, 1);
+}
+
+TEST(ValoresFinais, tolerancia_inalcancavel_para_no_limite_da_precisao_dupla) {
+    // A classe B arredonda C para precisão simples: a tensão vira uma escada e
+    // PrecisãoN = 0.0001 não é atingida. A busca para quando o passo não muda x.
+    Dimensionamento p = SecaoVerificada();
+    AcoCA50(p, "Aço CA-50B");
+    p.PrecisãoN = 0;
+    p.ValoresFinaisCG();
+    EXPECT_GT(p.X, 20);
+    EXPECT_LT(p.X, 40);
+    EXPECT_LT(p.PassosCG, 1000);
+    EXPECT_LT(std::abs(p.ResiduoCG), 1.0);
+}
+
+} // namespace
+} // namespace lumbrio
