@@ -15,8 +15,8 @@ double MinimoUsuario(const Marcador& Check, const CaixaTexto& Text, const char* 
     if (Check.Value != 1) return 0;
     const double v = ValorNumerico(Text.Text);
     if (!std::isfinite(v))
-        Dimensionamento::Recusar(std::string(Nome) + " está fora do intervalo dos números.",
-                                 "Valor lido: \"" + Text.Text + "\".");
+        Dimensionamento::Recusar(Junta(Nome, " está fora do intervalo dos números."),
+                                 Junta("Valor lido: \"", Text.Text, "\"."));
     return v;
 }
 

@@ -1,6 +1,7 @@
 // Aços e catálogo de bitolas: tensões de escoamento e índices das listas.
 #include "calc/Catalogos.h"
 #include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
 
 namespace lumbrio {
 
@@ -15,8 +16,7 @@ void IndiceBitola(const std::string& Texto, int Quantos, int& Indice, const char
         }
     }
     if (Indice == 0)
-        Dimensionamento::Recusar(std::string("Bitola desconhecida em ") + Lista + ": \"" + Texto +
-                                     "\".",
+        Dimensionamento::Recusar(Junta("Bitola desconhecida em ", Lista, ": \"", Texto, "\"."),
                                  "Escolha uma bitola da lista.");
 }
 
@@ -30,12 +30,12 @@ void Dimensionamento::Bitolas() {
 }
 
 void Dimensionamento::BitolaPositiva() {
-    const std::string nome = "camada positiva " + std::to_string(CamadaPos);
+    const std::string nome = Junta("camada positiva ", std::to_string(CamadaPos));
     IndiceBitola(Form1.Combo2[CamadaPos].Text, 11, BitolaPos[CamadaPos], nome.c_str());
 }
 
 void Dimensionamento::BitolaNegativa() {
-    const std::string nome = "camada negativa " + std::to_string(CamadaNeg);
+    const std::string nome = Junta("camada negativa ", std::to_string(CamadaNeg));
     IndiceBitola(Form1.Combo4[CamadaNeg].Text, 11, BitolaNeg[CamadaNeg], nome.c_str());
 }
 
@@ -48,7 +48,7 @@ void Dimensionamento::Aço() {
     if (t == "Aço CA-25B" || t == "Aço CA-25A") Fyk = 2500;
     if (t == "Aço CA-50B" || t == "Aço CA-50A") Fyk = 5000;
     if (t == "Aço CA-60B" || t == "Aço CA-60A") Fyk = 6000;
-    if (Fyk == 0) Recusar("Aço desconhecido: \"" + t + "\".", "Escolha o aço na lista.");
+    if (Fyk == 0) Recusar(Junta("Aço desconhecido: \"", t, "\"."), "Escolha o aço na lista.");
     Fyd = Fyk / GamaS;
     // Classe B: 2 por mil além da deformação elástica de escoamento.
     EpsYd = AcoClasseB(t) ? 2 + 1000 * Fyd / Es : 1000 * Fyd / Es;

@@ -12,21 +12,21 @@ namespace {
 // Recusa um valor que precisa ser finito e maior que zero.
 void ExigePositivo(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor) && Valor > 0) return;
-    Dimensionamento::Recusar(std::string(Nome) + " deve ser um número maior que zero.",
-                             std::string("Valor lido: \"") + Texto + "\".");
+    Dimensionamento::Recusar(Junta(Nome, " deve ser um número maior que zero."),
+                             Junta("Valor lido: \"", Texto, "\"."));
 }
 
 // Recusa um valor que precisa ser finito e não negativo.
 void ExigeNaoNegativo(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor) && Valor >= 0) return;
-    Dimensionamento::Recusar(std::string(Nome) + " deve ser um número maior ou igual a zero.",
-                             std::string("Valor lido: \"") + Texto + "\".");
+    Dimensionamento::Recusar(Junta(Nome, " deve ser um número maior ou igual a zero."),
+                             Junta("Valor lido: \"", Texto, "\"."));
 }
 
 void ExigeFinito(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor)) return;
-    Dimensionamento::Recusar(std::string(Nome) + " está fora do intervalo dos números.",
-                             std::string("Valor lido: \"") + Texto + "\".");
+    Dimensionamento::Recusar(Junta(Nome, " está fora do intervalo dos números."),
+                             Junta("Valor lido: \"", Texto, "\"."));
 }
 
 } // namespace
@@ -38,7 +38,7 @@ void Dimensionamento::Unidades() {
             return;
         }
     }
-    Recusar("Unidade desconhecida: \"" + Unidade + "\".",
+    Recusar(Junta("Unidade desconhecida: \"", Unidade, "\"."),
             "Escolha a unidade na lista (o arquivo de valores pode trazer uma unidade inválida).");
 }
 

@@ -6,6 +6,13 @@
 
 namespace lumbrio {
 
+// Concatena textos numa mensagem (evita cadeias de operator+ entre temporários).
+template <class... Partes> std::string Junta(const Partes&... partes) {
+    std::string s;
+    (s.append(std::string_view(partes)), ...);
+    return s;
+}
+
 // Regra do prefixo numérico: brancos, tabulações e quebras de linha são ignorados;
 // vale o maior trecho inicial que forma um número decimal (sinal, dígitos, um ".",
 // expoente), com "." como separador qualquer que seja a configuração regional.

@@ -53,14 +53,14 @@ void Dimensionamento::ProgramaInterno() {
     // Laço principal: repete enquanto um centróide se afasta da sua face.
     for (PassosPrograma = 1;; ++PassosPrograma) {
         if (PassosPrograma > LimitePassosPrograma)
-            Recusar(
-                "O cálculo não convergiu: os centróides das armaduras não se estabilizaram em " +
-                    std::to_string(LimitePassosPrograma) + " passagens.",
-                "Verifique as bitolas e as dimensões da seção.");
+            Recusar(Junta("O cálculo não convergiu: os centróides das armaduras não se "
+                          "estabilizaram em ",
+                          std::to_string(LimitePassosPrograma), " passagens."),
+                    "Verifique as bitolas e as dimensões da seção.");
         AlturaUtil = Altura - DCG1;
         if (!(AlturaUtil > 0))
-            Recusar("A seção não comporta a armadura: a altura útil d = " +
-                        FormataNumero(AlturaUtil, 2) + " cm não é positiva.",
+            Recusar(Junta("A seção não comporta a armadura: a altura útil d = ",
+                          FormataNumero(AlturaUtil, 2), " cm não é positiva."),
                     "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
         xMáximo();
         Rsc = 0;
@@ -108,9 +108,9 @@ void Dimensionamento::VerificaCamadas(const PorCamada& NumBarras, int NumCamadas
     for (int i = 1; i <= NumCamadas; ++i) total += NumBarras[i];
     if (total > 0) return;
     const double bw = Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr];
-    Recusar(std::string("Nenhuma barra da armadura ") + Face +
-                " cabe na seção: a largura interna ao estribo é bw = " + FormataNumero(bw, 2) +
-                " cm.",
+    Recusar(Junta("Nenhuma barra da armadura ", Face,
+                  " cabe na seção: a largura interna ao estribo é bw = ", FormataNumero(bw, 2),
+                  " cm."),
             "Aumente a base ou reduza o cobrimento, o estribo ou as bitolas.");
 }
 

@@ -57,7 +57,7 @@ void Dimensionamento::Imprime() {
         {"escala Y", EscalaY}};
     for (const auto& [nome, v] : valores)
         if (!std::isfinite(v))
-            Recusar(std::string("O cálculo produziu um valor inválido para ") + nome + ".",
+            Recusar(Junta("O cálculo produziu um valor inválido para ", nome, "."),
                     "Verifique os dados da seção.");
 
     auto& f = Form1;

@@ -9,7 +9,7 @@ namespace lumbrio {
 namespace {
 
 [[noreturn]] void SecaoNaoComporta(const std::string& Detalhe) {
-    Dimensionamento::Recusar("A seção não comporta a armadura: " + Detalhe,
+    Dimensionamento::Recusar(Junta("A seção não comporta a armadura: ", Detalhe),
                              "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
 }
 
@@ -18,9 +18,9 @@ namespace {
 void Dimensionamento::AsTeóricaNeg() {
     const double d = AlturaUtil;
     if (!(d > DCG2))
-        SecaoNaoComporta("a altura útil d = " + FormataNumero(d, 3) +
-                         " cm não passa do centróide da armadura de compressão d'CG2 = " +
-                         FormataNumero(DCG2, 3) + " cm.");
+        SecaoNaoComporta(Junta("a altura útil d = ", FormataNumero(d, 3),
+                               " cm não passa do centróide da armadura de compressão d'CG2 = ",
+                               FormataNumero(DCG2, 3), " cm."));
     if (X >= d / 6) {
         Y = 0.8 * X;
         EpsC = 3.5;
@@ -60,8 +60,8 @@ void Dimensionamento::AsTeóricaPos() {
     SigSdAço();
     AsPosRestante = (Rsc + Rcc) / SigPos[1];
     if (!(AsPosRestante >= 0) || !std::isfinite(AsPosRestante))
-        SecaoNaoComporta("a armadura de tração necessária resultou negativa (As = " +
-                         FormataNumero(AsPosRestante, 2) + " cm2).");
+        SecaoNaoComporta(Junta("a armadura de tração necessária resultou negativa (As = ",
+                               FormataNumero(AsPosRestante, 2), " cm2)."));
     AsPos = AsPosRestante;
 }
 

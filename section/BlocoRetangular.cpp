@@ -57,8 +57,8 @@ void Dimensionamento::DescobreXRET() {
                 break;
             }
             if (++PassosDescobreX > LimitePassosBusca)
-                Recusar("A busca da linha neutra não convergiu em " +
-                            std::to_string(LimitePassosBusca) + " passos.",
+                Recusar(Junta("A busca da linha neutra não convergiu em ",
+                              std::to_string(LimitePassosBusca), " passos."),
                         "Aumente a PrecisãoM (Kgf.cm) em \"Outros valores\".");
             X = X + PassoX;
             bloco();
@@ -78,7 +78,10 @@ void Dimensionamento::DescobreXRET() {
             Dominio = "2b";
             EpsC = 10 * X / (d - X);
         } else {
-            Dominio = X < 3.5 * d / (EpsYd + 3.5) ? "3" : "4";
+            if (X < 3.5 * d / (EpsYd + 3.5))
+                Dominio = "3";
+            else
+                Dominio = "4";
             EpsC = 3.5;
         }
     } else {

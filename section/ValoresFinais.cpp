@@ -1,5 +1,6 @@
 // Verificação da seção com as barras colocadas, nos modelos CG e Real.
 #include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
 
 #include <cmath>
 
@@ -71,8 +72,8 @@ template <bool Real> void Dimensionamento::BuscaEquilibrio(long& Passos, double&
             break;
         }
         if (++Passos > LimitePassosBusca)
-            Recusar("A busca do equilíbrio da seção não convergiu em " +
-                        std::to_string(LimitePassosBusca) + " passos.",
+            Recusar(Junta("A busca do equilíbrio da seção não convergiu em ",
+                          std::to_string(LimitePassosBusca), " passos."),
                     "Aumente a PrecisãoN (Kgf) em \"Outros valores\".");
         X = X + PassoX;
         Residuo = ForcaResultante<Real>(Rc, Rst);
