@@ -23,6 +23,17 @@ void ExigeNaoNegativo(double Valor, const char* Nome, const std::string& Texto) 
                              Junta("Valor lido: \"", Texto, "\"."));
 }
 
+// Seções de mais de 100 m não são vigas: o limite mantém as buscas e os desenhos
+// dentro de tempo e memória limitados.
+inline constexpr double DimensaoMaxima = 10000; // cm
+
+void ExigeDimensao(double Valor, const char* Nome, const std::string& Texto) {
+    ExigePositivo(Valor, Nome, Texto);
+    if (Valor <= DimensaoMaxima) return;
+    Dimensionamento::Recusar(Junta(Nome, " deve ser no máximo 10000 cm."),
+                             Junta("Valor lido: \"", Texto, "\"."));
+}
+
 void ExigeFinito(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor)) return;
     Dimensionamento::Recusar(Junta(Nome, " está fora do intervalo dos números."),
@@ -84,8 +95,8 @@ void Dimensionamento::Ler() {
     DiamAgregado = ValorNumerico(Form8.Text2.Text);
 
     // Sem estes valores não há cálculo possível.
-    ExigePositivo(Base, "A base (cm)", f.Text1.Text);
-    ExigePositivo(Altura, "A altura (cm)", f.Text2.Text);
+    ExigeDimensao(Base, "A base (cm)", f.Text1.Text);
+    ExigeDimensao(Altura, "A altura (cm)", f.Text2.Text);
     ExigeNaoNegativo(Md, "O momento Md", f.Text17.Text);
     ExigePositivo(Fck, "O fck", f.Text18.Text);
     ExigePositivo(Es, "O módulo Es", f.Text20.Text);

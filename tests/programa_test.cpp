@@ -169,6 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
     Entradas, Recusas,
     ::testing::Values(
         CasoRecusa{"base_zero", [](Dimensionamento& p) { p.Form1.Text1.Text = "0"; }, "base"},
+        CasoRecusa{"base_absurda", [](Dimensionamento& p) { p.Form1.Text1.Text = "20000"; },
+                   "10000 cm"},
         CasoRecusa{"altura_vazia", [](Dimensionamento& p) { p.Form1.Text2.Text = ""; }, "altura"},
         CasoRecusa{"gama_c_zero", [](Dimensionamento& p) { p.Form1.Text21.Text = "0"; }, "γc"},
         CasoRecusa{"gama_s_zero", [](Dimensionamento& p) { p.Form1.Text22.Text = "x"; }, "γs"},

@@ -221,6 +221,8 @@ TEST(ArmaduraTeorica, armadura_dupla_em_x_maximo) {
     EXPECT_NEAR(p.AsNeg, 2.730, 0.0005);
     p.AsTeóricaPos();
     EXPECT_NEAR(p.EpsPos[1], 2.0704, 0.00005);
+    EXPECT_LT(p.EpsPos[1], p.EpsYd); // comparação literal: ramo elástico
+    EXPECT_LT(p.SigPos[1], p.Fyd);
     // Em x = x34 a deformação cai um passo de arredondamento abaixo de EpsYd e o
     // ramo elástico dá a mesma área.
     EXPECT_NEAR(p.AsPos, 18.523, 0.0005);
