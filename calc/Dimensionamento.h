@@ -194,12 +194,13 @@ class Dimensionamento {
     void Carrega();
     void Exporta();
     void Rapida();
-    void Command16_Click(); // base + passo
-    void Command13_Click(); // base − passo
-    void Command15_Click(); // altura + passo
-    void Command14_Click(); // altura − passo
-    void Command4_Click();  // Md + passo, depois Rapida
-    void Command5_Click();  // Md − passo, depois Rapida
+    void Command16_Click();     // base + passo
+    void Command13_Click();     // base − passo
+    void Command15_Click();     // altura + passo
+    void Command14_Click();     // altura − passo
+    void Command4_Click();      // Md + passo, depois Rapida
+    void Command5_Click();      // Md − passo, depois Rapida
+    bool PassoRecusado = false; // o último botão de passo achou a caixa sem número
 
     // Mostra uma mensagem no diálogo "Mensagem de erro".
     void MostraErro(const std::string& Mensagem, const std::string& Mensagem2 = "");

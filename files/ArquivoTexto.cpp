@@ -1,0 +1,272 @@
+// Conversão Windows-1252 ⇄ UTF-8 com iconv, leitura e gravação atômica de arquivos.
+#include "files/ArquivoTexto.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iconv.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lumbrio {
+
+namespace {
+
+// Bytes sem caractere em Windows-1252: o iconv os recusa; o Windows os lê como
+// os controles U+0080..U+009F de mesmo número, e aqui também, nos dois sentidos.
+bool ByteSemCaractere(unsigned char b) {
+    return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+}
+
+class Conversor {
+  public:
+    Conversor(const char* Para, const char* De) : cd(iconv_open(Para, De)) {}
+    ~Conversor() {
+        if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+    }
+    Conversor(const Conversor&) = delete;
+    Conversor& operator=(const Conversor&) = delete;
+    bool Valido() const { return cd != reinterpret_cast<iconv_t>(-1); }
+
+    // Converte a partir de Entrada; devolve o errno do iconv (0 quando terminou).
+    // Entrada avança até o ponto da parada.
+    int Converte(std::string_view& Entrada, std::string& Saida) {
+        char buf[1024];
+        while (!Entrada.empty()) {
+            char* in = const_cast<char*>(Entrada.data());
+            std::size_t inLeft = Entrada.size();
+            char* out = buf;
+            std::size_t outLeft = sizeof buf;
+            const std::size_t r = iconv(cd, &in, &inLeft, &out, &outLeft);
+            const int erro = r == static_cast<std::size_t>(-1) ? errno : 0;
+            Saida.append(buf, static_cast<std::size_t>(out - buf));
+            Entrada.remove_prefix(Entrada.size() - inLeft);
+            if (erro != 0 && erro != E2BIG) return erro;
+        }
+        return 0;
+    }
+
+  private:
+    iconv_t cd;
+};
+
+// Comprimento de uma sequência UTF-8 pelo seu primeiro byte (1 se inválido).
+std::size_t ComprimentoUtf8(unsigned char b) {
+    if (b >= 0xF0 && b < 0xF8) return 4;
+    if (b >= 0xE0) return 3;
+    if (b >= 0xC0) return 2;
+    return 1;
+}
+
+std::atomic<unsigned> ContadorTemporarios{0};
+
+// Nome de um temporário oculto na pasta do destino.
+std::string NomeTemporario(const std::filesystem::path& Destino) {
+    std::string oculto = ".";
+    oculto += Destino.filename().string();
+    oculto += ".tmp";
+    oculto += std::to_string(::getpid());
+    oculto += '-';
+    oculto += std::to_string(ContadorTemporarios.fetch_add(1));
+    return (Destino.parent_path() / oculto).string();
+}
+
+// Grava tudo em Descritor, repetindo nas escritas parciais e interrupções.
+int EscreveTudo(int Descritor, std::string_view Dados) {
+    while (!Dados.empty()) {
+        const ssize_t n = ::write(Descritor, Dados.data(), Dados.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        Dados.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+} // namespace
+
+bool ParaWindows1252(std::string_view Utf8, std::string& Saida, std::string& Invalido) {
+    Saida.clear();
+    Invalido.clear();
+    Conversor c("WINDOWS-1252", "UTF-8");
+    if (!c.Valido()) {
+        Invalido = "(conversor Windows-1252 indisponível)";
+        return false;
+    }
+    while (!Utf8.empty()) {
+        const int erro = c.Converte(Utf8, Saida);
+        if (erro == 0) break;
+        const auto b0 = static_cast<unsigned char>(Utf8[0]);
+        const auto b1 = Utf8.size() > 1 ? static_cast<unsigned char>(Utf8[1]) : 0;
+        if (erro == EILSEQ && b0 == 0xC2 && ByteSemCaractere(b1)) {
+            Saida.push_back(static_cast<char>(b1));
+            Utf8.remove_prefix(2);
+            continue;
+        }
+        Invalido = std::string(Utf8.substr(0, ComprimentoUtf8(b0)));
+        return false;
+    }
+    return true;
+}
+
+std::string DeWindows1252(std::string_view Bytes) {
+    std::string saida;
+    saida.reserve(Bytes.size() + Bytes.size() / 8);
+    Conversor c("UTF-8", "WINDOWS-1252");
+    while (!Bytes.empty()) {
+        const int erro = c.Valido() ? c.Converte(Bytes, saida) : EILSEQ;
+        if (erro == 0) break;
+        // Byte sem caractere (ou conversor ausente): o código de mesmo número.
+        const auto b = static_cast<unsigned char>(Bytes[0]);
+        if (b < 0x80) {
+            saida.push_back(static_cast<char>(b));
+        } else {
+            saida.push_back(static_cast<char>(0xC0 | (b >> 6)));
+            saida.push_back(static_cast<char>(0x80 | (b & 0x3F)));
+        }
+        Bytes.remove_prefix(1);
+    }
+    return saida;
+}
+
+std::string MotivoErro(int Codigo) {
+    switch (Codigo) {
+    case ENOENT:
+        return "o arquivo ou a pasta não existe";
+    case EACCES:
+    case EPERM:
+        return "permissão negada";
+    case ENOSPC:
+        return "não há espaço no disco";
+#ifdef EDQUOT
+    case EDQUOT:
+        return "a cota de disco acabou";
+#endif
+    case EROFS:
+        return "o disco é somente leitura";
+    case EISDIR:
+        return "o nome é de uma pasta";
+    case ENOTDIR:
+        return "uma parte do caminho não é uma pasta";
+    case ENAMETOOLONG:
+        return "o nome é longo demais";
+    case EEXIST:
+    case ENOTEMPTY:
+        return "já existe uma pasta com esse nome";
+    case EMFILE:
+    case ENFILE:
+        return "arquivos abertos demais";
+    case EIO:
+        return "erro de leitura ou gravação no disco";
+    case EBUSY:
+        return "o arquivo está em uso";
+    case EXDEV:
+        return "o temporário ficou em outro disco";
+    default:
+        return "erro do sistema " + std::to_string(Codigo) + " (" + std::strerror(Codigo) + ")";
+    }
+}
+
+std::optional<std::string> LeArquivo(const std::string& Nome, std::string& Motivo) {
+    std::FILE* f = std::fopen(Nome.c_str(), "rb");
+    if (!f) {
+        Motivo = MotivoErro(errno);
+        return std::nullopt;
+    }
+    std::string conteudo;
+    char buf[8192];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) conteudo.append(buf, n);
+    const int erro = std::ferror(f) ? errno : 0;
+    std::fclose(f);
+    if (erro != 0) {
+        Motivo = MotivoErro(erro);
+        return std::nullopt;
+    }
+    return conteudo;
+}
+
+bool GravaAtomico(const std::string& Nome, std::string_view Conteudo, std::string& Motivo) {
+    GravacaoAtomica g;
+    return g.Abre(Nome, Motivo) && g.Escreve(Conteudo, Motivo) && g.Conclui(Motivo);
+}
+
+GravacaoAtomica::~GravacaoAtomica() {
+    Descarta();
+}
+
+void GravacaoAtomica::Descarta() {
+    if (Descritor >= 0) ::close(Descritor);
+    Descritor = -1;
+    if (!Temporario.empty()) ::unlink(Temporario.c_str());
+    Temporario.clear();
+}
+
+bool GravacaoAtomica::Abre(const std::string& Nome, std::string& Motivo) {
+    Descarta();
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path destino(Nome);
+    // Um link simbólico continua link: grava-se no arquivo para o qual aponta.
+    if (fs::is_symlink(destino, ec)) {
+        const auto alvo = fs::weakly_canonical(destino, ec);
+        if (!ec) destino = alvo;
+    }
+    Destino = destino.string();
+    for (int tentativa = 0; tentativa < 100; ++tentativa) {
+        const std::string nome = NomeTemporario(destino);
+        Descritor = ::open(nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (Descritor >= 0) {
+            Temporario = nome;
+            break;
+        }
+        if (errno != EEXIST) break;
+    }
+    if (Descritor < 0) {
+        Motivo = MotivoErro(errno);
+        return false;
+    }
+    // O arquivo novo herda as permissões do que substitui.
+    struct stat st {};
+    if (::stat(Destino.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        (void)::fchmod(Descritor, st.st_mode & 07777);
+    return true;
+}
+
+bool GravacaoAtomica::Escreve(std::string_view Parte, std::string& Motivo) {
+    if (Descritor < 0) {
+        Motivo = MotivoErro(EBADF);
+        return false;
+    }
+    if (const int erro = EscreveTudo(Descritor, Parte); erro != 0) {
+        Motivo = MotivoErro(erro);
+        Descarta();
+        return false;
+    }
+    return true;
+}
+
+bool GravacaoAtomica::Conclui(std::string& Motivo) {
+    if (Descritor < 0) {
+        Motivo = MotivoErro(EBADF);
+        return false;
+    }
+    int erro = ::fsync(Descritor) != 0 && errno != EINVAL ? errno : 0;
+    if (::close(Descritor) != 0 && erro == 0) erro = errno;
+    Descritor = -1;
+    if (erro == 0 && ::rename(Temporario.c_str(), Destino.c_str()) != 0) erro = errno;
+    if (erro != 0) {
+        Motivo = MotivoErro(erro);
+        Descarta();
+        return false;
+    }
+    Temporario.clear();
+    return true;
+}
+
+} // namespace lumbrio

@@ -1,0 +1,48 @@
+// Arquivos de texto do programa: conversão entre UTF-8 (memória) e Windows-1252
+// (disco), leitura inteira e gravação atômica, com motivos de falha em português.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumbrio {
+
+// Converte UTF-8 em Windows-1252. Se um caractere não existe em Windows-1252 (ou o
+// texto não é UTF-8 válido), devolve false e põe esse caractere em Invalido.
+bool ParaWindows1252(std::string_view Utf8, std::string& Saida, std::string& Invalido);
+
+// Converte Windows-1252 em UTF-8; os 256 bytes têm imagem (os cinco sem caractere
+// definido, 81 8D 8F 90 9D, viram U+0081... como no Windows), então nunca falha.
+std::string DeWindows1252(std::string_view Bytes);
+
+// Motivo de uma falha de sistema (errno), em português: "a pasta não existe".
+std::string MotivoErro(int Codigo);
+
+// Lê o arquivo inteiro; em falha devolve nullopt e põe o motivo em Motivo.
+std::optional<std::string> LeArquivo(const std::string& Nome, std::string& Motivo);
+
+// Substitui Nome pelo Conteudo de uma vez: grava um temporário na mesma pasta,
+// força-o ao disco e o renomeia sobre Nome. Em falha o temporário é apagado,
+// Nome fica como estava e o motivo vai para Motivo.
+bool GravaAtomico(const std::string& Nome, std::string_view Conteudo, std::string& Motivo);
+
+// Gravação atômica em partes, para saídas grandes (CSV do lumbrio-lote).
+class GravacaoAtomica {
+  public:
+    GravacaoAtomica() = default;
+    GravacaoAtomica(const GravacaoAtomica&) = delete;
+    GravacaoAtomica& operator=(const GravacaoAtomica&) = delete;
+    ~GravacaoAtomica(); // sem Conclui, descarta o temporário
+
+    bool Abre(const std::string& Nome, std::string& Motivo);
+    bool Escreve(std::string_view Parte, std::string& Motivo);
+    bool Conclui(std::string& Motivo);
+
+  private:
+    void Descarta();
+    std::string Destino, Temporario;
+    int Descritor = -1;
+};
+
+} // namespace lumbrio

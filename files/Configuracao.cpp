@@ -1,0 +1,330 @@
+// Grava e Carrega: o arquivo de valores com os 39 registros das entradas.
+#include "files/Configuracao.h"
+
+#include "files/ArquivoTexto.h"
+
+#include <array>
+#include <filesystem>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace lumbrio {
+
+namespace {
+
+// Os 39 registros na ordem do arquivo. O tipo do valor dá o tipo do registro:
+// std::string é texto, bool é a habilitação de uma caixa (True/False) e int é o
+// estado de uma caixa de marcação (" 1 "). F recebe (descrição, valor).
+template <class D, class F> void ParaCadaRegistro(D& d, F&& f) {
+    auto& a = d.Form1;
+    auto& o = d.Form8;
+    f("Text1, base (cm)", a.Text1.Text);
+    f("Text2, altura (cm)", a.Text2.Text);
+    f("Text31, passo da base", a.Text31.Text);
+    f("Text32, passo da altura", a.Text32.Text);
+    f("Text4, cobrimento", a.Text4.Text);
+    f("Text4, cobrimento habilitado", a.Text4.Enabled);
+    f("Text17, Md", a.Text17.Text);
+    f("Text18, fck", a.Text18.Text);
+    f("Text20, Es", a.Text20.Text);
+    f("Text21, coeficiente do concreto", a.Text21.Text);
+    f("Text22, coeficiente do aço", a.Text22.Text);
+    f("Combo5, unidade de Md", a.Combo5.Text);
+    f("Combo6, unidade de fck", a.Combo6.Text);
+    f("Combo1, aço", a.Combo1.Text);
+    f("Combo7, unidade de Es", a.Combo7.Text);
+    f("Text5, escala X habilitada", a.Text5.Enabled);
+    f("Text6, escala Y habilitada", a.Text6.Enabled);
+    f("Check3, \"Auto.\"", a.Check3.Value);
+    f("Outros valores, diâmetro máximo do agregado", o.Text2.Text);
+    f("Outros valores, \"PrecisãoM (Kgf.cm)\"", o.Text3.Text);
+    f("Combo3, estribo", a.Combo3.Text);
+    f("Combo2(1), bitola positiva 1", a.Combo2[1].Text);
+    f("Combo2(2), bitola positiva 2", a.Combo2[2].Text);
+    f("Combo2(3), bitola positiva 3", a.Combo2[3].Text);
+    f("Combo4(1), bitola negativa 1", a.Combo4[1].Text);
+    f("Combo4(2), bitola negativa 2", a.Combo4[2].Text);
+    f("Combo4(3), bitola negativa 3", a.Combo4[3].Text);
+    f("Check4, \"Permitir domínio 4\"", a.Check4.Value);
+    f("Check5, \"Utilizar x máximo =\"", a.Check5.Value);
+    f("Text19, fator de x máximo", a.Text19.Text);
+    f("Outros valores, \"PrecisãoN (Kgf)\"", o.Text1.Text);
+    f("Combo2(4), bitola positiva 4", a.Combo2[4].Text);
+    f("Combo2(5), bitola positiva 5", a.Combo2[5].Text);
+    f("Combo2(6), bitola positiva 6", a.Combo2[6].Text);
+    f("Check1, \"Tranca bitola\"", a.Check1.Value);
+    f("Outros valores, espaçamento mínimo horizontal", o.Text4[0].Text);
+    f("Outros valores, espaçamento mínimo vertical", o.Text4[1].Text);
+    f("Outros valores, usar espaçamento horizontal", o.Check1[0].Value);
+    f("Outros valores, usar espaçamento vertical", o.Check1[1].Value);
+}
+
+template <class T> using Valor = std::remove_cvref_t<T>;
+
+// Texto que, sem aspas, não voltaria igual: vírgula ou quebra de linha (partem o
+// campo), branco no começo (pulado) ou no fim (cortado) e aspas no começo. Os
+// demais textos são gravados sem aspas, como sempre foram.
+bool PrecisaAspas(std::string_view t) {
+    if (t.empty()) return false;
+    if (t.find_first_of(",\r\n") != std::string_view::npos) return true;
+    const char p = t.front(), u = t.back();
+    return p == ' ' || p == '\t' || p == '"' || u == ' ' || u == '\t';
+}
+
+// Entre aspas, uma aspa do texto é dobrada (o leitor lê "" como uma aspa).
+std::string ComAspas(std::string_view t) {
+    std::string s = "\"";
+    for (char c : t) {
+        if (c == '"') s += '"';
+        s += c;
+    }
+    s += '"';
+    return s;
+}
+
+std::string Numero(int v) {
+    // Como o número de uma marcação é escrito: lugar do sinal, dígitos, um branco.
+    const long long a = v < 0 ? -static_cast<long long>(v) : v;
+    std::string s(1, v < 0 ? '-' : ' ');
+    s += std::to_string(a);
+    s += ' ';
+    return s;
+}
+
+bool EhBranco(char c) {
+    return c == ' ' || c == '\t';
+}
+
+enum class Leitura { Campo, Fim, AspasAbertas, TextoAposAspas };
+
+// Lê um campo a partir de Pos: brancos e tabulações antes dele são pulados; entre
+// aspas vai até a aspa seguinte ("" dentro dele é uma aspa); sem aspas vai até a
+// vírgula ou o fim da linha, que são consumidos. Brancos finais sem aspas caem.
+Leitura LeCampo(std::string_view s, std::size_t& Pos, std::string& Campo) {
+    Campo.clear();
+    while (Pos < s.size() && EhBranco(s[Pos])) ++Pos;
+    if (Pos >= s.size()) return Leitura::Fim;
+    auto consomeDelimitador = [&] {
+        if (Pos >= s.size()) return;
+        if (s[Pos] == ',') {
+            ++Pos;
+        } else if (s[Pos] == '\r') {
+            ++Pos;
+            if (Pos < s.size() && s[Pos] == '\n') ++Pos;
+        } else if (s[Pos] == '\n') {
+            ++Pos;
+        }
+    };
+    if (s[Pos] == '"') {
+        ++Pos;
+        for (;;) {
+            if (Pos >= s.size()) return Leitura::AspasAbertas;
+            if (s[Pos] == '"') {
+                if (Pos + 1 < s.size() && s[Pos + 1] == '"') {
+                    Campo += '"';
+                    Pos += 2;
+                    continue;
+                }
+                ++Pos;
+                break;
+            }
+            Campo += s[Pos++];
+        }
+        while (Pos < s.size() && EhBranco(s[Pos])) ++Pos;
+        if (Pos < s.size() && s[Pos] != ',' && s[Pos] != '\r' && s[Pos] != '\n')
+            return Leitura::TextoAposAspas;
+        consomeDelimitador();
+        return Leitura::Campo;
+    }
+    const std::size_t inicio = Pos;
+    while (Pos < s.size() && s[Pos] != ',' && s[Pos] != '\r' && s[Pos] != '\n') ++Pos;
+    std::size_t fim = Pos;
+    while (fim > inicio && EhBranco(s[fim - 1])) --fim;
+    Campo.assign(s.substr(inicio, fim - inicio));
+    consomeDelimitador();
+    return Leitura::Campo;
+}
+
+bool IgualSemCaixa(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto min = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (min(a[i]) != min(b[i])) return false;
+    }
+    return true;
+}
+
+// Valor de verdade: True ou False (sem distinção de maiúsculas).
+std::optional<bool> LeVerdade(std::string_view t) {
+    if (IgualSemCaixa(t, "True")) return true;
+    if (IgualSemCaixa(t, "False")) return false;
+    return std::nullopt;
+}
+
+// Número inteiro de uma marcação: sinal opcional e dígitos; só 0, 1 e 2 existem.
+std::optional<int> LeMarca(std::string_view t) {
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    if (i == t.size() || t.size() - i > 9) return std::nullopt;
+    int v = 0;
+    for (std::size_t k = i; k < t.size(); ++k) {
+        if (t[k] < '0' || t[k] > '9') return std::nullopt;
+        v = v * 10 + (t[k] - '0');
+    }
+    if (t[0] == '-') v = -v;
+    if (v < 0 || v > 2) return std::nullopt;
+    return v;
+}
+
+FalhaArquivo FalhaCarga(const std::string& Nome, const std::string& Motivo) {
+    return {"O arquivo \"" + Nome + "\" não foi carregado: " + Motivo + ".",
+            "Nenhum valor da janela foi alterado."};
+}
+
+std::string Registro(int n, const char* Descricao) {
+    return "o registro " + std::to_string(n) + " (" + Descricao + ")";
+}
+
+} // namespace
+
+std::optional<FalhaArquivo> TextoConfiguracao(const Dimensionamento& D, std::string& Bytes) {
+    Bytes.clear();
+    std::optional<FalhaArquivo> falha;
+    std::string linha, convertida, invalido;
+    int n = 0;
+    ParaCadaRegistro(D, [&](const char* descricao, const auto& v) {
+        ++n;
+        if (falha) return;
+        using T = Valor<decltype(v)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+            linha = PrecisaAspas(v) ? ComAspas(v) : v;
+        } else if constexpr (std::is_same_v<T, bool>) {
+            linha = v ? "True" : "False";
+        } else {
+            static_assert(std::is_same_v<T, int>);
+            linha = Numero(v);
+        }
+        if (!ParaWindows1252(linha, convertida, invalido)) {
+            falha = FalhaArquivo{Registro(n, descricao) + " tem o caractere \"" + invalido +
+                                     "\", que não existe no conjunto Windows-1252 dos arquivos",
+                                 ""};
+            return;
+        }
+        Bytes += convertida;
+        Bytes += "\r\n";
+    });
+    // A primeira letra em maiúscula: a frase começa com o registro.
+    if (falha) falha->Mensagem[0] = 'O';
+    return falha;
+}
+
+std::optional<FalhaArquivo> GravaConfiguracao(const Dimensionamento& D, const std::string& Nome) {
+    std::string bytes, motivo;
+    if (auto falha = TextoConfiguracao(D, bytes))
+        return FalhaArquivo{"O arquivo \"" + Nome + "\" não foi salvo. " + falha->Mensagem + ".",
+                            "Troque o caractere; o arquivo não foi alterado."};
+    if (!GravaAtomico(Nome, bytes, motivo))
+        return FalhaArquivo{"O arquivo \"" + Nome + "\" não foi salvo: " + motivo + ".",
+                            "O arquivo não foi alterado."};
+    return std::nullopt;
+}
+
+std::optional<FalhaArquivo> CarregaConfiguracao(Dimensionamento& D, const std::string& Nome) {
+    std::string motivo;
+    const auto bytes = LeArquivo(Nome, motivo);
+    if (!bytes) return FalhaCarga(Nome, motivo);
+    const std::string texto = DeWindows1252(*bytes);
+
+    // Primeiro os 39 campos, todos lidos e conferidos; os controles só mudam depois,
+    // para que uma falha no meio não deixe a janela com valores de dois arquivos.
+    std::vector<std::string> campos(NumRegistrosConfiguracao);
+    std::size_t pos = 0;
+    for (int i = 0; i < NumRegistrosConfiguracao; ++i) {
+        switch (LeCampo(texto, pos, campos[static_cast<std::size_t>(i)])) {
+        case Leitura::Campo:
+            break;
+        case Leitura::Fim:
+            return FalhaCarga(Nome, "o arquivo acaba no registro " + std::to_string(i) +
+                                        " e são necessários " +
+                                        std::to_string(NumRegistrosConfiguracao));
+        case Leitura::AspasAbertas:
+            return FalhaCarga(Nome, "o registro " + std::to_string(i + 1) +
+                                        " abre aspas que não se fecham");
+        case Leitura::TextoAposAspas:
+            return FalhaCarga(Nome, "o registro " + std::to_string(i + 1) +
+                                        " tem texto depois das aspas de fechamento");
+        }
+    }
+
+    std::array<bool, NumRegistrosConfiguracao + 1> verdades{};
+    std::array<int, NumRegistrosConfiguracao + 1> marcas{};
+    std::optional<FalhaArquivo> falha;
+    int n = 0;
+    ParaCadaRegistro(std::as_const(D), [&](const char* descricao, const auto& v) {
+        const std::string& campo = campos[static_cast<std::size_t>(n++)];
+        if (falha) return;
+        using T = Valor<decltype(v)>;
+        if constexpr (std::is_same_v<T, bool>) {
+            if (const auto b = LeVerdade(campo))
+                verdades[static_cast<std::size_t>(n)] = *b;
+            else
+                falha = FalhaCarga(Nome, Registro(n, descricao) +
+                                             " deveria ser True ou False e traz \"" + campo + "\"");
+        } else if constexpr (std::is_same_v<T, int>) {
+            if (const auto m = LeMarca(campo))
+                marcas[static_cast<std::size_t>(n)] = *m;
+            else
+                falha = FalhaCarga(Nome, Registro(n, descricao) +
+                                             " deveria ser 0, 1 ou 2 e traz \"" + campo + "\"");
+        }
+    });
+    if (falha) return falha;
+
+    // Agora os controles, na ordem dos registros. Marcar ou desmarcar "Auto." aplica a
+    // sua regra, que habilita as escalas exatamente quando a caixa não está marcada;
+    // os registros 16 e 17 valem só quando o 18 deixa a caixa como estava.
+    n = 0;
+    ParaCadaRegistro(D, [&](const char*, auto& v) {
+        const auto i = static_cast<std::size_t>(n++);
+        using T = Valor<decltype(v)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+            v = std::move(campos[i]);
+        } else if constexpr (std::is_same_v<T, bool>) {
+            v = verdades[i + 1];
+        } else {
+            const int novo = marcas[i + 1];
+            if (&v == &D.Form1.Check3.Value) {
+                if (novo != v) {
+                    v = novo;
+                    D.Check3_Click();
+                }
+            } else {
+                v = novo;
+            }
+        }
+    });
+    return std::nullopt;
+}
+
+void CarregaPadraoInicial(Dimensionamento& D) {
+    D.NomeArquivo = ArquivoPadrao;
+    std::error_code ec;
+    if (std::filesystem::status(D.NomeArquivo, ec).type() == std::filesystem::file_type::not_found)
+        return;
+    D.Carrega();
+}
+
+void Dimensionamento::Grava() {
+    if (const auto falha = GravaConfiguracao(*this, NomeArquivo))
+        MostraErro(falha->Mensagem, falha->Mensagem2);
+}
+
+void Dimensionamento::Carrega() {
+    // Uma falha não limpa os resultados: só os controles de entrada estariam em jogo.
+    if (const auto falha = CarregaConfiguracao(*this, NomeArquivo))
+        MostraErro(falha->Mensagem, falha->Mensagem2);
+}
+
+} // namespace lumbrio
