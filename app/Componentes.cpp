@@ -1,0 +1,145 @@
+// Botão, caixa de marcação e superfície de desenho da janela.
+#include "Componentes.h"
+
+#include "Geometria.h"
+#include "PintaDesenho.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace lumbrio::janela {
+
+namespace {
+
+int AlinhamentoLegenda(const QWidget* w, const QStyleOption& opt, int Horizontal) {
+    int flags = Horizontal | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    if (!w->style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, w))
+        flags |= Qt::TextHideMnemonic;
+    return flags;
+}
+
+} // namespace
+
+void BotaoComando::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    const QString legenda = opt.text;
+    opt.text.clear();
+    p.drawControl(QStyle::CE_PushButton, opt);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
+    p.drawItemText(area, AlinhamentoLegenda(this, opt, Qt::AlignHCenter), opt.palette, isEnabled(),
+                   legenda, QPalette::ButtonText);
+}
+
+void CaixaMarcacao::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    const QString legenda = opt.text;
+    opt.text.clear();
+    p.drawControl(QStyle::CE_CheckBox, opt);
+    opt.text = legenda;
+    const QRect area = style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, this);
+    p.drawItemText(area, AlinhamentoLegenda(this, opt, Qt::AlignLeft), opt.palette, isEnabled(),
+                   legenda, QPalette::WindowText);
+}
+
+Superficie::Superficie(const Dimensionamento& Modelo, QWidget* Pai)
+    : QWidget(Pai), modelo(Modelo) {}
+
+void Superficie::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor primeiroPlano = palette().color(QPalette::WindowText);
+    for (const auto& m : {Dimensionamento::Shape4, Dimensionamento::Shape1}) {
+        const QRect r = RetanguloTwips(m.Left, m.Top, m.Width, m.Height);
+        p.fillRect(r, Qt::white);
+        p.setPen(primeiroPlano);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    // Meio pixel: um ponto em twips cai no centro do seu pixel.
+    p.translate(0.5, 0.5);
+    p.setPen(primeiroPlano);
+    PintaDesenho(p, modelo.Desenho, 1.0 / TwipsPorPixel);
+}
+
+QLabel* NovoRotulo(QWidget* Pai, const QString& Nome, const QString& Texto, double Left,
+                   double Top) {
+    auto* r = new QLabel(Texto, Pai);
+    r->setObjectName(Nome);
+    r->setFont(FontePadrao());
+    r->setTextFormat(Qt::PlainText);
+    r->move(px(Left), px(Top));
+    r->adjustSize();
+    return r;
+}
+
+QLabel* NovoRotulo(QWidget* Pai, const QString& Nome, const QString& Texto, double Left, double Top,
+                   double Width, double Height) {
+    auto* r = new QLabel(Texto, Pai);
+    r->setObjectName(Nome);
+    r->setFont(FontePadrao());
+    r->setTextFormat(Qt::PlainText);
+    r->setWordWrap(true);
+    r->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    r->setGeometry(RetanguloTwips(Left, Top, Width, Height));
+    return r;
+}
+
+QLineEdit* NovaCaixa(QWidget* Pai, const QString& Nome, double Left, double Top, double Width,
+                     double Height) {
+    auto* c = new QLineEdit(Pai);
+    c->setObjectName(Nome);
+    c->setFont(FontePadrao());
+    c->setGeometry(RetanguloTwips(Left, Top, Width, Height));
+    return c;
+}
+
+BotaoComando* NovoBotao(QWidget* Pai, const QString& Nome, const QString& Legenda, double Left,
+                        double Top, double Width, double Height) {
+    auto* b = new BotaoComando(Legenda, Pai);
+    b->setObjectName(Nome);
+    b->setFont(FontePadrao());
+    b->setAutoDefault(false);
+    b->setGeometry(RetanguloTwips(Left, Top, Width, Height));
+    return b;
+}
+
+CaixaMarcacao* NovaMarca(QWidget* Pai, const QString& Nome, const QString& Legenda, double Left,
+                         double Top, double Width, double Height) {
+    auto* m = new CaixaMarcacao(Legenda, Pai);
+    m->setObjectName(Nome);
+    m->setFont(FontePadrao());
+    const QSize natural = m->sizeHint();
+    QRect r = RetanguloTwips(Left, Top, Width, Height);
+    if (Width <= 0) r.setWidth(natural.width());
+    if (r.height() < natural.height()) {
+        // Cresce igualmente para cima e para baixo, mantendo o centro.
+        r.translate(0, -(natural.height() - r.height()) / 2);
+        r.setHeight(natural.height());
+    }
+    m->setGeometry(r);
+    return m;
+}
+
+QFont FontePadrao() {
+    QFont f = QApplication::font();
+    // Famílias de largura próxima à da fonte de sistema de 8 pontos, para que as
+    // legendas caibam nos espaços da janela de projeto.
+    f.setFamilies({"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial", "Helvetica",
+                   "DejaVu Sans Condensed", f.family()});
+    f.setPixelSize(11);
+    f.setBold(false);
+    f.setItalic(false);
+    return f;
+}
+
+void AplicaFontePadrao(QWidget* Janela) {
+    Janela->setFont(FontePadrao());
+}
+
+} // namespace lumbrio::janela

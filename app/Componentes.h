@@ -1,0 +1,69 @@
+// Widgets da janela: botão e caixa de marcação com legenda em várias linhas, e a
+// superfície de desenho com os retângulos brancos Shape4 e Shape1.
+#pragma once
+
+#include "calc/Dimensionamento.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace lumbrio::janela {
+
+// Legenda quebrada em linhas quando não cabe na largura do botão.
+class BotaoComando : public QPushButton {
+    Q_OBJECT
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* Evento) override;
+};
+
+// Legenda quebrada em linhas quando não cabe ao lado da marca.
+class CaixaMarcacao : public QCheckBox {
+    Q_OBJECT
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    void paintEvent(QPaintEvent* Evento) override;
+};
+
+// Área cliente da janela principal: retângulos brancos e, sobre eles, o Desenho.
+class Superficie : public QWidget {
+    Q_OBJECT
+  public:
+    Superficie(const Dimensionamento& Modelo, QWidget* Pai);
+
+  protected:
+    void paintEvent(QPaintEvent* Evento) override;
+
+  private:
+    const Dimensionamento& modelo;
+};
+
+// Criação de controles em coordenadas do pai, em twips. Sem tamanho, o rótulo
+// toma o tamanho do texto; com tamanho, quebra linhas. Nome: o do controle.
+QLabel* NovoRotulo(QWidget* Pai, const QString& Nome, const QString& Texto, double Left,
+                   double Top);
+QLabel* NovoRotulo(QWidget* Pai, const QString& Nome, const QString& Texto, double Left, double Top,
+                   double Width, double Height);
+QLineEdit* NovaCaixa(QWidget* Pai, const QString& Nome, double Left, double Top, double Width,
+                     double Height);
+BotaoComando* NovoBotao(QWidget* Pai, const QString& Nome, const QString& Legenda, double Left,
+                        double Top, double Width, double Height);
+// Sem largura, a marca toma o tamanho da legenda; a altura nunca fica menor que a da marca.
+CaixaMarcacao* NovaMarca(QWidget* Pai, const QString& Nome, const QString& Legenda, double Left,
+                         double Top, double Width = 0, double Height = 0);
+
+// Fonte de todos os controles: 11 pixels lógicos, como a fonte de sistema de 8
+// pontos. Cada controle a recebe explicitamente (a folha de estilo das molduras
+// não deixa a fonte passar do pai aos filhos).
+QFont FontePadrao();
+void AplicaFontePadrao(QWidget* Janela);
+
+} // namespace lumbrio::janela

@@ -1,0 +1,107 @@
+// Diálogos "Mensagem de erro", "Sobre" e "Outros valores".
+#include "Dialogos.h"
+
+#include "Componentes.h"
+#include "Geometria.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace lumbrio::janela {
+
+namespace {
+
+void PreparaDialogo(QDialog* d, const QString& Nome, const QString& Titulo, double Largura,
+                    double Altura) {
+    AplicaFontePadrao(d);
+    d->setObjectName(Nome);
+    d->setWindowTitle(Titulo);
+    d->setModal(true);
+    d->setFixedSize(px(Largura), px(Altura));
+}
+
+QFont FonteNomeada(const QString& Familia, double Pontos, bool Negrito = false) {
+    QFont f(Familia);
+    f.setPointSizeF(Pontos);
+    f.setBold(Negrito);
+    return f;
+}
+
+} // namespace
+
+Form2::Form2(QWidget* Pai) : QDialog(Pai) {
+    PreparaDialogo(this, "Form2", "Mensagem de erro", 9960, 4890);
+    Label1 = NovoRotulo(this, "Label1", {}, 600, 480, 8775, 2175);
+    QFont grande = font();
+    grande.setPointSizeF(13.5);
+    Label1->setFont(grande);
+    Label2 = NovoRotulo(this, "Label2", {}, 600, 3120, 3615, 375);
+    Command1 = NovoBotao(this, "Command1", "Continuar", 4680, 3960, 1335, 615);
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Form2::Liga(TabelaLigacoes& Tabela, ControlesForm2& Controles) {
+    Tabela.Liga(Label1, Controles.Label1);
+    Tabela.Liga(Label2, Controles.Label2);
+}
+
+Form6::Form6(QWidget* Pai) : QDialog(Pai) {
+    PreparaDialogo(this, "Form6", "Sobre", 7275, 3330);
+    auto* titulo = NovoRotulo(this, "Label1", "Programa Lumbrio", 1710, 120, 3300, 390);
+    titulo->setFont(FonteNomeada("Comic Sans MS", 14.25));
+    titulo->setWordWrap(false);
+    NovoRotulo(this, "Label2",
+               "Este programa verifica a regra do item 17.2.4.1 da NBR 6118:2003, que permite "
+               "considerar os esforços da armadura de uma viga concentrados no seu centro de "
+               "gravidade enquanto a distância desse centro à barra mais afastada da linha "
+               "neutra não passar de 10 % da altura da seção. Dimensiona à flexão a seção "
+               "retangular de concreto armado e compara os dois modelos: CG, com as barras "
+               "no centro de gravidade, e Real, com cada camada na sua profundidade.",
+               240, 690, 6765, 1485);
+    // Linha única até o botão "&Voltar".
+    NovoRotulo(this, "Label3(0)", "Lumbrio — dimensionamento de vigas de concreto armado", 240,
+               2550, 5340, 285)
+        ->setWordWrap(false);
+    NovoRotulo(this, "Label3(1)", "2026", 240, 2880, 1005, 285);
+    Command1 = NovoBotao(this, "Command1", "&Voltar", 5670, 2550, 1335, 615);
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+Form8::Form8(QWidget* Pai) : QDialog(Pai) {
+    PreparaDialogo(this, "Form8", "Outros valores", 5940, 4650);
+    // Três linhas centradas na altura da caixa Text2.
+    NovoRotulo(this, "Label3", "Diâmetro máximo do agregado graúdo (cm)", 240, 435, 1650, 630)
+        ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Text2 = NovaCaixa(this, "Text2", 1950, 675, 975, 285);
+    NovoRotulo(this, "Label6", "PrecisãoM (Kgf.cm)", 240, 1080);
+    Text3 = NovaCaixa(this, "Text3", 1950, 1035, 975, 285);
+    NovoRotulo(this, "Label2", "PrecisãoN (Kgf)", 240, 1410);
+    Text1 = NovaCaixa(this, "Text1", 1950, 1365, 975, 285);
+    Check1[0] = NovaMarca(this, "Check1(0)", "Espaçamento mínimo entre barras na horizontal (cm)",
+                          240, 1770, 2355, 405);
+    Text4[0] = NovaCaixa(this, "Text4(0)", 2640, 1830, 975, 285);
+    Check1[1] = NovaMarca(this, "Check1(1)", "Espaçamento mínimo entre barras na vertical (cm)",
+                          240, 2190, 2355, 405);
+    Text4[1] = NovaCaixa(this, "Text4(1)", 2640, 2250, 975, 285);
+    NovoRotulo(this, "Label1",
+               "OBS: Valores muito alto ou muito baixo de precisão podem causar travamento do "
+               "programa. O valor padrão é de 0,0001",
+               240, 3600, 2775, 855);
+    Command1 = NovoBotao(this, "Command1", "&Voltar", 3960, 3720, 1335, 495);
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Form8::Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles) {
+    Tabela.Liga(Text2, Controles.Text2);
+    Tabela.Liga(Text3, Controles.Text3);
+    Tabela.Liga(Text1, Controles.Text1);
+    for (int i = 0; i < 2; ++i) {
+        Tabela.Liga(Check1[i], Controles.Check1[i]);
+        Tabela.Liga(Text4[i], Controles.Text4[i]);
+    }
+}
+
+} // namespace lumbrio::janela

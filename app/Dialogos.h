@@ -1,0 +1,51 @@
+// Diálogos modais: "Mensagem de erro" (Form2), "Sobre" (Form6) e "Outros valores"
+// (Form8). Criados no primeiro uso e depois só escondidos e mostrados; a caixa de
+// fechar age como o botão "Continuar" / "&Voltar".
+#pragma once
+
+#include "Ligacoes.h"
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace lumbrio::janela {
+
+class Form2 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Form2(QWidget* Pai);
+    void Liga(TabelaLigacoes& Tabela, ControlesForm2& Controles);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* Command1;
+};
+
+class Form6 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Form6(QWidget* Pai);
+
+    QPushButton* Command1;
+};
+
+class Form8 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Form8(QWidget* Pai);
+    void Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles);
+
+    QLineEdit* Text2; // diâmetro máximo do agregado graúdo (cm)
+    QLineEdit* Text3; // PrecisãoM (kgf·cm)
+    QLineEdit* Text1; // PrecisãoN (kgf)
+    std::array<QCheckBox*, 2> Check1;
+    std::array<QLineEdit*, 2> Text4; // espaçamentos mínimos do usuário (cm)
+    QPushButton* Command1;
+};
+
+} // namespace lumbrio::janela

@@ -1,0 +1,55 @@
+// Filtro de teclas e tecla Enter da janela principal.
+#include "FiltroTeclas.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace lumbrio::janela {
+
+namespace {
+
+bool Digito(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+bool TeclaAceita(Filtro F, const QKeyEvent& Tecla) {
+    if (F == Filtro::Livre) return true;
+    if (Tecla.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return true;
+    if (Tecla.key() == Qt::Key_Backspace) return F != Filtro::Nenhum;
+    const QString texto = Tecla.text();
+    if (texto.isEmpty()) return true;
+    for (QChar c : texto)
+        if (!c.isPrint()) return true; // Delete, Tab, Esc: não são caracteres digitados
+    if (F == Filtro::Nenhum) return false;
+    for (QChar c : texto)
+        if (!Digito(c) && !(F == Filtro::DigitosPonto && c == u'.')) return false;
+    return true;
+}
+
+FiltroTeclas::FiltroTeclas(const TabelaLigacoes& Tabela, QPushButton* BotaoPadrao,
+                           std::function<void()> Bipe, QObject* Pai)
+    : QObject(Pai), tabela(Tabela), botaoPadrao(BotaoPadrao), bipe(std::move(Bipe)) {}
+
+void FiltroTeclas::Observa(QWidget* Widget) {
+    Widget->installEventFilter(this);
+}
+
+bool FiltroTeclas::eventFilter(QObject* Objeto, QEvent* Evento) {
+    if (Evento->type() != QEvent::KeyPress) return false;
+    const auto* tecla = static_cast<QKeyEvent*>(Evento);
+    const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+    if (enter && !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (auto* botao = qobject_cast<QPushButton*>(Objeto))
+            botao->click();
+        else
+            botaoPadrao->click();
+        return true;
+    }
+    if (TeclaAceita(tabela.FiltroDe(Objeto), *tecla)) return false;
+    bipe();
+    return true;
+}
+
+} // namespace lumbrio::janela

@@ -1,0 +1,476 @@
+// Janela principal: controles nas posições da janela de projeto, ligação ao
+// modelo e comandos.
+#include "Form1.h"
+
+#include "Componentes.h"
+#include "Dialogos.h"
+#include "FiltroTeclas.h"
+#include "Geometria.h"
+#include "calc/Catalogos.h"
+#include "files/Configuracao.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <exception>
+#include <string_view>
+
+namespace lumbrio::janela {
+
+namespace {
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+template <class Itens> QStringList ItensDe(const Itens& itens) {
+    QStringList l;
+    for (std::string_view t : itens) l << Q(t);
+    return l;
+}
+
+QStringList ListaBitolas(std::size_t Quantas) {
+    QStringList l;
+    for (std::size_t k = 0; k < Quantas; ++k) l << Q(TabelaBitolas[k].Texto);
+    return l;
+}
+
+QString Indice(const char* Nome, int i) {
+    return QString("%1(%2)").arg(Nome).arg(i);
+}
+
+QGroupBox* Moldura(QWidget* Pai, const QString& Nome, const QString& Legenda, double Left,
+                   double Top, double Width, double Height) {
+    auto* m = new QGroupBox(Legenda, Pai);
+    m->setObjectName(Nome);
+    m->setFont(FontePadrao());
+    m->setGeometry(RetanguloTwips(Left, Top, Width, Height));
+    return m;
+}
+
+QComboBox* NovaLista(QWidget* Pai, const QString& Nome, double Left, double Top, double Width,
+                     double Height, const QStringList& Itens, bool Editavel) {
+    auto* c = new QComboBox(Pai);
+    c->setObjectName(Nome);
+    c->setFont(FontePadrao());
+    c->setGeometry(RetanguloTwips(Left, Top, Width, Height));
+    c->addItems(Itens);
+    c->setEditable(Editavel);
+    if (Editavel) {
+        // Texto digitado fica só na caixa: não entra na lista nem é completado.
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);
+    }
+    c->setMaxVisibleItems(Itens.size());
+    return c;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* Pai) : QMainWindow(Pai) {
+    AplicaFontePadrao(this);
+    setObjectName("Form1");
+    setWindowTitle("Lumbrio");
+    modelo.SeparadorDecimal = QLocale::system().decimalPoint().toStdString();
+
+    superficie = new Superficie(modelo, this);
+    superficie->setObjectName("Superficie");
+    superficie->setFixedSize(px(11550), px(8595));
+    // Molduras como na janela de projeto: a borda passa pelo meio da legenda.
+    superficie->setStyleSheet(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 0.55em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 5px; padding: 0 2px; }");
+    setCentralWidget(superficie);
+
+    CriaDimensoes();
+    CriaArranjo();
+    CriaEsforcos();
+    CriaOpcoesEscala();
+    CriaBitolas();
+    CriaResultados();
+    CriaBotoes();
+    CriaMenus();
+    ObservaTeclas();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Padrões de projeto, depois Padrão.txt quando existe; nenhum cálculo.
+    tabela.DoModelo();
+    Comando([this] { CarregaPadraoInicial(modelo); });
+}
+
+void Form1::CriaDimensoes() {
+    auto& f = modelo.Form1;
+    auto* moldura = Moldura(superficie, "Frame6", "Dimensões", 3720, 120, 2895, 975);
+    // Controles desenhados sobre a moldura: posições da janela menos a origem dela.
+    constexpr double X0 = 3720, Y0 = 120;
+    NovoRotulo(moldura, "Label30", "Base (cm)", 120, 240);
+    NovoRotulo(moldura, "Label4", "Altura (cm)", 120, 550);
+    tabela.Liga(NovaCaixa(moldura, "Text1", 4680 - X0, 360 - Y0, 615, 285), f.Text1,
+                Filtro::Digitos);
+    tabela.Liga(NovaCaixa(moldura, "Text2", 4680 - X0, 645 - Y0, 615, 285), f.Text2,
+                Filtro::Digitos);
+    auto* mais1 = NovoBotao(moldura, "Command16", "+", 5400 - X0, 360 - Y0, 375, 285);
+    tabela.Liga(NovaCaixa(moldura, "Text31", 5760 - X0, 360 - Y0, 375, 285), f.Text31,
+                Filtro::Digitos);
+    auto* menos1 = NovoBotao(moldura, "Command13", "-", 6120 - X0, 360 - Y0, 375, 285);
+    auto* mais2 = NovoBotao(moldura, "Command15", "+", 5400 - X0, 645 - Y0, 375, 285);
+    tabela.Liga(NovaCaixa(moldura, "Text32", 5760 - X0, 645 - Y0, 375, 285), f.Text32,
+                Filtro::Digitos);
+    auto* menos2 = NovoBotao(moldura, "Command14", "-", 6120 - X0, 645 - Y0, 375, 285);
+
+    using D = Dimensionamento;
+    connect(mais1, &QPushButton::clicked, this, [this] { ComandoPasso(&D::Command16_Click); });
+    connect(menos1, &QPushButton::clicked, this, [this] { ComandoPasso(&D::Command13_Click); });
+    connect(mais2, &QPushButton::clicked, this, [this] { ComandoPasso(&D::Command15_Click); });
+    connect(menos2, &QPushButton::clicked, this, [this] { ComandoPasso(&D::Command14_Click); });
+}
+
+void Form1::CriaArranjo() {
+    auto* moldura = Moldura(superficie, "Frame7", "Arranjo", 3720, 1080, 2895, 615);
+    NovoRotulo(moldura, "Label33", "Cobrimento(cm)", 120, 240);
+    tabela.Liga(NovaCaixa(moldura, "Text4", 1320, 240, 495, 285), modelo.Form1.Text4,
+                Filtro::DigitosPonto);
+    NovoRotulo(moldura, "Label8", "cm", 1815, 255);
+}
+
+void Form1::CriaEsforcos() {
+    auto& f = modelo.Form1;
+    auto* moldura =
+        Moldura(superficie, "Frame8", "Esforços e Resistências", 3720, 1800, 3855, 1935);
+    constexpr double X0 = 3720, Y0 = 1800;
+    NovoRotulo(moldura, "Label34", "Md", 120, 360);
+    NovoRotulo(moldura, "Label35", "Fck", 120, 720);
+    NovoRotulo(moldura, "Label36", "Aço", 120, 1080);
+    NovoRotulo(moldura, "Label10", "Es", 120, 1440);
+    tabela.Liga(NovaCaixa(moldura, "Text17", 4200 - X0, 2160 - Y0, 975, 285), f.Text17,
+                Filtro::DigitosPonto);
+    tabela.Liga(
+        NovaLista(moldura, "Combo5", 5280 - X0, 2160 - Y0, 1005, 315, ItensDe(ItensCombo5), false),
+        f.Combo5, Filtro::Nenhum);
+    tabela.Liga(NovaCaixa(moldura, "Text18", 4200 - X0, 2520 - Y0, 975, 285), f.Text18,
+                Filtro::DigitosPonto);
+    tabela.Liga(
+        NovaLista(moldura, "Combo6", 5280 - X0, 2520 - Y0, 1005, 315, ItensDe(ItensTensao), false),
+        f.Combo6, Filtro::Nenhum);
+    tabela.Liga(
+        NovaLista(moldura, "Combo1", 4200 - X0, 2880 - Y0, 2085, 315, ItensDe(ItensCombo1), false),
+        f.Combo1, Filtro::Nenhum);
+    tabela.Liga(NovaCaixa(moldura, "Text20", 4200 - X0, 3240 - Y0, 975, 285), f.Text20,
+                Filtro::DigitosPonto);
+    tabela.Liga(
+        NovaLista(moldura, "Combo7", 5280 - X0, 3225 - Y0, 1005, 315, ItensDe(ItensTensao), false),
+        f.Combo7, Filtro::Nenhum);
+    // γc e γs: a letra grega em vez da fonte de símbolos.
+    NovoRotulo(moldura, "Label11", "γ", 2640, 840);
+    NovoRotulo(moldura, "Label12", "c", 2760, 885);
+    tabela.Liga(NovaCaixa(moldura, "Text21", 6600 - X0, 2640 - Y0, 615, 285), f.Text21,
+                Filtro::DigitosPonto);
+    NovoRotulo(moldura, "Label14", "γ", 2640, 1200);
+    NovoRotulo(moldura, "Label37", "s", 2745, 1200);
+    tabela.Liga(NovaCaixa(moldura, "Text22", 6600 - X0, 3000 - Y0, 615, 285), f.Text22,
+                Filtro::DigitosPonto);
+    auto* mais = NovoBotao(moldura, "Command4", "+", 2640, 120, 375, 525);
+    tabela.Liga(NovaCaixa(moldura, "Text7", 3000, 360, 375, 285), f.Text7);
+    auto* menos = NovoBotao(moldura, "Command5", "-", 3360, 120, 375, 525);
+
+    using D = Dimensionamento;
+    connect(mais, &QPushButton::clicked, this, [this] { ComandoPasso(&D::Command4_Click); });
+    connect(menos, &QPushButton::clicked, this, [this] { ComandoPasso(&D::Command5_Click); });
+}
+
+void Form1::CriaOpcoesEscala() {
+    auto& f = modelo.Form1;
+    auto* opcoes = Moldura(superficie, "Frame4", "Opções", 7680, 2760, 2655, 855);
+    tabela.Liga(NovaMarca(opcoes, "Check4", "Permitir domínio 4", 120, 240), f.Check4);
+    tabela.Liga(NovaMarca(opcoes, "Check5", "Utilizar x máximo =", 120, 480), f.Check5);
+    tabela.Liga(NovaCaixa(opcoes, "Text19", 1800, 480, 495, 285), f.Text19);
+    NovoRotulo(opcoes, "Label28", ".d", 2400, 495);
+
+    auto* escala = Moldura(superficie, "Frame2", "Escala", 9240, 120, 1095, 1695);
+    NovoRotulo(escala, "Label21", "X", 120, 240);
+    tabela.Liga(NovaCaixa(escala, "Text5", 360, 225, 615, 285), f.Text5, Filtro::DigitosPonto);
+    NovoRotulo(escala, "Label22", "Y", 120, 615);
+    tabela.Liga(NovaCaixa(escala, "Text6", 360, 600, 615, 285), f.Text6, Filtro::DigitosPonto);
+    auto* automatica = NovaMarca(escala, "Check3", "Auto.", 120, 960);
+    tabela.Liga(automatica, f.Check3);
+    connect(automatica, &QCheckBox::clicked, this,
+            [this] { Comando([this] { modelo.Check3_Click(); }); });
+}
+
+void Form1::CriaBitolas() {
+    auto& f = modelo.Form1;
+    auto* moldura = Moldura(superficie, "Frame3", "Bitolas", 120, 120, 3495, 4545);
+    const QStringList bitolas = ListaBitolas(TabelaBitolas.size());
+
+    NovoRotulo(moldura, "Label18", "Estribo", 120, 240);
+    auto* estribo =
+        NovaLista(moldura, "Combo3", 120, 480, 1575, 315, ListaBitolas(NumBitolasEstribo), true);
+    tabela.Liga(estribo, f.Combo3);
+    connect(estribo, &QComboBox::activated, this,
+            [this] { Comando([this] { modelo.Combo3_Click(); }); });
+
+    NovoRotulo(moldura, "Label26", "Negativas", 120, 840);
+    const char* numerosNeg[] = {"Label27", "Label38", "Label39"};
+    for (int i = 1; i <= 3; ++i) {
+        const double topo = 1050 + 315 * (i - 1);
+        auto* lista = NovaLista(moldura, Indice("Combo4", i), 120, topo, 1575, 315, bitolas, true);
+        tabela.Liga(lista, f.Combo4[i]);
+        connect(lista, &QComboBox::activated, this,
+                [this, i] { Comando([this, i] { modelo.Combo4_Click(i); }); });
+        NovoRotulo(moldura, numerosNeg[i - 1], QString::number(i), 1800, topo + 60);
+        tabela.Liga(NovaCaixa(moldura, Indice("Text3", i), 2040, topo, 615, 315), f.Text3[i]);
+    }
+
+    NovoRotulo(moldura, "Label6", "Positivas", 120, 2040);
+    // Camada 6 no alto, camada 1 (face tracionada) embaixo.
+    const char* numerosPos[] = {"Label25",    "Label24",    "Label23(0)",
+                                "Label23(2)", "Label23(3)", "Label23(4)"};
+    for (int i = 6; i >= 1; --i) {
+        const double topo = 2280 + 315 * (6 - i);
+        auto* lista = NovaLista(moldura, Indice("Combo2", i), 120, topo, 1575, 315, bitolas, true);
+        tabela.Liga(lista, f.Combo2[i]);
+        connect(lista, &QComboBox::activated, this,
+                [this, i] { Comando([this, i] { modelo.Combo2_Click(i); }); });
+        NovoRotulo(moldura, numerosPos[i - 1], QString::number(i), 1800, topo + 60);
+        tabela.Liga(NovaCaixa(moldura, Indice("Text25", i), 2040, topo, 615, 315), f.Text25[i]);
+    }
+
+    NovoRotulo(moldura, "Label20", "d' (cm)", 2160, 720);
+    NovoRotulo(moldura, "Label46", "10%h", 2280, 300);
+    tabela.Liga(NovaCaixa(moldura, "Text30", 2760, 240, 615, 315), f.Text30);
+    NovoRotulo(moldura, "Label44", "%h", 2962, 840);
+    tabela.Liga(NovaCaixa(moldura, "Text38", 2760, 1080, 615, 315), f.Text38);
+    NovoRotulo(moldura, "Label42", "d'CG2", 2850, 1440);
+    tabela.Liga(NovaCaixa(moldura, "Text29", 2760, 1680, 615, 315), f.Text29);
+    NovoRotulo(moldura, "Label51", "%h", 2880, 2880);
+    tabela.Liga(NovaCaixa(moldura, "Text36", 2760, 3240, 615, 315), f.Text36);
+    NovoRotulo(moldura, "Label32", "d'CG 1", 2827, 3600);
+    tabela.Liga(NovaCaixa(moldura, "Text26", 2760, 3855, 615, 315), f.Text26);
+    tabela.Liga(NovaMarca(moldura, "Check1", "Tranca bitola", 120, 4260, 1335, 195), f.Check1);
+}
+
+void Form1::CriaResultados() {
+    auto& f = modelo.Form1;
+    auto* moldura = Moldura(superficie, "Frame1", "Resultados", 120, 4665, 3495, 2775);
+    QFont titulo("Comic Sans MS");
+    titulo.setPointSizeF(12);
+    titulo.setBold(true);
+    moldura->setFont(titulo);
+
+    NovoRotulo(moldura, "Label1", "CG", 915, 360);
+    NovoRotulo(moldura, "Label2", "Real", 1815, 360);
+    struct Linha {
+        double Topo;
+        const char* NomeRotulo;
+        const char* Rotulo;
+        const char* NomeCG;
+        CaixaTexto& CG;
+        Filtro FiltroCG;
+        const char* NomeReal;
+        CaixaTexto& Real;
+        Filtro FiltroReal;
+        const char* NomeUnidade; // nulo: sem rótulo de unidade fixo
+        const char* Unidade;
+    };
+    constexpr Filtro L = Filtro::Livre, N = Filtro::Nenhum;
+    const Linha linhas[] = {
+        {585, "Label41", "As'", "Text28", f.Text28, L, "Text27", f.Text27, L, "Label40", "cm2"},
+        {870, "Label3", "As", "Text8", f.Text8, N, "Text33", f.Text33, L, "Label15", "cm2"},
+        {1155, "Label31", "Mrd", "Text23", f.Text23, L, "Text24", f.Text24, L, nullptr, nullptr},
+        {1440, "Label5", "x", "Text9", f.Text9, N, "Text10", f.Text10, N, "Label16", "cm"},
+        {1725, "Label7", "Dom", "Text11", f.Text11, N, "Text12", f.Text12, N, nullptr, nullptr},
+        {2010, "Label9", "Rcc", "Text13", f.Text13, N, "Text14", f.Text14, N, "Label17", "Kgf"},
+        {2295, "Label13", "y/2", "Text15", f.Text15, N, "Text16", f.Text16, N, "Label19", "cm"},
+    };
+    for (const Linha& l : linhas) {
+        NovoRotulo(moldura, l.NomeRotulo, l.Rotulo, 120, l.Topo + 45);
+        tabela.Liga(NovaCaixa(moldura, l.NomeCG, 600, l.Topo, 855, 285), l.CG, l.FiltroCG);
+        tabela.Liga(NovaCaixa(moldura, l.NomeReal, 1560, l.Topo, 855, 285), l.Real, l.FiltroReal);
+        if (l.NomeUnidade) {
+            QLabel* unidade = NovoRotulo(moldura, l.NomeUnidade, l.Unidade, 2415, l.Topo + 45);
+            unidade->setIndent(4);
+            unidade->adjustSize();
+        }
+    }
+    auto* unidadeMrd = NovoRotulo(moldura, "Label29", {}, 2415, 1155 + 45, 1005, 240);
+    unidadeMrd->setWordWrap(false);
+    unidadeMrd->setIndent(4);
+    tabela.Liga(unidadeMrd, f.Label29);
+
+    tabela.Liga(NovaCaixa(superficie, "Text34", 120, 7500, 3495, 375), f.Text34);
+}
+
+void Form1::CriaBotoes() {
+    Command1 = NovoBotao(superficie, "Command1", "&Calcula", 6840, 120, 1335, 660);
+    Command1->setDefault(true);
+    auto* sai = NovoBotao(superficie, "Command6", "&Sai", 8175, 120, 735, 660);
+    auto* tira = NovoBotao(superficie, "Command3", "Tira 1 barra", 6840, 780, 2055, 375);
+    auto* carrega = NovoBotao(superficie, "Command7", "Ca&rrega padrão", 6840, 1155, 1095, 660);
+    auto* salva = NovoBotao(superficie, "Command2", "S&alva padrão", 7935, 1155, 975, 660);
+    auto* exporta = NovoBotao(superficie, "Command8", "Exporta dados", 7680, 1920, 2655, 735);
+
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { Comando([this] { modelo.Command1_Click(); }); });
+    connect(sai, &QPushButton::clicked, this, &QWidget::close);
+    connect(tira, &QPushButton::clicked, this,
+            [this] { Comando([this] { modelo.Command3_Click(); }); });
+    connect(carrega, &QPushButton::clicked, this, [this] {
+        Comando([this] {
+            modelo.NomeArquivo = ArquivoPadrao;
+            modelo.Carrega();
+            modelo.Programa();
+        });
+    });
+    connect(salva, &QPushButton::clicked, this, [this] {
+        Comando([this] {
+            modelo.NomeArquivo = ArquivoPadrao;
+            modelo.Grava();
+        });
+    });
+    connect(exporta, &QPushButton::clicked, this, [this] { Comando([this] { modelo.Rapida(); }); });
+}
+
+void Form1::CriaMenus() {
+    auto acao = [this](QMenu* menu, const char* nome, const QString& legenda, auto funcao) {
+        QAction* a = menu->addAction(legenda);
+        a->setObjectName(nome);
+        connect(a, &QAction::triggered, this, funcao);
+    };
+    QMenu* arquivo = menuBar()->addMenu("&Arquivo");
+    arquivo->setObjectName("mnuFile");
+    acao(arquivo, "mnuItemload", "&Abrir arquivo...", [this] { AbrirArquivo(); });
+    acao(arquivo, "mnuItemCarregpadr", "Carre&gar valores padrões", [this] {
+        Comando([this] {
+            modelo.NomeArquivo = ArquivoPadrao;
+            modelo.Carrega();
+        });
+    });
+    acao(arquivo, "mnuItemSave", "&Salvar como...", [this] { SalvarComo(); });
+    acao(arquivo, "mnuItemSaveDefault", "Salvar valores como &padrão", [this] {
+        Comando([this] {
+            modelo.NomeArquivo = ArquivoPadrao;
+            modelo.Grava();
+        });
+    });
+    acao(arquivo, "mnuItemAbout", "S&obre", [this] { Sobre(); });
+    acao(arquivo, "mnuItemExit", "Sai&r", [this] { close(); });
+    QMenu* valores = menuBar()->addMenu("&Valores");
+    valores->setObjectName("mnuPrecisao");
+    acao(valores, "mnuItemPrecisao", "Outros", [this] { Outros(); });
+}
+
+void Form1::ObservaTeclas() {
+    auto* filtro = new FiltroTeclas(
+        tabela, Command1, [this] { Bipa(); }, this);
+    for (QWidget* w : superficie->findChildren<QWidget*>())
+        if (w->focusPolicy() != Qt::NoFocus) filtro->Observa(w);
+    // Marca acinzentada vinda do arquivo: um clique do usuário volta a duas posições.
+    for (QCheckBox* m : superficie->findChildren<QCheckBox*>())
+        connect(m, &QCheckBox::clicked, m, [m] {
+            if (m->checkState() != Qt::PartiallyChecked) m->setTristate(false);
+        });
+}
+
+void Form1::Comando(const std::function<void()>& Nucleo) {
+    tabela.ParaModelo();
+    Executa(Nucleo);
+    Atualiza();
+}
+
+void Form1::Executa(const std::function<void()>& Nucleo) {
+    try {
+        modelo.Protegido(Nucleo);
+    } catch (const std::exception& e) {
+        // O programa nunca termina num erro: o diálogo mostra o que houve.
+        modelo.MostraErro(std::string("Erro interno: ") + e.what());
+    }
+}
+
+void Form1::Atualiza() {
+    tabela.DoModelo();
+    superficie->update();
+    if (!modelo.Form2.Visivel) return;
+    if (!form2) {
+        form2 = new Form2(this);
+        form2->Liga(tabela, modelo.Form2);
+        tabela.DoModelo();
+    }
+    MostraModal(*form2);
+    modelo.Form2.Visivel = false;
+}
+
+void Form1::ComandoPasso(void (Dimensionamento::*Passo)()) {
+    tabela.ParaModelo();
+    Executa([this, Passo] { (modelo.*Passo)(); });
+    if (modelo.PassoRecusado) Bipa(); // caixa sem número: nada mudou, nada calculou
+    Atualiza();
+}
+
+void Form1::Bipa() {
+    emit Bipou();
+    QApplication::beep();
+}
+
+void Form1::AbrirArquivo() {
+    const QString nome = PedeArquivo(true);
+    Comando([this, nome] {
+        modelo.NomeArquivo = nome.toStdString();
+        if (!modelo.NomeArquivo.empty()) modelo.Carrega();
+        modelo.Programa();
+    });
+}
+
+void Form1::SalvarComo() {
+    const QString nome = PedeArquivo(false);
+    Comando([this, nome] {
+        modelo.NomeArquivo = nome.toStdString();
+        if (!modelo.NomeArquivo.empty()) modelo.Grava();
+    });
+}
+
+void Form1::Sobre() {
+    if (!form6) form6 = new Form6(this);
+    MostraModal(*form6);
+}
+
+void Form1::Outros() {
+    tabela.ParaModelo();
+    if (!form8) {
+        form8 = new Form8(this);
+        form8->Liga(tabela, modelo.Form8);
+        tabela.DoModelo();
+    }
+    MostraModal(*form8);
+    tabela.ParaModelo();
+}
+
+void Form1::MostraModal(QDialog& Dialogo) {
+    Dialogo.exec();
+}
+
+QString Form1::PedeArquivo(bool Abrir) {
+    const QString filtro = "Text files (*.TXT)";
+    return Abrir ? QFileDialog::getOpenFileName(this, {}, {}, filtro)
+                 : QFileDialog::getSaveFileName(this, {}, {}, filtro);
+}
+
+void Form1::showEvent(QShowEvent* Evento) {
+    QMainWindow::showEvent(Evento);
+    if (centrada) return;
+    centrada = true;
+    if (const QScreen* tela = screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(tela->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+} // namespace lumbrio::janela

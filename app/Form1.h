@@ -1,0 +1,73 @@
+// Janela principal "Lumbrio": controles ligados ao modelo do núcleo, comandos,
+// menus, filtro de teclas e a superfície de desenho.
+#pragma once
+
+#include "Ligacoes.h"
+#include "calc/Dimensionamento.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QDialog;
+class QPushButton;
+
+namespace lumbrio::janela {
+
+class Form2;
+class Form6;
+class Form8;
+class Superficie;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit Form1(QWidget* Pai = nullptr);
+
+    Dimensionamento& Modelo() { return modelo; }
+
+  signals:
+    // Emitido a cada bipe do sistema (tecla recusada, botão de passo sem número).
+    void Bipou();
+
+  protected:
+    // Mostra um diálogo modal e volta quando ele é escondido.
+    virtual void MostraModal(QDialog& Dialogo);
+    // Nome escolhido no diálogo de arquivo; vazio quando cancelado.
+    virtual QString PedeArquivo(bool Abrir);
+    void showEvent(QShowEvent* Evento) override;
+
+  private:
+    void CriaDimensoes();
+    void CriaArranjo();
+    void CriaEsforcos();
+    void CriaOpcoesEscala();
+    void CriaBitolas();
+    void CriaResultados();
+    void CriaBotoes();
+    void CriaMenus();
+    void ObservaTeclas();
+
+    // Um comando: widgets → modelo, núcleo, modelo → widgets, diálogo de erro.
+    void Comando(const std::function<void()>& Nucleo);
+    void Executa(const std::function<void()>& Nucleo);
+    void Atualiza();
+    // Botão +/-: bipe quando a caixa alvo não tem número (nada muda, nada calcula).
+    void ComandoPasso(void (Dimensionamento::*Passo)());
+    void Bipa();
+
+    void AbrirArquivo();
+    void SalvarComo();
+    void Sobre();
+    void Outros();
+
+    Dimensionamento modelo;
+    TabelaLigacoes tabela;
+    Superficie* superficie;
+    QPushButton* Command1 = nullptr;
+    Form2* form2 = nullptr;
+    Form6* form6 = nullptr;
+    Form8* form8 = nullptr;
+    bool centrada = false;
+};
+
+} // namespace lumbrio::janela

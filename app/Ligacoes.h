@@ -1,0 +1,51 @@
+// Tabela única que liga cada widget ao seu controle no modelo do núcleo, com o
+// filtro de teclas da caixa. Um comando copia widgets → modelo, roda o núcleo e
+// copia modelo → widgets.
+#pragma once
+
+#include "calc/Controles.h"
+
+#include <variant>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QObject;
+class QWidget;
+
+namespace lumbrio::janela {
+
+// Caracteres que uma caixa aceita ao digitar.
+enum class Filtro {
+    Livre,        // qualquer caractere
+    Digitos,      // 0 a 9 e Backspace
+    DigitosPonto, // 0 a 9, "." e Backspace
+    Nenhum,       // nenhum (escolha só pela lista)
+};
+
+class TabelaLigacoes {
+  public:
+    void Liga(QLineEdit* Caixa, CaixaTexto& Controle, Filtro F = Filtro::Livre);
+    void Liga(QComboBox* Combo, Lista& Controle, Filtro F = Filtro::Livre);
+    void Liga(QCheckBox* Marca, Marcador& Controle);
+    void Liga(QLabel* Rot, Rotulo& Controle);
+
+    // O que o usuário digitou ou escolheu passa ao modelo.
+    void ParaModelo() const;
+    // Textos, habilitação, cores e legendas do modelo passam aos widgets, sem sinais.
+    void DoModelo() const;
+
+    Filtro FiltroDe(const QObject* Widget) const;
+
+  private:
+    struct Ligacao {
+        QWidget* Widget;
+        std::variant<CaixaTexto*, Lista*, Marcador*, Rotulo*> Controle;
+        Filtro F;
+    };
+    std::vector<Ligacao> ligacoes;
+};
+
+} // namespace lumbrio::janela
