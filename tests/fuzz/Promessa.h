@@ -1,0 +1,44 @@
+// A promessa verificada pelos alvos de fuzzing: resultado ou recusa clara, nunca
+// os dois, nunca um número inválido numa caixa ou num desenho.
+#pragma once
+
+#include "calc/Dimensionamento.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace lumbrio::fuzz {
+
+[[noreturn]] inline void Falha(const char* oque) {
+    std::fprintf(stderr, "promessa quebrada: %s\n", oque);
+    std::abort();
+}
+
+inline bool TextoInvalido(const std::string& t) {
+    return t.find("nan") != std::string::npos || t.find("inf") != std::string::npos;
+}
+
+// Aviso = mensagem que deixa o painel como estava ("Tira 1 barra" sem barra a tirar).
+inline void VerificaPromessa(const Dimensionamento& p, bool AvisoPermitido = false) {
+    const auto& f = p.Form1;
+    const CaixaTexto* caixas[] = {&f.Text8,  &f.Text33, &f.Text9,  &f.Text10, &f.Text13, &f.Text14,
+                                  &f.Text15, &f.Text16, &f.Text28, &f.Text27, &f.Text23, &f.Text24,
+                                  &f.Text26, &f.Text29, &f.Text36, &f.Text38, &f.Text5,  &f.Text6};
+    // Text5, Text6, Text26 e Text29 guardam o texto anterior numa recusa (podem ter
+    // sido digitados): só valem depois de um cálculo completo.
+    if (p.HaResultados)
+        for (const CaixaTexto* c : caixas)
+            if (TextoInvalido(c->Text)) Falha("número inválido numa caixa de resultado");
+    if (!p.HaResultados && !f.Text23.Text.empty()) Falha("recusa com o painel preenchido");
+    for (const Primitiva& q : p.Desenho)
+        if (!std::isfinite(q.x1) || !std::isfinite(q.y1) || !std::isfinite(q.x2) ||
+            !std::isfinite(q.y2) || !std::isfinite(q.raio))
+            Falha("primitiva de desenho com coordenada inválida");
+    if (p.HaResultados && p.Form2.Visivel && !AvisoPermitido) Falha("resultado e recusa ao mesmo tempo");
+    if (p.Form2.Visivel && p.Form2.Label1.Caption.empty()) Falha("recusa sem mensagem");
+    if (p.HaResultados && f.Text9.Text.empty()) Falha("resultado sem x no painel");
+}
+
+} // namespace lumbrio::fuzz
