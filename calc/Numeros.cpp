@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace lumbrio {
@@ -79,13 +78,12 @@ std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
     if (erro == 0 && std::fabs(p) < 4503599627370496.0 && std::fabs(p - std::trunc(p)) == 0.5)
         v = std::nextafter(Valor, Valor > 0 ? HUGE_VAL : -HUGE_VAL);
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", Casas, v);
-    std::string s(buf);
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, Casas);
+    std::string s(buf, r.ptr);
     // Sem sinal para um valor que arredonda para zero.
-    if (!s.empty() && s[0] == '-' && s.find_first_not_of("0.,", 1) == std::string::npos)
+    if (!s.empty() && s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
         s.erase(0, 1);
-    // Separador regional (snprintf pode usar "," sob o locale do processo).
-    const auto pos = s.find_first_of(".,");
+    const auto pos = s.find('.');
     if (pos != std::string::npos) s.replace(pos, 1, Separador);
     return s;
 }

@@ -1,6 +1,7 @@
 // Propriedades sobre milhares de seções aleatórias realistas (semente fixa):
 // equilíbrio refeito à parte, áreas colocadas, espaçamentos, modelos iguais com
 // uma só camada, término com resultado ou recusa.
+#include "PastaTemporaria.h"
 #include "calc/Catalogos.h"
 #include "calc/Dimensionamento.h"
 
@@ -194,6 +195,40 @@ TEST_F(Propriedades, so_a_camada_1_e_sem_compressao_os_modelos_coincidem) {
         EXPECT_EQ(p.Form1.Text23.Text, p.Form1.Text24.Text) << "seção " << n;
     }
     EXPECT_GT(casos, NumSecoes / 2);
+}
+
+class GravaCarrega : public teste::PastaTemporaria {};
+
+TEST_F(GravaCarrega, gravar_carregar_e_calcular_da_o_mesmo_painel) {
+    std::mt19937 g(17);
+    for (int n = 0; n < 300; ++n) {
+        Dimensionamento a = SecaoAleatoria(g);
+        a.Programa();
+        const std::string recusa = a.Form2.Label1.Caption;
+        a.Form2.Visivel = false;
+        a.NomeArquivo = "secao.txt";
+        a.Grava();
+        ASSERT_FALSE(a.Form2.Visivel) << a.Form2.Label1.Caption;
+        Dimensionamento b;
+        b.NomeArquivo = "secao.txt";
+        b.Carrega();
+        ASSERT_FALSE(b.Form2.Visivel) << b.Form2.Label1.Caption;
+        b.Programa();
+        EXPECT_EQ(a.HaResultados, b.HaResultados) << "seção " << n;
+        EXPECT_EQ(recusa, b.Form2.Label1.Caption) << "seção " << n;
+        const auto& fa = a.Form1;
+        const auto& fb = b.Form1;
+        for (auto caixa :
+             {&ControlesForm1::Text8, &ControlesForm1::Text33, &ControlesForm1::Text23,
+              &ControlesForm1::Text24, &ControlesForm1::Text9, &ControlesForm1::Text10,
+              &ControlesForm1::Text11, &ControlesForm1::Text12, &ControlesForm1::Text13,
+              &ControlesForm1::Text14, &ControlesForm1::Text28, &ControlesForm1::Text27,
+              &ControlesForm1::Text26, &ControlesForm1::Text29, &ControlesForm1::Text36,
+              &ControlesForm1::Text38})
+            EXPECT_EQ((fa.*caixa).Text, (fb.*caixa).Text) << "seção " << n;
+        EXPECT_EQ(a.NumBarrasPos, b.NumBarrasPos) << "seção " << n;
+        EXPECT_EQ(a.Desenho.size(), b.Desenho.size()) << "seção " << n;
+    }
 }
 
 } // namespace

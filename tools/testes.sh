@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Instala o que falta (Debian 12), compila com avisos como erros e roda todos os testes.
+# Instala o que falta (Debian 12), compila e roda todos os testes: a compilação de
+# CI (avisos como erros), a mesma suíte com AddressSanitizer e UndefinedBehavior-
+# Sanitizer, e cada alvo de fuzzing por um número fixo de execuções.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pacotes=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev
-         libbenchmark-dev clang-format)
+         libbenchmark-dev clang libclang-rt-14-dev poppler-utils xvfb xauth)
 faltam=()
 for p in "${pacotes[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || faltam+=("$p")
@@ -13,6 +15,27 @@ if [ ${#faltam[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${faltam[@]}"
 fi
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Compilação de CI e testes"
 cmake --preset ci
 cmake --build --preset ci
-QT_QPA_PLATFORM=offscreen ctest --preset ci
+ctest --preset ci
+
+echo "== Testes com AddressSanitizer e UndefinedBehaviorSanitizer"
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+echo "== Fuzzing: número fixo de execuções por alvo, a partir das sementes"
+cmake --preset fuzz
+cmake --build --preset fuzz
+pasta=$(mktemp -d)
+trap 'rm -rf "$pasta"' EXIT
+for alvo in numero programa carrega; do
+  mkdir -p "$pasta/$alvo"
+  [ -d "tests/fuzz/semente/$alvo" ] && cp "tests/fuzz/semente/$alvo/"* "$pasta/$alvo/"
+  (cd "$pasta" && "$OLDPWD/build/fuzz/tests/fuzz/fuzz_$alvo" -runs=20000 -seed=1 "$pasta/$alvo" \
+     > "$pasta/$alvo.log" 2>&1) || { tail -40 "$pasta/$alvo.log"; exit 1; }
+  echo "fuzz_$alvo: $(grep -o 'Done [0-9]* runs' "$pasta/$alvo.log" || echo feito)"
+done
