@@ -54,6 +54,10 @@ struct CasoUsuario {
     double horizontal;
 };
 
+std::ostream& operator<<(std::ostream& o, const CasoUsuario& c) {
+    return o << "marcado " << c.marcado << ", \"" << c.texto << "\"";
+}
+
 class MinimoDoUsuario : public ::testing::TestWithParam<CasoUsuario> {};
 
 TEST_P(MinimoDoUsuario, so_aumenta_quando_marcado) {

@@ -42,6 +42,10 @@ struct CasoFormato {
     const char* texto;
 };
 
+std::ostream& operator<<(std::ostream& o, const CasoFormato& c) {
+    return o << c.valor << " com " << c.casas << " casas";
+}
+
 class Formato : public ::testing::TestWithParam<CasoFormato> {};
 
 TEST_P(Formato, arredonda_como_o_painel) {
