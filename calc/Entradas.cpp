@@ -34,6 +34,15 @@ void ExigeDimensao(double Valor, const char* Nome, const std::string& Texto) {
                              Junta("Valor lido: \"", Texto, "\"."));
 }
 
+// Escalas digitadas: os desenhos usam coordenadas em precisão simples (twips).
+inline constexpr double EscalaMaxima = 100000; // twips por mil ou por cm
+
+void ExigeEscala(double Valor, const char* Nome, const std::string& Texto) {
+    if (std::isfinite(Valor) && std::fabs(Valor) <= EscalaMaxima) return;
+    Dimensionamento::Recusar(Junta(Nome, " deve estar entre -100000 e 100000."),
+                             Junta("Valor lido: \"", Texto, "\"."));
+}
+
 void ExigeFinito(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor)) return;
     Dimensionamento::Recusar(Junta(Nome, " está fora do intervalo dos números."),
@@ -106,8 +115,8 @@ void Dimensionamento::Ler() {
     ExigeFinito(PrecisãoM, "PrecisãoM (Kgf.cm)", Form8.Text3.Text);
     ExigeFinito(PrecisãoN, "PrecisãoN (Kgf)", Form8.Text1.Text);
     ExigeFinito(DiamAgregado, "O diâmetro máximo do agregado graúdo", Form8.Text2.Text);
-    ExigeFinito(EscalaX, "A escala X", f.Text5.Text);
-    ExigeFinito(EscalaY, "A escala Y", f.Text6.Text);
+    ExigeEscala(EscalaX, "A escala X", f.Text5.Text);
+    ExigeEscala(EscalaY, "A escala Y", f.Text6.Text);
 }
 
 } // namespace lumbrio

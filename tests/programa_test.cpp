@@ -217,6 +217,14 @@ INSTANTIATE_TEST_SUITE_P(
                        p.Form1.Text17.Text = "30000";
                    },
                    "não comporta"},
+        CasoRecusa{"escala_x_fora_dos_desenhos",
+                   [](Dimensionamento& p) {
+                       // Achado do fuzzing: 5,5e41 twips por mil estourava as coordenadas.
+                       p.Form1.Check3.Value = 0;
+                       p.Form1.Text5.Text = "550000000000000032424267218475380950171648.00";
+                       p.Form1.Text6.Text = "0";
+                   },
+                   "escala X"},
         CasoRecusa{"agregado_infinito", [](Dimensionamento& p) { p.Form8.Text2.Text = "1e400"; },
                    "agregado"}),
     [](const auto& info) { return std::string(info.param.nome); });
