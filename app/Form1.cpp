@@ -6,19 +6,30 @@
 #include "Dialogos.h"
 #include "FiltroTeclas.h"
 #include "Geometria.h"
+#include "Relatorio.h"
 #include "calc/Catalogos.h"
+#include "calc/Numeros.h"
 #include "files/Configuracao.h"
+#include "output/Comparacao.h"
+#include "output/Svg.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
 #include <QScreen>
 #include <exception>
 #include <string_view>
@@ -343,6 +354,7 @@ void Form1::CriaMenus() {
         QAction* a = menu->addAction(legenda);
         a->setObjectName(nome);
         connect(a, &QAction::triggered, this, funcao);
+        return a;
     };
     QMenu* arquivo = menuBar()->addMenu("&Arquivo");
     arquivo->setObjectName("mnuFile");
@@ -360,6 +372,20 @@ void Form1::CriaMenus() {
             modelo.Grava();
         });
     });
+    arquivo->addSeparator();
+    acoesDoCalculo = {
+        acao(arquivo, "mnuItemImprimir", "&Imprimir...", [this] { Imprimir(); }),
+        acao(arquivo, "mnuItemRelatorioPdf", "E&xportar relatório PDF...",
+             [this] { ExportarPdf(); }),
+        acao(arquivo, "mnuItemExportarDesenho", "Exportar desenho...",
+             [this] { ExportarDesenho(); }),
+        acao(arquivo, "mnuItemCopiarResultados", "Copiar resultados",
+             [this] { CopiarResultados(); }),
+    };
+    acoesDoCalculo[0]->setShortcut(QKeySequence::Print);
+    acoesDoCalculo[3]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    for (QAction* a : acoesDoCalculo) a->setEnabled(false);
+    arquivo->addSeparator();
     acao(arquivo, "mnuItemAbout", "S&obre", [this] { Sobre(); });
     acao(arquivo, "mnuItemExit", "Sai&r", [this] { close(); });
     QMenu* valores = menuBar()->addMenu("&Valores");
@@ -396,6 +422,7 @@ void Form1::Executa(const std::function<void()>& Nucleo) {
 
 void Form1::Atualiza() {
     tabela.DoModelo();
+    for (QAction* a : acoesDoCalculo) a->setEnabled(modelo.HaResultados);
     superficie->update();
     if (!modelo.Form2.Visivel) return;
     if (!form2) {
@@ -450,6 +477,72 @@ void Form1::Outros() {
     }
     MostraModal(*form8);
     tabela.ParaModelo();
+}
+
+void Form1::Imprimir() {
+    if (!modelo.HaResultados) return;
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setPageSize(QPageSize(QPageSize::A4));
+    impressora.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
+    impressora.setDocName("Relatório de cálculo — Lumbrio");
+    if (!PedeImpressora(impressora)) return;
+    QPainter pintor;
+    if (!pintor.begin(&impressora)) return AvisaFalha(impressora.printerName());
+    PintaRelatorio(pintor, impressora, modelo);
+    pintor.end();
+}
+
+void Form1::ExportarPdf() {
+    if (!modelo.HaResultados) return;
+    QString nome = PedeArquivoSaida("Exportar relatório PDF", "PDF (*.pdf)");
+    if (nome.isEmpty()) return;
+    if (QFileInfo(nome).suffix().isEmpty()) nome += ".pdf";
+    if (!GravaRelatorioPdf(nome, modelo)) AvisaFalha(nome);
+}
+
+void Form1::ExportarDesenho() {
+    if (!modelo.HaResultados) return;
+    QString nome = PedeArquivoSaida("Exportar desenho", "SVG (*.svg);;PNG (*.png)");
+    if (nome.isEmpty()) return;
+    if (QFileInfo(nome).suffix().isEmpty()) nome += ".svg";
+    if (QFileInfo(nome).suffix().compare("png", Qt::CaseInsensitive) == 0) {
+        const int dpi = PedeResolucao();
+        if (dpi <= 0) return;
+        if (!ImagemDesenhos(modelo, dpi).save(nome, "PNG")) AvisaFalha(nome);
+        return;
+    }
+    QSaveFile arquivo(nome);
+    const std::string svg = DesenhoSvg(modelo.Desenho, "Lumbrio: diagrama de deformações e seção");
+    if (!arquivo.open(QIODevice::WriteOnly) ||
+        arquivo.write(svg.data(), qint64(svg.size())) != qint64(svg.size()) || !arquivo.commit())
+        AvisaFalha(nome);
+}
+
+void Form1::CopiarResultados() {
+    if (!modelo.HaResultados) return;
+    QApplication::clipboard()->setText(QString::fromStdString(TextoPainelTabulado(modelo)));
+}
+
+void Form1::AvisaFalha(const QString& Nome) {
+    modelo.MostraErro(Junta("O arquivo \"", Nome.toStdString(), "\" não pôde ser gravado."),
+                      "Verifique a pasta e as permissões.");
+    Atualiza();
+}
+
+QString Form1::PedeArquivoSaida(const QString& Titulo, const QString& Filtros) {
+    return QFileDialog::getSaveFileName(this, Titulo, {}, Filtros);
+}
+
+int Form1::PedeResolucao() {
+    bool ok = false;
+    const int dpi = QInputDialog::getInt(this, "Exportar desenho",
+                                         "Resolução (pontos por polegada):", 300, 72, 2400, 1, &ok);
+    return ok ? dpi : 0;
+}
+
+bool Form1::PedeImpressora(QPrinter& Impressora) {
+    QPrintDialog dialogo(&Impressora, this);
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 void Form1::MostraModal(QDialog& Dialogo) {

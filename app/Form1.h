@@ -8,7 +8,9 @@
 #include <QMainWindow>
 #include <functional>
 
+class QAction;
 class QDialog;
+class QPrinter;
 class QPushButton;
 
 namespace lumbrio::janela {
@@ -34,6 +36,12 @@ class Form1 : public QMainWindow {
     virtual void MostraModal(QDialog& Dialogo);
     // Nome escolhido no diálogo de arquivo; vazio quando cancelado.
     virtual QString PedeArquivo(bool Abrir);
+    // Nome de um arquivo a gravar (relatório, desenho); vazio quando cancelado.
+    virtual QString PedeArquivoSaida(const QString& Titulo, const QString& Filtros);
+    // Resolução do PNG em pontos por polegada; 0 quando cancelado.
+    virtual int PedeResolucao();
+    // Diálogo de impressão; falso quando cancelado.
+    virtual bool PedeImpressora(QPrinter& Impressora);
     void showEvent(QShowEvent* Evento) override;
 
   private:
@@ -59,6 +67,12 @@ class Form1 : public QMainWindow {
     void SalvarComo();
     void Sobre();
     void Outros();
+    void Imprimir();
+    void ExportarPdf();
+    void ExportarDesenho();
+    void CopiarResultados();
+    // Falha ao gravar: a mensagem vai ao diálogo "Mensagem de erro".
+    void AvisaFalha(const QString& Nome);
 
     Dimensionamento modelo;
     TabelaLigacoes tabela;
@@ -68,6 +82,8 @@ class Form1 : public QMainWindow {
     Form6* form6 = nullptr;
     Form8* form8 = nullptr;
     bool centrada = false;
+    // Itens que só valem depois de um cálculo completo.
+    std::vector<QAction*> acoesDoCalculo;
 };
 
 } // namespace lumbrio::janela

@@ -138,6 +138,9 @@ class Dimensionamento {
     long PassosCG = 0, PassosReal = 0;     // passos das buscas de equilíbrio
     double ResiduoCG = 0, ResiduoReal = 0; // Rc − Rst no fim de cada busca (kgf)
     int PassosPrograma = 0;                // passagens do laço principal
+    // Opções de x máximo lidas pelo último cálculo (os controles podem mudar depois).
+    int OpcaoDominio4 = 0, OpcaoXMaximo = 0; // valores de Check4 e Check5
+    double FatorXMaximo = 0;                 // k de x máximo = k.d
 
     // ---- Comandos ----
     void Programa();

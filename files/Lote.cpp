@@ -1,14 +1,17 @@
 // lumbrio-lote: projetos de uma série de Md para cada arquivo de valores, em CSV.
 #include "files/Lote.h"
 
+#include "calc/Numeros.h"
 #include "calc/TextoDecimal.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
+#include "output/Comparacao.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
+#include <iterator>
 #include <thread>
 
 namespace lumbrio {
@@ -60,18 +63,75 @@ constexpr std::array<std::string_view, 44> ColunasCsv{"arquivo",
                                                       "alerta_neg3",
                                                       "erro"};
 
+// Colunas de --detalhes, depois de "erro": o modelo Real camada a camada, o modelo CG
+// por face e a diferença de Mrd. ε em por mil, σ em kgf/cm², diferença em %.
+std::vector<std::string> ColunasDetalhes() {
+    std::vector<std::string> c;
+    const auto camadas = [&c](const char* face, int n) {
+        for (int i = 1; i <= n; ++i)
+            for (const char* g : {"eps", "sig", "escoa"})
+                c.push_back(Junta(g, "_Real_", face, std::to_string(i)));
+    };
+    camadas("pos", 6);
+    camadas("neg", 3);
+    for (const char* face : {"pos", "neg"})
+        for (const char* g : {"eps", "sig", "escoa"}) c.push_back(Junta(g, "_CG_", face));
+    c.push_back("dif_Mrd_pct");
+    return c;
+}
+
+void AcrescentaDetalhes(std::string& Csv, const Dimensionamento& D) {
+    const std::size_t n = ColunasDetalhes().size();
+    if (!D.HaResultados) {
+        Csv.append(n, ',');
+        return;
+    }
+    const Comparacao c = ComparaModelos(D);
+    const auto tres = [&Csv](bool existe, double eps, double sig, bool escoa) {
+        if (!existe) {
+            Csv += ",,,";
+            return;
+        }
+        Csv += Junta(",", FormataNumero(eps, 4), ",", FormataNumero(sig, 2), escoa ? ",1" : ",0");
+    };
+    for (const bool negativa : {false, true}) {
+        for (int i = 1; i <= (negativa ? 3 : 6); ++i) {
+            const auto r = std::find_if(c.Camadas.begin(), c.Camadas.end(), [&](const auto& k) {
+                return k.Negativa == negativa && k.Camada == i;
+            });
+            const bool existe = r != c.Camadas.end();
+            tres(existe, existe ? r->Eps : 0, existe ? r->Sig : 0, existe && r->Escoa);
+        }
+    }
+    for (const FaceCG* f : {&c.CGPos, &c.CGNeg}) tres(f->Existe, f->Eps, f->Sig, f->Escoa);
+    Csv += ',';
+    Csv += FormataNumero(c.DiferencaMrdPct, 3);
+}
+
 // Séries mais longas são quase certamente um engano de digitação.
 constexpr double MaximoProjetosSerie = 1e9;
 // Acima disto o lote mostra o progresso (quando a saída de erros é um terminal).
 constexpr std::size_t ProjetosParaProgresso = 10000;
 
-// Um projeto: parte do estado recém-carregado, com Md no Text17.
+// Um projeto: parte do estado recém-carregado, com Md no Text17. Com Pontos, guarda
+// o que o resumo da série precisa.
 void Projeta(Dimensionamento& W, const Dimensionamento& Carregado, std::string_view Arquivo,
-             const std::string& Md, std::string& Csv) {
+             const std::string& Md, std::string& Csv, bool Detalhes,
+             std::vector<PontoSerie>* Pontos = nullptr) {
     W = Carregado;
     W.Form1.Text17.Text = Md;
     W.Programa();
-    AcrescentaLinhaCsv(Csv, Arquivo, Md, W);
+    AcrescentaLinhaCsv(Csv, Arquivo, Md, W, Detalhes);
+    if (!Pontos) return;
+    PontoSerie p{Md, W.HaResultados};
+    if (W.HaResultados) {
+        const Comparacao c = ComparaModelos(W);
+        p.PctHPos = W.PctHPos;
+        p.PctHNeg = W.PctHNeg;
+        p.TemNeg = c.TemNeg;
+        p.DiferencaMrdPct = c.DiferencaMrdPct;
+    }
+    Pontos->push_back(std::move(p));
 }
 
 // Destino do CSV: a saída padrão ou um arquivo substituído de uma vez no fim.
@@ -160,16 +220,18 @@ void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo) {
     Csv += '"';
 }
 
-void AcrescentaCabecalhoCsv(std::string& Csv) {
+void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {
     for (std::size_t i = 0; i < ColunasCsv.size(); ++i) {
         if (i > 0) Csv += ',';
         Csv += ColunasCsv[i];
     }
+    if (Detalhes)
+        for (const std::string& c : ColunasDetalhes()) Csv += Junta(",", c);
     Csv += "\r\n";
 }
 
 void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
-                        const Dimensionamento& D) {
+                        const Dimensionamento& D, bool Detalhes) {
     AcrescentaCampoCsv(Csv, Arquivo);
     Csv += ',';
     AcrescentaCampoCsv(Csv, Md);
@@ -180,6 +242,7 @@ void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_
         std::string erro = D.Form2.Label1.Caption;
         if (!D.Form2.Label2.Caption.empty()) erro += " " + D.Form2.Label2.Caption;
         AcrescentaCampoCsv(Csv, erro);
+        if (Detalhes) AcrescentaDetalhes(Csv, D);
         Csv += "\r\n";
         return;
     }
@@ -207,7 +270,36 @@ void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_
     for (int i = 1; i <= 3; ++i) campo(TextoDecimalCurto(D.NumBarrasNeg[i]));
     alerta(f.Combo2[6].BackColor);
     alerta(f.Combo4[3].BackColor);
-    Csv += ",\r\n"; // "erro" vazio
+    Csv += ','; // "erro" vazio
+    if (Detalhes) AcrescentaDetalhes(Csv, D);
+    Csv += "\r\n";
+}
+
+std::string ResumoSerie(std::string_view Arquivo, const std::vector<PontoSerie>& Pontos) {
+    const PontoSerie* acima = nullptr;
+    const PontoSerie* maior = nullptr;
+    for (const PontoSerie& p : Pontos) {
+        if (!p.Calculado) continue;
+        if (!acima && (p.PctHPos > LimitePctH || (p.TemNeg && p.PctHNeg > LimitePctH))) acima = &p;
+        if (std::isfinite(p.DiferencaMrdPct) &&
+            (!maior || std::fabs(p.DiferencaMrdPct) > std::fabs(maior->DiferencaMrdPct)))
+            maior = &p;
+    }
+    std::string s = Junta("lumbrio-lote: ", Arquivo, ": ");
+    if (acima) {
+        const bool positiva = acima->PctHPos > LimitePctH;
+        s += Junta("%h passa de 10 % a partir de Md = ", acima->Md, " (",
+                   positiva ? "armadura positiva, %h = " : "armadura negativa, %h = ",
+                   FormataNumero(positiva ? acima->PctHPos : acima->PctHNeg, 2), " %)");
+    } else {
+        s += "%h não passa de 10 % na série";
+    }
+    if (maior)
+        s += Junta("; maior diferença de Mrd entre os modelos (Real - CG) / CG: ",
+                   FormataNumero(maior->DiferencaMrdPct, 2), " % em Md = ", maior->Md);
+    else
+        s += "; nenhum projeto da série foi calculado";
+    return s + ".\n";
 }
 
 std::variant<OpcoesLote, std::string>
@@ -226,6 +318,10 @@ InterpretaArgumentosLote(const std::vector<std::string>& Args) {
         }
         if (a == "--help" || a == "-h") {
             o.Ajuda = true;
+            continue;
+        }
+        if (a == "--detalhes") {
+            o.Detalhes = true;
             continue;
         }
         // "--md VALOR" ou "--md=VALOR"; o mesmo para --saida.
@@ -268,7 +364,8 @@ InterpretaArgumentosLote(const std::vector<std::string>& Args) {
 }
 
 std::string TextoAjudaLote() {
-    return "Uso: lumbrio-lote [--md INÍCIO:FIM:PASSO] [--saida ARQ.csv] ARQUIVO.txt...\n"
+    return "Uso: lumbrio-lote [--md INÍCIO:FIM:PASSO] [--saida ARQ.csv] [--detalhes] "
+           "ARQUIVO.txt...\n"
            "\n"
            "Carrega cada arquivo de valores (o formato de \"Salvar como...\" e de Padrão.txt),\n"
            "dimensiona a seção e escreve uma linha CSV por projeto, depois do cabeçalho,\n"
@@ -280,6 +377,13 @@ std::string TextoAjudaLote() {
            "                         (ex.: --md 5000:20000:500); sem ela, vale o Md do arquivo\n"
            "  --saida ARQ.csv        grava o CSV em ARQ.csv (substituído só no fim, inteiro)\n"
            "                         em vez da saída padrão\n"
+           "  --detalhes             acrescenta, depois de \"erro\", a comparação dos modelos:\n"
+           "                         deformação (por mil), tensão (kgf/cm2) e escoamento\n"
+           "                         (1/0) de cada camada no modelo Real e de cada face no\n"
+           "                         modelo CG, e a diferença de Mrd (Real - CG) / CG em %;\n"
+           "                         com --md, resume cada série na saída de erros: o\n"
+           "                         primeiro Md em que %h passa de 10 % e a maior\n"
+           "                         diferença de Mrd entre os modelos\n"
            "  -h, --help             mostra esta ajuda\n"
            "\n"
            "Um projeto recusado sai com a mensagem na coluna \"erro\" e as colunas de\n"
@@ -309,7 +413,7 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
     const std::size_t bloco = Opcoes.TamanhoBloco > 0 ? Opcoes.TamanhoBloco : 1;
 
     std::string csv;
-    AcrescentaCabecalhoCsv(csv);
+    AcrescentaCabecalhoCsv(csv, Opcoes.Detalhes);
     bool gravou = destino.Escreve(csv, motivo);
     int status = 0;
     std::size_t feitos = 0;
@@ -327,6 +431,8 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
     };
     std::vector<Dimensionamento> estados(trabalhadores);
     std::vector<std::string> partes(trabalhadores);
+    std::vector<std::vector<PontoSerie>> pontos(trabalhadores);
+    const bool resume = Opcoes.Detalhes && Opcoes.Serie;
 
     for (const std::string& nome : Opcoes.Arquivos) {
         if (!gravou) break;
@@ -340,17 +446,19 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
             continue;
         }
         if (!Opcoes.Serie) {
-            Projeta(estados[0], carregado, nome, carregado.Form1.Text17.Text, csv);
+            Projeta(estados[0], carregado, nome, carregado.Form1.Text17.Text, csv, Opcoes.Detalhes);
             gravou = destino.Escreve(csv, motivo);
             ++feitos;
             continue;
         }
         // Cada rodada dá um bloco a cada trabalhador; as partes saem na ordem da série.
         const SerieMd& serie = *Opcoes.Serie;
+        std::vector<PontoSerie> serieToda;
         auto trabalha = [&](unsigned t, std::size_t inicio) {
             const std::size_t fim = std::min(inicio + bloco, porArquivo);
             for (std::size_t k = inicio; k < fim; ++k)
-                Projeta(estados[t], carregado, nome, TextoMdDaSerie(serie, k), partes[t]);
+                Projeta(estados[t], carregado, nome, TextoMdDaSerie(serie, k), partes[t],
+                        Opcoes.Detalhes, resume ? &pontos[t] : nullptr);
         };
         for (std::size_t rodada = 0; rodada < porArquivo && gravou;
              rodada += bloco * trabalhadores) {
@@ -361,8 +469,17 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
             for (auto& l : linhas) l.join();
             for (unsigned t = 0; t < trabalhadores && gravou; ++t)
                 gravou = destino.Escreve(partes[t], motivo);
+            // Os blocos da rodada estão na ordem da série, trabalhador a trabalhador.
+            for (auto& p : pontos) {
+                std::move(p.begin(), p.end(), std::back_inserter(serieToda));
+                p.clear();
+            }
             feitos += std::min(bloco * trabalhadores, porArquivo - rodada);
             atualizaProgresso();
+        }
+        if (resume && gravou) {
+            fechaLinha();
+            std::fputs(ResumoSerie(nome, serieToda).c_str(), Erros);
         }
     }
     fechaLinha();

@@ -25,6 +25,7 @@ struct OpcoesLote {
     std::string Saida; // vazio: saída padrão
     std::vector<std::string> Arquivos;
     bool Ajuda = false;
+    bool Detalhes = false;           // colunas da comparação dos modelos e resumo da série
     unsigned Trabalhadores = 0;      // 0: um por núcleo
     std::size_t TamanhoBloco = 4096; // projetos por tarefa de um trabalhador
 };
@@ -44,10 +45,24 @@ std::string TextoMdDaSerie(const SerieMd& Serie, std::size_t k);
 // Acrescenta um campo CSV: entre aspas (aspas dobradas) quando tem vírgula, aspas,
 // CR ou LF.
 void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo);
-void AcrescentaCabecalhoCsv(std::string& Csv);
+// Com Detalhes, as colunas da comparação dos modelos vêm depois de "erro".
+void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes = false);
 // Linha do projeto que acabou de rodar em D (Programa), com Md como escrito em Text17.
 void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
-                        const Dimensionamento& D);
+                        const Dimensionamento& D, bool Detalhes = false);
+
+// Um projeto de uma série, para o resumo de --detalhes.
+struct PontoSerie {
+    std::string Md; // como escrito em Text17
+    bool Calculado = false;
+    double PctHPos = 0, PctHNeg = 0; // %
+    bool TemNeg = false;             // %h' vale (camada negativa 1 com barras)
+    double DiferencaMrdPct = 0;      // (Real − CG) / CG, %
+};
+
+// Resumo de uma série: primeiro Md em que %h passa de 10 % e a maior diferença de Mrd
+// entre os modelos (em valor absoluto), numa linha em português.
+std::string ResumoSerie(std::string_view Arquivo, const std::vector<PontoSerie>& Pontos);
 
 // Roda o lote: CSV em Saida (ou no arquivo das opções), uma linha por arquivo ilegível
 // em Erros. Progresso em Erros quando MostraProgresso e há mais de 10 000 projetos.

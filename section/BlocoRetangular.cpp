@@ -98,6 +98,9 @@ void Dimensionamento::xMáximo() {
     XMax = k * d;
     const double x34 = 3.5 * d / (EpsYd + 3.5);
     const int c4 = Form1.Check4.Value, c5 = Form1.Check5.Value;
+    OpcaoDominio4 = c4;
+    OpcaoXMaximo = c5;
+    FatorXMaximo = k;
     if (c4 == 0 && c5 == 0) {
         XMax = x34;
     } else if (c4 == 0 && c5 == 1) {

@@ -1,4 +1,5 @@
 // lumbrio-lote: argumentos, séries de Md, CSV e a execução sobre arquivos de valores.
+#include "LoteTeste.h"
 #include "PastaTemporaria.h"
 #include "files/Configuracao.h"
 #include "files/Lote.h"
@@ -14,69 +15,6 @@ namespace lumbrio::teste {
 namespace {
 
 class LoteExecucao : public PastaTemporaria {};
-
-// Campos de uma linha CSV (RFC 4180).
-std::vector<std::string> Campos(const std::string& Linha) {
-    std::vector<std::string> campos(1);
-    bool aspas = false;
-    for (std::size_t i = 0; i < Linha.size(); ++i) {
-        const char c = Linha[i];
-        if (aspas && c == '"' && i + 1 < Linha.size() && Linha[i + 1] == '"') {
-            campos.back() += '"';
-            ++i;
-        } else if (c == '"') {
-            aspas = !aspas;
-        } else if (c == ',' && !aspas) {
-            campos.emplace_back();
-        } else {
-            campos.back() += c;
-        }
-    }
-    return campos;
-}
-
-// Linhas do CSV (CRLF fora de aspas), já em campos.
-std::vector<std::vector<std::string>> LeCsv(const std::string& Csv) {
-    std::vector<std::vector<std::string>> linhas;
-    std::string atual;
-    bool aspas = false;
-    for (std::size_t i = 0; i < Csv.size(); ++i) {
-        if (Csv[i] == '"') aspas = !aspas;
-        if (!aspas && Csv.compare(i, 2, "\r\n") == 0) {
-            linhas.push_back(Campos(atual));
-            atual.clear();
-            ++i;
-        } else {
-            atual += Csv[i];
-        }
-    }
-    EXPECT_TRUE(atual.empty()) << "CSV sem CRLF final";
-    return linhas;
-}
-
-std::string Conteudo(std::FILE* f) {
-    std::fflush(f);
-    std::rewind(f);
-    std::string s;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) s.append(buf, n);
-    return s;
-}
-
-struct Execucao {
-    int status;
-    std::string saida, erros;
-};
-
-Execucao Executa(const OpcoesLote& o) {
-    std::FILE* saida = std::tmpfile();
-    std::FILE* erros = std::tmpfile();
-    const int status = ExecutaLote(o, saida, erros, false);
-    Execucao e{status, Conteudo(saida), Conteudo(erros)};
-    std::fclose(saida);
-    std::fclose(erros);
-    return e;
-}
 
 // Grava um arquivo de valores de uma viga com Md em Kgf.m.
 void GravaViga(const std::string& Nome, const std::string& Base = "20") {

@@ -52,6 +52,21 @@ TEST(Programa, primeira_passagem_usa_d_de_43_cm) {
     EXPECT_DOUBLE_EQ(p.AsNeg, 0);
 }
 
+TEST(Programa, guarda_as_opcoes_de_x_maximo_do_calculo) {
+    Dimensionamento p;
+    p.Form1.Check4.Value = 1;
+    p.Form1.Check5.Value = 1;
+    p.Form1.Text19.Text = "0.7";
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados);
+    p.Form1.Check4.Value = 0; // mudança depois do cálculo, sem recalcular
+    p.Form1.Text19.Text = "0.2";
+    EXPECT_EQ(p.OpcaoDominio4, 1);
+    EXPECT_EQ(p.OpcaoXMaximo, 1);
+    EXPECT_DOUBLE_EQ(p.FatorXMaximo, 0.7);
+    EXPECT_DOUBLE_EQ(p.XMax, 0.7 * p.AlturaUtil);
+}
+
 TEST(Programa, duas_execucoes_dao_o_mesmo_estado) {
     Dimensionamento a;
     a.Form1.Text17.Text = "25000";

@@ -1,5 +1,6 @@
 // Análise da seção: lei do aço, bloco retangular, linha neutra, armaduras
 // teóricas, centróides e valores finais dos modelos CG e Real.
+#include "SecaoVerificada.h"
 #include "calc/Dimensionamento.h"
 
 #include <gtest/gtest.h>
@@ -257,33 +258,8 @@ TEST(Centroides, camadas_ponderadas_pela_area) {
     EXPECT_DOUBLE_EQ(p.DCG1, 6.5);
 }
 
-// b = 20, h = 50, c = 2,5, estribo de 5 mm, fck = 250, CA-50A, PrecisãoN = 100;
-// 3 barras de 20 mm a 4,0 cm e 2 a 8,5 cm da face tracionada; sem barras negativas.
-Dimensionamento SecaoVerificada() {
-    Dimensionamento p;
-    p.Bitolas();
-    AcoCA50(p);
-    p.NumCamadasPos = 6;
-    p.NumCamadasNeg = 3;
-    p.Base = 20;
-    p.Altura = 50;
-    p.Cobrimento = 2.5;
-    p.BitolaEstr = 1;
-    p.SigCd = 0.85 * 250 / 1.4;
-    p.PrecisãoN = 100;
-    p.BitolaPos = {0, 7, 7, 7, 7, 7, 7};
-    p.BitolaNeg = {0, 7, 7, 7, 0, 0, 0};
-    p.DLinhaPos = {0, 4.0, 8.5, 12.5, 16.5, 20.5, 24.5};
-    p.DLinhaNeg = {0, 4.0, 8.0, 12.0, 0, 0, 0};
-    p.NumBarrasPos = {0, 3, 2, 0, 0, 0, 0};
-    p.CGd1();
-    p.DCG2 = 4.0;
-    p.AlturaUtil = p.Altura - p.DCG1;
-    return p;
-}
-
 TEST(ValoresFinais, modelos_cg_e_real) {
-    Dimensionamento p = SecaoVerificada();
+    Dimensionamento p = teste::SecaoVerificada();
     EXPECT_NEAR(p.DCG1, 5.8, 1e-12);
     p.ValoresFinaisCG();
     p.ValoresCG();
@@ -310,7 +286,7 @@ TEST(ValoresFinais, modelos_cg_e_real) {
 }
 
 TEST(ValoresFinais, so_a_camada_1_da_o_mesmo_resultado_nos_dois_modelos) {
-    Dimensionamento p = SecaoVerificada();
+    Dimensionamento p = teste::SecaoVerificada();
     p.NumBarrasPos = {0, 4, 0, 0, 0, 0, 0};
     p.CGd1();
     p.AlturaUtil = p.Altura - p.DCG1;
@@ -326,7 +302,7 @@ TEST(ValoresFinais, so_a_camada_1_da_o_mesmo_resultado_nos_dois_modelos) {
 }
 
 TEST(ValoresFinais, tolerancia_enorme_termina_em_x_de_1_cm) {
-    Dimensionamento p = SecaoVerificada();
+    Dimensionamento p = teste::SecaoVerificada();
     p.PrecisãoN = 100000;
     p.ValoresFinaisCG();
     EXPECT_DOUBLE_EQ(p.X, 1);
@@ -338,7 +314,7 @@ TEST(ValoresFinais, tolerancia_enorme_termina_em_x_de_1_cm) {
 TEST(ValoresFinais, tolerancia_inalcancavel_para_no_limite_da_precisao_dupla) {
     // A classe B arredonda C para precisão simples: a tensão vira uma escada e
     // PrecisãoN = 0.0001 não é atingida. A busca para quando o passo não muda x.
-    Dimensionamento p = SecaoVerificada();
+    Dimensionamento p = teste::SecaoVerificada();
     AcoCA50(p, "Aço CA-50B");
     p.PrecisãoN = 0;
     p.ValoresFinaisCG();

@@ -6,17 +6,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <functional>
@@ -34,6 +40,8 @@ class JanelaDeTeste : public Form1 {
     std::function<void(QDialog&)> AoMostrar;
     QStringList Mostrados;
     QString ArquivoEscolhido;
+    int Resolucao = 0; // resposta ao pedido de resolução do PNG
+    int ImpressorasPedidas = 0;
     bool Travou = false; // o diálogo não se escondeu sozinho
 
   protected:
@@ -49,6 +57,12 @@ class JanelaDeTeste : public Form1 {
         Form1::MostraModal(Dialogo);
     }
     QString PedeArquivo(bool) override { return ArquivoEscolhido; }
+    QString PedeArquivoSaida(const QString&, const QString&) override { return ArquivoEscolhido; }
+    int PedeResolucao() override { return Resolucao; }
+    bool PedeImpressora(QPrinter&) override {
+        ++ImpressorasPedidas;
+        return false; // cancelado: nada é impresso
+    }
 };
 
 template <class T> T* Controle(QWidget* Pai, const QString& Nome) {
@@ -84,6 +98,14 @@ bool Verde(QColor c) {
 bool Escuro(QColor c) {
     return c.red() < 150 && c.green() < 150 && c.blue() < 150;
 }
+// Texto das páginas do PDF (pdftotext); vazio se a ferramenta falhou.
+QString TextoDoPdf(const QString& Nome) {
+    QProcess p;
+    p.start("pdftotext", {"-layout", Nome, "-"});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 bool Branco(QColor c) {
     return c.red() == 255 && c.green() == 255 && c.blue() == 255;
 }
@@ -445,6 +467,157 @@ class TestaJanela : public QObject {
         combo.setEditText("texto fora da lista");
         tabela.ParaModelo();
         QCOMPARE(lista.Text, std::string("texto fora da lista"));
+    }
+
+    void itens_do_relatorio_so_depois_de_um_calculo_completo() {
+        const QStringList itens{"mnuItemImprimir", "mnuItemRelatorioPdf", "mnuItemExportarDesenho",
+                                "mnuItemCopiarResultados"};
+        for (const QString& i : itens) QVERIFY2(!Menu(i)->isEnabled(), qPrintable(i));
+        QCOMPARE(Menu("mnuItemImprimir")->shortcut(), QKeySequence("Ctrl+P"));
+        QCOMPARE(Menu("mnuItemCopiarResultados")->shortcut(), QKeySequence("Ctrl+Shift+C"));
+        QCOMPARE(Menu("mnuItemRelatorioPdf")->text(), QString("E&xportar relatório PDF..."));
+        Botao("Command1")->click();
+        for (const QString& i : itens) QVERIFY2(Menu(i)->isEnabled(), qPrintable(i));
+        Menu("mnuItemImprimir")->trigger();
+        QCOMPARE(janela->ImpressorasPedidas, 1);
+        // Um cálculo recusado limpa os resultados: os itens voltam a ficar desabilitados.
+        Caixa("Text19")->setText("2");
+        janela->AoMostrar = [](QDialog& d) { d.close(); };
+        Botao("Command1")->click();
+        QCOMPARE(janela->Mostrados, QStringList{"Form2"});
+        for (const QString& i : itens) QVERIFY2(!Menu(i)->isEnabled(), qPrintable(i));
+    }
+
+    void relatorio_pdf_com_os_numeros_do_painel_data() {
+        QTest::addColumn<QString>("md");
+        QTest::addColumn<QString>("positivas");
+        QTest::addColumn<QString>("negativas");
+        QTest::addColumn<QStringList>("trechos");
+        QTest::newRow("padrão") << "10000"
+                                << "40 mm"
+                                << "40 mm" << QStringList{"1 φ 40 mm", "atende", "Nenhum aviso"};
+        // Armadura dupla: %h positiva acima de 10 e Mrd Real abaixo de Md.
+        QTest::newRow("armadura dupla")
+            << "25000"
+            << "20 mm (3/4'')"
+            << "16 mm (5/8'')"
+            << QStringList{"2 φ 20 mm", "2 φ 16 mm", "não atende", "não resistem", "compressão"};
+    }
+
+    void relatorio_pdf_com_os_numeros_do_painel() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) não está instalado");
+        QFETCH(QString, md);
+        QFETCH(QString, positivas);
+        QFETCH(QString, negativas);
+        QFETCH(QStringList, trechos);
+        Caixa("Text17")->setText(md);
+        for (int i = 1; i <= 6; ++i) Combo(QString("Combo2(%1)").arg(i))->setEditText(positivas);
+        for (int i = 1; i <= 3; ++i) Combo(QString("Combo4(%1)").arg(i))->setEditText(negativas);
+        Botao("Command1")->click();
+        QVERIFY(janela->Mostrados.isEmpty());
+        janela->ArquivoEscolhido = "relatório"; // sem extensão: ganha ".pdf"
+        Menu("mnuItemRelatorioPdf")->trigger();
+        QFile pdf("relatório.pdf");
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        const QString texto = TextoDoPdf(pdf.fileName());
+        QVERIFY(!texto.isEmpty());
+        const int paginas = int(texto.count('\f'));
+        QVERIFY2(paginas == 1 || paginas == 2, qPrintable(QString::number(paginas)));
+        QStringList esperados = trechos;
+        esperados << "Relatório de cálculo"
+                  << "17.2.4.1"
+                  << "CA-50A";
+        for (const char* caixa : {"Text23", "Text24", "Text8", "Text33", "Text9", "Text10",
+                                  "Text13", "Text14", "Text36", "Text26"})
+            esperados << Caixa(caixa)->text();
+        for (const QString& e : esperados) QVERIFY2(texto.contains(e), qPrintable(e));
+    }
+
+    void relatorio_que_nao_pode_ser_gravado_explica_no_dialogo() {
+        Botao("Command1")->click();
+        janela->ArquivoEscolhido = "sem_pasta/relatório.pdf";
+        Menu("mnuItemRelatorioPdf")->trigger();
+        QCOMPARE(janela->Mostrados, QStringList{"Form2"});
+        QVERIFY(janela->Modelo().Form2.Label1.Caption.find("sem_pasta") != std::string::npos);
+    }
+
+    void desenho_em_svg_tem_um_elemento_por_primitiva() {
+        Botao("Command1")->click();
+        janela->ArquivoEscolhido = "desenho.svg";
+        Menu("mnuItemExportarDesenho")->trigger();
+        QFile svg("desenho.svg");
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        int linhas = 0, circulos = 0;
+        QString raiz;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (raiz.isEmpty()) raiz = xml.name().toString();
+            if (xml.name() == QStringLiteral("line")) ++linhas;
+            if (xml.name() == QStringLiteral("circle")) ++circulos;
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(raiz, QString("svg"));
+        int esperadasLinhas = 0, esperadosCirculos = 0;
+        for (const Primitiva& p : janela->Modelo().Desenho)
+            ++(p.tipo == Primitiva::Tipo::Linha ? esperadasLinhas : esperadosCirculos);
+        QCOMPARE(linhas, esperadasLinhas);
+        QCOMPARE(circulos, esperadosCirculos);
+        QVERIFY(circulos >= 1);
+    }
+
+    void desenho_em_png_na_resolucao_pedida() {
+        Botao("Command1")->click();
+        janela->ArquivoEscolhido = "desenho.png";
+        janela->Resolucao = 0; // cancelado: nada é gravado
+        Menu("mnuItemExportarDesenho")->trigger();
+        QVERIFY(!QFile::exists("desenho.png"));
+        janela->Resolucao = 288; // 1440 twips por polegada: 5 twips por ponto
+        Menu("mnuItemExportarDesenho")->trigger();
+        const QImage imagem("desenho.png");
+        QCOMPARE(imagem.size(), QSize(7740 / 5, 4740 / 5)); // molduras Shape4 + Shape1
+        QCOMPARE(imagem.dotsPerMeterX(), qRound(288 / 0.0254));
+        // Meio da linha de deformações (a primeira vermelha), em pontos de 5 twips a
+        // partir da origem da região (3720, 3795).
+        const auto& desenho = janela->Modelo().Desenho;
+        const auto linha = std::find_if(desenho.begin(), desenho.end(), [](const Primitiva& p) {
+            return p.cor == lumbrio::CorVermelhoClaro;
+        });
+        QVERIFY(linha != desenho.end());
+        const QPoint meio(qRound(((linha->x1 + linha->x2) / 2 - 3720) / 5),
+                          qRound(((linha->y1 + linha->y2) / 2 - 3795) / 5));
+        bool achou = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                achou |= imagem.valid(meio + QPoint(dx, dy)) &&
+                         Vermelho(imagem.pixelColor(meio + QPoint(dx, dy)));
+        QVERIFY(achou);
+        QVERIFY(Branco(imagem.pixelColor(imagem.width() - 3, imagem.height() - 3)));
+    }
+
+    void copiar_resultados_poe_o_painel_tabulado() {
+        Caixa("Text17")->setText("25000");
+        for (int i = 1; i <= 3; ++i)
+            Combo(QString("Combo4(%1)").arg(i))->setEditText("16 mm (5/8'')");
+        Botao("Command1")->click();
+        QApplication::clipboard()->clear();
+        Menu("mnuItemCopiarResultados")->trigger();
+        const QStringList linhas = QApplication::clipboard()->text().split('\n');
+        const QStringList esperadas{
+            "\tCG\tReal\t",
+            "As'\t" + Caixa("Text28")->text() + "\t" + Caixa("Text27")->text() + "\tcm2",
+            "As\t" + Caixa("Text8")->text() + "\t" + Caixa("Text33")->text() + "\tcm2",
+            "Mrd\t" + Caixa("Text23")->text() + "\t" + Caixa("Text24")->text() + "\t" +
+                Controle<QLabel>(Area(), "Label29")->text(),
+            "x\t" + Caixa("Text9")->text() + "\t" + Caixa("Text10")->text() + "\tcm",
+            "Dom\t" + Caixa("Text11")->text() + "\t" + Caixa("Text12")->text() + "\t",
+            "Rcc\t" + Caixa("Text13")->text() + "\t" + Caixa("Text14")->text() + "\tKgf",
+            "y/2\t" + Caixa("Text15")->text() + "\t" + Caixa("Text16")->text() + "\tcm",
+            ""};
+        QCOMPARE(linhas, esperadas);
+        QVERIFY(!Caixa("Text28")->text().isEmpty());
     }
 
     void desenho_pintado_onde_as_primitivas_dizem() {

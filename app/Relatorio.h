@@ -1,0 +1,30 @@
+// Relatório de cálculo (folha de projeto A4 em português) e imagem dos desenhos: a
+// mesma pintura serve à impressora, ao PDF e ao PNG.
+#pragma once
+
+#include "calc/Dimensionamento.h"
+
+#include <QString>
+
+class QImage;
+class QPagedPaintDevice;
+class QPainter;
+class QRectF;
+
+namespace lumbrio::janela {
+
+// Pinta o relatório do último cálculo de D (HaResultados), abrindo páginas novas no
+// dispositivo quando preciso; devolve o número de páginas.
+int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D);
+
+// Relatório em PDF A4; falso quando o arquivo não pôde ser gravado.
+bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D);
+
+// Os dois desenhos (diagrama de deformações e seção) em Destino, na maior escala que
+// cabe. Com Rotulos: molduras e, à direita, as barras de cada camada e a sua altura d'.
+void PintaDesenhos(QPainter& Pintor, const Dimensionamento& D, const QRectF& Destino, bool Rotulos);
+
+// Os dois desenhos sobre fundo branco, com Dpi pontos por polegada (1440 twips).
+QImage ImagemDesenhos(const Dimensionamento& D, int Dpi);
+
+} // namespace lumbrio::janela

@@ -1,0 +1,36 @@
+// Seção de referência dos testes dos modelos CG e Real, montada direto no estado.
+#pragma once
+
+#include "calc/Dimensionamento.h"
+
+namespace lumbrio::teste {
+
+// b = 20, h = 50, c = 2,5, estribo de 5 mm, fck = 250, CA-50A, PrecisãoN = 100;
+// 3 barras de 20 mm a 4,0 cm e 2 a 8,5 cm da face tracionada; sem barras negativas.
+inline Dimensionamento SecaoVerificada() {
+    Dimensionamento p;
+    p.Bitolas();
+    p.Form1.Combo1.Text = "Aço CA-50A";
+    p.GamaS = 1.15;
+    p.Es = 2100000;
+    p.Aço();
+    p.NumCamadasPos = 6;
+    p.NumCamadasNeg = 3;
+    p.Base = 20;
+    p.Altura = 50;
+    p.Cobrimento = 2.5;
+    p.BitolaEstr = 1;
+    p.SigCd = 0.85 * 250 / 1.4;
+    p.PrecisãoN = 100;
+    p.BitolaPos = {0, 7, 7, 7, 7, 7, 7};
+    p.BitolaNeg = {0, 7, 7, 7, 0, 0, 0};
+    p.DLinhaPos = {0, 4.0, 8.5, 12.5, 16.5, 20.5, 24.5};
+    p.DLinhaNeg = {0, 4.0, 8.0, 12.0, 0, 0, 0};
+    p.NumBarrasPos = {0, 3, 2, 0, 0, 0, 0};
+    p.CGd1();
+    p.DCG2 = 4.0;
+    p.AlturaUtil = p.Altura - p.DCG1;
+    return p;
+}
+
+} // namespace lumbrio::teste

@@ -1,0 +1,185 @@
+// Comparação dos modelos: tabela das camadas do modelo Real contra a deformação única
+// do modelo CG, Mrd nas duas unidades, regra dos 10 % e o aviso Mrd Real < Md.
+#include "SecaoVerificada.h"
+#include "calc/Catalogos.h"
+#include "calc/Dimensionamento.h"
+#include "output/Comparacao.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace lumbrio {
+namespace {
+
+// Seção verificada com Md entre Mrd Real e Mrd CG; Mrd escrito em KN.cm.
+Dimensionamento SecaoComparada() {
+    Dimensionamento p = teste::SecaoVerificada();
+    p.Md = 2250000; // kgf·cm, acima de Mrd Real e abaixo de Mrd CG
+    p.ValoresFinaisCG();
+    p.ValoresCG();
+    p.ValoresFinaisReais();
+    p.ValoresRET();
+    p.Imprime(); // Mrd passa a KN.cm
+    return p;
+}
+
+// Projeto completo pela janela do núcleo: seção 20 × 50 com barras de 20 mm.
+Dimensionamento Projeto(const char* Md, const char* Negativas = "40 mm") {
+    Dimensionamento p;
+    p.Form1.Text4.Text = "2.5";
+    p.Form1.Combo3.Text = "5 mm";
+    p.Form1.Text18.Text = "25";
+    p.Form1.Text17.Text = Md;
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = "20 mm (3/4'')";
+    for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = Negativas;
+    p.Programa();
+    return p;
+}
+
+struct CamadaEsperada {
+    double dLinha, area, eps, sig;
+    bool escoa;
+};
+
+TEST(Comparacao, secao_verificada_camada_1_escoa_a_2_nao_e_o_cg_fica_abaixo_de_fyd) {
+    const Dimensionamento p = SecaoComparada();
+    const Comparacao c = ComparaModelos(p);
+    // ε = 3,5 · ((h − d') − x) / x com x = 27,06 cm; tolerâncias de arredondamento do
+    // texto dos valores esperados.
+    const CamadaEsperada esperadas[] = {{4.0, 9.45, 2.4497, 4347.83, true},
+                                        {8.5, 6.30, 1.8677, 3922.17, false}};
+    ASSERT_EQ(c.Camadas.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const CamadaReal& r = c.Camadas[i];
+        SCOPED_TRACE(i + 1);
+        EXPECT_FALSE(r.Negativa);
+        EXPECT_EQ(r.Camada, int(i) + 1);
+        EXPECT_DOUBLE_EQ(r.DLinha, esperadas[i].dLinha);
+        EXPECT_NEAR(r.Area, esperadas[i].area, 1e-12);
+        EXPECT_NEAR(r.Eps, esperadas[i].eps, 0.00005);
+        EXPECT_NEAR(r.Sig, esperadas[i].sig, 0.005);
+        EXPECT_EQ(r.Escoa, esperadas[i].escoa);
+        EXPECT_TRUE(r.Tracionada());
+    }
+    EXPECT_NEAR(c.EpsCReal, 3.5, 1e-12);
+    // CG: uma só deformação, 2,0488 por mil < εyd = 2,0704: não escoa.
+    EXPECT_TRUE(c.CGPos.Existe);
+    EXPECT_FALSE(c.CGNeg.Existe);
+    EXPECT_NEAR(c.CGPos.Eps, p.EpsS1CG, 1e-12);
+    EXPECT_NEAR(c.CGPos.Sig, 2100 * 2.0488, 0.2);
+    EXPECT_FALSE(c.CGPos.Escoa);
+    // Mrd de volta a kgf·cm (Imprime dividiu por 100) e em kN·m.
+    EXPECT_NEAR(c.MrdCGKgfCm, 2237632.87, 0.005);
+    EXPECT_NEAR(c.MrdRealKgfCm, 2200472.61, 0.005);
+    EXPECT_NEAR(c.MrdCGKNm, 223.763287, 1e-6);
+    EXPECT_NEAR(c.MrdRealKNm, 220.047261, 1e-6);
+    EXPECT_NEAR(c.DiferencaMrdPct, -1.6607, 0.00005);
+    EXPECT_TRUE(c.AtendePos); // 5,60 %
+}
+
+TEST(Comparacao, forcas_da_tabela_equilibram_o_concreto_como_a_busca_real) {
+    for (const Dimensionamento& p :
+         {SecaoComparada(), Projeto("23000"), Projeto("25000", "16 mm (5/8'')")}) {
+        ASSERT_TRUE(p.HaResultados || p.XReal > 0);
+        const Comparacao c = ComparaModelos(p);
+        double rc = p.RccReal, rst = 0;
+        for (const CamadaReal& r : c.Camadas) (r.Negativa ? rc : rst) += r.Sig * r.Area;
+        EXPECT_NEAR(rc - rst, p.ResiduoReal, 1e-6);
+        EXPECT_LE(std::fabs(rc - rst), p.PrecisãoN);
+    }
+}
+
+TEST(Comparacao, armadura_dupla_lista_as_camadas_negativas_comprimidas) {
+    const Dimensionamento p = Projeto("25000", "16 mm (5/8'')");
+    ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
+    const Comparacao c = ComparaModelos(p);
+    int negativas = 0;
+    for (const CamadaReal& r : c.Camadas) {
+        if (!r.Negativa) continue;
+        ++negativas;
+        EXPECT_EQ(r.Bitola, 6);
+        EXPECT_GT(r.Eps, 0) << "camada negativa " << r.Camada << " acima da linha neutra";
+        EXPECT_FALSE(r.Tracionada());
+    }
+    EXPECT_GE(negativas, 1);
+    EXPECT_TRUE(c.CGNeg.Existe);
+    EXPECT_TRUE(c.TemNeg);
+    EXPECT_GT(c.CGNeg.Eps, 0);
+}
+
+TEST(Comparacao, so_a_camada_1_da_diferenca_nula_e_deformacoes_iguais) {
+    const Dimensionamento p = Projeto("18000"); // 4 barras na camada 1
+    ASSERT_TRUE(p.HaResultados);
+    const Comparacao c = ComparaModelos(p);
+    ASSERT_EQ(c.Camadas.size(), 1u);
+    EXPECT_DOUBLE_EQ(c.DiferencaMrdPct, 0);
+    EXPECT_DOUBLE_EQ(c.Camadas[0].Eps, c.CGPos.Eps);
+}
+
+struct CasoRegra10 {
+    const char* nome;
+    double pctPos, pctNeg, barrasNeg1;
+    bool atendePos, temNeg, atendeNeg;
+};
+
+std::ostream& operator<<(std::ostream& o, const CasoRegra10& c) {
+    return o << c.nome;
+}
+
+class Regra10 : public ::testing::TestWithParam<CasoRegra10> {};
+
+TEST_P(Regra10, veredito_estrito_acima_de_10_por_cento) {
+    Dimensionamento p = SecaoComparada();
+    p.PctHPos = GetParam().pctPos;
+    p.PctHNeg = GetParam().pctNeg;
+    p.NumBarrasNeg[1] = GetParam().barrasNeg1;
+    const Comparacao c = ComparaModelos(p);
+    EXPECT_EQ(c.AtendePos, GetParam().atendePos);
+    EXPECT_EQ(c.TemNeg, GetParam().temNeg);
+    EXPECT_EQ(c.AtendeNeg, GetParam().atendeNeg);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Regra10,
+    ::testing::Values(CasoRegra10{"exatamente_10_atende", 10.0, 0, 0, true, false, true},
+                      CasoRegra10{"dez_e_um_centesimo_nao_atende", 10.01, 0, 0, false, false, true},
+                      CasoRegra10{"negativa_acima_nao_atende", 4, 12.5, 2, true, true, false},
+                      CasoRegra10{"negativa_sem_barras_na_camada_1_nao_conta", 4, 12.5, 0, true,
+                                  false, true},
+                      CasoRegra10{"as_duas_acima", 11, 10.5, 3, false, true, false}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+TEST(Comparacao, aviso_quando_mrd_real_fica_abaixo_de_md) {
+    // Md = 23000 KN.cm: 4 + 1 barras; Mrd CG = 23230,35 passa, Mrd Real = 22905,71 não.
+    const Dimensionamento abaixo = Projeto("23000");
+    ASSERT_TRUE(abaixo.HaResultados);
+    const Comparacao c = ComparaModelos(abaixo);
+    EXPECT_TRUE(c.MrdRealAbaixoDeMd);
+    EXPECT_GE(c.MrdCGKgfCm, abaixo.Md);
+    EXPECT_EQ(AvisoMrdAbaixoDeMd(abaixo, c, ","),
+              "Atenção: as barras colocadas, vistas camada a camada (modelo Real), não resistem "
+              "ao momento para o qual foram dimensionadas: Mrd Real = 22905,71 < Md = 23000,00 "
+              "KN.cm.");
+    // Md = 22500 KN.cm: as mesmas barras resistem.
+    const Dimensionamento resiste = Projeto("22500");
+    const Comparacao r = ComparaModelos(resiste);
+    EXPECT_FALSE(r.MrdRealAbaixoDeMd);
+    EXPECT_EQ(AvisoMrdAbaixoDeMd(resiste, r), "");
+}
+
+TEST(Comparacao, texto_das_barras_como_se_escreve_no_projeto) {
+    const struct {
+        int barras, bitola;
+        const char* sep;
+        const char* texto;
+    } casos[] = {{3, 7, ".", "3 φ 20 mm"},
+                 {2, 5, ",", "2 φ 12,5 mm"},
+                 {4, 2, ",", "4 φ 6,3 mm"},
+                 {1, 11, ",", "1 φ 40 mm"},
+                 {6, 10, ".", "6 φ 32 mm"}};
+    for (const auto& c : casos) EXPECT_EQ(TextoBarras(c.barras, c.bitola, c.sep), c.texto);
+}
+
+} // namespace
+} // namespace lumbrio
