@@ -36,7 +36,8 @@ inline void VerificaPromessa(const Dimensionamento& p, bool AvisoPermitido = fal
         if (!std::isfinite(q.x1) || !std::isfinite(q.y1) || !std::isfinite(q.x2) ||
             !std::isfinite(q.y2) || !std::isfinite(q.raio))
             Falha("primitiva de desenho com coordenada inválida");
-    if (p.HaResultados && p.Form2.Visivel && !AvisoPermitido) Falha("resultado e recusa ao mesmo tempo");
+    if (p.HaResultados && p.Form2.Visivel && !AvisoPermitido)
+        Falha("resultado e recusa ao mesmo tempo");
     if (p.Form2.Visivel && p.Form2.Label1.Caption.empty()) Falha("recusa sem mensagem");
     if (p.HaResultados && f.Text9.Text.empty()) Falha("resultado sem x no painel");
 }
