@@ -268,36 +268,82 @@ TEST(Programa, precisao_m_enorme_termina_em_x_de_1_cm) {
     EXPECT_EQ(p.PassosDescobreX, 1);
 }
 
-TEST(Desenhos, diagrama_e_secao_com_os_valores_de_projeto) {
+// Linha esperada: extremos em twips e cor.
+struct LinhaEsperada {
+    double x1, y1, x2, y2;
+    int cor;
+};
+
+void ConfereLinha(const Primitiva& q, const LinhaEsperada& e, int n) {
+    EXPECT_EQ(q.tipo, Primitiva::Tipo::Linha) << "primitiva " << n;
+    EXPECT_NEAR(q.x1, e.x1, 0.01) << "primitiva " << n;
+    EXPECT_NEAR(q.y1, e.y1, 0.01) << "primitiva " << n;
+    EXPECT_NEAR(q.x2, e.x2, 0.01) << "primitiva " << n;
+    EXPECT_NEAR(q.y2, e.y2, 0.01) << "primitiva " << n;
+    EXPECT_EQ(q.cor, e.cor) << "primitiva " << n;
+}
+
+TEST(Desenhos, todas_as_primitivas_da_viga_20x50) {
     Dimensionamento p;
     p.Form1.Combo2[1].Text = "16 mm (5/8'')";
+    p.Form1.Text17.Text = "5000";
     p.Programa();
     ASSERT_TRUE(p.HaResultados);
+    // Molduras padrão com "Auto.": OX = 3730, OY = 3805, EX = 3670 / 13,5, EY = 94,4;
+    // as linhas longas terminam em 7410 + 4050 − 10 = 11450.
+    const double OX = 3730, OY = 3805, EX = 3670 / 13.5, EY = 94.4, xR = 11450, h = 50;
+    const double ys = OY + EY * (h - p.DCG1);
+    const int F = CorPrimeiroPlano, G = CorVerdeClaro, R = CorVermelhoClaro, C = CorCinza;
+    const LinhaEsperada diagrama[] = {
+        {OX, OY + EY * h, OX + 10 * EX, OY + EY * h, F},
+        {OX, ys, xR, ys, F},
+        {OX + 10 * EX, OY + EY * h, OX + 10 * EX, OY, F},
+        {OX + 10 * EX, OY, 7400, OY, F},
+        {OX, ys, 7400, OY, F},
+        {OX + EX * (10 - p.EpsYd), ys, OX + EX * (10 - p.EpsYd), ys + 10, G},
+        {OX + 12 * EX, OY, OX + 12 * EX, OY - 10, G},
+        {OX + EX * (10 - p.EpsS1CG), ys, OX + EX * (10 + p.EpsCCG), OY, R},
+        {OX, OY + EY * p.XCG, xR, OY + EY * p.XCG, F},
+        {OX + EX * (10 - p.EpsYd), OY + EY * p.XEscoamento, xR, OY + EY * p.XEscoamento, G}};
+    // Seção na escala 94,4: contorno, estribo de 10 mm com cobrimento de 5 cm.
+    const double X0 = 7420, Y0 = 3805, s = 94.4;
+    const LinhaEsperada secao[] = {{X0, Y0, X0 + 1888, Y0, F},
+                                   {X0 + 1888, Y0, X0 + 1888, Y0 + 4720, F},
+                                   {X0 + 1888, Y0 + 4720, X0, Y0 + 4720, F},
+                                   {X0, Y0 + 4720, X0, Y0, F},
+                                   {X0 + 5 * s, Y0 + 5 * s, X0 + 15 * s, Y0 + 5 * s, C},
+                                   {X0 + 15 * s, Y0 + 5 * s, X0 + 15 * s, Y0 + 45 * s, C},
+                                   {X0 + 15 * s, Y0 + 45 * s, X0 + 5 * s, Y0 + 45 * s, C},
+                                   {X0 + 5 * s, Y0 + 45 * s, X0 + 5 * s, Y0 + 5 * s, C},
+                                   {X0 + 6 * s, Y0 + 6 * s, X0 + 14 * s, Y0 + 6 * s, C},
+                                   {X0 + 14 * s, Y0 + 6 * s, X0 + 14 * s, Y0 + 44 * s, C},
+                                   {X0 + 14 * s, Y0 + 44 * s, X0 + 6 * s, Y0 + 44 * s, C},
+                                   {X0 + 6 * s, Y0 + 44 * s, X0 + 6 * s, Y0 + 6 * s, C}};
     const auto& d = p.Desenho;
-    // 10 linhas do diagrama, 12 da seção e do estribo, as barras e 4 das cruzes.
-    double barras = 0;
-    for (int i = 1; i <= 6; ++i) barras += p.NumBarrasPos[i];
-    ASSERT_EQ(d.size(), 10 + 12 + static_cast<std::size_t>(barras) + 4);
-    // Eixo de deformação nula em x ≈ 6448,5; linhas longas terminam em 11450.
-    EXPECT_NEAR(d[2].x1, 3730 + 10 * 3670 / 13.5, 0.01);
-    EXPECT_FLOAT_EQ(d[1].x2, 11450);
-    EXPECT_FLOAT_EQ(d[3].x2, 7400);
-    EXPECT_EQ(d[7].cor, CorVermelhoClaro);
-    EXPECT_EQ(d[9].cor, CorVerdeClaro);
-    // Seção 20 x 50 na escala 94,4: 1888 twips de largura, 4720 de altura.
-    EXPECT_FLOAT_EQ(d[10].x2 - d[10].x1, 1888);
-    EXPECT_FLOAT_EQ(d[11].y2 - d[11].y1, 4720);
-    EXPECT_EQ(d[14].cor, CorCinza);
-    const Primitiva& barra = d[22];
-    EXPECT_EQ(barra.tipo, Primitiva::Tipo::Circulo);
-    EXPECT_NEAR(barra.raio, 94.4 * 1.6 / 2, 1e-3);
-    EXPECT_NEAR(barra.x1, 7420 + 94.4 * (5 + 1 + 0.8), 1e-2);
-    for (const Primitiva& q : d) {
-        EXPECT_TRUE(std::isfinite(q.x1) && std::isfinite(q.y1) && std::isfinite(q.x2) &&
-                    std::isfinite(q.y2));
+    const int barras = static_cast<int>(p.NumBarrasPos[1]);
+    ASSERT_EQ(p.NumBarrasPos[2], 0);
+    ASSERT_GE(barras, 2);
+    ASSERT_EQ(d.size(), 10u + 12u + static_cast<std::size_t>(barras) + 4u);
+    for (int n = 0; n < 10; ++n) ConfereLinha(d[n], diagrama[n], n);
+    for (int n = 0; n < 12; ++n) ConfereLinha(d[10 + n], secao[n], 10 + n);
+    // Barras de 16 mm da camada 1: a primeira encosta no estribo, as outras seguem.
+    for (int j = 0; j < barras; ++j) {
+        const Primitiva& c = d[22 + j];
+        EXPECT_EQ(c.tipo, Primitiva::Tipo::Circulo);
+        EXPECT_NEAR(c.x1, X0 + s * (6 + 0.8) + s * j * p.EspHorPos[1], 0.01) << "barra " << j;
+        EXPECT_NEAR(c.y1, Y0 + s * (h - 6.8), 0.01) << "barra " << j;
+        EXPECT_NEAR(c.raio, s * 0.8, 0.001);
+        EXPECT_EQ(c.cor, F);
     }
-    // Cruzes de 16 twips.
-    EXPECT_FLOAT_EQ(d.back().x2 - d.back().x1, 16);
+    // A última barra encosta no estribo à direita.
+    EXPECT_NEAR(d[21 + barras].x1, X0 + s * (14 - 0.8), 0.01);
+    // Cruzes de 16 twips nos centróides: d'CG1 = 6,8 cm e d'CG2 = 8 cm (40 mm).
+    const double px = X0 + s * 10, p1 = Y0 + s * (h - 6.8), p2 = Y0 + s * 8;
+    const LinhaEsperada cruzes[] = {{px, p1 - 8, px, p1 + 8, R},
+                                    {px - 8, p1, px + 8, p1, R},
+                                    {px, p2 - 8, px, p2 + 8, R},
+                                    {px - 8, p2, px + 8, p2, R}};
+    for (int n = 0; n < 4; ++n) ConfereLinha(d[22 + barras + n], cruzes[n], 22 + barras + n);
 }
 
 TEST(Auto, marca_desabilita_as_escalas) {
