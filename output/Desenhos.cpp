@@ -1,19 +1,31 @@
 // Diagrama de deformações (modelo CG) e detalhe da seção, como primitivas em twips.
 #include "calc/Dimensionamento.h"
 
+#include <cmath>
+
 namespace lumbrio {
 
 namespace {
 
+// Coordenada em precisão simples; fora do alcance, o desenho é recusado.
+float Coordenada(double v) {
+    const float f = static_cast<float>(v);
+    if (!std::isfinite(f))
+        Dimensionamento::Recusar("Os desenhos não podem ser traçados: uma coordenada sai do "
+                                 "alcance da área de desenho.",
+                                 "Verifique o módulo Es, as escalas e as dimensões da seção.");
+    return f;
+}
+
 void Linha(std::vector<Primitiva>& d, double x1, double y1, double x2, double y2,
            int cor = CorPrimeiroPlano) {
-    d.push_back({Primitiva::Tipo::Linha, static_cast<float>(x1), static_cast<float>(y1),
-                 static_cast<float>(x2), static_cast<float>(y2), 0.0f, cor});
+    d.push_back({Primitiva::Tipo::Linha, Coordenada(x1), Coordenada(y1), Coordenada(x2),
+                 Coordenada(y2), 0.0f, cor});
 }
 
 void Circulo(std::vector<Primitiva>& d, double x, double y, double raio, int cor) {
-    d.push_back({Primitiva::Tipo::Circulo, static_cast<float>(x), static_cast<float>(y),
-                 static_cast<float>(x), static_cast<float>(y), static_cast<float>(raio), cor});
+    d.push_back({Primitiva::Tipo::Circulo, Coordenada(x), Coordenada(y), Coordenada(x),
+                 Coordenada(y), Coordenada(raio), cor});
 }
 
 // Retângulo pelos cantos opostos (x1, y1) e (x2, y2), em quatro linhas.

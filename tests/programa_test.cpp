@@ -240,6 +240,15 @@ INSTANTIATE_TEST_SUITE_P(
                        p.Form1.Text6.Text = "0";
                    },
                    "escala X"},
+        CasoRecusa{"es_minusculo_nao_cabe_no_desenho",
+                   [](Dimensionamento& p) {
+                       // Achado do fuzzing: εyd de 1e42 ‰ punha a linha de escoamento
+                       // fora do alcance das coordenadas.
+                       p.Form1.Combo7.Text = "MPa";
+                       p.Form1.Text20.Text = "5e-40";
+                       p.Form1.Combo1.Text = "Aço CA-60B";
+                   },
+                   "desenhos"},
         CasoRecusa{"agregado_infinito", [](Dimensionamento& p) { p.Form8.Text2.Text = "1e400"; },
                    "agregado"}),
     [](const auto& info) { return std::string(info.param.nome); });
