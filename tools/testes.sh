@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pacotes=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev
-         libbenchmark-dev clang libclang-rt-14-dev poppler-utils xvfb xauth)
+         libbenchmark-dev clang clang-format libclang-rt-14-dev poppler-utils xvfb xauth)
 faltam=()
 for p in "${pacotes[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || faltam+=("$p")
@@ -16,6 +16,9 @@ if [ ${#faltam[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${faltam[@]}"
 fi
 export QT_QPA_PLATFORM=offscreen
+
+echo "== Formatação (clang-format)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 echo "== Compilação de CI e testes"
 cmake --preset ci
