@@ -56,12 +56,12 @@ void Espacamentos(int N, double bw, const std::array<int, 7>& Bitola, const PorB
 } // namespace
 
 void Dimensionamento::NumMaxdeBarrasPos() {
-    const double bw = Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr];
+    const double bw = LarguraInterna();
     Capacidades(NumCamadasPos, bw, BitolaPos, Diametro, EspMinHorPos, NumMaxBarrasPos);
 }
 
 void Dimensionamento::NumMaxdeBarrasNeg() {
-    const double bw = Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr];
+    const double bw = LarguraInterna();
     Capacidades(NumCamadasNeg, bw, BitolaNeg, Diametro, EspMinHorNeg, NumMaxBarrasNeg);
 }
 
@@ -76,12 +76,12 @@ void Dimensionamento::DistribuiBarrasNeg() {
 }
 
 void Dimensionamento::EspaçamentosReaisPos() {
-    const double bw = Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr];
+    const double bw = LarguraInterna();
     Espacamentos(NumCamadasPos, bw, BitolaPos, Diametro, NumBarrasPos, EspLivrePos, EspHorPos);
 }
 
 void Dimensionamento::EspaçamentosReaisNeg() {
-    const double bw = Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr];
+    const double bw = LarguraInterna();
     Espacamentos(NumCamadasNeg, bw, BitolaNeg, Diametro, NumBarrasNeg, EspLivreNeg, EspHorNeg);
 }
 

@@ -221,6 +221,15 @@ class Dimensionamento {
         }
     }
 
+    // Largura interna ao estribo, bw = b − 2c − 2φt (cm).
+    double LarguraInterna() const { return Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr]; }
+
+    // Deformação do concreto na face comprimida (por mil) para x e d (cm): domínios
+    // 2a e 2b com o aço a 10 por mil, 3,5 por mil a partir de x = 3,5·d/13,5.
+    static double EpsConcreto(double X, double D) {
+        return X < 3.5 * D / 13.5 ? 10 * X / (D - X) : 3.5;
+    }
+
   private:
     void ProgramaInterno();
     void TiraUmaBarra();

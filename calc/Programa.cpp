@@ -107,7 +107,7 @@ void Dimensionamento::VerificaCamadas(const PorCamada& NumBarras, int NumCamadas
     double total = 0;
     for (int i = 1; i <= NumCamadas; ++i) total += NumBarras[i];
     if (total > 0) return;
-    const double bw = Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr];
+    const double bw = LarguraInterna();
     Recusar(Junta("Nenhuma barra da armadura ", Face,
                   " cabe na seção: a largura interna ao estribo é bw = ", FormataNumero(bw, 2),
                   " cm."),

@@ -27,10 +27,6 @@ class LeiDoAco {
 
 } // namespace
 
-double EpsConcreto(double X, double D) {
-    return X < 3.5 * D / 13.5 ? 10 * X / (D - X) : 3.5;
-}
-
 Comparacao ComparaModelos(const Dimensionamento& D) {
     Comparacao C;
     LeiDoAco lei(D);
@@ -39,7 +35,7 @@ Comparacao ComparaModelos(const Dimensionamento& D) {
 
     // Modelo Real: cada camada na sua profundidade, em x = XReal.
     const double xR = D.XReal;
-    C.EpsCReal = EpsConcreto(xR, d);
+    C.EpsCReal = Dimensionamento::EpsConcreto(xR, d);
     for (int i = 1; i <= D.NumCamadasPos; ++i) {
         if (D.NumBarrasPos[i] == 0) continue;
         CamadaReal c;
@@ -70,7 +66,7 @@ Comparacao ComparaModelos(const Dimensionamento& D) {
 
     // Modelo CG: uma deformação por face, no centróide, em x = XCG.
     const double xC = D.XCG;
-    C.EpsCCG = EpsConcreto(xC, d);
+    C.EpsCCG = Dimensionamento::EpsConcreto(xC, d);
     double asNeg = 0;
     for (int i = 1; i <= D.NumCamadasNeg; ++i) asNeg += D.NumBarrasNeg[i];
     C.CGPos.Existe = D.AsReal > 0;

@@ -50,10 +50,6 @@ struct Comparacao {
     bool MrdRealAbaixoDeMd = false;
 };
 
-// Deformação do concreto na face comprimida (por mil) para x e d em cm, como nas
-// buscas de equilíbrio: 10·x/(d − x) até x = 3,5·d/13,5, depois 3,5.
-double EpsConcreto(double X, double D);
-
 // Recalcula a partir do estado de um cálculo completo (HaResultados), depois de
 // Imprime: Mrd está na unidade do usuário e é desfeito com FatorUnidade.
 Comparacao ComparaModelos(const Dimensionamento& D);

@@ -12,14 +12,12 @@ namespace lumbrio {
 template <bool Real> double Dimensionamento::ForcaResultante(double& Rc, double& Rst) {
     const double d = AlturaUtil;
     double tensaoBloco;
+    EpsC = EpsConcreto(X, d);
+    Y = 0.8 * X;
     if (X > d / 6) {
-        EpsC = X < 3.5 * d / 13.5 ? 10 * X / (d - X) : 3.5;
-        Y = 0.8 * X;
         tensaoBloco = SigCd;
     } else {
         Dominio = "2a";
-        Y = 0.8 * X;
-        EpsC = 10 * X / (d - X);
         SigCdRed = SigCd * (1 - (1 - EpsC / 2));
         tensaoBloco = SigCdRed;
     }
