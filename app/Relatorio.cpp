@@ -6,7 +6,6 @@
 #include "PintaDesenho.h"
 #include "calc/Catalogos.h"
 #include "calc/Numeros.h"
-#include "calc/TextoDecimal.h"
 #include "output/Comparacao.h"
 
 #include <QDateTime>

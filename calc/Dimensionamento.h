@@ -5,7 +5,7 @@
 #pragma once
 
 #include "calc/Controles.h"
-#include "output/Primitivas.h"
+#include "calc/Primitivas.h"
 
 #include <array>
 #include <string>

@@ -1,9 +1,11 @@
-// Leitura de números em texto e formatação das caixas de resultado.
+// Números e textos, independentes do locale.
 #include "calc/Numeros.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <system_error>
+#include <utility>
 
 namespace lumbrio {
 
@@ -83,9 +85,92 @@ std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
     // Sem sinal para um valor que arredonda para zero.
     if (!s.empty() && s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
         s.erase(0, 1);
-    const auto pos = s.find('.');
-    if (pos != std::string::npos) s.replace(pos, 1, Separador);
+    return ComSeparador(std::move(s), Separador);
+}
+
+std::string TextoDecimalCurto(double Valor) {
+    if (Valor == 0) return "0"; // também -0
+    if (std::isnan(Valor)) return "NaN";
+    if (std::isinf(Valor)) return Valor > 0 ? "Inf" : "-Inf";
+    // Arredonda para 15 algarismos significativos e descobre o expoente decimal.
+    char cientifico[40];
+    auto r = std::to_chars(cientifico, cientifico + sizeof cientifico, Valor,
+                           std::chars_format::scientific, 14);
+    std::string_view t(cientifico, static_cast<std::size_t>(r.ptr - cientifico));
+    const auto posE = t.find('e');
+    int expoente = 0;
+    std::from_chars(t.data() + posE + (t[posE + 1] == '+' ? 2 : 1), t.data() + t.size(), expoente);
+    char buf[64];
+    if (expoente < -5 || expoente >= 15) {
+        // Mantissa sem zeros finais, expoente com sinal e dois dígitos no mínimo.
+        std::string mantissa(t.substr(0, posE));
+        if (mantissa.find('.') != std::string::npos) {
+            mantissa.erase(mantissa.find_last_not_of('0') + 1);
+            if (mantissa.back() == '.') mantissa.pop_back();
+        }
+        const int absExp = expoente < 0 ? -expoente : expoente;
+        mantissa += expoente < 0 ? "E-" : "E+";
+        if (absExp < 10) mantissa += '0';
+        mantissa += std::to_string(absExp);
+        return mantissa;
+    }
+    // Notação fixa com as casas que restam dos 15 algarismos; tira zeros finais.
+    const int casas = 14 - expoente > 0 ? 14 - expoente : 0;
+    r = std::to_chars(buf, buf + sizeof buf, Valor, std::chars_format::fixed, casas);
+    std::string s(buf, r.ptr);
+    if (s.find('.') != std::string::npos) {
+        s.erase(s.find_last_not_of('0') + 1);
+        if (s.back() == '.') s.pop_back();
+    }
     return s;
+}
+
+std::string TextoNumeroExporta(double Valor, std::string_view Separador) {
+    const std::string curto = TextoDecimalCurto(Valor);
+    std::string_view v = curto;
+    std::string saida(1, v.front() == '-' ? '-' : ' ');
+    if (v.front() == '-') v.remove_prefix(1);
+    if (v.size() > 1 && v[0] == '0' && v[1] == '.') v.remove_prefix(1);
+    const auto ponto = v.find('.');
+    saida += v.substr(0, ponto);
+    if (ponto != std::string_view::npos) {
+        saida += Separador;
+        saida += v.substr(ponto + 1);
+    }
+    saida += ' ';
+    return saida;
+}
+
+bool ComecaComNumero(std::string_view Texto) {
+    std::string s;
+    for (char c : Texto) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
+        s.push_back(c);
+        if (s.size() == 3) break;
+    }
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (i < s.size() && Digito(s[i])) return true;
+    return i + 1 < s.size() && s[i] == '.' && Digito(s[i + 1]);
+}
+
+std::optional<double> LeDecimalExato(std::string_view Texto) {
+    const bool mais = !Texto.empty() && Texto[0] == '+';
+    if (mais) Texto.remove_prefix(1);
+    if (Texto.empty() || (mais && Texto[0] == '-')) return std::nullopt;
+    // from_chars aceitaria "inf" e "nan": exige dígito ou ponto depois do sinal.
+    const std::size_t i = Texto[0] == '-' ? 1 : 0;
+    if (i >= Texto.size() || !(Digito(Texto[i]) || Texto[i] == '.')) return std::nullopt;
+    double v = 0;
+    const auto r = std::from_chars(Texto.data(), Texto.data() + Texto.size(), v);
+    if (r.ec != std::errc{} || r.ptr != Texto.data() + Texto.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::string ComSeparador(std::string Texto, std::string_view Separador) {
+    if (const auto p = Texto.find('.'); p != std::string::npos) Texto.replace(p, 1, Separador);
+    return Texto;
 }
 
 } // namespace lumbrio

@@ -1,6 +1,6 @@
 // Exporta e Rapida: o arquivo resulta.txt com 20 números do projeto atual.
 #include "calc/Dimensionamento.h"
-#include "calc/TextoDecimal.h"
+#include "calc/Numeros.h"
 #include "files/ArquivoTexto.h"
 
 #include <algorithm>

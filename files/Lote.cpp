@@ -2,7 +2,6 @@
 #include "files/Lote.h"
 
 #include "calc/Numeros.h"
-#include "calc/TextoDecimal.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 #include "output/Comparacao.h"

@@ -3,6 +3,7 @@
 
 #include "calc/Catalogos.h"
 #include "calc/Numeros.h"
+#include "output/Painel.h"
 
 #include <cmath>
 #include <limits>
@@ -104,10 +105,7 @@ std::string TextoBitola(int Bitola, std::string_view Separador) {
     std::string_view t = Bitola >= 1 && Bitola <= static_cast<int>(TabelaBitolas.size())
                              ? TabelaBitolas[static_cast<std::size_t>(Bitola - 1)].Texto
                              : std::string_view("?");
-    std::string diametro(t.substr(0, t.find(" (")));
-    if (const auto p = diametro.find('.'); p != std::string::npos)
-        diametro.replace(p, 1, Separador);
-    return diametro;
+    return ComSeparador(std::string(t.substr(0, t.find(" ("))), Separador);
 }
 
 std::string TextoBarras(int Barras, int Bitola, std::string_view Separador) {
@@ -126,21 +124,10 @@ std::string AvisoMrdAbaixoDeMd(const Dimensionamento& D, const Comparacao& C,
 
 std::string TextoPainelTabulado(const Dimensionamento& D) {
     const auto& f = D.Form1;
-    const struct {
-        const char* Rotulo;
-        const CaixaTexto& CG;
-        const CaixaTexto& Real;
-        std::string_view Unidade;
-    } linhas[] = {{"As'", f.Text28, f.Text27, "cm2"},
-                  {"As", f.Text8, f.Text33, "cm2"},
-                  {"Mrd", f.Text23, f.Text24, f.Label29.Caption},
-                  {"x", f.Text9, f.Text10, "cm"},
-                  {"Dom", f.Text11, f.Text12, ""},
-                  {"Rcc", f.Text13, f.Text14, "Kgf"},
-                  {"y/2", f.Text15, f.Text16, "cm"}};
     std::string s = "\tCG\tReal\t\n";
-    for (const auto& l : linhas)
-        s += Junta(l.Rotulo, "\t", l.CG.Text, "\t", l.Real.Text, "\t", l.Unidade, "\n");
+    for (const LinhaPainel& l : LinhasPainel)
+        s += Junta(l.Rotulo, "\t", (f.*l.CG).Text, "\t", (f.*l.Real).Text, "\t",
+                   UnidadeDaLinha(f, l), "\n");
     return s;
 }
 

@@ -1,4 +1,5 @@
 // Painel de resultados: limpa (Zera) e escreve (Imprime) as caixas.
+#include "output/Painel.h"
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
 
@@ -34,12 +35,7 @@ void Dimensionamento::Zera() {
     f.Text38.BackColor = Cor::Normal;
     AsReal = 0;
     AsNegReal = 0;
-    for (CaixaTexto* t : {&f.Text8, &f.Text9, &f.Text10, &f.Text11, &f.Text12, &f.Text13, &f.Text14,
-                          &f.Text15, &f.Text16, &f.Text23, &f.Text24, &f.Text27, &f.Text28,
-                          &f.Text30, &f.Text33, &f.Text36, &f.Text38})
-        t->Text.clear();
-    for (int i = 1; i <= 6; ++i) f.Text25[i].Text.clear();
-    for (int i = 1; i <= 3; ++i) f.Text3[i].Text.clear();
+    ParaCadaCaixaZerada(f, [](CaixaTexto& t) { t.Text.clear(); });
     f.Text34.BackColor = Cor::Normal;
     AsNeg = 0;
     HaResultados = false;

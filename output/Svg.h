@@ -1,7 +1,7 @@
 // Desenhos em SVG a partir da lista de primitivas: um elemento por primitiva.
 #pragma once
 
-#include "output/Primitivas.h"
+#include "calc/Primitivas.h"
 
 #include <string>
 #include <vector>

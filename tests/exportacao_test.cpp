@@ -1,7 +1,7 @@
 // resulta.txt, Rapida, botões de passo e o texto decimal curto que eles escrevem.
 #include "PastaTemporaria.h"
 #include "calc/Dimensionamento.h"
-#include "calc/TextoDecimal.h"
+#include "calc/Numeros.h"
 
 #include <gtest/gtest.h>
 

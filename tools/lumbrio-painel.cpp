@@ -1,7 +1,9 @@
 // Calcula a seção com os valores de projeto e imprime o painel de resultados.
 #include "calc/Dimensionamento.h"
+#include "output/Painel.h"
 
 #include <cstdio>
+#include <string>
 
 int main() {
     lumbrio::Dimensionamento p;
@@ -15,18 +17,9 @@ int main() {
     std::printf("Viga %s x %s cm, Md = %s %s\n\n", f.Text1.Text.c_str(), f.Text2.Text.c_str(),
                 f.Text17.Text.c_str(), f.Combo5.Text.c_str());
     std::printf("%-5s %12s %12s\n", "", "CG", "Real");
-    auto linha = [](const char* rotulo, const lumbrio::CaixaTexto& cg,
-                    const lumbrio::CaixaTexto& real, const std::string& unidade) {
-        std::printf("%-5s %12s %12s  %s\n", rotulo, cg.Text.c_str(), real.Text.c_str(),
-                    unidade.c_str());
-    };
-    linha("As'", f.Text28, f.Text27, "cm2");
-    linha("As", f.Text8, f.Text33, "cm2");
-    linha("Mrd", f.Text23, f.Text24, f.Label29.Caption);
-    linha("x", f.Text9, f.Text10, "cm");
-    linha("Dom", f.Text11, f.Text12, "");
-    linha("Rcc", f.Text13, f.Text14, "Kgf");
-    linha("y/2", f.Text15, f.Text16, "cm");
+    for (const lumbrio::LinhaPainel& l : lumbrio::LinhasPainel)
+        std::printf("%-5s %12s %12s  %s\n", std::string(l.Rotulo).c_str(), (f.*l.CG).Text.c_str(),
+                    (f.*l.Real).Text.c_str(), std::string(lumbrio::UnidadeDaLinha(f, l)).c_str());
     std::printf("\nd'CG1 = %s cm   %%h = %s\nd'CG2 = %s cm   %%h = %s\n", f.Text26.Text.c_str(),
                 f.Text36.Text.c_str(), f.Text29.Text.c_str(), f.Text38.Text.c_str());
     for (int i = 1; i <= 6; ++i)

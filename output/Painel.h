@@ -1,0 +1,50 @@
+// Linhas do painel de resultados (modelos CG e Real lado a lado) e as caixas que
+// um cálculo preenche: uma única tabela para o painel, a área de transferência,
+// o CSV do lote, o lumbrio-painel e os testes.
+#pragma once
+
+#include "calc/Controles.h"
+
+#include <array>
+#include <string_view>
+
+namespace lumbrio {
+
+struct LinhaPainel {
+    std::string_view Rotulo;           // "As'", "Mrd"...
+    std::string_view NomeCG, NomeReal; // nomes dos controles: "Text28", "Text27"
+    CaixaTexto ControlesForm1::*CG;
+    CaixaTexto ControlesForm1::*Real;
+    std::string_view Unidade;      // vazio: sem unidade ("Dom") ou a de Mrd (Label29)
+    std::string_view Coluna;       // nome da grandeza nas colunas do CSV: "As" → As_CG, As_Real
+    bool UnidadeDeMomento = false; // a unidade é a legenda de Label29
+};
+
+inline constexpr std::array<LinhaPainel, 7> LinhasPainel{{
+    {"As'", "Text28", "Text27", &ControlesForm1::Text28, &ControlesForm1::Text27, "cm2", "AsLinha"},
+    {"As", "Text8", "Text33", &ControlesForm1::Text8, &ControlesForm1::Text33, "cm2", "As"},
+    {"Mrd", "Text23", "Text24", &ControlesForm1::Text23, &ControlesForm1::Text24, "", "Mrd", true},
+    {"x", "Text9", "Text10", &ControlesForm1::Text9, &ControlesForm1::Text10, "cm", "x"},
+    {"Dom", "Text11", "Text12", &ControlesForm1::Text11, &ControlesForm1::Text12, "", "Dom"},
+    {"Rcc", "Text13", "Text14", &ControlesForm1::Text13, &ControlesForm1::Text14, "Kgf", "Rcc"},
+    {"y/2", "Text15", "Text16", &ControlesForm1::Text15, &ControlesForm1::Text16, "cm", "y2"},
+}};
+
+// Unidade escrita ao lado da linha (a de Mrd acompanha o cálculo).
+inline std::string_view UnidadeDaLinha(const ControlesForm1& f, const LinhaPainel& l) {
+    return l.UnidadeDeMomento ? std::string_view(f.Label29.Caption) : l.Unidade;
+}
+
+// Aplica Fn a cada caixa que Zera esvazia: as linhas do painel, "10%h", %h, %h' e os
+// d' das camadas (d'CG1 e d'CG2 ficam com o último valor).
+template <class Form, class Fn> void ParaCadaCaixaZerada(Form& f, Fn&& fn) {
+    for (const LinhaPainel& l : LinhasPainel) {
+        fn(f.*l.CG);
+        fn(f.*l.Real);
+    }
+    for (auto* c : {&f.Text30, &f.Text36, &f.Text38}) fn(*c);
+    for (int i = 1; i <= 6; ++i) fn(f.Text25[i]);
+    for (int i = 1; i <= 3; ++i) fn(f.Text3[i]);
+}
+
+} // namespace lumbrio
