@@ -221,6 +221,9 @@ class Dimensionamento {
         }
     }
 
+    // Meia altura do bloco retangular de tensões, y/2 = 0,8·x/2 (cm).
+    double MeioBloco(double XLinha) const { return (XLinha * 0.8) / 2; }
+
     // Largura interna ao estribo, bw = b − 2c − 2φt (cm).
     double LarguraInterna() const { return Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr]; }
 

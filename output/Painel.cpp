@@ -65,8 +65,8 @@ void Dimensionamento::Imprime() {
     f.Text12.Text = DominioReal;
     f.Text13.Text = Formata(RccCG, 0);
     f.Text14.Text = Formata(RccReal, 0);
-    f.Text15.Text = Formata((XCG * 0.8) / 2, 2);
-    f.Text16.Text = Formata((XReal * 0.8) / 2, 2);
+    f.Text15.Text = Formata(MeioBloco(XCG), 2);
+    f.Text16.Text = Formata(MeioBloco(XReal), 2);
     f.Text28.Text = Formata(AsNeg, 2);
     f.Text27.Text = Formata(AsNegReal, 2);
     f.Text5.Text = Formata(EscalaX, 2);
