@@ -1,17 +1,14 @@
 // Capacidade das camadas, distribuição das barras camada a camada e
 // espaçamentos reais das barras colocadas.
+#include "arrangement/Arranjo.h"
 #include "calc/Dimensionamento.h"
 
 #include <cmath>
 
 namespace lumbrio {
 
-namespace {
-
-// Número máximo de barras lado a lado: maior n com n·φ + (n − 1)·eh ≤ bw.
-// Uma capacidade negativa (bw menor que uma barra) conta como 0.
-void Capacidades(int N, double bw, const std::array<int, 7>& Bitola, const PorBitola& Diametro,
-                 const PorCamada& EspMinHor, PorCamada& NumMax) {
+void Capacidades(int N, double bw, const Bitolas& Bitola, const Diametros& Diametro,
+                 const Camadas& EspMinHor, Camadas& NumMax) {
     for (int i = 1; i <= N; ++i) {
         const double eh = EspMinHor[i];
         const double n = std::floor((bw + eh) / (eh + Diametro[Bitola[i]]) + 1e-12);
@@ -19,18 +16,16 @@ void Capacidades(int N, double bw, const std::array<int, 7>& Bitola, const PorBi
     }
 }
 
-// Barras da camada i para a área que falta; na última camada cheia, a cor de
-// alerta na lista da camada e a distribuição termina com o aço que não coube.
-void DistribuiCamada(int i, int NumCamadas, double Area, const PorCamada& NumMax,
-                     double& AsRestante, std::string& FimDistrib, PorCamada& NumBarras,
-                     Lista& ListaUltima) {
+bool DistribuiCamada(int i, int NumCamadas, double Area, const Camadas& NumMax, double& AsRestante,
+                     std::string& FimDistrib, Camadas& NumBarras) {
+    bool transborda = false;
     const double q = AsRestante / Area;
     double n = std::floor(q + 1 + 1e-30); // parte inteira de q mais um, não o teto
     if (n > NumMax[i]) {
         FimDistrib = "não";
         n = NumMax[i];
         if (i == NumCamadas) {
-            ListaUltima.BackColor = Cor::Alerta;
+            transborda = true;
             FimDistrib = "sim";
         } else {
             AsRestante = AsRestante - n * Area;
@@ -39,11 +34,11 @@ void DistribuiCamada(int i, int NumCamadas, double Area, const PorCamada& NumMax
         FimDistrib = "sim";
     }
     NumBarras[i] = n;
+    return transborda;
 }
 
-// Barras espalhadas por toda a largura interna ao estribo, vãos iguais.
-void Espacamentos(int N, double bw, const std::array<int, 7>& Bitola, const PorBitola& Diametro,
-                  const PorCamada& NumBarras, PorCamada& EspLivre, PorCamada& EspHor) {
+void EspacamentosReais(int N, double bw, const Bitolas& Bitola, const Diametros& Diametro,
+                       const Camadas& NumBarras, Camadas& EspLivre, Camadas& EspHor) {
     for (int i = 1; i <= N; ++i) {
         const double n = NumBarras[i];
         if (n == 0 || n == 1) continue;
@@ -52,8 +47,6 @@ void Espacamentos(int N, double bw, const std::array<int, 7>& Bitola, const PorB
         EspHor[i] = fi + EspLivre[i];
     }
 }
-
-} // namespace
 
 void Dimensionamento::NumMaxdeBarrasPos() {
     const double bw = LarguraInterna();
@@ -66,23 +59,25 @@ void Dimensionamento::NumMaxdeBarrasNeg() {
 }
 
 void Dimensionamento::DistribuiBarrasPos() {
-    DistribuiCamada(CamadaPos, NumCamadasPos, AreaBarra[BitolaPos[CamadaPos]], NumMaxBarrasPos,
-                    AsPosRestante, FimDistribPos, NumBarrasPos, Form1.Combo2[NumCamadasPos]);
+    if (DistribuiCamada(CamadaPos, NumCamadasPos, AreaBarra[BitolaPos[CamadaPos]], NumMaxBarrasPos,
+                        AsPosRestante, FimDistribPos, NumBarrasPos))
+        Form1.Combo2[NumCamadasPos].BackColor = Cor::Alerta;
 }
 
 void Dimensionamento::DistribuiBarrasNeg() {
-    DistribuiCamada(CamadaNeg, NumCamadasNeg, AreaBarra[BitolaNeg[CamadaNeg]], NumMaxBarrasNeg,
-                    AsNegRestante, FimDistribNeg, NumBarrasNeg, Form1.Combo4[NumCamadasNeg]);
+    if (DistribuiCamada(CamadaNeg, NumCamadasNeg, AreaBarra[BitolaNeg[CamadaNeg]], NumMaxBarrasNeg,
+                        AsNegRestante, FimDistribNeg, NumBarrasNeg))
+        Form1.Combo4[NumCamadasNeg].BackColor = Cor::Alerta;
 }
 
 void Dimensionamento::EspaçamentosReaisPos() {
     const double bw = LarguraInterna();
-    Espacamentos(NumCamadasPos, bw, BitolaPos, Diametro, NumBarrasPos, EspLivrePos, EspHorPos);
+    EspacamentosReais(NumCamadasPos, bw, BitolaPos, Diametro, NumBarrasPos, EspLivrePos, EspHorPos);
 }
 
 void Dimensionamento::EspaçamentosReaisNeg() {
     const double bw = LarguraInterna();
-    Espacamentos(NumCamadasNeg, bw, BitolaNeg, Diametro, NumBarrasNeg, EspLivreNeg, EspHorNeg);
+    EspacamentosReais(NumCamadasNeg, bw, BitolaNeg, Diametro, NumBarrasNeg, EspLivreNeg, EspHorNeg);
 }
 
 } // namespace lumbrio

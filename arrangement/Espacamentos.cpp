@@ -1,6 +1,7 @@
 // Espaçamentos mínimos livres entre barras (horizontal e vertical) e distância
 // entre centros de camadas sucessivas: 2 cm, o diâmetro, 1,2 (horizontal) ou
 // 0,5 (vertical) vez o agregado graúdo, e o mínimo do usuário quando marcado.
+#include "arrangement/Arranjo.h"
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
 
@@ -24,9 +25,11 @@ void Eleva(double& Atual, double Candidato) {
     if (Candidato > Atual) Atual = Candidato;
 }
 
-void EspMinimosFace(int N, const std::array<int, 7>& Bitola, const PorBitola& Diametro,
-                    double DiamAgregado, double MinHorUsuario, double MinVertUsuario,
-                    PorCamada& EspMinHor, PorCamada& EspMinVert, PorCamada& EspVert) {
+} // namespace
+
+void EspacamentosMinimos(int N, const Bitolas& Bitola, const Diametros& Diametro,
+                         double DiamAgregado, double MinHorUsuario, double MinVertUsuario,
+                         Camadas& EspMinHor, Camadas& EspMinVert, Camadas& EspVert) {
     for (int i = 1; i <= N; ++i) {
         EspMinHor[i] = 2;
         Eleva(EspMinHor[i], Diametro[Bitola[i]]);
@@ -44,20 +47,18 @@ void EspMinimosFace(int N, const std::array<int, 7>& Bitola, const PorBitola& Di
         EspVert[i] = EspMinVert[i] + Diametro[Bitola[i]] / 2 + Diametro[Bitola[i + 1]] / 2;
 }
 
-} // namespace
-
 void Dimensionamento::EspMinimosPos() {
-    EspMinimosFace(NumCamadasPos, BitolaPos, Diametro, DiamAgregado,
-                   MinimoUsuario(Form8.Check1[0], Form8.Text4[0], "O espaçamento horizontal"),
-                   MinimoUsuario(Form8.Check1[1], Form8.Text4[1], "O espaçamento vertical"),
-                   EspMinHorPos, EspMinVertPos, EspVertPos);
+    EspacamentosMinimos(NumCamadasPos, BitolaPos, Diametro, DiamAgregado,
+                        MinimoUsuario(Form8.Check1[0], Form8.Text4[0], "O espaçamento horizontal"),
+                        MinimoUsuario(Form8.Check1[1], Form8.Text4[1], "O espaçamento vertical"),
+                        EspMinHorPos, EspMinVertPos, EspVertPos);
 }
 
 void Dimensionamento::EspMinimosNeg() {
-    EspMinimosFace(NumCamadasNeg, BitolaNeg, Diametro, DiamAgregado,
-                   MinimoUsuario(Form8.Check1[0], Form8.Text4[0], "O espaçamento horizontal"),
-                   MinimoUsuario(Form8.Check1[1], Form8.Text4[1], "O espaçamento vertical"),
-                   EspMinHorNeg, EspMinVertNeg, EspVertNeg);
+    EspacamentosMinimos(NumCamadasNeg, BitolaNeg, Diametro, DiamAgregado,
+                        MinimoUsuario(Form8.Check1[0], Form8.Text4[0], "O espaçamento horizontal"),
+                        MinimoUsuario(Form8.Check1[1], Form8.Text4[1], "O espaçamento vertical"),
+                        EspMinHorNeg, EspMinVertNeg, EspVertNeg);
 }
 
 } // namespace lumbrio

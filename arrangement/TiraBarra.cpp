@@ -29,13 +29,7 @@ void Dimensionamento::TiraUmaBarra() {
     }
     CGd1();
     CGd2();
-    ValoresFinaisCG();
-    ValoresCG();
-    ValoresFinaisReais();
-    ValoresRET();
-    Imprime();
-    DesDeformaçao();
-    Detalha();
+    VerificaEImprime();
 }
 
 void Dimensionamento::Combo2_Click(int Index) {

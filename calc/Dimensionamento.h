@@ -13,6 +13,8 @@
 
 namespace lumbrio {
 
+struct LeiDoAco;
+
 // Vetores por camada indexados a partir de 1 (o elemento 0 não é usado).
 using PorCamada = std::array<double, 7>;
 using PorBitola = std::array<double, 12>;
@@ -227,15 +229,13 @@ class Dimensionamento {
     // Largura interna ao estribo, bw = b − 2c − 2φt (cm).
     double LarguraInterna() const { return Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr]; }
 
-    // Deformação do concreto na face comprimida (por mil) para x e d (cm): domínios
-    // 2a e 2b com o aço a 10 por mil, 3,5 por mil a partir de x = 3,5·d/13,5.
-    static double EpsConcreto(double X, double D) {
-        return X < 3.5 * D / 13.5 ? 10 * X / (D - X) : 3.5;
-    }
+    // Lei do aço do cálculo (aço escolhido, fyd, Es, εyd).
+    LeiDoAco Lei() const;
 
   private:
     void ProgramaInterno();
     void TiraUmaBarra();
+    void VerificaEImprime();
     std::string Formata(double Valor, int Casas) const;
     void VerificaCamadas(const PorCamada& NumBarras, int NumCamadas, const char* Face);
     // Um passo da busca de equilíbrio (comum aos dois modelos).

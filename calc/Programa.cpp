@@ -89,9 +89,14 @@ void Dimensionamento::ProgramaInterno() {
         if (!(DCG1 > DCG1Anterior)) break;
     }
 
-    // Valores finais e saída
     EspaçamentosReaisPos();
     EspaçamentosReaisNeg();
+    VerificaEImprime();
+    HaResultados = true;
+}
+
+// Verifica as barras colocadas nos dois modelos, escreve o painel e desenha.
+void Dimensionamento::VerificaEImprime() {
     ValoresFinaisCG();
     ValoresCG();
     ValoresFinaisReais();
@@ -99,7 +104,6 @@ void Dimensionamento::ProgramaInterno() {
     Imprime();
     DesDeformaçao();
     Detalha();
-    HaResultados = true;
 }
 
 void Dimensionamento::VerificaCamadas(const PorCamada& NumBarras, int NumCamadas,

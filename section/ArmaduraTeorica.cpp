@@ -1,6 +1,7 @@
 // Armaduras teóricas: As' quando x passa de x máximo, e As.
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "section/Secao.h"
 
 #include <cmath>
 
@@ -21,7 +22,7 @@ void Dimensionamento::AsTeóricaNeg() {
         SecaoNaoComporta(Junta("a altura útil d = ", FormataNumero(d, 3),
                                " cm não passa do centróide da armadura de compressão d'CG2 = ",
                                FormataNumero(DCG2, 3), " cm."));
-    if (X >= d / 6) {
+    if (X >= XLimite2a(d)) {
         Y = 0.8 * X;
         EpsC = 3.5;
         Rcc = Y * Base * SigCd;
@@ -29,7 +30,7 @@ void Dimensionamento::AsTeóricaNeg() {
     } else {
         Y = 0.8 * X;
         EpsC = 10 * X / (d - X);
-        SigCdRed = SigCd * (1 - (1 - EpsC / 2));
+        SigCdRed = TensaoBlocoReduzida(SigCd, EpsC);
         Rcc = Y * Base * SigCdRed;
         Z = d - Y / 2;
     }

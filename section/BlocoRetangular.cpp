@@ -2,6 +2,7 @@
 // busca da linha neutra para Md e profundidade máxima da linha neutra.
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "section/Secao.h"
 
 #include <cmath>
 
@@ -16,13 +17,13 @@ void Dimensionamento::DiagRet() {
 
 void Dimensionamento::MomentosLimitesRET() {
     const double d = AlturaUtil;
-    X = d / 6;
+    X = XLimite2a(d);
     DiagRet();
     MLim2a = MRcc;
-    X = 3.5 * d / 13.5;
+    X = XLimite2b(d);
     DiagRet();
     MLim2b = MRcc;
-    X = 3.5 * d / (EpsYd + 3.5);
+    X = XLimite3(d, EpsYd);
     DiagRet();
     MLim3 = MRcc;
     X = d;
@@ -41,7 +42,7 @@ void Dimensionamento::DescobreXRET() {
         auto bloco = [&] {
             Y = 0.8 * X;
             EpsC = 10 * X / (d - X);
-            SigCdRed = SigCd * (1 - (1 - EpsC / 2));
+            SigCdRed = TensaoBlocoReduzida(SigCd, EpsC);
             Rcc = Y * Base * SigCdRed;
             Z = d - Y / 2;
             MRcc = Z * Rcc;
@@ -74,11 +75,11 @@ void Dimensionamento::DescobreXRET() {
         Y = d - std::sqrt(d * d - 2 * Md / (Base * SigCd));
         X = Y / 0.8;
         Rcc = Y * Base * SigCd;
-        if (X < 3.5 * d / 13.5) {
+        if (X < XLimite2b(d)) {
             Dominio = "2b";
             EpsC = 10 * X / (d - X);
         } else {
-            if (X < 3.5 * d / (EpsYd + 3.5))
+            if (X < XLimite3(d, EpsYd))
                 Dominio = "3";
             else
                 Dominio = "4";
@@ -96,7 +97,7 @@ void Dimensionamento::xMáximo() {
     const double k = ValorNumerico(Form1.Text19.Text);
     if (k < 0 || k > 1) Recusar("xMáximo deve estar entre 0 e 1 .d", "");
     XMax = k * d;
-    const double x34 = 3.5 * d / (EpsYd + 3.5);
+    const double x34 = XLimite3(d, EpsYd);
     const int c4 = Form1.Check4.Value, c5 = Form1.Check5.Value;
     OpcaoDominio4 = c4;
     OpcaoXMaximo = c5;

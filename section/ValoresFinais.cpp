@@ -1,6 +1,7 @@
 // Verificação da seção com as barras colocadas, nos modelos CG e Real.
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "section/Secao.h"
 
 #include <cmath>
 
@@ -14,11 +15,11 @@ template <bool Real> double Dimensionamento::ForcaResultante(double& Rc, double&
     double tensaoBloco;
     EpsC = EpsConcreto(X, d);
     Y = 0.8 * X;
-    if (X > d / 6) {
+    if (X > XLimite2a(d)) {
         tensaoBloco = SigCd;
     } else {
         Dominio = "2a";
-        SigCdRed = SigCd * (1 - (1 - EpsC / 2));
+        SigCdRed = TensaoBlocoReduzida(SigCd, EpsC);
         tensaoBloco = SigCdRed;
     }
     Rcc = Y * Base * tensaoBloco;
@@ -81,14 +82,7 @@ template <bool Real> void Dimensionamento::BuscaEquilibrio(long& Passos, double&
             PassoX = PassoX / 10;
         }
     }
-    if (X < d / 6)
-        Dominio = "2a";
-    else if (X < 3.5 * d / 13.5)
-        Dominio = "2b";
-    else if (X < 3.5 * d / (EpsYd + 3.5))
-        Dominio = "3";
-    else
-        Dominio = "4";
+    Dominio = DominioDe(X, d, EpsYd);
 }
 
 void Dimensionamento::ValoresFinaisCG() {

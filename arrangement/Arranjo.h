@@ -1,0 +1,38 @@
+// Funções puras do arranjo das barras de uma face: espaçamentos mínimos, capacidade
+// das camadas, distribuição da área e espaçamentos reais. Camadas indexadas de 1.
+// Unidades: cm, cm².
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace lumbrio {
+
+using Camadas = std::array<double, 7>;
+using Bitolas = std::array<int, 7>;
+using Diametros = std::array<double, 12>;
+
+// Espaçamentos livres mínimos das camadas 1..N: horizontal (2 cm, φ, 1,2·agregado,
+// mínimo do usuário) e vertical entre i e i + 1 (2 cm, os dois φ, 0,5·agregado, mínimo
+// do usuário), e a distância entre centros das camadas i e i + 1.
+void EspacamentosMinimos(int N, const Bitolas& Bitola, const Diametros& Diametro,
+                         double DiamAgregado, double MinHorUsuario, double MinVertUsuario,
+                         Camadas& EspMinHor, Camadas& EspMinVert, Camadas& EspVert);
+
+// Número máximo de barras lado a lado: maior n com n·φ + (n − 1)·eh ≤ bw; uma
+// capacidade negativa (bw menor que uma barra) conta como 0.
+void Capacidades(int N, double bw, const Bitolas& Bitola, const Diametros& Diametro,
+                 const Camadas& EspMinHor, Camadas& NumMax);
+
+// Barras da camada i para a área que falta (parte inteira de As/A mais um), limitadas
+// à capacidade. FimDistrib fica "sim" quando a distribuição termina nesta camada.
+// Devolve verdadeiro quando a última camada (i = NumCamadas) não comporta a área.
+bool DistribuiCamada(int i, int NumCamadas, double Area, const Camadas& NumMax, double& AsRestante,
+                     std::string& FimDistrib, Camadas& NumBarras);
+
+// Barras espalhadas por toda a largura interna ao estribo, vãos iguais (camadas com
+// duas barras ou mais).
+void EspacamentosReais(int N, double bw, const Bitolas& Bitola, const Diametros& Diametro,
+                       const Camadas& NumBarras, Camadas& EspLivre, Camadas& EspHor);
+
+} // namespace lumbrio

@@ -1,0 +1,73 @@
+// Lei do aço, domínios e centróides.
+#include "section/Secao.h"
+
+#include "calc/Catalogos.h"
+#include "calc/Dimensionamento.h"
+
+#include <cmath>
+
+namespace lumbrio {
+
+double LeiDoAco::Tensao(double Eps) const {
+    const double e = std::fabs(Eps);
+    double sig;
+    if (!ClasseB) {
+        sig = e >= EpsYd ? Fyd : Es * e / 1000;
+    } else if (!(e > 700 * Fyd / Es)) {
+        sig = Es * e / 1000; // trecho linear até 0,7 fyd
+    } else if (e >= EpsYd) {
+        sig = Fyd;
+    } else {
+        // Raiz maior de A·σ² − B·σ + C = 0; C passa por precisão simples.
+        const double A = 1 / (45 * Fyd * Fyd);
+        const double B = 1.4 / (45 * Fyd) - 1 / Es;
+        const double C = static_cast<float>(0.49 / 45 - e / 1000);
+        sig = (B + std::sqrt(B * B - 4 * A * C)) / (2 * A);
+    }
+    return Eps > 0 ? sig : (Eps < 0 ? -sig : 0.0);
+}
+
+bool LeiDoAco::Escoa(double Eps) const {
+    return std::fabs(Eps) >= EpsYd;
+}
+
+std::string_view DominioDe(double X, double d, double EpsYd) {
+    if (X < XLimite2a(d)) return "2a";
+    if (X < XLimite2b(d)) return "2b";
+    if (X < XLimite3(d, EpsYd)) return "3";
+    return "4";
+}
+
+double Centroide(const std::array<double, 7>& NumBarras, const std::array<int, 7>& Bitola,
+                 int NumCamadas, const std::array<double, 12>& AreaBarra,
+                 const std::array<double, 7>& DLinha, double Anterior) {
+    double SA = 0, SM = 0;
+    for (int i = 1; i <= NumCamadas; ++i) {
+        const double Ai = NumBarras[i] * AreaBarra[Bitola[i]];
+        SM += Ai * (DLinha[i] - DLinha[1]);
+        SA += Ai;
+    }
+    return SA > 0 ? SM / SA + DLinha[1] : Anterior;
+}
+
+LeiDoAco Dimensionamento::Lei() const {
+    return {Fyd, Es, EpsYd, AcoClasseB(Form1.Combo1.Text)};
+}
+
+void Dimensionamento::SigSdAço() {
+    SigPos[IndCamada] = Lei().Tensao(EpsPos[IndCamada]);
+}
+
+void Dimensionamento::SigSdAçoNeg() {
+    SigNeg[IndCamada] = Lei().Tensao(EpsNeg[IndCamada]);
+}
+
+void Dimensionamento::CGd1() {
+    DCG1 = Centroide(NumBarrasPos, BitolaPos, NumCamadasPos, AreaBarra, DLinhaPos, DCG1);
+}
+
+void Dimensionamento::CGd2() {
+    DCG2 = Centroide(NumBarrasNeg, BitolaNeg, NumCamadasNeg, AreaBarra, DLinhaNeg, DCG2);
+}
+
+} // namespace lumbrio
