@@ -2,17 +2,8 @@
 # Instala o que falta (Debian 12), compila e abre o programa.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-pacotes=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev
-         libbenchmark-dev)
-faltam=()
-for p in "${pacotes[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || faltam+=("$p")
-done
-if [ ${#faltam[@]} -gt 0 ]; then
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${faltam[@]}"
-fi
+bash tools/instala-pacotes.sh build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev \
+  libbenchmark-dev
 cmake --preset release
 cmake --build --preset release
 if [ -x build/release/app/lumbrio ]; then

@@ -4,17 +4,8 @@
 # Sanitizer, e cada alvo de fuzzing por um número fixo de execuções.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-pacotes=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev
-         libbenchmark-dev clang clang-format libclang-rt-14-dev poppler-utils xvfb xauth)
-faltam=()
-for p in "${pacotes[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || faltam+=("$p")
-done
-if [ ${#faltam[@]} -gt 0 ]; then
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${faltam[@]}"
-fi
+bash tools/instala-pacotes.sh build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev \
+  libbenchmark-dev clang clang-format libclang-rt-14-dev poppler-utils xvfb xauth
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Formatação (clang-format)"
