@@ -1,68 +1,39 @@
-// Leitura das entradas: prefixo numérico, unidades, escalas, aços e bitolas.
+// Leitura das entradas: prefixo numérico, formato do painel, unidades, escalas,
+// aços e bitolas.
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace lumbrio {
 namespace {
 
-struct CasoNumero {
-    const char* texto;
-    double valor;
-};
-
-class PrefixoNumerico : public ::testing::TestWithParam<CasoNumero> {};
-
-TEST_P(PrefixoNumerico, le_o_maior_numero_inicial) {
-    EXPECT_DOUBLE_EQ(ValorNumerico(GetParam().texto), GetParam().valor) << GetParam().texto;
+TEST(Numeros, prefixo_numerico_le_o_maior_numero_inicial) {
+    const std::pair<const char*, double> casos[] = {
+        {"1.15", 1.15},     {"1,15", 1},   {"12.5.3", 12.5}, {"", 0},       {"abc", 0},
+        {" 2 5\t", 25},     {"2\n0", 20},  {"-.5", -0.5},    {"+3x", 3},    {".", 0},
+        {"-", 0},           {"1e3", 1000}, {"1E-2", 0.01},   {"1e", 1},     {"2e+", 2},
+        {"5.", 5},          {"1e-999", 0}, {"0.000e999", 0}, {"00.5e1", 5}, {"-1e999", -HUGE_VAL},
+        {"1e999", HUGE_VAL}};
+    for (const auto& [texto, valor] : casos) EXPECT_EQ(ValorNumerico(texto), valor) << texto;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Textos, PrefixoNumerico,
-    ::testing::Values(CasoNumero{"1.15", 1.15}, CasoNumero{"1,15", 1}, CasoNumero{"12.5.3", 12.5},
-                      CasoNumero{"", 0}, CasoNumero{"abc", 0}, CasoNumero{" 2 5\t", 25},
-                      CasoNumero{"2\n0", 20}, CasoNumero{"-.5", -0.5}, CasoNumero{"+3x", 3},
-                      CasoNumero{".", 0}, CasoNumero{"-", 0}, CasoNumero{"1e3", 1000},
-                      CasoNumero{"1E-2", 0.01}, CasoNumero{"1e", 1}, CasoNumero{"2e+", 2},
-                      CasoNumero{"5.", 5}, CasoNumero{"0.0001", 0.0001}, CasoNumero{"1e-999", 0},
-                      CasoNumero{"0.000e999", 0}));
-
-TEST(PrefixoNumerico, estouro_da_infinito_com_sinal) {
-    EXPECT_TRUE(std::isinf(ValorNumerico("1e999")));
-    EXPECT_GT(ValorNumerico("1e999"), 0);
-    EXPECT_LT(ValorNumerico("-1e999"), 0);
-}
-
-struct CasoFormato {
-    double valor;
-    int casas;
-    const char* texto;
-};
-
-std::ostream& operator<<(std::ostream& o, const CasoFormato& c) {
-    return o << c.valor << " com " << c.casas << " casas";
-}
-
-class Formato : public ::testing::TestWithParam<CasoFormato> {};
-
-TEST_P(Formato, arredonda_como_o_painel) {
-    EXPECT_EQ(FormataNumero(GetParam().valor, GetParam().casas), GetParam().texto);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Valores, Formato,
-    ::testing::Values(CasoFormato{1.125, 2, "1.13"}, // empate exato: longe do zero
-                      CasoFormato{-1.125, 2, "-1.13"}, CasoFormato{2.5, 0, "3"},
-                      CasoFormato{0.5, 0, "1"}, CasoFormato{1.005, 2, "1.00"}, // 1.00499...
-                      CasoFormato{-0.001, 2, "0.00"}, CasoFormato{-0.4, 0, "0"},
-                      CasoFormato{0.0625, 3, "0.063"}, CasoFormato{12.850, 2, "12.85"},
-                      CasoFormato{1234567.891, 2, "1234567.89"}, CasoFormato{0, 3, "0.000"},
-                      CasoFormato{999999999999, 0, "999999999999"}));
-
-TEST(Formato, usa_o_separador_regional) {
+TEST(Numeros, formato_do_painel_arredonda_empates_para_longe_do_zero) {
+    const std::tuple<double, int, const char*> casos[] = {{1.125, 2, "1.13"},
+                                                          {-1.125, 2, "-1.13"},
+                                                          {2.5, 0, "3"},
+                                                          {0.5, 0, "1"},
+                                                          {1.005, 2, "1.00"}, // 1.00499...
+                                                          {-0.001, 2, "0.00"},
+                                                          {-0.4, 0, "0"},
+                                                          {0.0625, 3, "0.063"},
+                                                          {0, 3, "0.000"},
+                                                          {1234567.891, 2, "1234567.89"},
+                                                          {999999999999, 0, "999999999999"}};
+    for (const auto& [v, casas, texto] : casos) EXPECT_EQ(FormataNumero(v, casas), texto) << v;
     EXPECT_EQ(FormataNumero(5, 2, ","), "5,00");
     EXPECT_EQ(FormataNumero(std::nan(""), 2), "");
 }
@@ -75,123 +46,73 @@ void LerTudo(Dimensionamento& p) {
     p.Ler();
 }
 
-TEST(Ler, valores_de_projeto_em_unidades_internas) {
-    Dimensionamento p;
-    LerTudo(p);
-    EXPECT_DOUBLE_EQ(p.Md, 1000000);
-    EXPECT_DOUBLE_EQ(p.Fck, 200);
-    EXPECT_DOUBLE_EQ(p.Es, 2100000);
-    EXPECT_DOUBLE_EQ(p.GamaC, 1.4);
-    EXPECT_DOUBLE_EQ(p.GamaS, 1.15);
-    EXPECT_DOUBLE_EQ(p.Cobrimento, 5);
-    EXPECT_DOUBLE_EQ(p.OrigemXDiagrama, 3730);
-    EXPECT_DOUBLE_EQ(p.OrigemYDiagrama, 3805);
-    EXPECT_NEAR(p.EscalaX, 271.85, 0.005);
-    EXPECT_DOUBLE_EQ(p.EscalaY, 94.4);
-    EXPECT_DOUBLE_EQ(p.OrigemXSecao, 7420);
-    EXPECT_DOUBLE_EQ(p.OrigemYSecao, 3805);
-    EXPECT_DOUBLE_EQ(p.EscalaXSecao, 201.5);
-    EXPECT_DOUBLE_EQ(p.EscalaSecao, 94.4);
-    EXPECT_DOUBLE_EQ(p.PrecisãoM, 100);
-    EXPECT_DOUBLE_EQ(p.PrecisãoN, 100);
-    EXPECT_DOUBLE_EQ(p.DiamAgregado, 1);
-    // Unidade fica com o texto de Es e o seu fator.
-    EXPECT_EQ(p.Unidade, "KN/cm2");
-    EXPECT_DOUBLE_EQ(p.FatorUnidade, 100);
-}
-
-TEST(Ler, secao_larga_baixa_a_escala_y_para_a_da_secao) {
-    Dimensionamento p;
-    p.Form1.Text1.Text = "60";
-    p.Form1.Text2.Text = "30";
-    LerTudo(p);
-    EXPECT_NEAR(p.EscalaSecao, 67.17, 0.005);
-    EXPECT_DOUBLE_EQ(p.EscalaY, p.EscalaSecao);
-}
-
-TEST(Ler, escala_digitada_tambem_e_limitada) {
-    Dimensionamento p;
-    p.Form1.Check3.Value = 0;
-    p.Form1.Text5.Text = "300";
-    p.Form1.Text6.Text = "500";
-    LerTudo(p);
-    EXPECT_DOUBLE_EQ(p.EscalaX, 300);
-    EXPECT_DOUBLE_EQ(p.EscalaY, 94.4);
-}
-
-struct CasoUnidade {
-    const char* combo;
-    const char* texto;
-    double md;
+struct CasoLer {
+    const char* nome;
+    std::function<void(ControlesForm1&)> prepara;
+    double Dimensionamento::*grandeza;
+    double valor;
 };
 
-class UnidadeMomento : public ::testing::TestWithParam<CasoUnidade> {};
-
-TEST_P(UnidadeMomento, converte_md_para_kgf_cm) {
-    Dimensionamento p;
-    p.Form1.Combo5.Text = GetParam().combo;
-    p.Form1.Text17.Text = GetParam().texto;
-    LerTudo(p);
-    EXPECT_DOUBLE_EQ(p.Md, GetParam().md);
+TEST(Ler, textos_em_unidades_internas) {
+    const CasoLer casos[] = {
+        {"Md em Kgf.m", [](auto& f) { f.Combo5.Text = "Kgf.m", f.Text17.Text = "250"; },
+         &Dimensionamento::Md, 25000},
+        {"Md em N.mm", [](auto& f) { f.Combo5.Text = "N.mm", f.Text17.Text = "250"; },
+         &Dimensionamento::Md, 2.5},
+        {"Md em Tf.m", [](auto& f) { f.Combo5.Text = "Tf.m", f.Text17.Text = "2"; },
+         &Dimensionamento::Md, 200000},
+        {"Md em KN.m", [](auto& f) { f.Combo5.Text = "KN.m", f.Text17.Text = "1"; },
+         &Dimensionamento::Md, 10000},
+        {"Md em Kgf.mm", [](auto& f) { f.Combo5.Text = "Kgf.mm", f.Text17.Text = "10"; },
+         &Dimensionamento::Md, 1},
+        {"Es em MPa", [](auto& f) { f.Combo7.Text = "MPa", f.Text20.Text = "210000"; },
+         &Dimensionamento::Es, 2100000},
+        {"fck em Kgf/cm2", [](auto& f) { f.Combo6.Text = "Kgf/cm2", f.Text18.Text = "250"; },
+         &Dimensionamento::Fck, 250},
+        {"cobrimento vazio", [](auto& f) { f.Text4.Text = ""; }, &Dimensionamento::Cobrimento, 0},
+        {"cobrimento com vírgula", [](auto& f) { f.Text4.Text = "2,5"; },
+         &Dimensionamento::Cobrimento, 2},
+        // Seção larga e baixa: a escala Y desce para a da seção.
+        {"seção 60 x 30",
+         [](auto& f) {
+             f.Text1.Text = "60";
+             f.Text2.Text = "30";
+         },
+         &Dimensionamento::EscalaY, 67.17},
+        // Escala digitada: X fica, Y é limitada à da seção.
+        {"escala digitada",
+         [](auto& f) {
+             f.Check3.Value = 0;
+             f.Text5.Text = "300";
+             f.Text6.Text = "500";
+         },
+         &Dimensionamento::EscalaY, 94.4},
+    };
+    for (const CasoLer& c : casos) {
+        Dimensionamento p;
+        c.prepara(p.Form1);
+        LerTudo(p);
+        EXPECT_NEAR(p.*c.grandeza, c.valor, 0.005) << c.nome;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabela, UnidadeMomento,
-                         ::testing::Values(CasoUnidade{"Kgf.m", "250", 25000},
-                                           CasoUnidade{"N.mm", "250", 2.5},
-                                           CasoUnidade{"Tf.m", "2", 200000},
-                                           CasoUnidade{"KN.m", "1", 10000},
-                                           CasoUnidade{"Kgf.mm", "10", 1}));
-
-TEST(Ler, es_em_mpa_igual_a_kn_cm2) {
-    Dimensionamento p;
-    p.Form1.Combo7.Text = "MPa";
-    p.Form1.Text20.Text = "210000";
-    LerTudo(p);
-    EXPECT_DOUBLE_EQ(p.Es, 2100000);
-    p.Form1.Combo6.Text = "Kgf/cm2";
-    p.Form1.Text18.Text = "250";
-    LerTudo(p);
-    EXPECT_DOUBLE_EQ(p.Fck, 250);
+TEST(Ler, acos_dao_fyd_e_deformacao_de_escoamento) {
+    const std::tuple<const char*, const char*, double, double> casos[] = {
+        {"Aço CA-50A", "1.15", 4347.83, 2.0704},
+        {"Aço CA-50B", "1.15", 4347.83, 4.0704},
+        {"Aço CA-25A", "1.15", 2173.91, 1.0352},
+        {"Aço CA-60A", "1.15", 5217.39, 2.4845},
+        {"Aço CA-50A", "1", 5000, 2.381}};
+    for (const auto& [aco, gamaS, fyd, epsYd] : casos) {
+        Dimensionamento p;
+        p.Form1.Combo1.Text = aco;
+        p.Form1.Text22.Text = gamaS;
+        LerTudo(p);
+        p.Aço();
+        EXPECT_NEAR(p.Fyd, fyd, 0.005) << aco;
+        EXPECT_NEAR(p.EpsYd, epsYd, 0.00005) << aco;
+    }
 }
-
-TEST(Ler, cobrimento_vazio_ou_com_virgula) {
-    Dimensionamento p;
-    p.Form1.Text4.Text = "";
-    LerTudo(p);
-    EXPECT_DOUBLE_EQ(p.Cobrimento, 0);
-    p.Form1.Text4.Text = "2,5";
-    LerTudo(p);
-    EXPECT_DOUBLE_EQ(p.Cobrimento, 2);
-    p.Form8.Text3.Text = "0.0001";
-    LerTudo(p);
-    EXPECT_DOUBLE_EQ(p.PrecisãoM, 0.0001);
-}
-
-struct CasoAco {
-    const char* texto;
-    double gamaS;
-    double fyd;
-    double epsYd;
-};
-
-class Acos : public ::testing::TestWithParam<CasoAco> {};
-
-TEST_P(Acos, fyd_e_deformacao_de_escoamento) {
-    Dimensionamento p;
-    p.Form1.Combo1.Text = GetParam().texto;
-    p.Form1.Text22.Text = std::to_string(GetParam().gamaS);
-    LerTudo(p);
-    p.Aço();
-    EXPECT_NEAR(p.Fyd, GetParam().fyd, 0.005);
-    EXPECT_NEAR(p.EpsYd, GetParam().epsYd, 0.00005);
-}
-
-INSTANTIATE_TEST_SUITE_P(Grades, Acos,
-                         ::testing::Values(CasoAco{"Aço CA-50A", 1.15, 4347.83, 2.0704},
-                                           CasoAco{"Aço CA-50B", 1.15, 4347.83, 4.0704},
-                                           CasoAco{"Aço CA-25A", 1.15, 2173.91, 1.0352},
-                                           CasoAco{"Aço CA-60A", 1.15, 5217.39, 2.4845},
-                                           CasoAco{"Aço CA-50A", 1.0, 5000, 2.381}));
 
 TEST(Bitolas, textos_da_lista_dao_indice_diametro_e_area) {
     Dimensionamento p;
@@ -209,18 +130,6 @@ TEST(Bitolas, textos_da_lista_dao_indice_diametro_e_area) {
     p.BitolaNegativa();
     EXPECT_EQ(p.BitolaNeg[2], 11);
     EXPECT_DOUBLE_EQ(p.AreaBarra[11], 12.5);
-}
-
-TEST(Bitolas, texto_desconhecido_mantem_o_indice_anterior) {
-    Dimensionamento p;
-    p.Form1.Combo2[1].Text = "25 mm (1'')";
-    p.Programa();
-    ASSERT_TRUE(p.HaResultados);
-    EXPECT_EQ(p.BitolaPos[1], 9);
-    p.Form1.Combo2[1].Text = "20 mm";
-    p.Programa();
-    ASSERT_TRUE(p.HaResultados);
-    EXPECT_EQ(p.BitolaPos[1], 9);
 }
 
 } // namespace
