@@ -32,6 +32,9 @@ inline constexpr std::array<std::string_view, 13> ItensTensao{
 inline constexpr std::array<std::string_view, 6> ItensCombo1{
     "Aço CA-25A", "Aço CA-50A", "Aço CA-60A", "Aço CA-25B", "Aço CA-50B", "Aço CA-60B"};
 
+// Edições da NBR 6118 da lista "Norma"; a primeira é a de projeto.
+inline constexpr std::array<std::string_view, 2> ItensNorma{"NBR 6118:2003", "NBR 6118:2023"};
+
 // Classe B: encruada a frio, lei tensão-deformação com trecho curvo.
 inline constexpr bool AcoClasseB(std::string_view Texto) {
     return Texto == "Aço CA-25B" || Texto == "Aço CA-50B" || Texto == "Aço CA-60B";

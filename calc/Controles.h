@@ -44,16 +44,17 @@ struct ControlesForm1 {
     // Arranjo
     CaixaTexto Text4{"5"}; // cobrimento (cm)
     // Esforços e resistências
-    CaixaTexto Text17{"10000"}; // Md
-    Lista Combo5{"KN.cm"};      // unidade de Md
-    CaixaTexto Text18{"20"};    // fck
-    Lista Combo6{"MPa"};        // unidade de fck
-    Lista Combo1{"Aço CA-50A"}; // aço
-    CaixaTexto Text20{"21000"}; // Es
-    Lista Combo7{"KN/cm2"};     // unidade de Es
-    CaixaTexto Text21{"1.4"};   // gama c
-    CaixaTexto Text22{"1.15"};  // gama s
-    CaixaTexto Text7{"1"};      // passo de Md
+    CaixaTexto Text17{"10000"};        // Md
+    Lista Combo5{"KN.cm"};             // unidade de Md
+    CaixaTexto Text18{"20"};           // fck
+    Lista Combo6{"MPa"};               // unidade de fck
+    Lista Combo1{"Aço CA-50A"};        // aço
+    CaixaTexto Text20{"21000"};        // Es
+    Lista Combo7{"KN/cm2"};            // unidade de Es
+    CaixaTexto Text21{"1.4"};          // gama c
+    CaixaTexto Text22{"1.15"};         // gama s
+    CaixaTexto Text7{"1"};             // passo de Md
+    Lista ComboNorma{"NBR 6118:2003"}; // edição da norma
     // Opções
     Marcador Check4;   // "Permitir domínio 4"
     Marcador Check5;   // "Utilizar x máximo ="

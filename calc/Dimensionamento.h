@@ -6,14 +6,13 @@
 
 #include "calc/Controles.h"
 #include "calc/Primitivas.h"
+#include "section/Secao.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
 namespace lumbrio {
-
-struct LeiDoAco;
 
 // Vetores por camada indexados a partir de 1 (o elemento 0 não é usado).
 using PorCamada = std::array<double, 7>;
@@ -66,11 +65,13 @@ class Dimensionamento {
     double EscalaXSecao = 0, EscalaYSecao = 0, EscalaSecao = 0; // twips por cm
     double OrigemXSecao = 0, OrigemYSecao = 0;                  // twips
 
-    // ---- Materiais ----
-    double Fcd = 0, SigCd = 0; // kgf/cm²
-    int Fyk = 0;               // kgf/cm²
-    double Fyd = 0;            // kgf/cm²
-    double EpsYd = 0;          // por mil
+    // ---- Norma e materiais ----
+    Norma Edicao = Norma::NBR2003;
+    ParametrosConcreto Concreto; // λ, αc, εcu, εc2 e x/d limite da edição e do fck
+    double Fcd = 0, SigCd = 0;   // kgf/cm²
+    int Fyk = 0;                 // kgf/cm²
+    double Fyd = 0;              // kgf/cm²
+    double EpsYd = 0;            // por mil
 
     // ---- Catálogo e bitolas escolhidas (índices 1..11; 0 = nenhuma ainda) ----
     PorBitola Diametro{};  // cm
@@ -223,8 +224,8 @@ class Dimensionamento {
         }
     }
 
-    // Meia altura do bloco retangular de tensões, y/2 = 0,8·x/2 (cm).
-    double MeioBloco(double XLinha) const { return (XLinha * 0.8) / 2; }
+    // Meia altura do bloco retangular de tensões, y/2 = λ·x/2 (cm).
+    double MeioBloco(double XLinha) const { return (XLinha * Concreto.Lambda) / 2; }
 
     // Largura interna ao estribo, bw = b − 2c − 2φt (cm).
     double LarguraInterna() const { return Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr]; }

@@ -26,6 +26,7 @@ void ExigeNaoNegativo(double Valor, const char* Nome, const std::string& Texto) 
 // Seções de mais de 100 m não são vigas: o limite mantém as buscas e os desenhos
 // dentro de tempo e memória limitados.
 inline constexpr double DimensaoMaxima = 10000; // cm
+inline constexpr double FckMaximo2023 = 90;     // MPa
 
 void ExigeDimensao(double Valor, const char* Nome, const std::string& Texto) {
     ExigePositivo(Valor, Nome, Texto);
@@ -75,16 +76,21 @@ void Dimensionamento::Ler() {
     Unidade = f.Combo7.Text;
     Unidades();
     Es = ValorNumerico(f.Text20.Text) * FatorUnidade;
+    Edicao = f.ComboNorma.Text == ItensNorma[1] ? Norma::NBR2023 : Norma::NBR2003;
+    if (f.ComboNorma.Text != ItensNorma[0] && f.ComboNorma.Text != ItensNorma[1])
+        Recusar(Junta("Norma desconhecida: \"", f.ComboNorma.Text, "\"."),
+                "Escolha a edição da NBR 6118 na lista \"Norma\".");
+    Concreto = ParametrosDe(Edicao, Fck / 10);
     GamaC = ValorNumerico(f.Text21.Text);
     GamaS = ValorNumerico(f.Text22.Text);
     Cobrimento = ValorNumerico(f.Text4.Text);
 
-    // Área do diagrama de deformações: 13,5 por mil na horizontal, a altura na vertical.
+    // Área do diagrama de deformações: 10 + εcu por mil na horizontal, a altura na vertical.
     MargemDiagrama = 10;
     OrigemXDiagrama = Shape4.Left + MargemDiagrama;
     OrigemYDiagrama = Shape4.Top + MargemDiagrama;
     if (f.Check3.Value == 1) {
-        EscalaX = (Shape4.Width - 2 * MargemDiagrama) / 13.5;
+        EscalaX = (Shape4.Width - 2 * MargemDiagrama) / (Concreto.EpsCu + 10);
         EscalaY = (Shape4.Height - 2 * MargemDiagrama) / Altura;
     } else {
         EscalaX = ValorNumerico(f.Text5.Text);
@@ -108,6 +114,9 @@ void Dimensionamento::Ler() {
     ExigeDimensao(Altura, "A altura (cm)", f.Text2.Text);
     ExigeNaoNegativo(Md, "O momento Md", f.Text17.Text);
     ExigePositivo(Fck, "O fck", f.Text18.Text);
+    if (Edicao == Norma::NBR2023 && Fck / 10 > FckMaximo2023)
+        Recusar("O fck deve ser no máximo 90 MPa na NBR 6118:2023 (classes até C90).",
+                Junta("Valor lido: \"", f.Text18.Text, "\" ", f.Combo6.Text, "."));
     ExigePositivo(Es, "O módulo Es", f.Text20.Text);
     ExigePositivo(GamaC, "O coeficiente γc", f.Text21.Text);
     ExigePositivo(GamaS, "O coeficiente γs", f.Text22.Text);

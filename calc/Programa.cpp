@@ -34,7 +34,7 @@ void Dimensionamento::ProgramaInterno() {
     Ler();
     Aço();
     Fcd = Fck / GamaC;
-    SigCd = 0.85 * Fcd;
+    SigCd = Concreto.AlfaC * Fcd;
     EspMinimosPos();
     NumMaxdeBarrasPos();
     EspMinimosNeg();

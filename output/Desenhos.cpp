@@ -50,10 +50,11 @@ void Dimensionamento::DesDeformaçao() {
     Linha(d, OX, OY + EY * h, OX + 10 * EX, OY + EY * h);
     Linha(d, OX, ys, xR, ys);
     Linha(d, OX + 10 * EX, OY + EY * h, OX + 10 * EX, OY);
-    Linha(d, OX + 10 * EX, OY, OX + 13.5 * EX, OY);
-    Linha(d, OX, ys, OX + 13.5 * EX, OY);
+    Linha(d, OX + 10 * EX, OY, OX + (10 + Concreto.EpsCu) * EX, OY);
+    Linha(d, OX, ys, OX + (10 + Concreto.EpsCu) * EX, OY);
     Linha(d, OX + EX * (10 - EpsYd), ys, OX + EX * (10 - EpsYd), ys + 10, CorVerdeClaro);
-    Linha(d, OX + 12 * EX, OY, OX + 12 * EX, OY - 10, CorVerdeClaro);
+    Linha(d, OX + (10 + Concreto.EpsC2) * EX, OY, OX + (10 + Concreto.EpsC2) * EX, OY - 10,
+          CorVerdeClaro);
     Linha(d, OX + EX * (10 - EpsS1CG), ys, OX + EX * (10 + EpsCCG), OY, CorVermelhoClaro);
     Linha(d, OX, OY + EY * XCG, xR, OY + EY * XCG);
     Linha(d, OX + EX * (10 - EpsYd), OY + EY * XEscoamento, xR, OY + EY * XEscoamento,

@@ -9,7 +9,7 @@
 namespace lumbrio {
 
 void Dimensionamento::DiagRet() {
-    Y = 0.8 * X;
+    Y = Concreto.Lambda * X;
     Rcc = Y * Base * SigCd;
     Z = AlturaUtil - Y / 2;
     MRcc = Z * Rcc;
@@ -17,13 +17,13 @@ void Dimensionamento::DiagRet() {
 
 void Dimensionamento::MomentosLimitesRET() {
     const double d = AlturaUtil;
-    X = XLimite2a(d);
+    X = XLimite2a(d, Concreto);
     DiagRet();
     MLim2a = MRcc;
-    X = XLimite2b(d);
+    X = XLimite2b(d, Concreto);
     DiagRet();
     MLim2b = MRcc;
-    X = XLimite3(d, EpsYd);
+    X = XLimite3(d, EpsYd, Concreto);
     DiagRet();
     MLim3 = MRcc;
     X = d;
@@ -40,9 +40,9 @@ void Dimensionamento::DescobreXRET() {
         X = 0;
         PassoX = 1;
         auto bloco = [&] {
-            Y = 0.8 * X;
+            Y = Concreto.Lambda * X;
             EpsC = 10 * X / (d - X);
-            SigCdRed = TensaoBlocoReduzida(SigCd, EpsC);
+            SigCdRed = TensaoBlocoReduzida(SigCd, EpsC, Concreto);
             Rcc = Y * Base * SigCdRed;
             Z = d - Y / 2;
             MRcc = Z * Rcc;
@@ -73,22 +73,22 @@ void Dimensionamento::DescobreXRET() {
     } else if (Md <= MLim2b || Md <= MLim3 || Md < MLim4) {
         // Forma fechada do equilíbrio de momentos em torno da armadura tracionada.
         Y = d - std::sqrt(d * d - 2 * Md / (Base * SigCd));
-        X = Y / 0.8;
+        X = Y / Concreto.Lambda;
         Rcc = Y * Base * SigCd;
-        if (X < XLimite2b(d)) {
+        if (X < XLimite2b(d, Concreto)) {
             Dominio = "2b";
             EpsC = 10 * X / (d - X);
         } else {
-            if (X < XLimite3(d, EpsYd))
+            if (X < XLimite3(d, EpsYd, Concreto))
                 Dominio = "3";
             else
                 Dominio = "4";
-            EpsC = 3.5;
+            EpsC = Concreto.EpsCu;
         }
     } else {
         // Nem x = d basta: força a armadura de compressão.
         X = 1.1 * XMax;
-        EpsC = 3.5;
+        EpsC = Concreto.EpsCu;
     }
 }
 
@@ -97,21 +97,23 @@ void Dimensionamento::xMáximo() {
     const double k = ValorNumerico(Form1.Text19.Text);
     if (k < 0 || k > 1) Recusar("xMáximo deve estar entre 0 e 1 .d", "");
     XMax = k * d;
-    const double x34 = XLimite3(d, EpsYd);
+    // Sem domínio 4 permitido, x vai até x34; na NBR 6118:2023, também até ξlim·d.
+    double xLim = XLimite3(d, EpsYd, Concreto);
+    if (Edicao == Norma::NBR2023 && Concreto.XiLim * d < xLim) xLim = Concreto.XiLim * d;
     const int c4 = Form1.Check4.Value, c5 = Form1.Check5.Value;
     OpcaoDominio4 = c4;
     OpcaoXMaximo = c5;
     FatorXMaximo = k;
     if (c4 == 0 && c5 == 0) {
-        XMax = x34;
+        XMax = xLim;
     } else if (c4 == 0 && c5 == 1) {
-        if (XMax > x34) XMax = x34;
+        if (XMax > xLim) XMax = xLim;
     } else if (c4 == 1 && c5 == 0) {
         XMax = d;
     } else if (c4 == 1 && c5 == 1) {
         // k·d como digitado
     } else {
-        XMax = x34;
+        XMax = xLim;
     }
     if (!(XMax > 0))
         Recusar("A profundidade máxima da linha neutra resultou nula.",

@@ -15,7 +15,7 @@ Comparacao ComparaModelos(const Dimensionamento& D) {
 
     // Modelo Real: cada camada na sua profundidade, em x = XReal.
     const double xR = D.XReal;
-    C.EpsCReal = EpsConcreto(xR, d);
+    C.EpsCReal = EpsConcreto(xR, d, D.Concreto);
     const auto camadas = [&](bool negativa, int n, const PorCamada& NumBarras,
                              const std::array<int, 7>& Bitola, const PorCamada& DLinha) {
         for (int i = 1; i <= n; ++i) {
@@ -39,7 +39,7 @@ Comparacao ComparaModelos(const Dimensionamento& D) {
 
     // Modelo CG: uma deformação por face, no centróide, em x = XCG.
     const double xC = D.XCG;
-    C.EpsCCG = EpsConcreto(xC, d);
+    C.EpsCCG = EpsConcreto(xC, d, D.Concreto);
     double asNeg = 0;
     for (int i = 1; i <= D.NumCamadasNeg; ++i) asNeg += D.NumBarrasNeg[i];
     C.CGPos.Existe = D.AsReal > 0;

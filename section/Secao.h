@@ -9,6 +9,23 @@
 
 namespace lumbrio {
 
+// Edição da NBR 6118 do cálculo.
+enum class Norma { NBR2003, NBR2023 };
+
+// Parâmetros do concreto que dependem da edição e do fck: bloco retangular
+// (y = λ·x, σcd = αc·fcd), deformações últimas (por mil) e o limite de ductilidade
+// x/d. Os valores iniciais são os da NBR 6118:2003.
+struct ParametrosConcreto {
+    double Lambda = 0.8, AlfaC = 0.85;
+    double EpsCu = 3.5, EpsC2 = 2.0;
+    double XiLim = 0.5;
+};
+
+// Parâmetros para fck em MPa: a NBR 6118:2003 usa o bloco de até C50 em qualquer
+// fck, com x/d ≤ 0,50 até C35 e 0,40 acima; a 2023 varia o bloco e as deformações
+// acima de C50 e limita x/d a 0,45 até C50 e 0,35 acima.
+ParametrosConcreto ParametrosDe(Norma Edicao, double FckMPa);
+
 // Lei tensão-deformação de cálculo do aço: classe A elastoplástica, classe B com
 // trecho curvo entre 0,7 fyd e fyd.
 struct LeiDoAco {
@@ -19,29 +36,30 @@ struct LeiDoAco {
     bool Escoa(double Eps) const;
 };
 
-// Fronteiras dos domínios para a altura útil d: 2a/2b, 2b/3 e 3/4 (x34).
-inline double XLimite2a(double d) {
-    return d / 6;
+// Fronteiras dos domínios para a altura útil d: 2a/2b (εc2 com o aço a 10 por mil),
+// 2b/3 (εcu e 10 por mil) e 3/4 (x34: εcu e εyd).
+inline double XLimite2a(double d, const ParametrosConcreto& P) {
+    return P.EpsC2 * d / (P.EpsC2 + 10);
 }
-inline double XLimite2b(double d) {
-    return 3.5 * d / 13.5;
+inline double XLimite2b(double d, const ParametrosConcreto& P) {
+    return P.EpsCu * d / (P.EpsCu + 10);
 }
-inline double XLimite3(double d, double EpsYd) {
-    return 3.5 * d / (EpsYd + 3.5);
+inline double XLimite3(double d, double EpsYd, const ParametrosConcreto& P) {
+    return P.EpsCu * d / (EpsYd + P.EpsCu);
 }
 
 // Deformação do concreto na face comprimida (por mil) para x e d: domínios 2a e 2b
-// com o aço a 10 por mil, 3,5 por mil a partir da fronteira 2b/3.
-inline double EpsConcreto(double X, double d) {
-    return X < XLimite2b(d) ? 10 * X / (d - X) : 3.5;
+// com o aço a 10 por mil, εcu a partir da fronteira 2b/3.
+inline double EpsConcreto(double X, double d, const ParametrosConcreto& P) {
+    return X < XLimite2b(d, P) ? 10 * X / (d - X) : P.EpsCu;
 }
 
 // Domínio de deformação de x: "2a", "2b", "3" ou "4".
-std::string_view DominioDe(double X, double d, double EpsYd);
+std::string_view DominioDe(double X, double d, double EpsYd, const ParametrosConcreto& P);
 
 // Tensão do bloco reduzido do domínio 2a para a deformação do concreto EpsC.
-inline double TensaoBlocoReduzida(double SigCd, double EpsC) {
-    return SigCd * (1 - (1 - EpsC / 2));
+inline double TensaoBlocoReduzida(double SigCd, double EpsC, const ParametrosConcreto& P) {
+    return SigCd * (1 - (1 - EpsC / P.EpsC2));
 }
 
 // Centróide das camadas 1..NumCamadas de uma face (cm da face), com momentos em torno

@@ -13,13 +13,13 @@ namespace lumbrio {
 template <bool Real> double Dimensionamento::ForcaResultante(double& Rc, double& Rst) {
     const double d = AlturaUtil;
     double tensaoBloco;
-    EpsC = EpsConcreto(X, d);
-    Y = 0.8 * X;
-    if (X > XLimite2a(d)) {
+    EpsC = EpsConcreto(X, d, Concreto);
+    Y = Concreto.Lambda * X;
+    if (X > XLimite2a(d, Concreto)) {
         tensaoBloco = SigCd;
     } else {
         Dominio = "2a";
-        SigCdRed = TensaoBlocoReduzida(SigCd, EpsC);
+        SigCdRed = TensaoBlocoReduzida(SigCd, EpsC, Concreto);
         tensaoBloco = SigCdRed;
     }
     Rcc = Y * Base * tensaoBloco;
@@ -82,7 +82,7 @@ template <bool Real> void Dimensionamento::BuscaEquilibrio(long& Passos, double&
             PassoX = PassoX / 10;
         }
     }
-    Dominio = DominioDe(X, d, EpsYd);
+    Dominio = DominioDe(X, d, EpsYd, Concreto);
 }
 
 void Dimensionamento::ValoresFinaisCG() {
