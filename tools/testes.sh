@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Instala o que falta (Debian 12), compila e roda todos os testes: a compilação de
 # CI (avisos como erros), a mesma suíte com AddressSanitizer e UndefinedBehavior-
-# Sanitizer, e cada alvo de fuzzing por um número fixo de execuções.
+# Sanitizer, cada alvo de fuzzing por um número fixo de execuções e o pacote Debian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/instala-pacotes.sh build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev \
@@ -33,3 +33,6 @@ for alvo in numero programa carrega; do
      > "$pasta/$alvo.log" 2>&1) || { tail -40 "$pasta/$alvo.log"; exit 1; }
   echo "fuzz_$alvo: $(grep -o 'Done [0-9]* runs' "$pasta/$alvo.log" || echo feito)"
 done
+
+echo "== Pacote Debian"
+bash tools/pacote.sh
