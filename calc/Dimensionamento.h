@@ -7,6 +7,7 @@
 #include "calc/Controles.h"
 #include "calc/Primitivas.h"
 #include "section/Secao.h"
+#include "section/Verificacoes.h"
 
 #include <array>
 #include <string>
@@ -127,6 +128,7 @@ class Dimensionamento {
     double PctHPos = 0, PctHNeg = 0;  // %
     double EpsCCG = 0, EpsS1CG = 0;   // por mil
     double XEscoamento = 0;           // cm
+    Verificacoes Verif;               // verificações da norma do último cálculo
 
     // ---- Arquivos ----
     std::string NomeArquivo;

@@ -101,6 +101,7 @@ void Dimensionamento::VerificaEImprime() {
     ValoresCG();
     ValoresFinaisReais();
     ValoresRET();
+    Verif = Verifica(*this);
     Imprime();
     DesDeformaçao();
     Detalha();

@@ -2,17 +2,11 @@
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
 #include "files/ArquivoTexto.h"
+#include "section/Verificacoes.h"
 
 #include <algorithm>
 
 namespace lumbrio {
-
-namespace {
-
-// Taxa de armadura acima da qual Text34 ("Taxa > 4%") fica em alerta.
-constexpr double TaxaMaxima = 0.04;
-
-} // namespace
 
 void Dimensionamento::Exporta() {
     // Os vetores por camada têm 6 posições úteis, qualquer que seja o estado.

@@ -37,6 +37,7 @@ void Dimensionamento::Zera() {
     AsNegReal = 0;
     ParaCadaCaixaZerada(f, [](CaixaTexto& t) { t.Text.clear(); });
     f.Text34.BackColor = Cor::Normal;
+    for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
     AsNeg = 0;
     HaResultados = false;
     AsPosSemLimite = false;
@@ -90,6 +91,11 @@ void Dimensionamento::Imprime() {
     // Regra dos 10 % da altura: só a cor de alerta é posta aqui; Zera a tira.
     if (PctHPos > 10) f.Text36.BackColor = Cor::Alerta;
     if (PctHNeg > 10) f.Text38.BackColor = Cor::Alerta;
+    const auto linhas = LinhasVerificacao(Verif, SeparadorDecimal);
+    for (std::size_t i = 0; i < linhas.size() && i + 1 < f.TextVerificacao.size(); ++i) {
+        f.TextVerificacao[i + 1].Text = linhas[i].Texto();
+        f.TextVerificacao[i + 1].BackColor = linhas[i].Falha ? Cor::Alerta : Cor::Normal;
+    }
 }
 
 } // namespace lumbrio

@@ -1,0 +1,94 @@
+// Verificações da NBR 6118 com as barras colocadas.
+#include "section/Verificacoes.h"
+
+#include "calc/Catalogos.h"
+#include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
+
+#include <cmath>
+
+namespace lumbrio {
+
+std::string_view TextoNorma(Norma Edicao) {
+    return Edicao == Norma::NBR2023 ? ItensNorma[1] : ItensNorma[0];
+}
+
+double ArmaduraMinima(Norma Edicao, double b, double h, double d, double SigCd, double Fcd,
+                      double Fyd, double FckMPa) {
+    const double minima = 0.0015 * b * h;
+    if (Edicao == Norma::NBR2003) return std::max(0.0015, 0.035 * Fcd / Fyd) * b * h;
+    // Md,min = 0,8·W0·fctk,sup, com o bloco da edição e o aço em fyd.
+    const double fctm =
+        FckMPa <= 50 ? 0.3 * std::pow(FckMPa, 2.0 / 3) : 2.12 * std::log(1 + 0.11 * FckMPa); // MPa
+    const double fctkSup = 1.3 * fctm * 10; // kgf/cm²
+    const double mdMin = 0.8 * (b * h * h / 6) * fctkSup;
+    const double radicando = d * d - 2 * mdMin / (b * SigCd);
+    if (radicando < 0) return -1;
+    const double y = d - std::sqrt(radicando);
+    return std::max(minima, b * y * SigCd / Fyd);
+}
+
+Verificacoes Verifica(const Dimensionamento& D) {
+    Verificacoes V;
+    V.Edicao = D.Edicao;
+    V.FckMPa = D.Fck / 10;
+    const double b = D.Base, h = D.Altura, d = h - D.DCG1;
+    V.XdCG = D.XCG / d;
+    V.XdReal = D.XReal / d;
+    V.XdLim = D.Concreto.XiLim;
+    V.FalhaXdCG = V.XdCG > V.XdLim;
+    V.FalhaXdReal = V.XdReal > V.XdLim;
+
+    const double asMin = ArmaduraMinima(D.Edicao, b, h, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa);
+    V.ConcretoNaoResisteMdMin = asMin < 0;
+    V.AsMin = V.ConcretoNaoResisteMdMin ? 0 : asMin;
+    V.FalhaAsMin = V.ConcretoNaoResisteMdMin || D.AsReal < V.AsMin;
+
+    V.TaxaPct = (D.AsReal + D.AsNegReal) / (b * h) * 100;
+    V.FalhaTaxa = (D.AsReal + D.AsNegReal) / (b * h) > TaxaMaxima;
+
+    V.PedePele = h > 60;
+    if (V.PedePele) {
+        V.AsPele = 0.001 * b * h;
+        if (D.Edicao == Norma::NBR2023) V.AsPele = std::min(V.AsPele, 5 * h / 100);
+    }
+
+    V.FckMinimo = 20;
+    V.FckMaximo = D.Edicao == Norma::NBR2023 ? 90 : 50;
+    V.ClasseForaDaFaixa = V.FckMPa < V.FckMinimo || V.FckMPa > V.FckMaximo;
+    return V;
+}
+
+std::string LinhaVerificacao::Texto() const {
+    std::string s = Junta(Grandeza, ": ", Valor);
+    if (!Limite.empty()) s += Junta(" (limite ", Limite, ")");
+    return Junta(s, " — ", Veredito, " (item ", Item, ")");
+}
+
+std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::string_view Separador) {
+    const auto n = [&](double v, int casas) { return FormataNumero(v, casas, Separador); };
+    const auto veredito = [](bool falha) { return falha ? "não atende" : "atende"; };
+    std::vector<LinhaVerificacao> l;
+    const bool falhaXd = V.FalhaXdCG || V.FalhaXdReal;
+    l.push_back({"Ductilidade x/d", Junta("CG ", n(V.XdCG, 3), ", Real ", n(V.XdReal, 3)),
+                 Junta("≤ ", n(V.XdLim, 2)), "14.6.4.3", veredito(falhaXd), falhaXd});
+    if (V.ConcretoNaoResisteMdMin)
+        l.push_back({"Armadura mínima", "o concreto não resiste a Md,min", "", "17.3.5.2.1",
+                     "não atende", true});
+    else
+        l.push_back({"Armadura mínima", Junta("As,min = ", n(V.AsMin, 2), " cm2"),
+                     "As colocada ≥ As,min", "17.3.5.2.1", veredito(V.FalhaAsMin), V.FalhaAsMin});
+    l.push_back({"Armadura máxima", Junta("(As + As')/Ac = ", n(V.TaxaPct, 2), " %"),
+                 Junta("≤ ", n(TaxaMaxima * 100, 0), " %"), "17.3.5.2.4", veredito(V.FalhaTaxa),
+                 V.FalhaTaxa});
+    if (V.PedePele)
+        l.push_back({"Armadura de pele", Junta(n(V.AsPele, 2), " cm2 por face"),
+                     "barras a no máximo 20 cm", "17.3.5.2.3", "acrescentar", false});
+    if (V.ClasseForaDaFaixa)
+        l.push_back({"Classe do concreto", Junta("fck = ", n(V.FckMPa, 0), " MPa"),
+                     Junta(n(V.FckMinimo, 0), " a ", n(V.FckMaximo, 0), " MPa"), "8.2.1",
+                     "fora da faixa da norma", true});
+    return l;
+}
+
+} // namespace lumbrio

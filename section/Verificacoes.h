@@ -1,0 +1,61 @@
+// Verificações da NBR 6118 depois de um cálculo completo, com as barras colocadas:
+// ductilidade (x/d), armadura mínima, armadura máxima, armadura de pele e classe do
+// concreto. Unidades: cm, cm², kgf/cm².
+#pragma once
+
+#include "section/Secao.h"
+
+#include <string>
+#include <vector>
+
+namespace lumbrio {
+
+class Dimensionamento;
+
+inline constexpr double TaxaMaxima = 0.04; // (As + As') / (b·h), item 17.3.5.2.4
+
+struct Verificacoes {
+    Norma Edicao = Norma::NBR2003;
+    double FckMPa = 0;
+    // Ductilidade, item 14.6.4.3: x/d de cada modelo com d = h − d'CG1.
+    double XdCG = 0, XdReal = 0, XdLim = 0;
+    bool FalhaXdCG = false, FalhaXdReal = false;
+    // Armadura mínima, item 17.3.5.2.1, contra a área positiva colocada.
+    double AsMin = 0;                     // cm²
+    bool ConcretoNaoResisteMdMin = false; // d² < 2·Md,min/(b·σcd): sem número
+    bool FalhaAsMin = false;
+    // Armadura máxima, item 17.3.5.2.4.
+    double TaxaPct = 0; // (As + As') / (b·h), %
+    bool FalhaTaxa = false;
+    // Armadura de pele, item 17.3.5.2.3, só com h > 60 cm.
+    bool PedePele = false;
+    double AsPele = 0; // cm² por face
+    // Classe do concreto fora da faixa da edição.
+    bool ClasseForaDaFaixa = false;
+    double FckMinimo = 0, FckMaximo = 0; // MPa
+};
+
+// Verifica o estado de um cálculo completo.
+Verificacoes Verifica(const Dimensionamento& D);
+
+// Armadura mínima (cm²) da edição para a seção b × h com altura útil d, σcd e fyd
+// (kgf/cm²) e fck em MPa; negativa quando o concreto não resiste a Md,min.
+double ArmaduraMinima(Norma Edicao, double b, double h, double d, double SigCd, double Fcd,
+                      double Fyd, double FckMPa);
+
+// Uma linha de verificação em texto: grandeza, valor, limite, item da norma e veredito.
+struct LinhaVerificacao {
+    std::string Grandeza, Valor, Limite, Item, Veredito;
+    bool Falha = false;
+    // A linha compacta da janela: "x/d: CG 0.483, Real 0.470 ≤ 0.50 — atende (14.6.4.3)".
+    std::string Texto() const;
+};
+
+// As linhas das verificações, na ordem da janela e do relatório.
+std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V,
+                                                std::string_view Separador = ".");
+
+// "NBR 6118:2003" ou "NBR 6118:2023".
+std::string_view TextoNorma(Norma Edicao);
+
+} // namespace lumbrio

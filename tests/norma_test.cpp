@@ -1,0 +1,103 @@
+// NBR 6118:2023 ao lado da 2003: parâmetros do concreto pelo fck, linha neutra
+// limitada pela ductilidade e as verificações da norma.
+#include "calc/Dimensionamento.h"
+#include "section/Verificacoes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace lumbrio {
+namespace {
+
+TEST(Norma, parametros_do_concreto_pelo_fck) {
+    // fck (MPa), edição, λ, αc, εcu, εc2, ξlim: valores da tabela da norma.
+    const struct {
+        double fck;
+        Norma n;
+        double lambda, alfa, epsCu, epsC2, xi;
+    } casos[] = {
+        {30, Norma::NBR2003, 0.8, 0.85, 3.5, 2.0, 0.50},
+        {40, Norma::NBR2003, 0.8, 0.85, 3.5, 2.0, 0.40},
+        {70, Norma::NBR2003, 0.8, 0.85, 3.5, 2.0, 0.40},
+        {50, Norma::NBR2023, 0.8, 0.85, 3.5, 2.0, 0.45},
+        {60, Norma::NBR2023, 0.775, 0.8075, 2.88, 2.29, 0.35},
+        {70, Norma::NBR2023, 0.75, 0.765, 2.66, 2.42, 0.35},
+        {90, Norma::NBR2023, 0.7, 0.68, 2.6, 2.60, 0.35},
+    };
+    for (const auto& c : casos) {
+        const ParametrosConcreto p = ParametrosDe(c.n, c.fck);
+        SCOPED_TRACE(testing::Message() << c.fck << " MPa, " << TextoNorma(c.n));
+        EXPECT_DOUBLE_EQ(p.Lambda, c.lambda);
+        EXPECT_DOUBLE_EQ(p.AlfaC, c.alfa);
+        EXPECT_NEAR(p.EpsCu, c.epsCu, 0.005); // três algarismos significativos
+        EXPECT_NEAR(p.EpsC2, c.epsC2, 0.005);
+        EXPECT_DOUBLE_EQ(p.XiLim, c.xi);
+    }
+}
+
+// b = 20, h = 50 cm, d = 45 cm e d' = 4 cm fixos, CA-50A, γc = 1,4, γs = 1,15.
+Dimensionamento Secao(Norma n, double fckMPa, double MdKgfCm) {
+    Dimensionamento p;
+    p.Form1.Combo1.Text = "Aço CA-50A";
+    p.GamaS = 1.15;
+    p.Es = 2100000;
+    p.Aço();
+    p.Edicao = n;
+    p.Fck = fckMPa * 10;
+    p.Concreto = ParametrosDe(n, fckMPa);
+    p.Fcd = p.Fck / 1.4;
+    p.SigCd = p.Concreto.AlfaC * p.Fcd;
+    p.Base = 20;
+    p.Altura = 50;
+    p.AlturaUtil = 45;
+    p.DCG2 = 4;
+    p.PrecisãoM = 100;
+    p.Md = MdKgfCm;
+    p.xMáximo();
+    p.MomentosLimitesRET();
+    p.DescobreXRET();
+    p.Rsc = 0;
+    if (p.X > p.XMax) {
+        p.X = p.XMax;
+        p.AsTeóricaNeg();
+    }
+    p.AsTeóricaPos();
+    return p;
+}
+
+TEST(Norma, c30_a_2023_para_x_em_045_d_e_pede_armadura_de_compressao) {
+    const Dimensionamento a = Secao(Norma::NBR2003, 30, 2300000);
+    EXPECT_NEAR(a.X, 21.74, 0.005);
+    EXPECT_NEAR(a.X / 45, 0.483, 0.0005);
+    EXPECT_DOUBLE_EQ(a.AsNeg, 0);
+    EXPECT_NEAR(a.AsPos, 14.57, 0.005);
+    const Dimensionamento b = Secao(Norma::NBR2023, 30, 2300000);
+    EXPECT_DOUBLE_EQ(b.XMax, 0.45 * 45);
+    EXPECT_NEAR(b.X, 20.25, 0.005);
+    EXPECT_NEAR(b.AsNeg, 0.69, 0.005);
+    EXPECT_NEAR(b.AsPos, 14.26, 0.005);
+}
+
+TEST(Norma, c70_na_2023_usa_o_bloco_do_fck) {
+    const Dimensionamento p = Secao(Norma::NBR2023, 70, 2800000);
+    EXPECT_NEAR(p.X, 12.06, 0.005);
+    EXPECT_NEAR(p.AsPos, 15.91, 0.005);
+    EXPECT_DOUBLE_EQ(p.EpsC, p.Concreto.EpsCu);
+}
+
+TEST(Norma, armadura_minima) {
+    const auto taxa = [](Norma n, double fck, double d) {
+        const double fcd = fck * 10 / 1.4;
+        const double sigcd = ParametrosDe(n, fck).AlfaC * fcd;
+        return ArmaduraMinima(n, 20, 50, d, sigcd, fcd, 5000 / 1.15, fck) / (20 * 50) * 100;
+    };
+    EXPECT_NEAR(taxa(Norma::NBR2023, 25, 45), 0.150, 0.0005); // 1,50 cm² em 20 x 50
+    EXPECT_NEAR(taxa(Norma::NBR2003, 40, 45), 0.230, 0.0005);
+    EXPECT_NEAR(taxa(Norma::NBR2023, 40, 40), 0.178, 0.0005); // d/h = 0,8
+    // Com d muito pequeno o concreto não resiste a Md,min.
+    EXPECT_LT(ArmaduraMinima(Norma::NBR2023, 20, 50, 1, 100, 100, 4347.83, 25), 0);
+}
+
+} // namespace
+} // namespace lumbrio
