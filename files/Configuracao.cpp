@@ -1,8 +1,11 @@
 // Grava e Carrega: o arquivo de valores com os 39 registros das entradas.
 #include "files/Configuracao.h"
 
+#include "calc/Catalogos.h"
+#include "calc/Numeros.h"
 #include "files/ArquivoTexto.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string_view>
@@ -215,6 +218,18 @@ std::optional<FalhaArquivo> TextoConfiguracao(const Dimensionamento& D, std::str
         Bytes += convertida;
         Bytes += "\r\n";
     });
+    // Registro 40, a norma, só fora da NBR 6118:2003: os arquivos dela ficam com 39.
+    const std::string& norma = D.Form1.ComboNorma.Text;
+    if (!falha && norma != ItensNorma[0]) {
+        linha = PrecisaAspas(norma) ? ComAspas(norma) : norma;
+        if (!ParaWindows1252(linha, convertida, invalido))
+            falha = FalhaArquivo{Junta(Registro(NumRegistrosConfiguracao + 1, "norma"),
+                                       " tem o caractere \"", invalido,
+                                       "\", que não existe no conjunto Windows-1252 dos arquivos"),
+                                 ""};
+        Bytes += convertida;
+        Bytes += "\r\n";
+    }
     // A primeira letra em maiúscula: a frase começa com o registro.
     if (falha) falha->Mensagem[0] = 'O';
     return falha;
@@ -282,6 +297,31 @@ std::optional<FalhaArquivo> CarregaConfiguracao(Dimensionamento& D, const std::s
     });
     if (falha) return falha;
 
+    // Registro 40, opcional: a norma; depois dele só linhas em branco.
+    const auto pulaBrancos = [&] {
+        while (pos < texto.size() &&
+               (EhBranco(texto[pos]) || texto[pos] == '\r' || texto[pos] == '\n'))
+            ++pos;
+    };
+    const auto linhaAtual = [&] {
+        return std::to_string(
+            1 + std::count(texto.begin(), texto.begin() + static_cast<std::ptrdiff_t>(pos), '\n'));
+    };
+    std::string norma(ItensNorma[0]);
+    pulaBrancos();
+    if (pos < texto.size()) {
+        constexpr int r = NumRegistrosConfiguracao + 1;
+        if (LeCampo(texto, pos, norma) != Leitura::Campo ||
+            (norma != ItensNorma[0] && norma != ItensNorma[1]))
+            return FalhaCarga(Nome, Junta(Registro(r, "norma"), " deveria ser \"", ItensNorma[0],
+                                          "\" ou \"", ItensNorma[1], "\" e traz \"", norma, "\""));
+        pulaBrancos();
+        if (pos < texto.size())
+            return FalhaCarga(
+                Nome, Junta("há conteúdo depois do último registro, na linha ", linhaAtual()));
+    }
+
+
     // Agora os controles, na ordem dos registros. Marcar ou desmarcar "Auto." aplica a
     // sua regra, que habilita as escalas exatamente quando a caixa não está marcada;
     // os registros 16 e 17 valem só quando o 18 deixa a caixa como estava.
@@ -305,6 +345,7 @@ std::optional<FalhaArquivo> CarregaConfiguracao(Dimensionamento& D, const std::s
             }
         }
     });
+    D.Form1.ComboNorma.Text = std::move(norma);
     return std::nullopt;
 }
 

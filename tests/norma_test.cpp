@@ -1,11 +1,16 @@
 // NBR 6118:2023 ao lado da 2003: parâmetros do concreto pelo fck, linha neutra
 // limitada pela ductilidade e as verificações da norma.
 #include "calc/Dimensionamento.h"
+#include "files/Configuracao.h"
 #include "section/Verificacoes.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
 
 namespace lumbrio {
 namespace {
@@ -97,6 +102,59 @@ TEST(Norma, armadura_minima) {
     EXPECT_NEAR(taxa(Norma::NBR2023, 40, 40), 0.178, 0.0005); // d/h = 0,8
     // Com d muito pequeno o concreto não resiste a Md,min.
     EXPECT_LT(ArmaduraMinima(Norma::NBR2023, 20, 50, 1, 100, 100, 4347.83, 25), 0);
+}
+
+// O registro 40 guarda a norma só fora da 2003; depois dele, só linhas em branco.
+TEST(Norma, registro_40_do_arquivo_de_valores) {
+    namespace fs = std::filesystem;
+    const fs::path pasta =
+        fs::temp_directory_path() / ("lumbrio_norma_" + std::to_string(getpid()));
+    fs::create_directories(pasta);
+    const std::string nome = (pasta / "v.txt").string();
+    const auto bytes = [&] {
+        std::ifstream f(nome, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    const auto grava = [&](const std::string& b) { std::ofstream(nome, std::ios::binary) << b; };
+
+    Dimensionamento a;
+    ASSERT_FALSE(GravaConfiguracao(a, nome));
+    const std::string de2003 = bytes();
+    EXPECT_EQ(std::count(de2003.begin(), de2003.end(), '\n'), 39);
+    a.Form1.ComboNorma.Text = "NBR 6118:2023";
+    ASSERT_FALSE(GravaConfiguracao(a, nome));
+    EXPECT_EQ(bytes(), de2003 + "NBR 6118:2023\r\n");
+
+    const struct {
+        std::string conteudo;
+        const char* norma; // nulo: recusa
+        const char* trecho;
+    } casos[] = {{de2003, "NBR 6118:2003", ""},
+                 {de2003 + "NBR 6118:2023\r\n\r\n", "NBR 6118:2023", ""},
+                 {de2003 + "\r\n\r\n", "NBR 6118:2003", ""},
+                 {de2003 + "NBR 6118:2014\r\n", nullptr, "registro 40 (norma)"},
+                 {de2003 + "NBR 6118:2023\r\nlixo\r\n", nullptr, "na linha 41"}};
+    for (const auto& c : casos) {
+        Dimensionamento b;
+        b.Form1.ComboNorma.Text = "x"; // uma recusa não muda nada
+        grava(c.conteudo);
+        const auto falha = CarregaConfiguracao(b, nome);
+        EXPECT_EQ(b.Form1.ComboNorma.Text, c.norma ? c.norma : "x") << c.conteudo.substr(500);
+        EXPECT_EQ(falha.has_value(), c.norma == nullptr);
+        EXPECT_NE(falha.value_or(FalhaArquivo{}).Mensagem.find(c.trecho), std::string::npos);
+    }
+    fs::remove_all(pasta);
+}
+
+TEST(Norma, fck_acima_de_c90_so_e_recusado_na_2023) {
+    Dimensionamento p;
+    p.Form1.Text18.Text = "95";
+    p.Programa();
+    EXPECT_TRUE(p.HaResultados);
+    p.Form1.ComboNorma.Text = "NBR 6118:2023";
+    p.Programa();
+    EXPECT_FALSE(p.HaResultados);
+    EXPECT_NE(p.Form2.Label1.Caption.find("90 MPa"), std::string::npos);
 }
 
 } // namespace
