@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -65,14 +66,24 @@ std::size_t ComprimentoUtf8(unsigned char b) {
 std::atomic<unsigned> ContadorTemporarios{0};
 
 // Nome de um temporário oculto na pasta do destino.
+// Nome curto, na pasta do destino: um nome de 255 bytes ainda tem temporário.
 std::string NomeTemporario(const std::filesystem::path& Destino) {
-    std::string oculto = ".";
-    oculto += Destino.filename().string();
-    oculto += ".tmp";
+    std::string oculto = ".lumbrio";
     oculto += std::to_string(::getpid());
     oculto += '-';
     oculto += std::to_string(ContadorTemporarios.fetch_add(1));
+    oculto += ".tmp";
     return (Destino.parent_path() / oculto).string();
+}
+
+// O temporário da gravação em curso, num buffer fixo que um tratador de sinal pode ler.
+char TemporarioEmCurso[4096];
+volatile std::sig_atomic_t HaTemporario = 0;
+
+extern "C" void ApagaEEncerra(int Sinal) {
+    if (HaTemporario) ::unlink(TemporarioEmCurso);
+    std::signal(Sinal, SIG_DFL);
+    std::raise(Sinal);
 }
 
 // Grava tudo em Descritor, repetindo nas escritas parciais e interrupções.
@@ -173,22 +184,49 @@ std::string MotivoErro(int Codigo) {
 }
 
 std::optional<std::string> LeArquivo(const std::string& Nome, std::string& Motivo) {
-    std::FILE* f = std::fopen(Nome.c_str(), "rb");
-    if (!f) {
+    // O_NONBLOCK: abrir um FIFO sem escritor não espera.
+    const int fd = ::open(Nome.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         Motivo = MotivoErro(errno);
         return std::nullopt;
     }
+    constexpr const char* Grande = "o arquivo tem mais de 64 KiB e não é um arquivo de valores";
     std::string conteudo;
-    char buf[8192];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) conteudo.append(buf, n);
-    const int erro = std::ferror(f) ? errno : 0;
-    std::fclose(f);
-    if (erro != 0) {
-        Motivo = MotivoErro(erro);
-        return std::nullopt;
+    const char* recusa = nullptr;
+    int erro = 0;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        erro = errno;
+    } else if (S_ISDIR(st.st_mode)) {
+        erro = EISDIR;
+    } else if (!S_ISREG(st.st_mode)) {
+        recusa = "não é um arquivo comum (é um dispositivo, FIFO ou soquete)";
+    } else if (static_cast<std::size_t>(st.st_size) > TamanhoMaximoLeitura) {
+        recusa = Grande;
+    } else {
+        char buf[8192];
+        ssize_t n;
+        while ((n = ::read(fd, buf, sizeof buf)) != 0) {
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                erro = errno;
+                break;
+            }
+            conteudo.append(buf, static_cast<std::size_t>(n));
+            if (conteudo.size() > TamanhoMaximoLeitura) { // cresceu durante a leitura
+                recusa = Grande;
+                break;
+            }
+        }
     }
-    return conteudo;
+    ::close(fd);
+    if (erro == 0 && recusa == nullptr) return conteudo;
+    Motivo = erro != 0 ? MotivoErro(erro) : recusa;
+    return std::nullopt;
+}
+
+void ApagaTemporarioAoInterromper() {
+    for (const int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, ApagaEEncerra);
 }
 
 bool GravaAtomico(const std::string& Nome, std::string_view Conteudo, std::string& Motivo) {
@@ -204,7 +242,16 @@ void GravacaoAtomica::Descarta() {
     if (Descritor >= 0) ::close(Descritor);
     Descritor = -1;
     if (!Temporario.empty()) ::unlink(Temporario.c_str());
-    Temporario.clear();
+    Registra({});
+}
+
+void GravacaoAtomica::Registra(const std::string& Nome) {
+    Temporario = Nome;
+    HaTemporario = 0;
+    if (Nome.size() < sizeof TemporarioEmCurso) {
+        std::memcpy(TemporarioEmCurso, Nome.c_str(), Nome.size() + 1);
+        HaTemporario = !Nome.empty();
+    }
 }
 
 bool GravacaoAtomica::Abre(const std::string& Nome, std::string& Motivo) {
@@ -218,11 +265,28 @@ bool GravacaoAtomica::Abre(const std::string& Nome, std::string& Motivo) {
         if (!ec) destino = alvo;
     }
     Destino = destino.string();
+    // Só um arquivo comum e gravável é substituído; um dispositivo, um FIFO ou um
+    // arquivo protegido ficam como estão.
+    struct stat atual {};
+    if (::stat(Destino.c_str(), &atual) == 0) {
+        if (S_ISDIR(atual.st_mode)) {
+            Motivo = "o nome é de uma pasta";
+            return false;
+        }
+        if (!S_ISREG(atual.st_mode)) {
+            Motivo = "o destino não é um arquivo comum (é um dispositivo, FIFO ou soquete)";
+            return false;
+        }
+        if ((atual.st_mode & 0222) == 0) {
+            Motivo = "o arquivo é protegido contra gravação";
+            return false;
+        }
+    }
     for (int tentativa = 0; tentativa < 100; ++tentativa) {
         const std::string nome = NomeTemporario(destino);
         Descritor = ::open(nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (Descritor >= 0) {
-            Temporario = nome;
+            Registra(nome);
             break;
         }
         if (errno != EEXIST) break;
@@ -265,7 +329,7 @@ bool GravacaoAtomica::Conclui(std::string& Motivo) {
         Descarta();
         return false;
     }
-    Temporario.clear();
+    Registra({});
     return true;
 }
 

@@ -2,6 +2,7 @@
 // (disco), leitura inteira e gravação atômica, com motivos de falha em português.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,12 +20,20 @@ std::string DeWindows1252(std::string_view Bytes);
 // Motivo de uma falha de sistema (errno), em português: "a pasta não existe".
 std::string MotivoErro(int Codigo);
 
-// Lê o arquivo inteiro; em falha devolve nullopt e põe o motivo em Motivo.
+// Tamanho máximo de um arquivo lido pelo programa (um arquivo de valores tem cerca
+// de 250 bytes).
+inline constexpr std::size_t TamanhoMaximoLeitura = 64 * 1024;
+
+// Lê o arquivo inteiro, só se for um arquivo comum de até TamanhoMaximoLeitura bytes
+// (um FIFO ou dispositivo é recusado sem bloquear); em falha devolve nullopt e põe o
+// motivo em Motivo.
 std::optional<std::string> LeArquivo(const std::string& Nome, std::string& Motivo);
 
 // Substitui Nome pelo Conteudo de uma vez: grava um temporário na mesma pasta,
-// força-o ao disco e o renomeia sobre Nome. Em falha o temporário é apagado,
-// Nome fica como estava e o motivo vai para Motivo.
+// força-o ao disco e o renomeia sobre Nome. Um link simbólico é seguido (o link
+// fica, o arquivo apontado é substituído). Um destino que existe e não é arquivo
+// comum (dispositivo, FIFO, pasta) ou é protegido contra gravação é recusado. Em
+// falha o temporário é apagado, Nome fica como estava e o motivo vai para Motivo.
 bool GravaAtomico(const std::string& Nome, std::string_view Conteudo, std::string& Motivo);
 
 // Gravação atômica em partes, para saídas grandes (CSV do lumbrio-lote).
@@ -41,8 +50,13 @@ class GravacaoAtomica {
 
   private:
     void Descarta();
+    void Registra(const std::string& Nome);
     std::string Destino, Temporario;
     int Descritor = -1;
 };
+
+// Instala o tratamento de SIGINT, SIGTERM e SIGHUP que apaga o temporário de uma
+// gravação atômica em curso antes de encerrar o programa.
+void ApagaTemporarioAoInterromper();
 
 } // namespace lumbrio
