@@ -17,7 +17,7 @@ double MinimoUsuario(const Marcador& Check, const CaixaTexto& Text, const char* 
     const double v = ValorNumerico(Text.Text);
     if (!std::isfinite(v))
         Dimensionamento::Recusar(Junta(Nome, " está fora do intervalo dos números."),
-                                 Junta("Valor lido: \"", Text.Text, "\"."));
+                                 Junta("Valor lido: \"", TextoVisivel(Text.Text), "\"."));
     return v;
 }
 

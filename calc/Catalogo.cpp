@@ -7,7 +7,7 @@ namespace lumbrio {
 
 namespace {
 
-// Índice (1..Quantos) do texto no catálogo, ou o índice anterior se não houver.
+// Índice (1..Quantos) do texto no catálogo; um texto fora da lista é recusado.
 void IndiceBitola(const std::string& Texto, int Quantos, int& Indice, const char* Lista) {
     for (int k = 1; k <= Quantos; ++k) {
         if (TabelaBitolas[k - 1].Texto == Texto) {
@@ -15,9 +15,9 @@ void IndiceBitola(const std::string& Texto, int Quantos, int& Indice, const char
             return;
         }
     }
-    if (Indice == 0)
-        Dimensionamento::Recusar(Junta("Bitola desconhecida em ", Lista, ": \"", Texto, "\"."),
-                                 "Escolha uma bitola da lista.");
+    Dimensionamento::Recusar(
+        Junta("Bitola desconhecida em ", Lista, ": \"", TextoVisivel(Texto), "\"."),
+        "Escolha uma bitola da lista.");
 }
 
 } // namespace
@@ -45,10 +45,12 @@ void Dimensionamento::BitolaEstribo() {
 
 void Dimensionamento::Aço() {
     const std::string& t = Form1.Combo1.Text;
+    Fyk = 0;
     if (t == "Aço CA-25B" || t == "Aço CA-25A") Fyk = 2500;
     if (t == "Aço CA-50B" || t == "Aço CA-50A") Fyk = 5000;
     if (t == "Aço CA-60B" || t == "Aço CA-60A") Fyk = 6000;
-    if (Fyk == 0) Recusar(Junta("Aço desconhecido: \"", t, "\"."), "Escolha o aço na lista.");
+    if (Fyk == 0)
+        Recusar(Junta("Aço desconhecido: \"", TextoVisivel(t), "\"."), "Escolha o aço na lista.");
     Fyd = Fyk / GamaS;
     // Classe B: 2 por mil além da deformação elástica de escoamento.
     EpsYd = AcoClasseB(t) ? 2 + 1000 * Fyd / Es : 1000 * Fyd / Es;

@@ -13,14 +13,14 @@ namespace {
 void ExigePositivo(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor) && Valor > 0) return;
     Dimensionamento::Recusar(Junta(Nome, " deve ser um número maior que zero."),
-                             Junta("Valor lido: \"", Texto, "\"."));
+                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
 }
 
 // Recusa um valor que precisa ser finito e não negativo.
 void ExigeNaoNegativo(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor) && Valor >= 0) return;
     Dimensionamento::Recusar(Junta(Nome, " deve ser um número maior ou igual a zero."),
-                             Junta("Valor lido: \"", Texto, "\"."));
+                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
 }
 
 // Seções de mais de 100 m não são vigas: o limite mantém as buscas e os desenhos
@@ -32,7 +32,7 @@ void ExigeDimensao(double Valor, const char* Nome, const std::string& Texto) {
     ExigePositivo(Valor, Nome, Texto);
     if (Valor <= DimensaoMaxima) return;
     Dimensionamento::Recusar(Junta(Nome, " deve ser no máximo 10000 cm."),
-                             Junta("Valor lido: \"", Texto, "\"."));
+                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
 }
 
 // Escalas digitadas: os desenhos usam coordenadas em precisão simples (twips).
@@ -41,13 +41,13 @@ inline constexpr double EscalaMaxima = 100000; // twips por mil ou por cm
 void ExigeEscala(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor) && std::fabs(Valor) <= EscalaMaxima) return;
     Dimensionamento::Recusar(Junta(Nome, " deve estar entre -100000 e 100000."),
-                             Junta("Valor lido: \"", Texto, "\"."));
+                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
 }
 
 void ExigeFinito(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor)) return;
     Dimensionamento::Recusar(Junta(Nome, " está fora do intervalo dos números."),
-                             Junta("Valor lido: \"", Texto, "\"."));
+                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
 }
 
 } // namespace
@@ -59,7 +59,7 @@ void Dimensionamento::Unidades() {
             return;
         }
     }
-    Recusar(Junta("Unidade desconhecida: \"", Unidade, "\"."),
+    Recusar(Junta("Unidade desconhecida: \"", TextoVisivel(Unidade), "\"."),
             "Escolha a unidade na lista (o arquivo de valores pode trazer uma unidade inválida).");
 }
 
@@ -78,7 +78,7 @@ void Dimensionamento::Ler() {
     Es = ValorNumerico(f.Text20.Text) * FatorUnidade;
     Edicao = f.ComboNorma.Text == ItensNorma[1] ? Norma::NBR2023 : Norma::NBR2003;
     if (f.ComboNorma.Text != ItensNorma[0] && f.ComboNorma.Text != ItensNorma[1])
-        Recusar(Junta("Norma desconhecida: \"", f.ComboNorma.Text, "\"."),
+        Recusar(Junta("Norma desconhecida: \"", TextoVisivel(f.ComboNorma.Text), "\"."),
                 "Escolha a edição da NBR 6118 na lista \"Norma\".");
     Concreto = ParametrosDe(Edicao, Fck / 10);
     GamaC = ValorNumerico(f.Text21.Text);
@@ -116,7 +116,7 @@ void Dimensionamento::Ler() {
     ExigePositivo(Fck, "O fck", f.Text18.Text);
     if (Edicao == Norma::NBR2023 && Fck / 10 > FckMaximo2023)
         Recusar("O fck deve ser no máximo 90 MPa na NBR 6118:2023 (classes até C90).",
-                Junta("Valor lido: \"", f.Text18.Text, "\" ", f.Combo6.Text, "."));
+                Junta("Valor lido: \"", TextoVisivel(f.Text18.Text), "\" ", f.Combo6.Text, "."));
     ExigePositivo(Es, "O módulo Es", f.Text20.Text);
     ExigePositivo(GamaC, "O coeficiente γc", f.Text21.Text);
     ExigePositivo(GamaS, "O coeficiente γs", f.Text22.Text);

@@ -44,6 +44,11 @@ bool ComecaComNumero(std::string_view Texto);
 // opcionais, sem brancos); nullopt caso contrário ou fora do intervalo do double.
 std::optional<double> LeDecimalExato(std::string_view Texto);
 
+// Texto vindo de fora (arquivo, nome de arquivo, caixa) pronto para uma mensagem ou
+// para o CSV: bytes de controle escritos como \xNN, bytes que não formam UTF-8 como
+// U+FFFD e, além de Maximo bytes, o resto trocado por "…".
+std::string TextoVisivel(std::string_view Texto, std::size_t Maximo = 200);
+
 // Troca o primeiro "." do texto pelo Separador ("12.5" → "12,5").
 std::string ComSeparador(std::string Texto, std::string_view Separador);
 

@@ -182,7 +182,7 @@ std::optional<int> LeMarca(std::string_view t) {
 }
 
 FalhaArquivo FalhaCarga(const std::string& Nome, const std::string& Motivo) {
-    return {"O arquivo \"" + Nome + "\" não foi carregado: " + Motivo + ".",
+    return {"O arquivo \"" + TextoVisivel(Nome) + "\" não foi carregado: " + Motivo + ".",
             "Nenhum valor da janela foi alterado."};
 }
 
@@ -238,10 +238,12 @@ std::optional<FalhaArquivo> TextoConfiguracao(const Dimensionamento& D, std::str
 std::optional<FalhaArquivo> GravaConfiguracao(const Dimensionamento& D, const std::string& Nome) {
     std::string bytes, motivo;
     if (auto falha = TextoConfiguracao(D, bytes))
-        return FalhaArquivo{"O arquivo \"" + Nome + "\" não foi salvo. " + falha->Mensagem + ".",
+        return FalhaArquivo{"O arquivo \"" + TextoVisivel(Nome) + "\" não foi salvo. " +
+                                falha->Mensagem + ".",
                             "Troque o caractere; o arquivo não foi alterado."};
     if (!GravaAtomico(Nome, bytes, motivo))
-        return FalhaArquivo{"O arquivo \"" + Nome + "\" não foi salvo: " + motivo + ".",
+        return FalhaArquivo{"O arquivo \"" + TextoVisivel(Nome) + "\" não foi salvo: " + motivo +
+                                ".",
                             "O arquivo não foi alterado."};
     return std::nullopt;
 }
@@ -286,13 +288,15 @@ std::optional<FalhaArquivo> CarregaConfiguracao(Dimensionamento& D, const std::s
                 verdades[static_cast<std::size_t>(n)] = *b;
             else
                 falha = FalhaCarga(Nome, Registro(n, descricao) +
-                                             " deveria ser True ou False e traz \"" + campo + "\"");
+                                             " deveria ser True ou False e traz \"" +
+                                             TextoVisivel(campo) + "\"");
         } else if constexpr (std::is_same_v<T, int>) {
             if (const auto m = LeMarca(campo))
                 marcas[static_cast<std::size_t>(n)] = *m;
             else
-                falha = FalhaCarga(Nome, Registro(n, descricao) +
-                                             " deveria ser 0, 1 ou 2 e traz \"" + campo + "\"");
+                falha =
+                    FalhaCarga(Nome, Registro(n, descricao) + " deveria ser 0, 1 ou 2 e traz \"" +
+                                         TextoVisivel(campo) + "\"");
         }
     });
     if (falha) return falha;
@@ -314,13 +318,13 @@ std::optional<FalhaArquivo> CarregaConfiguracao(Dimensionamento& D, const std::s
         if (LeCampo(texto, pos, norma) != Leitura::Campo ||
             (norma != ItensNorma[0] && norma != ItensNorma[1]))
             return FalhaCarga(Nome, Junta(Registro(r, "norma"), " deveria ser \"", ItensNorma[0],
-                                          "\" ou \"", ItensNorma[1], "\" e traz \"", norma, "\""));
+                                          "\" ou \"", ItensNorma[1], "\" e traz \"",
+                                          TextoVisivel(norma), "\""));
         pulaBrancos();
         if (pos < texto.size())
             return FalhaCarga(
                 Nome, Junta("há conteúdo depois do último registro, na linha ", linhaAtual()));
     }
-
 
     // Agora os controles, na ordem dos registros. Marcar ou desmarcar "Auto." aplica a
     // sua regra, que habilita as escalas exatamente quando a caixa não está marcada;

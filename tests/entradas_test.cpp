@@ -38,6 +38,14 @@ TEST(Numeros, formato_do_painel_arredonda_empates_para_longe_do_zero) {
     EXPECT_EQ(FormataNumero(std::nan(""), 2), "");
 }
 
+TEST(Numeros, texto_visivel_escapa_controles_e_troca_bytes_que_nao_sao_utf8) {
+    EXPECT_EQ(TextoVisivel("a\x1b[2Jb\n"), "a\\x1B[2Jb\\x0A");
+    EXPECT_EQ(TextoVisivel(std::string("a\0b", 3)), "a\\x00b");
+    EXPECT_EQ(TextoVisivel("Aço \xE7"), "Aço \xEF\xBF\xBD");
+    EXPECT_EQ(TextoVisivel("\xF0\x9F"), "\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(TextoVisivel(std::string(500, 'x'), 10), std::string(10, 'x') + "…");
+}
+
 // Lê as entradas do modelo de controles como a calculadora faz.
 void LerTudo(Dimensionamento& p) {
     p.Bitolas();

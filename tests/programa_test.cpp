@@ -148,6 +148,12 @@ INSTANTIATE_TEST_SUITE_P(
                        p.Form1.Combo2[2].Text = "12 mm";
                    },
                    "camada positiva 2"},
+        // Depois de um cálculo, um texto fora da lista não reaproveita o valor anterior.
+        CasoRecusa{"bitola_desconhecida_apos_calculo",
+                   [](Dimensionamento& p) { p.Form1.Combo2[1].Text = "12 mm"; },
+                   "camada positiva 1"},
+        CasoRecusa{"aco_com_letra_o_apos_calculo",
+                   [](Dimensionamento& p) { p.Form1.Combo1.Text = "Aço CA-5OA"; }, "CA-5OA"},
         CasoRecusa{"estribo_desconhecido",
                    [](Dimensionamento& p) {
                        p = Dimensionamento{};
