@@ -18,6 +18,9 @@ double MinimoUsuario(const Marcador& Check, const CaixaTexto& Text, const char* 
     if (!std::isfinite(v))
         Dimensionamento::Recusar(Junta(Nome, " está fora do intervalo dos números."),
                                  Junta("Valor lido: \"", TextoVisivel(Text.Text), "\"."));
+    if (v > 10000) // cm, a maior dimensão de seção aceita
+        Dimensionamento::Recusar(Junta(Nome, " mínimo deve ser no máximo 10000 cm."),
+                                 Junta("Valor lido: \"", TextoVisivel(Text.Text), "\"."));
     return v;
 }
 

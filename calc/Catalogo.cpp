@@ -3,6 +3,8 @@
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
 
+#include <cmath>
+
 namespace lumbrio {
 
 namespace {
@@ -54,6 +56,14 @@ void Dimensionamento::Aço() {
     Fyd = Fyk / GamaS;
     // Classe B: 2 por mil além da deformação elástica de escoamento.
     EpsYd = AcoClasseB(t) ? 2 + 1000 * Fyd / Es : 1000 * Fyd / Es;
+    if (!std::isfinite(Fyd))
+        Recusar("O coeficiente γs é pequeno demais: fyd = fyk / γs resultou infinito.",
+                Junta("Valor lido: \"", TextoVisivel(Form1.Text22.Text), "\"."));
+    if (!std::isfinite(EpsYd))
+        Recusar("O módulo Es é pequeno demais: a deformação de escoamento fyd / Es resultou "
+                "infinita.",
+                Junta("Valor lido: \"", TextoVisivel(Form1.Text20.Text), "\" ",
+                      TextoVisivel(Form1.Combo7.Text), "."));
 }
 
 } // namespace lumbrio

@@ -9,18 +9,29 @@ namespace lumbrio {
 
 namespace {
 
+[[noreturn]] void RecusaValor(const char* Nome, const char* Regra, const std::string& Texto) {
+    Dimensionamento::Recusar(Junta(Nome, Regra),
+                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
+}
+
+// Recusa um valor grande demais para a precisão dupla (o texto estourou).
+void ExigeNaoInfinito(double Valor, const char* Nome, const std::string& Texto) {
+    if (!std::isinf(Valor)) return;
+    RecusaValor(Nome, " é grande demais para o cálculo.", Texto);
+}
+
 // Recusa um valor que precisa ser finito e maior que zero.
 void ExigePositivo(double Valor, const char* Nome, const std::string& Texto) {
+    ExigeNaoInfinito(Valor, Nome, Texto);
     if (std::isfinite(Valor) && Valor > 0) return;
-    Dimensionamento::Recusar(Junta(Nome, " deve ser um número maior que zero."),
-                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
+    RecusaValor(Nome, " deve ser um número maior que zero.", Texto);
 }
 
 // Recusa um valor que precisa ser finito e não negativo.
 void ExigeNaoNegativo(double Valor, const char* Nome, const std::string& Texto) {
+    ExigeNaoInfinito(Valor, Nome, Texto);
     if (std::isfinite(Valor) && Valor >= 0) return;
-    Dimensionamento::Recusar(Junta(Nome, " deve ser um número maior ou igual a zero."),
-                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
+    RecusaValor(Nome, " deve ser um número maior ou igual a zero.", Texto);
 }
 
 // Seções de mais de 100 m não são vigas: o limite mantém as buscas e os desenhos
@@ -29,7 +40,7 @@ inline constexpr double DimensaoMaxima = 10000; // cm
 inline constexpr double FckMaximo2023 = 90;     // MPa
 
 void ExigeDimensao(double Valor, const char* Nome, const std::string& Texto) {
-    ExigePositivo(Valor, Nome, Texto);
+    if (!(Valor > DimensaoMaxima)) ExigePositivo(Valor, Nome, Texto);
     if (Valor <= DimensaoMaxima) return;
     Dimensionamento::Recusar(Junta(Nome, " deve ser no máximo 10000 cm."),
                              Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
@@ -124,6 +135,9 @@ void Dimensionamento::Ler() {
     ExigeFinito(PrecisãoM, "PrecisãoM (Kgf.cm)", Form8.Text3.Text);
     ExigeFinito(PrecisãoN, "PrecisãoN (Kgf)", Form8.Text1.Text);
     ExigeFinito(DiamAgregado, "O diâmetro máximo do agregado graúdo", Form8.Text2.Text);
+    if (DiamAgregado > DimensaoMaxima)
+        RecusaValor("O diâmetro máximo do agregado graúdo", " deve ser no máximo 10000 cm.",
+                    Form8.Text2.Text);
     ExigeEscala(EscalaX, "A escala X", f.Text5.Text);
     ExigeEscala(EscalaY, "A escala Y", f.Text6.Text);
 }

@@ -1,6 +1,7 @@
 // Números e textos, independentes do locale.
 #include "calc/Numeros.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -28,9 +29,8 @@ double ValorNumerico(std::string_view Texto) {
     bool negativo = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negativo = s[i++] == '-';
     const std::size_t inicioMantissa = i;
-    std::size_t digitosInteiros = 0, digitos = 0;
-    while (i < s.size() && Digito(s[i])) ++i, ++digitosInteiros;
-    digitos = digitosInteiros;
+    std::size_t digitos = 0;
+    while (i < s.size() && Digito(s[i])) ++i, ++digitos;
     if (i < s.size() && s[i] == '.') {
         ++i;
         while (i < s.size() && Digito(s[i])) ++i, ++digitos;
@@ -57,15 +57,14 @@ double ValorNumerico(std::string_view Texto) {
                                    std::chars_format::general);
     if (r.ec == std::errc::result_out_of_range) {
         // Estouro ou subfluxo: decide pela ordem de grandeza da mantissa e do expoente.
-        std::size_t k = 0;
-        while (k < numero.size() && (numero[k] == '0' || numero[k] == '.')) ++k;
-        long ordem = expoente;
-        if (digitosInteiros > 0) {
-            std::size_t zeros = 0;
-            while (zeros < numero.size() && numero[zeros] == '0') ++zeros;
-            ordem += static_cast<long>(digitosInteiros) - static_cast<long>(zeros);
-        }
-        valor = (k < numero.size() && ordem > 0) ? std::numeric_limits<double>::infinity() : 0;
+        // Ordem de grandeza pelo primeiro algarismo não nulo, contado a partir do ponto.
+        const std::size_t k = numero.find_first_not_of("0.");
+        const std::size_t ponto = std::min(numero.find('.'), numero.size());
+        long ordem = 0;
+        if (k != std::string_view::npos)
+            ordem = k < ponto ? expoente + static_cast<long>(ponto - k)
+                              : expoente - static_cast<long>(k - ponto - 1);
+        valor = ordem > 0 ? std::numeric_limits<double>::infinity() : 0;
     }
     return negativo ? -valor : valor;
 }

@@ -178,8 +178,10 @@ std::string MotivoErro(int Codigo) {
         return "o arquivo está em uso";
     case EXDEV:
         return "o temporário ficou em outro disco";
+    case EPIPE:
+        return "quem lia a saída a fechou";
     default:
-        return "erro do sistema " + std::to_string(Codigo) + " (" + std::strerror(Codigo) + ")";
+        return "erro do sistema " + std::to_string(Codigo);
     }
 }
 

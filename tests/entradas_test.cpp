@@ -19,6 +19,10 @@ TEST(Numeros, prefixo_numerico_le_o_maior_numero_inicial) {
         {"5.", 5},          {"1e-999", 0}, {"0.000e999", 0}, {"00.5e1", 5}, {"-1e999", -HUGE_VAL},
         {"1e999", HUGE_VAL}};
     for (const auto& [texto, valor] : casos) EXPECT_EQ(ValorNumerico(texto), valor) << texto;
+    // Fora do alcance do double, a ordem de grandeza decide entre 0 e infinito.
+    EXPECT_EQ(ValorNumerico("0." + std::string(800, '0') + "1e400"), 0);
+    EXPECT_EQ(ValorNumerico("2" + std::string(1000000, '0')), HUGE_VAL);
+    EXPECT_EQ(ValorNumerico("1e999999999999"), HUGE_VAL);
 }
 
 TEST(Numeros, formato_do_painel_arredonda_empates_para_longe_do_zero) {

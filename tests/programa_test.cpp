@@ -127,6 +127,22 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRecusa{"base_zero", [](Dimensionamento& p) { p.Form1.Text1.Text = "0"; }, "base"},
         CasoRecusa{"base_absurda", [](Dimensionamento& p) { p.Form1.Text1.Text = "20000"; },
                    "10000 cm"},
+        CasoRecusa{"base_estourada",
+                   [](Dimensionamento& p) { p.Form1.Text1.Text = "1e999999999999"; }, "10000 cm"},
+        CasoRecusa{"md_estourado", [](Dimensionamento& p) { p.Form1.Text17.Text = "1e400"; },
+                   "grande demais"},
+        CasoRecusa{"es_subnormal", [](Dimensionamento& p) { p.Form1.Text20.Text = "1e-320"; },
+                   "módulo Es é pequeno demais"},
+        CasoRecusa{"gama_s_subnormal", [](Dimensionamento& p) { p.Form1.Text22.Text = "1e-320"; },
+                   "γs é pequeno demais"},
+        CasoRecusa{"agregado_enorme", [](Dimensionamento& p) { p.Form8.Text2.Text = "1e308"; },
+                   "agregado graúdo deve ser no máximo"},
+        CasoRecusa{"espacamento_enorme",
+                   [](Dimensionamento& p) {
+                       p.Form8.Check1[0].Value = 1;
+                       p.Form8.Text4[0].Text = "1e308";
+                   },
+                   "horizontal mínimo"},
         CasoRecusa{"altura_vazia", [](Dimensionamento& p) { p.Form1.Text2.Text = ""; }, "altura"},
         CasoRecusa{"gama_c_zero", [](Dimensionamento& p) { p.Form1.Text21.Text = "0"; }, "γc"},
         CasoRecusa{"gama_s_zero", [](Dimensionamento& p) { p.Form1.Text22.Text = "x"; }, "γs"},
