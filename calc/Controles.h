@@ -92,8 +92,8 @@ struct ControlesForm1 {
     CaixaTexto Text15, Text16; // y/2
     Rotulo Label29{"Kgf.cm"};  // unidade de Mrd
     CaixaTexto Text34{"Taxa > 4%"};
-    // "Verificações": uma linha por verificação da norma (1..5), vazias até um cálculo.
-    std::array<CaixaTexto, 6> TextVerificacao{};
+    // "Verificações": uma linha por verificação da norma (1..7), vazias até um cálculo.
+    std::array<CaixaTexto, 8> TextVerificacao{};
 };
 
 // "Mensagem de erro".

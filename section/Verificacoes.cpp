@@ -53,6 +53,16 @@ Verificacoes Verifica(const Dimensionamento& D) {
         if (D.Edicao == Norma::NBR2023) V.AsPele = std::min(V.AsPele, 5 * h / 100);
     }
 
+    const auto residuoAlto = [](double Residuo, double Rcc) {
+        return !(std::fabs(Residuo) <= 0.01 * std::fabs(Rcc));
+    };
+    V.AlertaEquilibrio = residuoAlto(D.ResiduoCG, D.RccCG) ||
+                         residuoAlto(D.ResiduoReal, D.RccReal) || !(D.MrdCG > 0) ||
+                         !(D.MrdReal > 0);
+    V.GamaC = D.GamaC;
+    V.GamaS = D.GamaS;
+    V.CoeficienteImplausivel = !(D.GamaC >= 1 && D.GamaC <= 2 && D.GamaS >= 1 && D.GamaS <= 2);
+
     V.FckMinimo = 20;
     V.FckMaximo = D.Edicao == Norma::NBR2023 ? 90 : 50;
     V.ClasseForaDaFaixa = V.FckMPa < V.FckMinimo || V.FckMPa > V.FckMaximo;
@@ -84,6 +94,12 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
     if (V.PedePele)
         l.push_back({"Armadura de pele", Junta(n(V.AsPele, 2), " cm2 por face"),
                      "barras a no máximo 20 cm", "17.3.5.2.3", "acrescentar", false});
+    if (V.AlertaEquilibrio)
+        l.push_back({"Equilíbrio", "Rc − Rst acima de 1 % de Rcc ou Mrd ≤ 0",
+                     "reduza a PrecisãoN e confira Es", "17.2.2", "resultado não confiável", true});
+    if (V.CoeficienteImplausivel)
+        l.push_back({"Coeficientes", Junta("γc = ", n(V.GamaC, 2), ", γs = ", n(V.GamaS, 2)),
+                     Junta(n(1, 1), " a ", n(2, 1)), "12.4", "confira os valores", true});
     if (V.ClasseForaDaFaixa)
         l.push_back({"Classe do concreto", Junta("fck = ", n(V.FckMPa, 0), " MPa"),
                      Junta(n(V.FckMinimo, 0), " a ", n(V.FckMaximo, 0), " MPa"), "8.2.1",

@@ -30,6 +30,12 @@ struct Verificacoes {
     // Armadura de pele, item 17.3.5.2.3, só com h > 60 cm.
     bool PedePele = false;
     double AsPele = 0; // cm² por face
+    // Equilíbrio: uma busca final terminou com |Rc − Rst| acima de 1 % de Rcc, ou o Mrd
+    // de um modelo não é positivo; os números são os das entradas, mas pedem revisão.
+    bool AlertaEquilibrio = false;
+    // γc ou γs fora de 1,0 a 2,0 (por exemplo "1,4" lido como 1 ou "14").
+    bool CoeficienteImplausivel = false;
+    double GamaC = 0, GamaS = 0;
     // Classe do concreto fora da faixa da edição.
     bool ClasseForaDaFaixa = false;
     double FckMinimo = 0, FckMaximo = 0; // MPa

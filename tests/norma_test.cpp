@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <unistd.h>
 
@@ -155,6 +157,59 @@ TEST(Norma, fck_acima_de_c90_so_e_recusado_na_2023) {
     p.Programa();
     EXPECT_FALSE(p.HaResultados);
     EXPECT_NE(p.Form2.Label1.Caption.find("90 MPa"), std::string::npos);
+}
+
+// Cada linha das verificações do cálculo completo: texto esperado e falha.
+TEST(Norma, verificacoes_do_calculo_completo) {
+    const struct {
+        const char* nome;
+        std::function<void(Dimensionamento&)> prepara;
+        const char* grandeza;
+        bool falha;
+    } casos[] = {
+        {"taxa acima de 4 %", [](auto& p) { p.Form1.Text17.Text = "60001"; }, "Armadura máxima",
+         true},
+        {"uma barra de 10 mm",
+         [](auto& p) {
+             p.Form1.Text17.Text = "100";
+             p.Form1.Combo2[1].Text = "10 mm (3/8'')";
+         },
+         "Armadura mínima", true},
+        {"uma barra de 40 mm", [](auto& p) { p.Form1.Text17.Text = "100"; }, "Armadura mínima",
+         false},
+        {"viga alta pede pele", [](auto& p) { p.Form1.Text2.Text = "80"; }, "Armadura de pele",
+         false},
+        {"x/d acima do limite com domínio 4",
+         [](auto& p) {
+             p.Form1.Check4.Value = 1;
+             p.Form1.Text17.Text = "30000";
+         },
+         "Ductilidade x/d", true},
+        {"tolerância frouxa", [](auto& p) { p.Form8.Text1.Text = "100000"; }, "Equilíbrio", true},
+        {"Es minúsculo", [](auto& p) { p.Form1.Text20.Text = "1"; }, "Equilíbrio", true},
+        {"γc com vírgula", [](auto& p) { p.Form1.Text21.Text = "14"; }, "Coeficientes", true},
+        {"C15", [](auto& p) { p.Form1.Text18.Text = "15"; }, "Classe do concreto", true},
+    };
+    for (const auto& c : casos) {
+        Dimensionamento p;
+        c.prepara(p);
+        p.Programa();
+        ASSERT_TRUE(p.HaResultados) << c.nome << ": " << p.Form2.Label1.Caption;
+        const auto linhas = LinhasVerificacao(p.Verif);
+        const auto l = std::find_if(linhas.begin(), linhas.end(),
+                                    [&](const auto& k) { return k.Grandeza == c.grandeza; });
+        ASSERT_NE(l, linhas.end()) << c.nome;
+        EXPECT_EQ(l->Falha, c.falha) << c.nome << ": " << l->Texto();
+        // A linha chega à janela com a cor de alerta exatamente quando falha.
+        const auto i = static_cast<std::size_t>(l - linhas.begin()) + 1;
+        EXPECT_EQ(p.Form1.TextVerificacao[i].Text, l->Texto());
+        EXPECT_EQ(p.Form1.TextVerificacao[i].BackColor, c.falha ? Cor::Alerta : Cor::Normal);
+    }
+    Dimensionamento p;
+    p.Programa();
+    ASSERT_NE(p.Form1.TextVerificacao[1].Text, "");
+    p.Zera();
+    EXPECT_EQ(p.Form1.TextVerificacao[1].Text, "");
 }
 
 } // namespace
