@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/Dimensionamento.h"
+#include "output/Painel.h"
 
 #include <cmath>
 #include <cstdio>
@@ -23,14 +24,15 @@ inline bool TextoInvalido(const std::string& t) {
 // Aviso = mensagem que deixa o painel como estava ("Tira 1 barra" sem barra a tirar).
 inline void VerificaPromessa(const Dimensionamento& p, bool AvisoPermitido = false) {
     const auto& f = p.Form1;
-    const CaixaTexto* caixas[] = {&f.Text8,  &f.Text33, &f.Text9,  &f.Text10, &f.Text13, &f.Text14,
-                                  &f.Text15, &f.Text16, &f.Text28, &f.Text27, &f.Text23, &f.Text24,
-                                  &f.Text26, &f.Text29, &f.Text36, &f.Text38, &f.Text5,  &f.Text6};
     // Text5, Text6, Text26 e Text29 guardam o texto anterior numa recusa (podem ter
     // sido digitados): só valem depois de um cálculo completo.
-    if (p.HaResultados)
-        for (const CaixaTexto* c : caixas)
-            if (TextoInvalido(c->Text)) Falha("número inválido numa caixa de resultado");
+    if (p.HaResultados) {
+        const auto confere = [](const CaixaTexto& c) {
+            if (TextoInvalido(c.Text)) Falha("número inválido numa caixa de resultado");
+        };
+        ParaCadaCaixaZerada(f, confere);
+        for (const CaixaTexto* c : {&f.Text26, &f.Text29, &f.Text5, &f.Text6}) confere(*c);
+    }
     if (!p.HaResultados && !f.Text23.Text.empty()) Falha("recusa com o painel preenchido");
     for (const Primitiva& q : p.Desenho)
         if (!std::isfinite(q.x1) || !std::isfinite(q.y1) || !std::isfinite(q.x2) ||

@@ -1,10 +1,13 @@
 // Fuzzing da leitura do arquivo de valores: bytes quaisquer num arquivo, Carrega,
 // depois um cálculo. Carga que falha explica e não muda nenhum controle.
 #include "Promessa.h"
+#include "files/Configuracao.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <type_traits>
 #include <unistd.h>
 
 using namespace lumbrio;
@@ -20,24 +23,15 @@ struct PastaTemporaria {
     }
 };
 
-// Os 39 registros vistos pelo arquivo: textos, habilitações e marcações.
+// Os registros vistos pelo arquivo, com a norma.
 std::string Retrato(const Dimensionamento& p) {
-    const auto& f = p.Form1;
-    const auto& o = p.Form8;
-    std::string s;
-    for (const std::string* t :
-         {&f.Text1.Text,   &f.Text2.Text,  &f.Text31.Text, &f.Text32.Text, &f.Text4.Text,
-          &f.Text17.Text,  &f.Text18.Text, &f.Text20.Text, &f.Text21.Text, &f.Text22.Text,
-          &f.Combo5.Text,  &f.Combo6.Text, &f.Combo1.Text, &f.Combo7.Text, &o.Text2.Text,
-          &o.Text3.Text,   &f.Combo3.Text, &f.Text19.Text, &o.Text1.Text,  &o.Text4[0].Text,
-          &o.Text4[1].Text})
-        s += *t + '\x1f';
-    for (int i = 1; i <= 6; ++i) s += f.Combo2[i].Text + '\x1f';
-    for (int i = 1; i <= 3; ++i) s += f.Combo4[i].Text + '\x1f';
-    for (int v :
-         {f.Check3.Value, f.Check4.Value, f.Check5.Value, f.Check1.Value, o.Check1[0].Value,
-          o.Check1[1].Value, int(f.Text4.Enabled), int(f.Text5.Enabled), int(f.Text6.Enabled)})
-        s += std::to_string(v) + '\x1f';
+    std::string s = p.Form1.ComboNorma.Text;
+    ParaCadaRegistro(p, [&s](const char*, const auto& v) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(v)>, std::string>)
+            s += '\x1f' + v;
+        else
+            s += '\x1f' + std::to_string(v);
+    });
     return s;
 }
 
