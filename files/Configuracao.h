@@ -60,11 +60,9 @@ template <class D, class F> void ParaCadaRegistro(D& d, F&& f) {
     f("Outros valores, usar espaçamento vertical", o.Check1[1].Value);
 }
 
-// Falha de leitura ou gravação: as duas linhas do diálogo "Mensagem de erro".
-struct FalhaArquivo {
-    std::string Mensagem;
-    std::string Mensagem2;
-};
+// Falha de leitura ou gravação: as duas linhas do diálogo "Mensagem de erro", como
+// uma recusa do cálculo.
+using FalhaArquivo = Recusa;
 
 // Conteúdo do arquivo (bytes Windows-1252) com os valores atuais dos controles.
 // Falha só quando um texto tem caractere que não existe em Windows-1252.
