@@ -9,6 +9,8 @@ namespace lumbrio {
 
 namespace {
 
+constexpr int NumBitolas = static_cast<int>(TabelaBitolas.size());
+
 // Índice (1..Quantos) do texto no catálogo; um texto fora da lista é recusado.
 void IndiceBitola(const std::string& Texto, int Quantos, int& Indice, const char* Lista) {
     for (int k = 1; k <= Quantos; ++k) {
@@ -33,12 +35,12 @@ void Dimensionamento::Bitolas() {
 
 void Dimensionamento::BitolaPositiva() {
     const std::string nome = Junta("camada positiva ", std::to_string(CamadaPos));
-    IndiceBitola(Form1.Combo2[CamadaPos].Text, 11, BitolaPos[CamadaPos], nome.c_str());
+    IndiceBitola(Form1.Combo2[CamadaPos].Text, NumBitolas, BitolaPos[CamadaPos], nome.c_str());
 }
 
 void Dimensionamento::BitolaNegativa() {
     const std::string nome = Junta("camada negativa ", std::to_string(CamadaNeg));
-    IndiceBitola(Form1.Combo4[CamadaNeg].Text, 11, BitolaNeg[CamadaNeg], nome.c_str());
+    IndiceBitola(Form1.Combo4[CamadaNeg].Text, NumBitolas, BitolaNeg[CamadaNeg], nome.c_str());
 }
 
 void Dimensionamento::BitolaEstribo() {

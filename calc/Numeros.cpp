@@ -77,7 +77,7 @@ std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
     const double erro = std::fma(Valor, escala, -p);
     double v = Valor;
     if (erro == 0 && std::fabs(p) < 4503599627370496.0 && std::fabs(p - std::trunc(p)) == 0.5)
-        v = std::nextafter(Valor, Valor > 0 ? HUGE_VAL : -HUGE_VAL);
+        v = std::nextafter(Valor, std::copysign(HUGE_VAL, Valor));
     char buf[400];
     const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, Casas);
     std::string s(buf, r.ptr);

@@ -127,7 +127,6 @@ bool ParaWindows1252(std::string_view Utf8, std::string& Saida, std::string& Inv
 
 std::string DeWindows1252(std::string_view Bytes) {
     std::string saida;
-    saida.reserve(Bytes.size() + Bytes.size() / 8);
     Conversor c("UTF-8", "WINDOWS-1252");
     while (!Bytes.empty()) {
         const int erro = c.Valido() ? c.Converte(Bytes, saida) : EILSEQ;

@@ -22,17 +22,15 @@ void Dimensionamento::AsTeóricaNeg() {
         SecaoNaoComporta(Junta("a altura útil d = ", FormataNumero(d, 3),
                                " cm não passa do centróide da armadura de compressão d'CG2 = ",
                                FormataNumero(DCG2, 3), " cm."));
+    Y = Concreto.Lambda * X;
+    Z = d - Y / 2;
     if (X >= XLimite2a(d, Concreto)) {
-        Y = Concreto.Lambda * X;
         EpsC = Concreto.EpsCu;
         Rcc = Y * Base * SigCd;
-        Z = d - Y / 2;
     } else {
-        Y = Concreto.Lambda * X;
         EpsC = 10 * X / (d - X);
         SigCdRed = TensaoBlocoReduzida(SigCd, EpsC, Concreto);
         Rcc = Y * Base * SigCdRed;
-        Z = d - Y / 2;
     }
     MRcc = Z * Rcc;
     DeltaM = Md - MRcc;

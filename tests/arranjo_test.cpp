@@ -39,6 +39,10 @@ TEST(EspacamentosMinimos, agregado_grande_e_bitolas_diferentes) {
     p.EspMinimosPos();
     EXPECT_DOUBLE_EQ(p.EspMinHorPos[1], 3.0);
     EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 2);
+    p.Form8.Text2.Text = "5"; // 0,5 × 5 cm passa dos 2 cm e do diâmetro
+    p.Ler();
+    p.EspMinimosPos();
+    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 2.5);
     p.BitolaPos[1] = 9;  // 25 mm
     p.BitolaPos[2] = 10; // 32 mm
     p.Form8.Text2.Text = "1";

@@ -157,6 +157,21 @@ TEST(Norma, fck_acima_de_c90_so_e_recusado_na_2023) {
     p.Programa();
     EXPECT_FALSE(p.HaResultados);
     EXPECT_NE(p.Form2.Label1.Caption.find("90 MPa"), std::string::npos);
+    p.Form1.Text18.Text = "90";
+    p.Programa();
+    EXPECT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
+}
+
+TEST(Norma, coeficientes_plausiveis_de_1_a_2) {
+    const std::tuple<double, double, bool> casos[] = {
+        {1.4, 1.15, false}, {1, 2, false}, {0.99, 1.15, true}, {1.4, 2.01, true}, {14, 1.15, true}};
+    for (const auto& [gc, gs, nota] : casos) {
+        Dimensionamento p;
+        p.Form1.Text21.Text = std::to_string(gc);
+        p.Form1.Text22.Text = std::to_string(gs);
+        p.Programa();
+        EXPECT_EQ(p.Verif.CoeficienteImplausivel, nota) << gc << " " << gs;
+    }
 }
 
 // Cada linha das verificações do cálculo completo: texto esperado e falha.

@@ -119,6 +119,9 @@ TEST_P(Recusas, limpa_o_painel_e_explica) {
     EXPECT_EQ(p.Form1.Text25[1].Text, "");
     EXPECT_TRUE(p.Desenho.empty());
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.Form1.Combo2[i].BackColor, Cor::Normal);
+    // O estado da análise também volta a zero: nada do cálculo anterior fica nele.
+    for (const double v : {p.X, p.EpsC, p.Rcc, p.MRcc, p.AlturaUtil, p.AsPosRestante, p.AsNeg})
+        EXPECT_EQ(v, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

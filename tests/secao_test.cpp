@@ -197,6 +197,22 @@ TEST(ArmaduraTeorica, armadura_dupla_em_x_maximo) {
     EXPECT_NEAR(p.AsPos, 18.523, 0.0005);
 }
 
+TEST(ArmaduraTeorica, armadura_dupla_com_x_maximo_no_dominio_2a) {
+    // k = 0,1: x = 4,5 cm < d/6, bloco reduzido com εc = 10·x/(d − x) = 1,1111 por mil.
+    Dimensionamento p = SecaoD45();
+    p.Form1.Check5.Value = 1;
+    p.Form1.Text19.Text = "0.1";
+    p.xMáximo();
+    p.Md = 2000000;
+    p.DCG2 = 4;
+    p.X = p.XMax;
+    p.AsTeóricaNeg();
+    EXPECT_NEAR(p.EpsC, 1.1111, 0.00005);
+    EXPECT_NEAR(p.Rcc, 6071.43, 0.005);
+    EXPECT_NEAR(p.MRcc, 262285.71, 0.005);
+    EXPECT_NEAR(p.Rsc, 42383.28, 0.005);
+}
+
 TEST(ArmaduraTeorica, x_igual_a_d_da_area_sem_limite) {
     Dimensionamento p = SecaoD45();
     p.X = 45;
