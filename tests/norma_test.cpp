@@ -24,7 +24,7 @@ TEST(Norma, parametros_do_concreto_pelo_fck) {
         Norma n;
         double lambda, alfa, epsCu, epsC2, xi;
     } casos[] = {
-        {30, Norma::NBR2003, 0.8, 0.85, 3.5, 2.0, 0.50},
+        {35, Norma::NBR2003, 0.8, 0.85, 3.5, 2.0, 0.50},
         {40, Norma::NBR2003, 0.8, 0.85, 3.5, 2.0, 0.40},
         {70, Norma::NBR2003, 0.8, 0.85, 3.5, 2.0, 0.40},
         {50, Norma::NBR2023, 0.8, 0.85, 3.5, 2.0, 0.45},

@@ -108,6 +108,8 @@ TEST_P(Recusas, limpa_o_painel_e_explica) {
     Dimensionamento p;
     p.Programa(); // um cálculo anterior deixa o painel cheio
     ASSERT_TRUE(p.HaResultados);
+    for (auto& c : p.Form1.Combo2) c.BackColor = Cor::Alerta; // camadas cheias antes
+    for (auto& c : p.Form1.Combo4) c.BackColor = Cor::Alerta;
     GetParam().prepara(p);
     p.Programa();
     EXPECT_FALSE(p.HaResultados);
@@ -119,6 +121,7 @@ TEST_P(Recusas, limpa_o_painel_e_explica) {
     EXPECT_EQ(p.Form1.Text25[1].Text, "");
     EXPECT_TRUE(p.Desenho.empty());
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.Form1.Combo2[i].BackColor, Cor::Normal);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(p.Form1.Combo4[i].BackColor, Cor::Normal);
     // O estado da análise também volta a zero: nada do cálculo anterior fica nele.
     for (const double v : {p.X, p.EpsC, p.Rcc, p.MRcc, p.AlturaUtil, p.AsPosRestante, p.AsNeg})
         EXPECT_EQ(v, 0);

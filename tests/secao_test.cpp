@@ -232,9 +232,9 @@ TEST(Centroides, camadas_ponderadas_pela_area) {
     p.NumBarrasPos = {0, 3, 2, 0, 0, 0, 0};
     p.CGd1();
     EXPECT_NEAR(p.DCG1, 5.5735, 0.00005);
-    p.NumBarrasPos = {0, 3, 0, 0, 0, 0, 0};
+    p.NumBarrasPos = {0, 0, 1, 0, 0, 0, 0}; // uma barra de 12,5 mm: área abaixo de 1 cm²
     p.CGd1();
-    EXPECT_DOUBLE_EQ(p.DCG1, 4.25);
+    EXPECT_DOUBLE_EQ(p.DCG1, 8.75);
     // Sem barras o centróide fica como estava.
     p.NumBarrasPos = {};
     p.DCG1 = 6.5;
