@@ -4,7 +4,6 @@
 #include "calc/Numeros.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
-#include "output/Comparacao.h"
 
 #include <algorithm>
 #include <array>
@@ -16,96 +15,6 @@
 namespace lumbrio {
 
 namespace {
-
-constexpr std::array<std::string_view, 44> ColunasCsv{"arquivo",
-                                                      "Md",
-                                                      "As_CG",
-                                                      "As_Real",
-                                                      "AsLinha_CG",
-                                                      "AsLinha_Real",
-                                                      "Mrd_CG",
-                                                      "Mrd_Real",
-                                                      "unidade_Mrd",
-                                                      "x_CG",
-                                                      "x_Real",
-                                                      "Dom_CG",
-                                                      "Dom_Real",
-                                                      "Rcc_CG",
-                                                      "Rcc_Real",
-                                                      "y2_CG",
-                                                      "y2_Real",
-                                                      "dlinha_pos1",
-                                                      "dlinha_pos2",
-                                                      "dlinha_pos3",
-                                                      "dlinha_pos4",
-                                                      "dlinha_pos5",
-                                                      "dlinha_pos6",
-                                                      "dlinha_neg1",
-                                                      "dlinha_neg2",
-                                                      "dlinha_neg3",
-                                                      "dCG1",
-                                                      "dCG2",
-                                                      "pctH_pos",
-                                                      "pctH_neg",
-                                                      "alerta_pctH_pos",
-                                                      "alerta_pctH_neg",
-                                                      "barras_pos1",
-                                                      "barras_pos2",
-                                                      "barras_pos3",
-                                                      "barras_pos4",
-                                                      "barras_pos5",
-                                                      "barras_pos6",
-                                                      "barras_neg1",
-                                                      "barras_neg2",
-                                                      "barras_neg3",
-                                                      "alerta_pos6",
-                                                      "alerta_neg3",
-                                                      "erro"};
-
-// Colunas de --detalhes, depois de "erro": o modelo Real camada a camada, o modelo CG
-// por face e a diferença de Mrd. ε em por mil, σ em kgf/cm², diferença em %.
-std::vector<std::string> ColunasDetalhes() {
-    std::vector<std::string> c;
-    const auto camadas = [&c](const char* face, int n) {
-        for (int i = 1; i <= n; ++i)
-            for (const char* g : {"eps", "sig", "escoa"})
-                c.push_back(Junta(g, "_Real_", face, std::to_string(i)));
-    };
-    camadas("pos", 6);
-    camadas("neg", 3);
-    for (const char* face : {"pos", "neg"})
-        for (const char* g : {"eps", "sig", "escoa"}) c.push_back(Junta(g, "_CG_", face));
-    c.push_back("dif_Mrd_pct");
-    return c;
-}
-
-void AcrescentaDetalhes(std::string& Csv, const Dimensionamento& D) {
-    const std::size_t n = ColunasDetalhes().size();
-    if (!D.HaResultados) {
-        Csv.append(n, ',');
-        return;
-    }
-    const Comparacao c = ComparaModelos(D);
-    const auto tres = [&Csv](bool existe, double eps, double sig, bool escoa) {
-        if (!existe) {
-            Csv += ",,,";
-            return;
-        }
-        Csv += Junta(",", FormataNumero(eps, 4), ",", FormataNumero(sig, 2), escoa ? ",1" : ",0");
-    };
-    for (const bool negativa : {false, true}) {
-        for (int i = 1; i <= (negativa ? 3 : 6); ++i) {
-            const auto r = std::find_if(c.Camadas.begin(), c.Camadas.end(), [&](const auto& k) {
-                return k.Negativa == negativa && k.Camada == i;
-            });
-            const bool existe = r != c.Camadas.end();
-            tres(existe, existe ? r->Eps : 0, existe ? r->Sig : 0, existe && r->Escoa);
-        }
-    }
-    for (const FaceCG* f : {&c.CGPos, &c.CGNeg}) tres(f->Existe, f->Eps, f->Sig, f->Escoa);
-    Csv += ',';
-    Csv += FormataNumero(c.DiferencaMrdPct, 3);
-}
 
 // Séries mais longas são quase certamente um engano de digitação.
 constexpr double MaximoProjetosSerie = 1e9;
@@ -121,16 +30,7 @@ void Projeta(Dimensionamento& W, const Dimensionamento& Carregado, std::string_v
     W.Form1.Text17.Text = Md;
     W.Programa();
     AcrescentaLinhaCsv(Csv, Arquivo, Md, W, Detalhes);
-    if (!Pontos) return;
-    PontoSerie p{Md, W.HaResultados};
-    if (W.HaResultados) {
-        const Comparacao c = ComparaModelos(W);
-        p.PctHPos = W.PctHPos;
-        p.PctHNeg = W.PctHNeg;
-        p.TemNeg = c.TemNeg;
-        p.DiferencaMrdPct = c.DiferencaMrdPct;
-    }
-    Pontos->push_back(std::move(p));
+    if (Pontos) Pontos->push_back(PontoDoProjeto(Md, W));
 }
 
 // Destino do CSV: a saída padrão ou um arquivo substituído de uma vez no fim.
@@ -202,103 +102,6 @@ std::size_t TamanhoSerie(const SerieMd& Serie) {
 std::string TextoMdDaSerie(const SerieMd& Serie, std::size_t k) {
     // Multiplicação, não soma acumulada: o erro não cresce ao longo da série.
     return TextoDecimalCurto(Serie.Inicio + static_cast<double>(k) * Serie.Passo);
-}
-
-void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo) {
-    bool aspas = false;
-    for (char c : Campo) aspas |= c == ',' || c == '"' || c == '\r' || c == '\n';
-    if (!aspas) {
-        Csv += Campo;
-        return;
-    }
-    Csv += '"';
-    for (char c : Campo) {
-        if (c == '"') Csv += '"';
-        Csv += c;
-    }
-    Csv += '"';
-}
-
-void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {
-    for (std::size_t i = 0; i < ColunasCsv.size(); ++i) {
-        if (i > 0) Csv += ',';
-        Csv += ColunasCsv[i];
-    }
-    if (Detalhes)
-        for (const std::string& c : ColunasDetalhes()) Csv += Junta(",", c);
-    Csv += "\r\n";
-}
-
-void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
-                        const Dimensionamento& D, bool Detalhes) {
-    AcrescentaCampoCsv(Csv, Arquivo);
-    Csv += ',';
-    AcrescentaCampoCsv(Csv, Md);
-    if (!D.HaResultados) {
-        // Projeto recusado: colunas de resultado vazias e a mensagem em "erro".
-        Csv.append(ColunasCsv.size() - 3, ',');
-        Csv += ',';
-        std::string erro = D.Form2.Label1.Caption;
-        if (!D.Form2.Label2.Caption.empty()) erro += " " + D.Form2.Label2.Caption;
-        AcrescentaCampoCsv(Csv, erro);
-        if (Detalhes) AcrescentaDetalhes(Csv, D);
-        Csv += "\r\n";
-        return;
-    }
-    const auto& f = D.Form1;
-    auto campo = [&Csv](std::string_view t) {
-        Csv += ',';
-        AcrescentaCampoCsv(Csv, t);
-    };
-    auto alerta = [&Csv](Cor c) { Csv += c == Cor::Alerta ? ",1" : ",0"; };
-    for (const CaixaTexto* c : {&f.Text8, &f.Text33, &f.Text28, &f.Text27, &f.Text23, &f.Text24})
-        campo(c->Text);
-    campo(f.Label29.Caption);
-    for (const CaixaTexto* c :
-         {&f.Text9, &f.Text10, &f.Text11, &f.Text12, &f.Text13, &f.Text14, &f.Text15, &f.Text16})
-        campo(c->Text);
-    for (int i = 1; i <= 6; ++i) campo(f.Text25[static_cast<std::size_t>(i)].Text);
-    for (int i = 1; i <= 3; ++i) campo(f.Text3[static_cast<std::size_t>(i)].Text);
-    campo(f.Text26.Text);
-    campo(f.Text29.Text);
-    campo(f.Text36.Text);
-    campo(f.Text38.Text);
-    alerta(f.Text36.BackColor);
-    alerta(f.Text38.BackColor);
-    for (int i = 1; i <= 6; ++i) campo(TextoDecimalCurto(D.NumBarrasPos[i]));
-    for (int i = 1; i <= 3; ++i) campo(TextoDecimalCurto(D.NumBarrasNeg[i]));
-    alerta(f.Combo2[6].BackColor);
-    alerta(f.Combo4[3].BackColor);
-    Csv += ','; // "erro" vazio
-    if (Detalhes) AcrescentaDetalhes(Csv, D);
-    Csv += "\r\n";
-}
-
-std::string ResumoSerie(std::string_view Arquivo, const std::vector<PontoSerie>& Pontos) {
-    const PontoSerie* acima = nullptr;
-    const PontoSerie* maior = nullptr;
-    for (const PontoSerie& p : Pontos) {
-        if (!p.Calculado) continue;
-        if (!acima && (p.PctHPos > LimitePctH || (p.TemNeg && p.PctHNeg > LimitePctH))) acima = &p;
-        if (std::isfinite(p.DiferencaMrdPct) &&
-            (!maior || std::fabs(p.DiferencaMrdPct) > std::fabs(maior->DiferencaMrdPct)))
-            maior = &p;
-    }
-    std::string s = Junta("lumbrio-lote: ", Arquivo, ": ");
-    if (acima) {
-        const bool positiva = acima->PctHPos > LimitePctH;
-        s += Junta("%h passa de 10 % a partir de Md = ", acima->Md, " (",
-                   positiva ? "armadura positiva, %h = " : "armadura negativa, %h = ",
-                   FormataNumero(positiva ? acima->PctHPos : acima->PctHNeg, 2), " %)");
-    } else {
-        s += "%h não passa de 10 % na série";
-    }
-    if (maior)
-        s += Junta("; maior diferença de Mrd entre os modelos (Real - CG) / CG: ",
-                   FormataNumero(maior->DiferencaMrdPct, 2), " % em Md = ", maior->Md);
-    else
-        s += "; nenhum projeto da série foi calculado";
-    return s + ".\n";
 }
 
 std::variant<OpcoesLote, std::string>

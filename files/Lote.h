@@ -1,8 +1,9 @@
-// Núcleo do lumbrio-lote: séries de Md, execução dos projetos de cada arquivo de
-// valores e as linhas CSV (RFC 4180) com os textos do painel de resultados.
+// Núcleo do lumbrio-lote: séries de Md e a execução dos projetos de cada arquivo de
+// valores; as linhas CSV estão em output/Csv.
 #pragma once
 
 #include "calc/Dimensionamento.h"
+#include "output/Csv.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -41,28 +42,6 @@ std::optional<SerieMd> LeSerieMd(std::string_view Texto);
 std::size_t TamanhoSerie(const SerieMd& Serie);
 // Texto do k-ésimo Md (k a partir de 0), como os botões de passo o escrevem.
 std::string TextoMdDaSerie(const SerieMd& Serie, std::size_t k);
-
-// Acrescenta um campo CSV: entre aspas (aspas dobradas) quando tem vírgula, aspas,
-// CR ou LF.
-void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo);
-// Com Detalhes, as colunas da comparação dos modelos vêm depois de "erro".
-void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes = false);
-// Linha do projeto que acabou de rodar em D (Programa), com Md como escrito em Text17.
-void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
-                        const Dimensionamento& D, bool Detalhes = false);
-
-// Um projeto de uma série, para o resumo de --detalhes.
-struct PontoSerie {
-    std::string Md; // como escrito em Text17
-    bool Calculado = false;
-    double PctHPos = 0, PctHNeg = 0; // %
-    bool TemNeg = false;             // %h' vale (camada negativa 1 com barras)
-    double DiferencaMrdPct = 0;      // (Real − CG) / CG, %
-};
-
-// Resumo de uma série: primeiro Md em que %h passa de 10 % e a maior diferença de Mrd
-// entre os modelos (em valor absoluto), numa linha em português.
-std::string ResumoSerie(std::string_view Arquivo, const std::vector<PontoSerie>& Pontos);
 
 // Roda o lote: CSV em Saida (ou no arquivo das opções), uma linha por arquivo ilegível
 // em Erros. Progresso em Erros quando MostraProgresso e há mais de 10 000 projetos.
