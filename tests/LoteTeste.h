@@ -1,7 +1,8 @@
 // Apoio aos testes do lumbrio-lote: leitura do CSV e execução com saídas em memória.
 #pragma once
 
-#include "files/Lote.h"
+#include "output/Csv.h"
+#include "tools/lote/Lote.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,9 @@
 #include "PastaTemporaria.h"
 #include "calc/Numeros.h"
 #include "files/Configuracao.h"
-#include "files/Lote.h"
 #include "output/Comparacao.h"
+#include "output/Csv.h"
+#include "tools/lote/Lote.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,8 @@
 #include "LoteTeste.h"
 #include "PastaTemporaria.h"
 #include "files/Configuracao.h"
-#include "files/Lote.h"
+#include "output/Csv.h"
+#include "tools/lote/Lote.h"
 
 #include <gtest/gtest.h>
 
