@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <mutex>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -29,17 +31,21 @@ const std::string Resumo =
 
 std::string Conteudo(std::FILE* f) {
     std::fflush(f);
+    std::string s(static_cast<std::size_t>(std::ftell(f)), '\0');
     std::rewind(f);
-    std::string s;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) s.append(buf, n);
+    s.resize(std::fread(s.data(), 1, s.size(), f));
     return s;
 }
 
 struct Execucao {
     int status;
     std::string saida, erros;
+    bool operator==(const Execucao&) const = default;
 };
+
+void PrintTo(const Execucao& e, std::ostream* os) {
+    *os << "status " << e.status << "\nsaída:\n" << e.saida << "\nerros:\n" << e.erros;
+}
 
 // Roda o programa com as saídas em memória; Saida: outro destino do CSV.
 template <class Fn> Execucao Captura(Fn&& Roda, std::FILE* Saida = nullptr) {
@@ -67,47 +73,24 @@ class Lote : public PastaTemporaria {
 
 // Projeto recusado (Md < 0), calculado só com As e com As': conferidos fora do programa.
 TEST_F(Lote, serie_da_viga_padrao_da_o_csv_conferido) {
-    for (const bool detalhes : {false, true}) {
-        SCOPED_TRACE(detalhes);
-        // Com --detalhes, o CSV vai para um arquivo substituído de uma vez.
-        Args a{"--md", "-10000:30000:20000", Viga};
-        if (detalhes) a.insert(a.end(), {"--detalhes", "--saida", "s.csv"});
-        const auto e = Roda(a);
-        EXPECT_EQ(e.status, 0);
-        EXPECT_EQ(e.saida.empty(), detalhes);
-        EXPECT_EQ(detalhes ? LeBytes("s.csv") : e.saida,
-                  LeBytes(Dados / (detalhes ? "lote-serie-detalhes.csv" : "lote-serie.csv")));
-        EXPECT_EQ(e.erros, detalhes ? Resumo : "");
-    }
-    EXPECT_EQ(ArquivosNaPasta(), 2u) << "temporário ou resulta.txt deixado na pasta";
+    const std::string csv = LeBytes(Dados / "lote-serie.csv");
+    const std::string detalhes = LeBytes(Dados / "lote-serie-detalhes.csv");
+    EXPECT_EQ(Roda(Args{"--md", "-10000:30000:20000", Viga}), (Execucao{0, csv, ""}));
+    // --saida: o arquivo é substituído de uma vez, sem temporário nem resulta.txt.
+    EXPECT_EQ(Roda(Args{"--detalhes", "--saida", "s.csv", "--md=-10000:30000:20000", Viga}),
+              (Execucao{0, "", Resumo}));
+    EXPECT_EQ(LeBytes("s.csv"), detalhes);
+    EXPECT_EQ(ArquivosNaPasta(), 2u);
+    // Dois trabalhadores de um projeto por rodada: o mesmo CSV, na ordem da série.
+    const OpcoesLote o{LeSerieMd("-10000:30000:20000"), "", {Viga}, false, true, 2, 1};
+    const auto p =
+        Captura([&o](std::FILE* s, std::FILE* e) { return ExecutaLote(o, s, e, false); });
+    EXPECT_EQ(p.saida, detalhes);
+    EXPECT_EQ(p.erros, Resumo);
     // Sem --md vale o Md do arquivo: o cabeçalho e a linha de Md = 10000.
-    const std::string serie = LeBytes(Dados / "lote-serie.csv");
-    std::string esperado;
-    for (std::size_t i = 0, linha = 0; i < serie.size(); ++linha) {
-        const std::size_t fim = serie.find("\r\n", i) + 2;
-        if (linha == 0 || linha == 2) esperado += serie.substr(i, fim - i);
-        i = fim;
-    }
-    EXPECT_EQ(Roda(Args{Viga}).saida, esperado);
-}
-
-TEST_F(Lote, trabalhadores_em_paralelo_dao_o_mesmo_csv_e_o_mesmo_resumo) {
-    OpcoesLote o;
-    o.Arquivos = {Viga, Viga};
-    o.Serie = LeSerieMd("1000:30000:500");
-    o.Detalhes = true;
-    const auto roda = [&o] {
-        return Captura([&o](std::FILE* s, std::FILE* e) { return ExecutaLote(o, s, e, false); });
-    };
-    o.Trabalhadores = 1;
-    const auto sozinho = roda();
-    o.Trabalhadores = 3;
-    o.TamanhoBloco = 7;
-    const auto juntos = roda();
-    EXPECT_EQ(std::count(sozinho.saida.begin(), sozinho.saida.end(), '\n'), 1 + 2 * 59);
-    EXPECT_EQ(juntos.saida, sozinho.saida);
-    EXPECT_EQ(juntos.erros, sozinho.erros);
-    EXPECT_EQ(std::count(sozinho.erros.begin(), sozinho.erros.end(), '\n'), 2) << sozinho.erros;
+    const auto l1 = csv.find("\r\n") + 2, l2 = csv.find("\r\n", l1) + 2;
+    EXPECT_EQ(Roda(Args{Viga}).saida,
+              csv.substr(0, l1) + csv.substr(l2, csv.find("\r\n", l2) + 2 - l2));
 }
 
 // Status 0: a ajuda na saída; 1: só o cabeçalho do CSV; 2: nada na saída.
@@ -145,12 +128,14 @@ TEST_F(Lote, argumentos_arquivos_ilegiveis_e_status_de_saida) {
     EXPECT_EQ(std::count(e.erros.begin(), e.erros.end(), '\n'), 2) << e.erros;
     EXPECT_NE(e.erros.find("\"curto.txt\""), std::string::npos) << e.erros;
     EXPECT_EQ(e.saida, Roda(Args{Viga}).saida);
-    // CSV que não pode ser escrito: status 2 e o motivo.
-    std::FILE* somenteLeitura = std::fopen(Viga.c_str(), "r");
-    const auto ruim = Roda(Args{Viga}, false, somenteLeitura);
-    std::fclose(somenteLeitura);
-    EXPECT_EQ(ruim.status, 2);
-    EXPECT_EQ(ruim.erros.rfind("lumbrio-lote: o CSV não foi gravado: ", 0), 0u) << ruim.erros;
+    // CSV que não pode ser escrito (logo ou só ao esvaziar o buffer): status 2 e o motivo.
+    for (const auto& [nome, modo] : {std::pair{Viga.c_str(), "r"}, {"/dev/full", "w"}}) {
+        std::FILE* f = std::fopen(nome, modo);
+        const auto ruim = Roda(Args{Viga}, false, f);
+        std::fclose(f);
+        EXPECT_EQ(ruim.status, 2) << nome;
+        EXPECT_EQ(ruim.erros.rfind("lumbrio-lote: o CSV não foi gravado: ", 0), 0u) << ruim.erros;
+    }
 }
 
 // Acima de 10 000 projetos, o progresso reescreve uma linha; as mensagens a fecham antes.
@@ -168,6 +153,34 @@ TEST_F(Lote, progresso_so_acima_de_dez_mil_projetos) {
     EXPECT_EQ(muitos.status, 1);
 }
 
+// Cada rodada dá um bloco a cada trabalhador, em ordem; a última pode vir incompleta.
+TEST(LoteParalelo, reparte_a_serie_em_rodadas_de_blocos) {
+    const std::tuple<unsigned, std::size_t, std::size_t, std::vector<std::size_t>> casos[] = {
+        {1, 4096, 3, {3}}, {3, 2, 6, {6}}, {3, 2, 11, {6, 5}}, {2, 3, 7, {6, 1}}};
+    for (const auto& [trabalhadores, bloco, total, rodadas] : casos) {
+        std::mutex m;
+        std::vector<unsigned> quem(total, 99); // 98: projetado duas vezes
+        std::size_t vazias = 0;
+        std::vector<std::size_t> feitos;
+        const auto tarefa = [&](unsigned t, std::size_t i, std::size_t fim) {
+            const std::lock_guard trava(m);
+            vazias += i >= fim;
+            for (; i < fim; ++i) quem.at(i) = quem.at(i) == 99 ? t : 98;
+        };
+        const Paralelo p{trabalhadores, bloco};
+        EXPECT_TRUE(
+            p.Rodadas(total, tarefa, [&](std::size_t n) { return feitos.push_back(n), true; }));
+        EXPECT_EQ(feitos, rodadas);
+        EXPECT_EQ(vazias, 0u);
+        for (std::size_t k = 0; k < total; ++k) EXPECT_EQ(quem[k], k / bloco % trabalhadores) << k;
+        // DepoisDaRodada falso encerra: só a primeira rodada.
+        feitos.clear();
+        EXPECT_FALSE(p.Rodadas(
+            total, [](auto...) {}, [&](std::size_t n) { return feitos.push_back(n), false; }));
+        EXPECT_EQ(feitos, std::vector<std::size_t>{rodadas[0]});
+    }
+}
+
 TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
     const std::pair<const char*, const char*> casos[] = {
         {"simples", "simples"},    {"", ""},
@@ -182,25 +195,18 @@ TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
 }
 
 TEST(LoteSerie, gera_os_momentos_ou_recusa) {
-    const std::pair<const char*, Args> casos[] = {
-        {"9000:11000:1000", {"9000", "10000", "11000"}},
-        {"1:2:0.5", {"1", "1.5", "2"}},
-        // 0.1 não é exato em binário: o último passo ainda inclui o 1 e os textos saem limpos.
-        {"0:1:0.1", {"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1"}},
-        {"10:0:-5", {"10", "5", "0"}},
-        {"-1:1:1", {"-1", "0", "1"}},
-        {"5:5:1", {"5"}},
-        {"5:5:0", {"5"}},
-        {"1:2.5:1", {"1", "2"}},
-        {"1:2:2", {"1"}}};
-    for (const auto& [texto, mds] : casos) {
-        SCOPED_TRACE(texto);
-        const auto serie = LeSerieMd(texto);
-        ASSERT_TRUE(serie);
-        Args gerados;
+    // "SÉRIE = Md gerados". 0.1 não é exato em binário: o último passo ainda inclui o 1.
+    for (const std::string caso :
+         {"9000:11000:1000 = 9000 10000 11000", "1:2:0.5 = 1 1.5 2", "10:0:-5 = 10 5 0",
+          "-1:1:1 = -1 0 1", "5:5:1 = 5", "5:5:0 = 5", "1:2.5:1 = 1 2", "1:2:2 = 1",
+          "0:1:0.1 = 0 0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 1"}) {
+        const auto igual = caso.find(" = ");
+        const auto serie = LeSerieMd(caso.substr(0, igual));
+        ASSERT_TRUE(serie) << caso;
+        std::string gerados = " =";
         for (std::size_t k = 0; k < TamanhoSerie(*serie); ++k)
-            gerados.push_back(TextoMdDaSerie(*serie, k));
-        EXPECT_EQ(gerados, mds);
+            gerados += Junta(" ", TextoMdDaSerie(*serie, k));
+        EXPECT_EQ(caso.substr(igual), gerados);
     }
     for (const char* ruim : {"1:2", "1:2:0", "1:2:-1", "a:2:1", "1,5:2:1", "1:2:3:4", "0:1e9:1",
                              "nan:1:1", "", "1::1", "1:2:1 "})
@@ -211,9 +217,12 @@ TEST(LoteSerie, gera_os_momentos_ou_recusa) {
 
 TEST(LoteResumo, frase_do_resumo_da_serie) {
     const std::pair<std::vector<PontoSerie>, const char*> casos[] = {
-        {{{"1", true, 10.0, 0, false, -0.5}, {"2", true, 9, 0, false, 1.25}},
+        // Empate em valor absoluto: vale o primeiro.
+        {{{"1", true, 10.0, 0, false, -0.5},
+          {"2", true, 9, 0, false, -1.25},
+          {"3", true, 1, 0, false, 1.25}},
          "%h não passa de 10 % na série; maior diferença de Mrd entre os modelos (Real - CG) / "
-         "CG: 1.25 % em Md = 2.\n"},
+         "CG: -1.25 % em Md = 2.\n"},
         {{{"1", true, 4, 10.5, true, -3}, {"2", true, 11, 12, true, -2}},
          "%h passa de 10 % a partir de Md = 1 (armadura negativa, %h = 10.50 %); maior diferença "
          "de Mrd entre os modelos (Real - CG) / CG: -3.00 % em Md = 1.\n"},
