@@ -1,227 +1,242 @@
-// lumbrio-lote: argumentos, séries de Md, CSV e a execução sobre arquivos de valores.
-#include "LoteTeste.h"
+// lumbrio-lote: o CSV da viga padrão conferido byte a byte, campos entre aspas,
+// séries de Md, argumentos, saídas de erro, progresso e o resumo de uma série.
 #include "PastaTemporaria.h"
-#include "files/Configuracao.h"
-#include "files/Lote.h"
+#include "calc/Numeros.h"
+#include "output/Csv.h"
+#include "tools/lote/Lote.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <mutex>
 #include <ostream>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace lumbrio::teste {
 namespace {
 
-class LoteExecucao : public PastaTemporaria {};
+using Args = std::vector<std::string>;
+const std::filesystem::path Dados = LUMBRIO_DADOS_TESTE;
+// O nome pede aspas no CSV; o conteúdo é o Padrão.txt (Md = 10000 KN.cm).
+const std::string Viga = "viga, \"20x50\".txt";
+const std::string Resumo =
+    "lumbrio-lote: viga, \"20x50\".txt: %h passa de 10 % a partir de Md = 30000 (armadura "
+    "positiva, %h = 20.00 %); maior diferença de Mrd entre os modelos (Real - CG) / CG: 21.99 % "
+    "em Md = 30000.\n";
 
-// Grava um arquivo de valores de uma viga com Md em Kgf.m.
-void GravaViga(const std::string& Nome, const std::string& Base = "20") {
-    Dimensionamento d;
-    d.Form1.Text1.Text = Base;
-    d.Form1.Combo5.Text = "Kgf.m";
-    d.Form1.Text17.Text = "10000";
-    d.Form1.Combo2[1].Text = "16 mm (5/8'')";
-    ASSERT_FALSE(GravaConfiguracao(d, Nome));
+std::string Conteudo(std::FILE* f) {
+    std::fflush(f);
+    std::string s(static_cast<std::size_t>(std::ftell(f)), '\0');
+    std::rewind(f);
+    s.resize(std::fread(s.data(), 1, s.size(), f));
+    return s;
 }
 
-TEST(LoteCsv, cabecalho_tem_as_colunas_na_ordem_combinada) {
-    std::string csv;
-    AcrescentaCabecalhoCsv(csv);
-    std::vector<std::string> esperadas{
-        "arquivo",  "Md",       "As_CG",       "As_Real", "AsLinha_CG", "AsLinha_Real",
-        "Mrd_CG",   "Mrd_Real", "unidade_Mrd", "x_CG",    "x_Real",     "Dom_CG",
-        "Dom_Real", "Rcc_CG",   "Rcc_Real",    "y2_CG",   "y2_Real"};
-    for (int i = 1; i <= 6; ++i) esperadas.push_back("dlinha_pos" + std::to_string(i));
-    for (int i = 1; i <= 3; ++i) esperadas.push_back("dlinha_neg" + std::to_string(i));
-    for (const char* c :
-         {"dCG1", "dCG2", "pctH_pos", "pctH_neg", "alerta_pctH_pos", "alerta_pctH_neg"})
-        esperadas.push_back(c);
-    for (int i = 1; i <= 6; ++i) esperadas.push_back("barras_pos" + std::to_string(i));
-    for (int i = 1; i <= 3; ++i) esperadas.push_back("barras_neg" + std::to_string(i));
-    for (const char* c : {"alerta_pos6", "alerta_neg3", "erro"}) esperadas.push_back(c);
-    EXPECT_EQ(csv, [&] {
-        std::string s;
-        for (const auto& c : esperadas) s += (s.empty() ? "" : ",") + c;
-        return s + "\r\n";
-    }());
+struct Execucao {
+    int status;
+    std::string saida, erros;
+    bool operator==(const Execucao&) const = default;
+};
+
+void PrintTo(const Execucao& e, std::ostream* os) {
+    *os << "status " << e.status << "\nsaída:\n" << e.saida << "\nerros:\n" << e.erros;
+}
+
+// Roda o programa com as saídas em memória; Saida: outro destino do CSV.
+template <class Fn> Execucao Captura(Fn&& Roda, std::FILE* Saida = nullptr) {
+    std::FILE* saida = Saida ? Saida : std::tmpfile();
+    std::FILE* erros = std::tmpfile();
+    const int status = Roda(saida, erros);
+    Execucao e{status, Saida ? "" : Conteudo(saida), Conteudo(erros)};
+    if (!Saida) std::fclose(saida);
+    std::fclose(erros);
+    return e;
+}
+
+Execucao Roda(const Args& A, bool Progresso = false, std::FILE* Saida = nullptr) {
+    return Captura([&](std::FILE* s, std::FILE* e) { return Principal(A, s, e, Progresso); },
+                   Saida);
+}
+
+class Lote : public PastaTemporaria {
+  protected:
+    void SetUp() override {
+        PastaTemporaria::SetUp();
+        std::filesystem::copy_file(Dados / "Padrão.txt", Viga);
+    }
+};
+
+// Projeto recusado (Md < 0), calculado só com As e com As': conferidos fora do programa.
+TEST_F(Lote, serie_da_viga_padrao_da_o_csv_conferido) {
+    const std::string csv = LeBytes(Dados / "lote-serie.csv");
+    const std::string detalhes = LeBytes(Dados / "lote-serie-detalhes.csv");
+    EXPECT_EQ(Roda(Args{"--md", "-10000:30000:20000", Viga}), (Execucao{0, csv, ""}));
+    // --saida: o arquivo é substituído de uma vez, sem temporário nem resulta.txt.
+    EXPECT_EQ(Roda(Args{"--detalhes", "--saida", "s.csv", "--md=-10000:30000:20000", Viga}),
+              (Execucao{0, "", Resumo}));
+    EXPECT_EQ(LeBytes("s.csv"), detalhes);
+    EXPECT_EQ(ArquivosNaPasta(), 2u);
+    // Dois trabalhadores de um projeto por rodada: o mesmo CSV, na ordem da série.
+    const OpcoesLote o{LeSerieMd("-10000:30000:20000"), "", {Viga}, false, true, 2, 1};
+    const auto p =
+        Captura([&o](std::FILE* s, std::FILE* e) { return ExecutaLote(o, s, e, false); });
+    EXPECT_EQ(p.saida, detalhes);
+    EXPECT_EQ(p.erros, Resumo);
+    // Sem --md vale o Md do arquivo: o cabeçalho e a linha de Md = 10000.
+    const auto l1 = csv.find("\r\n") + 2, l2 = csv.find("\r\n", l1) + 2;
+    EXPECT_EQ(Roda(Args{Viga}).saida,
+              csv.substr(0, l1) + csv.substr(l2, csv.find("\r\n", l2) + 2 - l2));
+}
+
+// Status 0: a ajuda na saída; 1: só o cabeçalho do CSV; 2: nada na saída.
+TEST_F(Lote, argumentos_arquivos_ilegiveis_e_status_de_saida) {
+    const std::string uso = ".\nUse lumbrio-lote --help para ver o uso.\n";
+    EscreveBytes("curto.txt", "20\r\n50\r\n");
+    const std::tuple<Args, int, std::string> casos[] = {
+        // erros: contido na saída de erros
+        {{}, 2, "lumbrio-lote: nenhum arquivo de valores indicado" + uso},
+        {{"--md"}, 2, "lumbrio-lote: falta o valor de --md" + uso},
+        {{"--md", "1:2", Viga}, 2, "lumbrio-lote: série de Md inválida: \"1:2\". Use INÍCIO:"},
+        {{"--x", Viga}, 2, "lumbrio-lote: opção desconhecida: --x" + uso},
+        {{"--saida=", Viga}, 2, ": --saida precisa de um nome de arquivo" + uso},
+        {{"--md=1:2:1", "--md=1:2:1", Viga}, 2, ": --md apareceu mais de uma vez" + uso},
+        {{"--saida", "a", "--saida=b", Viga}, 2, ": --saida apareceu mais de uma vez" + uso},
+        {{"--saida", "sem_pasta/s.csv", Viga}, 2, "\"sem_pasta/s.csv\" não pode ser gravado"},
+        {{"ausente.txt"}, 1, "lumbrio-lote: O arquivo \"ausente.txt\" não foi carregado"},
+        {{"--", "--md"}, 1, "\"--md\""},
+        {{"-h", "ausente.txt"}, 0, ""},
+        {{"--help"}, 0, ""},
+    };
+    for (const auto& [args, status, erros] : casos) {
+        const auto e = Roda(args);
+        SCOPED_TRACE(args.empty() ? "" : args[0]);
+        EXPECT_EQ(e.status, status);
+        EXPECT_EQ(e.erros.empty(), status == 0) << e.erros;
+        EXPECT_NE(e.erros.find(erros), std::string::npos) << e.erros;
+        const char* inicio = status == 0 ? "Uso: lumbrio-lote [--md" : "arquivo,Md,";
+        EXPECT_EQ(e.saida.rfind(inicio, 0) == 0, status < 2) << e.saida;
+        EXPECT_EQ(std::count(e.saida.begin(), e.saida.end(), '\n') == 1, status == 1);
+    }
+    // Um arquivo ilegível no meio: uma linha de erro cada, os outros continuam.
+    const auto e = Roda(Args{"curto.txt", Viga, "ausente.txt"});
+    EXPECT_EQ(e.status, 1);
+    EXPECT_EQ(std::count(e.erros.begin(), e.erros.end(), '\n'), 2) << e.erros;
+    EXPECT_NE(e.erros.find("\"curto.txt\""), std::string::npos) << e.erros;
+    EXPECT_EQ(e.saida, Roda(Args{Viga}).saida);
+    // CSV que não pode ser escrito (logo ou só ao esvaziar o buffer): status 2 e o motivo.
+    for (const auto& [nome, modo] : {std::pair{Viga.c_str(), "r"}, {"/dev/full", "w"}}) {
+        std::FILE* f = std::fopen(nome, modo);
+        const auto ruim = Roda(Args{Viga}, false, f);
+        std::fclose(f);
+        EXPECT_EQ(ruim.status, 2) << nome;
+        EXPECT_EQ(ruim.erros.rfind("lumbrio-lote: o CSV não foi gravado: ", 0), 0u) << ruim.erros;
+    }
+}
+
+// Acima de 10 000 projetos, o progresso reescreve uma linha; as mensagens a fecham antes.
+TEST_F(Lote, progresso_so_acima_de_dez_mil_projetos) {
+    const auto falha = [](const char* Nome) {
+        return Junta("lumbrio-lote: O arquivo \"", Nome, "\" não foi carregado: o arquivo ou a ",
+                     "pasta não existe.\n");
+    };
+    const auto poucos = Roda(Args{"--md", "1:5000:1", "a.txt", "b.txt"}, true);
+    EXPECT_EQ(poucos.erros, falha("a.txt") + falha("b.txt"));
+    const auto muitos = Roda(Args{"--md", "1:5001:1", "a.txt", "b.txt"}, true);
+    EXPECT_EQ(muitos.erros, falha("a.txt") + "\rlumbrio-lote: 5001 de 10002 projetos (50%)\n" +
+                                falha("b.txt") +
+                                "\rlumbrio-lote: 10002 de 10002 projetos (100%)\n");
+    EXPECT_EQ(muitos.status, 1);
+}
+
+// Cada rodada dá um bloco a cada trabalhador, em ordem; a última pode vir incompleta.
+TEST(LoteParalelo, reparte_a_serie_em_rodadas_de_blocos) {
+    const std::tuple<unsigned, std::size_t, std::size_t, std::vector<std::size_t>> casos[] = {
+        {1, 4096, 3, {3}}, {3, 2, 6, {6}}, {3, 2, 11, {6, 5}}, {2, 3, 7, {6, 1}}};
+    for (const auto& [trabalhadores, bloco, total, rodadas] : casos) {
+        std::mutex m;
+        std::vector<unsigned> quem(total, 99); // 98: projetado duas vezes
+        std::size_t vazias = 0;
+        std::vector<std::size_t> feitos;
+        const auto tarefa = [&](unsigned t, std::size_t i, std::size_t fim) {
+            const std::lock_guard trava(m);
+            vazias += i >= fim;
+            for (; i < fim; ++i) quem.at(i) = quem.at(i) == 99 ? t : 98;
+        };
+        const Paralelo p{trabalhadores, bloco};
+        EXPECT_TRUE(
+            p.Rodadas(total, tarefa, [&](std::size_t n) { return feitos.push_back(n), true; }));
+        EXPECT_EQ(feitos, rodadas);
+        EXPECT_EQ(vazias, 0u);
+        for (std::size_t k = 0; k < total; ++k) EXPECT_EQ(quem[k], k / bloco % trabalhadores) << k;
+        // DepoisDaRodada falso encerra: só a primeira rodada.
+        feitos.clear();
+        EXPECT_FALSE(p.Rodadas(
+            total, [](auto...) {}, [&](std::size_t n) { return feitos.push_back(n), false; }));
+        EXPECT_EQ(feitos, std::vector<std::size_t>{rodadas[0]});
+    }
 }
 
 TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
     const std::pair<const char*, const char*> casos[] = {
-        {"simples", "simples"},   {"", ""},
-        {"a,b", "\"a,b\""},       {"diz \"oi\"", "\"diz \"\"oi\"\"\""},
-        {"a\r\nb", "\"a\r\nb\""}, {"viga 20x50.txt", "viga 20x50.txt"}};
+        {"simples", "simples"},    {"", ""},
+        {"a,b", "\"a,b\""},        {"diz \"oi\"", "\"diz \"\"oi\"\"\""},
+        {"a\rb", "\"a\rb\""},      {"a\nb", "\"a\nb\""},
+        {"20x50.txt", "20x50.txt"}};
     for (const auto& [campo, esperado] : casos) {
-        std::string csv;
+        std::string csv = "x";
         AcrescentaCampoCsv(csv, campo);
-        EXPECT_EQ(csv, esperado);
-        EXPECT_EQ(Campos(csv), std::vector<std::string>{campo});
+        EXPECT_EQ(csv, Junta("x", esperado));
     }
 }
 
-struct CasoSerie {
-    const char* texto;
-    std::vector<std::string> mds; // vazio: série recusada
-};
-
-void PrintTo(const CasoSerie& c, std::ostream* os) {
-    *os << '"' << c.texto << '"';
-}
-
-class SerieDeMd : public ::testing::TestWithParam<CasoSerie> {};
-
-TEST_P(SerieDeMd, gera_os_momentos_ou_recusa) {
-    const auto serie = LeSerieMd(GetParam().texto);
-    if (GetParam().mds.empty()) {
-        EXPECT_FALSE(serie) << GetParam().texto;
-        return;
+TEST(LoteSerie, gera_os_momentos_ou_recusa) {
+    // "SÉRIE = Md gerados". 0.1 não é exato em binário: o último passo ainda inclui o 1.
+    for (const std::string caso :
+         {"9000:11000:1000 = 9000 10000 11000", "1:2:0.5 = 1 1.5 2", "10:0:-5 = 10 5 0",
+          "-1:1:1 = -1 0 1", "5:5:1 = 5", "5:5:0 = 5", "1:2.5:1 = 1 2", "1:2:2 = 1",
+          "0:1:0.1 = 0 0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 1"}) {
+        const auto igual = caso.find(" = ");
+        const auto serie = LeSerieMd(caso.substr(0, igual));
+        ASSERT_TRUE(serie) << caso;
+        std::string gerados = " =";
+        for (std::size_t k = 0; k < TamanhoSerie(*serie); ++k)
+            gerados += Junta(" ", TextoMdDaSerie(*serie, k));
+        EXPECT_EQ(caso.substr(igual), gerados);
     }
-    ASSERT_TRUE(serie) << GetParam().texto;
-    std::vector<std::string> mds;
-    for (std::size_t k = 0; k < TamanhoSerie(*serie); ++k) mds.push_back(TextoMdDaSerie(*serie, k));
-    EXPECT_EQ(mds, GetParam().mds);
+    for (const char* ruim : {"1:2", "1:2:0", "1:2:-1", "a:2:1", "1,5:2:1", "1:2:3:4", "0:1e9:1",
+                             "nan:1:1", "", "1::1", "1:2:1 "})
+        EXPECT_FALSE(LeSerieMd(ruim)) << ruim;
+    // A maior série aceita: 1e9 passos já é recusada.
+    EXPECT_EQ(TamanhoSerie(*LeSerieMd("0:999999999:1")), 1000000000u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Textos, SerieDeMd,
-    ::testing::Values(
-        CasoSerie{"9000:11000:1000", {"9000", "10000", "11000"}},
-        CasoSerie{"1:2:0.5", {"1", "1.5", "2"}},
-        // 0.1 não é exato em binário: o último passo ainda inclui o 1 e os textos saem limpos.
-        CasoSerie{"0:1:0.1",
-                  {"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1"}},
-        CasoSerie{"10:0:-5", {"10", "5", "0"}}, CasoSerie{"-1:1:1", {"-1", "0", "1"}},
-        CasoSerie{"5:5:1", {"5"}}, CasoSerie{"1:2.5:1", {"1", "2"}}, CasoSerie{"1:2", {}},
-        CasoSerie{"1:2:0", {}}, CasoSerie{"1:2:-1", {}}, CasoSerie{"a:2:1", {}},
-        CasoSerie{"1,5:2:1", {}}, CasoSerie{"1:2:3:4", {}}, CasoSerie{"0:1e12:1", {}},
-        CasoSerie{"nan:1:1", {}}, CasoSerie{"", {}}));
-
-TEST(LoteArgumentos, opcoes_e_erros_da_linha_de_comando) {
-    using Args = std::vector<std::string>;
-    auto o = std::get<OpcoesLote>(
-        InterpretaArgumentosLote(Args{"--md=1:3:1", "a.txt", "--saida", "s.csv", "b.txt"}));
-    ASSERT_TRUE(o.Serie);
-    EXPECT_EQ(o.Serie->Fim, 3);
-    EXPECT_EQ(o.Saida, "s.csv");
-    EXPECT_EQ(o.Arquivos, (Args{"a.txt", "b.txt"}));
-    o = std::get<OpcoesLote>(InterpretaArgumentosLote(Args{"--", "--md"}));
-    EXPECT_EQ(o.Arquivos, Args{"--md"});
-    EXPECT_TRUE(std::get<OpcoesLote>(InterpretaArgumentosLote(Args{"--help"})).Ajuda);
-    for (const Args& ruim :
-         {Args{}, Args{"--md"}, Args{"--md", "1:2", "a.txt"}, Args{"--x", "a.txt"},
-          Args{"--saida=", "a.txt"}, Args{"--md=1:2:1", "--md=1:2:1", "a.txt"}}) {
-        const auto r = InterpretaArgumentosLote(ruim);
-        ASSERT_TRUE(std::holds_alternative<std::string>(r)) << ruim.size();
-        EXPECT_FALSE(std::get<std::string>(r).empty());
-    }
-    EXPECT_NE(TextoAjudaLote().find("Uso: lumbrio-lote"), std::string::npos);
-}
-
-TEST_F(LoteExecucao, serie_de_md_da_as_linhas_da_janela_para_cada_momento) {
-    GravaViga("viga.txt");
-    OpcoesLote o;
-    o.Arquivos = {"viga.txt"};
-    o.Serie = LeSerieMd("8000:12000:2000");
-    const auto e = Executa(o);
-    EXPECT_EQ(e.status, 0) << e.erros;
-    EXPECT_EQ(e.erros, "");
-    const auto linhas = LeCsv(e.saida);
-    ASSERT_EQ(linhas.size(), 4u);
-    const std::vector<std::string> mds{"8000", "10000", "12000"};
-    for (std::size_t i = 1; i < linhas.size(); ++i) {
-        const auto& l = linhas[i];
-        const auto coluna = [&](const char* nome) {
-            const auto c = std::find(linhas[0].begin(), linhas[0].end(), nome);
-            return l.at(static_cast<std::size_t>(c - linhas[0].begin()));
-        };
-        ASSERT_EQ(l.size(), linhas[0].size());
-        EXPECT_EQ(l[0], "viga.txt");
-        EXPECT_EQ(l[1], mds[i - 1]);
-        // O mesmo projeto feito na janela: carrega, escreve Md e calcula.
-        Dimensionamento d;
-        ASSERT_FALSE(CarregaConfiguracao(d, "viga.txt"));
-        d.Form1.Text17.Text = mds[i - 1];
-        d.Programa();
-        ASSERT_TRUE(d.HaResultados) << d.Form2.Label1.Caption;
-        EXPECT_EQ(coluna("Mrd_CG"), d.Form1.Text23.Text);
-        EXPECT_EQ(coluna("As_CG"), d.Form1.Text8.Text);
-        EXPECT_EQ(coluna("unidade_Mrd"), "Kgf.m");
-        EXPECT_EQ(coluna("Dom_Real"), d.Form1.Text12.Text);
-        EXPECT_EQ(coluna("dlinha_neg3"), d.Form1.Text3[3].Text);
-        EXPECT_EQ(coluna("dCG1"), d.Form1.Text26.Text);
-        EXPECT_EQ(coluna("barras_pos1"), std::to_string(static_cast<int>(d.NumBarrasPos[1])));
-        EXPECT_EQ(coluna("erro"), "");
-    }
-    // Momentos maiores pedem mais aço: a série não repete o mesmo projeto.
-    EXPECT_NE(linhas[1][2], linhas[3][2]) << "As_CG";
-    EXPECT_FALSE(std::filesystem::exists("resulta.txt")) << "o lote não exporta";
-}
-
-TEST_F(LoteExecucao, arquivo_ilegivel_avisa_na_saida_de_erros_e_o_lote_continua) {
-    GravaViga("viga.txt");
-    EscreveBytes("curto.txt", "20\r\n50\r\n");
-    OpcoesLote o;
-    o.Arquivos = {"ausente.txt", "viga.txt", "curto.txt"};
-    const auto e = Executa(o);
-    EXPECT_EQ(e.status, 1);
-    EXPECT_NE(e.erros.find("\"ausente.txt\""), std::string::npos) << e.erros;
-    EXPECT_NE(e.erros.find("\"curto.txt\""), std::string::npos) << e.erros;
-    EXPECT_EQ(std::count(e.erros.begin(), e.erros.end(), '\n'), 2);
-    const auto linhas = LeCsv(e.saida);
-    ASSERT_EQ(linhas.size(), 2u);
-    EXPECT_EQ(linhas[1][0], "viga.txt");
-    EXPECT_EQ(linhas[1][1], "10000") << "sem --md vale o Md do arquivo";
-}
-
-TEST_F(LoteExecucao, projeto_recusado_sai_com_erro_e_colunas_vazias) {
-    GravaViga("sem base.txt", "0");
-    OpcoesLote o;
-    o.Arquivos = {"sem base.txt"};
-    const auto e = Executa(o);
-    EXPECT_EQ(e.status, 0) << "o arquivo foi lido; o projeto é que foi recusado";
-    const auto linhas = LeCsv(e.saida);
-    ASSERT_EQ(linhas.size(), 2u);
-    const auto& l = linhas[1];
-    ASSERT_EQ(l.size(), linhas[0].size());
-    EXPECT_EQ(l[0], "sem base.txt");
-    EXPECT_FALSE(l.back().empty());
-    for (std::size_t i = 2; i + 1 < l.size(); ++i) EXPECT_EQ(l[i], "") << linhas[0][i];
-}
-
-TEST_F(LoteExecucao, trabalhadores_em_paralelo_dao_o_mesmo_csv_em_ordem) {
-    GravaViga("viga.txt");
-    GravaViga("larga.txt", "30");
-    OpcoesLote o;
-    o.Arquivos = {"viga.txt", "larga.txt"};
-    o.Serie = LeSerieMd("1000:30000:500");
-    o.TamanhoBloco = 7;
-    o.Trabalhadores = 1;
-    const auto sozinho = Executa(o);
-    o.Trabalhadores = 3;
-    const auto juntos = Executa(o);
-    EXPECT_EQ(LeCsv(sozinho.saida).size(), 1u + 2 * 59);
-    EXPECT_EQ(juntos.saida, sozinho.saida);
-}
-
-TEST_F(LoteExecucao, saida_em_arquivo_igual_a_saida_padrao) {
-    GravaViga("viga.txt");
-    OpcoesLote o;
-    o.Arquivos = {"viga.txt"};
-    o.Serie = LeSerieMd("5000:6000:250");
-    const auto padrao = Executa(o);
-    o.Saida = "série.csv";
-    const auto arquivo = Executa(o);
-    EXPECT_EQ(arquivo.status, 0);
-    EXPECT_EQ(arquivo.saida, "");
-    EXPECT_EQ(LeBytes("série.csv"), padrao.saida);
-    EXPECT_EQ(ArquivosNaPasta(), 2u) << "temporário deixado na pasta";
-
-    o.Saida = "sem_pasta/s.csv";
-    const auto falha = Executa(o);
-    EXPECT_EQ(falha.status, 2);
-    EXPECT_NE(falha.erros.find("sem_pasta/s.csv"), std::string::npos);
+TEST(LoteResumo, frase_do_resumo_da_serie) {
+    const std::pair<std::vector<PontoSerie>, const char*> casos[] = {
+        // Empate em valor absoluto: vale o primeiro.
+        {{{"1", true, 10.0, 0, false, -0.5},
+          {"2", true, 9, 0, false, -1.25},
+          {"3", true, 1, 0, false, 1.25}},
+         "%h não passa de 10 % na série; maior diferença de Mrd entre os modelos (Real - CG) / "
+         "CG: -1.25 % em Md = 2.\n"},
+        {{{"1", true, 4, 10.5, true, -3}, {"2", true, 11, 12, true, -2}},
+         "%h passa de 10 % a partir de Md = 1 (armadura negativa, %h = 10.50 %); maior diferença "
+         "de Mrd entre os modelos (Real - CG) / CG: -3.00 % em Md = 1.\n"},
+        // %h' sem barras negativas não conta; recusados e diferenças infinitas ficam de fora.
+        {{{"1", true, 4, 30, false, 0},
+          {"2", false, 50, 0, false, 99},
+          {"3", true, 10.01, 0, false, std::numeric_limits<double>::infinity()},
+          {"4", true, 11, 0, false, -0.01}},
+         "%h passa de 10 % a partir de Md = 3 (armadura positiva, %h = 10.01 %); maior diferença "
+         "de Mrd entre os modelos (Real - CG) / CG: -0.01 % em Md = 4.\n"},
+        {{{"1", false, 0, 0, false, 0}},
+         "%h não passa de 10 % na série; nenhum projeto da série foi calculado.\n"}};
+    for (const auto& [pontos, texto] : casos)
+        EXPECT_EQ(ResumoSerie("v.txt", pontos), Junta("lumbrio-lote: v.txt: ", texto));
 }
 
 } // namespace

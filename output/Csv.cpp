@@ -1,0 +1,211 @@
+#include "output/Csv.h"
+
+#include "calc/Numeros.h"
+#include "output/Comparacao.h"
+#include "output/Painel.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+
+namespace lumbrio {
+
+namespace {
+
+// Uma coluna de resultado: o nome no cabeçalho e o texto tirado do projeto.
+struct ColunaCsv {
+    std::string Nome;
+    std::function<std::string(const Dimensionamento&)> Texto;
+};
+
+// Colunas entre "Md" e "erro": as linhas do painel (As antes de As'), a unidade de Mrd,
+// os d' das camadas, d'CG, %h, os alertas e as barras de cada camada.
+std::vector<ColunaCsv> MontaColunas() {
+    std::vector<ColunaCsv> c;
+    const auto caixa = [&c](std::string Nome, CaixaTexto ControlesForm1::*Caixa) {
+        c.push_back(
+            {std::move(Nome), [Caixa](const Dimensionamento& D) { return (D.Form1.*Caixa).Text; }});
+    };
+    const auto alerta = [&c](std::string Nome, auto Controle) {
+        c.push_back({std::move(Nome), [Controle](const Dimensionamento& D) {
+                         return std::string(Controle(D.Form1).BackColor == Cor::Alerta ? "1" : "0");
+                     }});
+    };
+    for (const std::size_t i : {1, 0, 2, 3, 4, 5, 6}) {
+        const LinhaPainel& l = LinhasPainel[i];
+        caixa(Junta(l.Coluna, "_CG"), l.CG);
+        caixa(Junta(l.Coluna, "_Real"), l.Real);
+        if (l.UnidadeDeMomento)
+            c.push_back({Junta("unidade_", l.Coluna), [&l](const Dimensionamento& D) {
+                             return std::string(UnidadeDaLinha(D.Form1, l));
+                         }});
+    }
+    for (std::size_t i = 1; i <= 6; ++i)
+        c.push_back({Junta("dlinha_pos", std::to_string(i)),
+                     [i](const Dimensionamento& D) { return D.Form1.Text25[i].Text; }});
+    for (std::size_t i = 1; i <= 3; ++i)
+        c.push_back({Junta("dlinha_neg", std::to_string(i)),
+                     [i](const Dimensionamento& D) { return D.Form1.Text3[i].Text; }});
+    caixa("dCG1", &ControlesForm1::Text26);
+    caixa("dCG2", &ControlesForm1::Text29);
+    caixa("pctH_pos", &ControlesForm1::Text36);
+    caixa("pctH_neg", &ControlesForm1::Text38);
+    alerta(
+        "alerta_pctH_pos", [](const ControlesForm1& f) -> auto& { return f.Text36; });
+    alerta(
+        "alerta_pctH_neg", [](const ControlesForm1& f) -> auto& { return f.Text38; });
+    for (std::size_t i = 1; i <= 6; ++i)
+        c.push_back({Junta("barras_pos", std::to_string(i)), [i](const Dimensionamento& D) {
+                         return TextoDecimalCurto(D.NumBarrasPos[i]);
+                     }});
+    for (std::size_t i = 1; i <= 3; ++i)
+        c.push_back({Junta("barras_neg", std::to_string(i)), [i](const Dimensionamento& D) {
+                         return TextoDecimalCurto(D.NumBarrasNeg[i]);
+                     }});
+    alerta(
+        "alerta_pos6", [](const ControlesForm1& f) -> auto& { return f.Combo2[6]; });
+    alerta(
+        "alerta_neg3", [](const ControlesForm1& f) -> auto& { return f.Combo4[3]; });
+    return c;
+}
+
+const std::vector<ColunaCsv>& Colunas() {
+    static const std::vector<ColunaCsv> c = MontaColunas();
+    return c;
+}
+
+// Colunas de --detalhes, depois de "erro": o modelo Real camada a camada, o modelo CG
+// por face e a diferença de Mrd. ε em por mil, σ em kgf/cm², diferença em %.
+std::vector<std::string> MontaColunasDetalhes() {
+    std::vector<std::string> c;
+    const auto camadas = [&c](const char* face, int n) {
+        for (int i = 1; i <= n; ++i)
+            for (const char* g : {"eps", "sig", "escoa"})
+                c.push_back(Junta(g, "_Real_", face, std::to_string(i)));
+    };
+    camadas("pos", 6);
+    camadas("neg", 3);
+    for (const char* face : {"pos", "neg"})
+        for (const char* g : {"eps", "sig", "escoa"}) c.push_back(Junta(g, "_CG_", face));
+    c.push_back("dif_Mrd_pct");
+    return c;
+}
+
+const std::vector<std::string>& ColunasDetalhes() {
+    static const std::vector<std::string> c = MontaColunasDetalhes();
+    return c;
+}
+
+void AcrescentaDetalhes(std::string& Csv, const Dimensionamento& D) {
+    if (!D.HaResultados) {
+        Csv.append(ColunasDetalhes().size(), ',');
+        return;
+    }
+    const Comparacao c = ComparaModelos(D);
+    const auto tres = [&Csv](bool existe, double eps, double sig, bool escoa) {
+        if (!existe) {
+            Csv += ",,,";
+            return;
+        }
+        Csv += Junta(",", FormataNumero(eps, 4), ",", FormataNumero(sig, 2), escoa ? ",1" : ",0");
+    };
+    for (const bool negativa : {false, true}) {
+        for (int i = 1; i <= (negativa ? 3 : 6); ++i) {
+            const auto r = std::find_if(c.Camadas.begin(), c.Camadas.end(), [&](const auto& k) {
+                return k.Negativa == negativa && k.Camada == i;
+            });
+            const bool existe = r != c.Camadas.end();
+            tres(existe, existe ? r->Eps : 0, existe ? r->Sig : 0, existe && r->Escoa);
+        }
+    }
+    for (const FaceCG* f : {&c.CGPos, &c.CGNeg}) tres(f->Existe, f->Eps, f->Sig, f->Escoa);
+    Csv += ',';
+    Csv += FormataNumero(c.DiferencaMrdPct, 3);
+}
+
+} // namespace
+
+void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo) {
+    if (Campo.find_first_of(",\"\r\n") == std::string_view::npos) {
+        Csv += Campo;
+        return;
+    }
+    Csv += '"';
+    for (char c : Campo) {
+        if (c == '"') Csv += '"';
+        Csv += c;
+    }
+    Csv += '"';
+}
+
+void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {
+    Csv += "arquivo,Md";
+    for (const ColunaCsv& c : Colunas()) Csv += Junta(",", c.Nome);
+    Csv += ",erro";
+    if (Detalhes)
+        for (const std::string& c : ColunasDetalhes()) Csv += Junta(",", c);
+    Csv += "\r\n";
+}
+
+void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
+                        const Dimensionamento& D, bool Detalhes) {
+    AcrescentaCampoCsv(Csv, Arquivo);
+    Csv += ',';
+    AcrescentaCampoCsv(Csv, Md);
+    std::string erro;
+    if (D.HaResultados) {
+        for (const ColunaCsv& c : Colunas()) {
+            Csv += ',';
+            AcrescentaCampoCsv(Csv, c.Texto(D));
+        }
+    } else {
+        Csv.append(Colunas().size(), ',');
+        erro = D.Form2.Label1.Caption;
+        if (!D.Form2.Label2.Caption.empty()) erro += Junta(" ", D.Form2.Label2.Caption);
+    }
+    Csv += ',';
+    AcrescentaCampoCsv(Csv, erro);
+    if (Detalhes) AcrescentaDetalhes(Csv, D);
+    Csv += "\r\n";
+}
+
+PontoSerie PontoDoProjeto(std::string Md, const Dimensionamento& D) {
+    PontoSerie p{std::move(Md), D.HaResultados};
+    if (!D.HaResultados) return p;
+    const Comparacao c = ComparaModelos(D);
+    p.PctHPos = D.PctHPos;
+    p.PctHNeg = D.PctHNeg;
+    p.TemNeg = c.TemNeg;
+    p.DiferencaMrdPct = c.DiferencaMrdPct;
+    return p;
+}
+
+std::string ResumoSerie(std::string_view Arquivo, const std::vector<PontoSerie>& Pontos) {
+    const PontoSerie* acima = nullptr;
+    const PontoSerie* maior = nullptr;
+    for (const PontoSerie& p : Pontos) {
+        if (!p.Calculado) continue;
+        if (!acima && (p.PctHPos > LimitePctH || (p.TemNeg && p.PctHNeg > LimitePctH))) acima = &p;
+        if (std::isfinite(p.DiferencaMrdPct) &&
+            (!maior || std::fabs(p.DiferencaMrdPct) > std::fabs(maior->DiferencaMrdPct)))
+            maior = &p;
+    }
+    std::string s = Junta("lumbrio-lote: ", Arquivo, ": ");
+    if (acima) {
+        const bool positiva = acima->PctHPos > LimitePctH;
+        s += Junta("%h passa de 10 % a partir de Md = ", acima->Md, " (",
+                   positiva ? "armadura positiva, %h = " : "armadura negativa, %h = ",
+                   FormataNumero(positiva ? acima->PctHPos : acima->PctHNeg, 2), " %)");
+    } else {
+        s += "%h não passa de 10 % na série";
+    }
+    if (maior)
+        s += Junta("; maior diferença de Mrd entre os modelos (Real - CG) / CG: ",
+                   FormataNumero(maior->DiferencaMrdPct, 2), " % em Md = ", maior->Md);
+    else
+        s += "; nenhum projeto da série foi calculado";
+    return s + ".\n";
+}
+
+} // namespace lumbrio

@@ -1,0 +1,38 @@
+// Saídas do lumbrio-lote: as linhas CSV (RFC 4180) com os textos do painel de
+// resultados e a linha de resumo de uma série de Md.
+#pragma once
+
+#include "calc/Dimensionamento.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumbrio {
+
+// Acrescenta um campo: entre aspas (aspas dobradas) quando tem vírgula, aspas, CR ou LF.
+void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo);
+// Com Detalhes, as colunas da comparação dos modelos vêm depois de "erro".
+void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes = false);
+// Linha do projeto que acabou de rodar em D (Programa), com Md como escrito em Text17.
+// Projeto recusado: colunas de resultado vazias e a mensagem em "erro".
+void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
+                        const Dimensionamento& D, bool Detalhes = false);
+
+// Um projeto de uma série, para o resumo.
+struct PontoSerie {
+    std::string Md; // como escrito em Text17
+    bool Calculado = false;
+    double PctHPos = 0, PctHNeg = 0; // %
+    bool TemNeg = false;             // %h' vale (camada negativa 1 com barras)
+    double DiferencaMrdPct = 0;      // (Real − CG) / CG, %
+};
+
+// O que o resumo guarda do projeto que acabou de rodar em D.
+PontoSerie PontoDoProjeto(std::string Md, const Dimensionamento& D);
+
+// Resumo de uma série: primeiro Md em que %h passa de 10 % e a maior diferença de Mrd
+// entre os modelos (em valor absoluto), numa linha em português.
+std::string ResumoSerie(std::string_view Arquivo, const std::vector<PontoSerie>& Pontos);
+
+} // namespace lumbrio

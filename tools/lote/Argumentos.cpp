@@ -1,0 +1,100 @@
+#include "tools/lote/Lote.h"
+
+#include <string_view>
+
+namespace lumbrio {
+
+std::variant<OpcoesLote, std::string>
+InterpretaArgumentosLote(const std::vector<std::string>& Args) {
+    OpcoesLote o;
+    bool fimDasOpcoes = false, temMd = false, temSaida = false;
+    for (std::size_t i = 0; i < Args.size(); ++i) {
+        const std::string& a = Args[i];
+        if (fimDasOpcoes || a.size() < 2 || a[0] != '-') {
+            o.Arquivos.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            fimDasOpcoes = true;
+            continue;
+        }
+        if (a == "--help" || a == "-h") {
+            o.Ajuda = true;
+            continue;
+        }
+        if (a == "--detalhes") {
+            o.Detalhes = true;
+            continue;
+        }
+        // "--md VALOR" ou "--md=VALOR"; o mesmo para --saida.
+        auto valor = [&](std::string_view nome, std::string& v) -> std::optional<std::string> {
+            if (a.size() > nome.size() && a.compare(0, nome.size(), nome) == 0 &&
+                a[nome.size()] == '=') {
+                v = a.substr(nome.size() + 1);
+                return std::nullopt;
+            }
+            if (i + 1 >= Args.size()) return "falta o valor de " + std::string(nome) + ".";
+            v = Args[++i];
+            return std::nullopt;
+        };
+        const auto comeca = [&](std::string_view nome) {
+            return a == nome || (a.size() > nome.size() && a.compare(0, nome.size(), nome) == 0 &&
+                                 a[nome.size()] == '=');
+        };
+        std::string v;
+        if (comeca("--md")) {
+            if (temMd) return std::string("--md apareceu mais de uma vez.");
+            if (auto erro = valor("--md", v)) return *erro;
+            o.Serie = LeSerieMd(v);
+            if (!o.Serie)
+                return "série de Md inválida: \"" + v +
+                       "\". Use INÍCIO:FIM:PASSO com \".\" decimal, PASSO diferente de zero e "
+                       "no sentido de INÍCIO a FIM (ex.: --md 5000:20000:500).";
+            temMd = true;
+        } else if (comeca("--saida")) {
+            if (temSaida) return std::string("--saida apareceu mais de uma vez.");
+            if (auto erro = valor("--saida", v)) return *erro;
+            if (v.empty()) return std::string("--saida precisa de um nome de arquivo.");
+            o.Saida = v;
+            temSaida = true;
+        } else {
+            return "opção desconhecida: " + a + ".";
+        }
+    }
+    if (!o.Ajuda && o.Arquivos.empty()) return std::string("nenhum arquivo de valores indicado.");
+    return o;
+}
+
+std::string TextoAjudaLote() {
+    return "Uso: lumbrio-lote [--md INÍCIO:FIM:PASSO] [--saida ARQ.csv] [--detalhes] "
+           "ARQUIVO.txt...\n"
+           "\n"
+           "Carrega cada arquivo de valores (o formato de \"Salvar como...\" e de Padrão.txt),\n"
+           "dimensiona a seção e escreve uma linha CSV por projeto, depois do cabeçalho,\n"
+           "com os textos do painel de resultados (\".\" decimal). Não grava resulta.txt.\n"
+           "\n"
+           "Opções:\n"
+           "  --md INÍCIO:FIM:PASSO  dimensiona a série de momentos Md de INÍCIO a FIM com\n"
+           "                         PASSO, na unidade de Md de cada arquivo\n"
+           "                         (ex.: --md 5000:20000:500); sem ela, vale o Md do arquivo\n"
+           "  --saida ARQ.csv        grava o CSV em ARQ.csv (substituído só no fim, inteiro)\n"
+           "                         em vez da saída padrão\n"
+           "  --detalhes             acrescenta, depois de \"erro\", a comparação dos modelos:\n"
+           "                         deformação (por mil), tensão (kgf/cm2) e escoamento\n"
+           "                         (1/0) de cada camada no modelo Real e de cada face no\n"
+           "                         modelo CG, e a diferença de Mrd (Real - CG) / CG em %;\n"
+           "                         com --md, resume cada série na saída de erros: o\n"
+           "                         primeiro Md em que %h passa de 10 % e a maior\n"
+           "                         diferença de Mrd entre os modelos\n"
+           "  -h, --help             mostra esta ajuda\n"
+           "\n"
+           "Um projeto recusado sai com a mensagem na coluna \"erro\" e as colunas de\n"
+           "resultado vazias; o lote continua. Acima de 10 000 projetos o progresso aparece\n"
+           "na saída de erros, quando ela é um terminal.\n"
+           "\n"
+           "Saída: 0 se todos os arquivos foram lidos; 1 se algum não pôde ser lido (uma\n"
+           "linha por arquivo na saída de erros); 2 para erro nos argumentos ou ao gravar\n"
+           "o CSV.\n";
+}
+
+} // namespace lumbrio

@@ -1,0 +1,106 @@
+#include "tools/lote/Serie.h"
+
+#include "calc/Numeros.h"
+#include "output/Csv.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <iterator>
+#include <thread>
+#include <vector>
+
+namespace lumbrio {
+
+namespace {
+// Séries mais longas são quase certamente um engano de digitação.
+constexpr double MaximoProjetosSerie = 1e9;
+} // namespace
+
+std::optional<SerieMd> LeSerieMd(std::string_view Texto) {
+    std::array<std::optional<double>, 3> v;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto dois = Texto.find(':');
+        if ((dois == std::string_view::npos) != (i == 2)) return std::nullopt;
+        v[i] = LeDecimalExato(Texto.substr(0, dois));
+        if (!v[i]) return std::nullopt;
+        if (i < 2) Texto.remove_prefix(dois + 1);
+    }
+    SerieMd s{*v[0], *v[1], *v[2]};
+    if (s.Inicio == s.Fim) return s;
+    const double passos = (s.Fim - s.Inicio) / s.Passo;
+    if (s.Passo == 0 || passos < 0 || !(passos < MaximoProjetosSerie)) return std::nullopt;
+    return s;
+}
+
+std::size_t TamanhoSerie(const SerieMd& Serie) {
+    if (Serie.Inicio == Serie.Fim) return 1;
+    // Folga relativa para que 0:1:0.1 inclua o 1 apesar do arredondamento.
+    const double passos = (Serie.Fim - Serie.Inicio) / Serie.Passo;
+    return static_cast<std::size_t>(std::floor(passos * (1 + 1e-12) + 1e-9)) + 1;
+}
+
+std::string TextoMdDaSerie(const SerieMd& Serie, std::size_t k) {
+    // Multiplicação, não soma acumulada: o erro não cresce ao longo da série.
+    return TextoDecimalCurto(Serie.Inicio + static_cast<double>(k) * Serie.Passo);
+}
+
+bool Paralelo::Rodadas(std::size_t Total,
+                       const std::function<void(unsigned, std::size_t, std::size_t)>& Tarefa,
+                       const std::function<bool(std::size_t)>& DepoisDaRodada) const {
+    const std::size_t porRodada = Bloco * Trabalhadores;
+    for (std::size_t rodada = 0; rodada < Total; rodada += porRodada) {
+        const auto bloco = [&](unsigned t) {
+            const std::size_t inicio = rodada + t * Bloco;
+            Tarefa(t, inicio, std::min(inicio + Bloco, Total));
+        };
+        std::vector<std::thread> linhas;
+        for (unsigned t = 1; t < Trabalhadores && rodada + t * Bloco < Total; ++t)
+            linhas.emplace_back(bloco, t);
+        bloco(0);
+        for (auto& l : linhas) l.join();
+        if (!DepoisDaRodada(std::min(porRodada, Total - rodada))) return false;
+    }
+    return true;
+}
+
+void Projeta(Dimensionamento& W, const Dimensionamento& Carregado, std::string_view Arquivo,
+             const std::string& Md, std::string& Csv, bool Detalhes) {
+    W = Carregado;
+    W.Form1.Text17.Text = Md;
+    W.Programa();
+    AcrescentaLinhaCsv(Csv, Arquivo, Md, W, Detalhes);
+}
+
+ResultadoArquivo ProjetaSerie(const Dimensionamento& Carregado, std::string_view Arquivo,
+                              const SerieMd& Serie, bool Detalhes, const Paralelo& P,
+                              SaidaLote& Saida) {
+    std::vector<Dimensionamento> estados(P.Trabalhadores);
+    std::vector<std::string> partes(P.Trabalhadores);
+    std::vector<std::vector<PontoSerie>> pontos(P.Trabalhadores);
+    std::vector<PontoSerie> serieToda;
+    const auto projeta = [&](unsigned t, std::size_t inicio, std::size_t fim) {
+        for (std::size_t k = inicio; k < fim; ++k) {
+            std::string md = TextoMdDaSerie(Serie, k);
+            Projeta(estados[t], Carregado, Arquivo, md, partes[t], Detalhes);
+            if (Detalhes) pontos[t].push_back(PontoDoProjeto(std::move(md), estados[t]));
+        }
+    };
+    // Os blocos da rodada estão na ordem da série, trabalhador a trabalhador.
+    const auto grava = [&](std::size_t projetos) {
+        bool gravou = true;
+        for (std::size_t t = 0; t < partes.size() && gravou; ++t) gravou = Saida.Escreve(partes[t]);
+        for (auto& p : pontos) {
+            std::move(p.begin(), p.end(), std::back_inserter(serieToda));
+            p.clear();
+        }
+        Saida.Avanca(projetos);
+        return gravou;
+    };
+    ResultadoArquivo r;
+    r.Gravou = P.Rodadas(TamanhoSerie(Serie), projeta, grava);
+    if (Detalhes && r.Gravou) r.Resumo = ResumoSerie(Arquivo, serieToda);
+    return r;
+}
+
+} // namespace lumbrio
