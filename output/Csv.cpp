@@ -75,7 +75,36 @@ const std::vector<ColunaCsv>& Colunas() {
     return c;
 }
 
-// Colunas de --detalhes, depois de "erro": o modelo Real camada a camada, o modelo CG
+// Colunas das verificações da norma, logo depois de "erro", e o alerta de equilíbrio.
+std::vector<ColunaCsv> MontaColunasVerificacao() {
+    const auto n = [](double v, int casas) { return FormataNumero(v, casas); };
+    const auto b = [](bool v) { return std::string(v ? "1" : "0"); };
+    using D = const Dimensionamento&;
+    return {
+        {"norma", [](D d) { return std::string(TextoNorma(d.Edicao).substr(9)); }},
+        {"xd_CG", [n](D d) { return n(d.Verif.XdCG, 3); }},
+        {"xd_Real", [n](D d) { return n(d.Verif.XdReal, 3); }},
+        {"xd_lim", [n](D d) { return n(d.Verif.XdLim, 2); }},
+        {"alerta_xd_CG", [b](D d) { return b(d.Verif.FalhaXdCG); }},
+        {"alerta_xd_Real", [b](D d) { return b(d.Verif.FalhaXdReal); }},
+        {"As_min",
+         [n](D d) {
+             return d.Verif.ConcretoNaoResisteMdMin ? std::string() : n(d.Verif.AsMin, 2);
+         }},
+        {"alerta_As_min", [b](D d) { return b(d.Verif.FalhaAsMin); }},
+        {"taxa_pct", [n](D d) { return n(d.Verif.TaxaPct, 2); }},
+        {"alerta_taxa", [b](D d) { return b(d.Verif.FalhaTaxa); }},
+        {"As_pele", [n](D d) { return d.Verif.PedePele ? n(d.Verif.AsPele, 2) : std::string(); }},
+        {"alerta_equilibrio", [b](D d) { return b(d.Verif.AlertaEquilibrio); }},
+    };
+}
+
+const std::vector<ColunaCsv>& ColunasVerificacao() {
+    static const std::vector<ColunaCsv> c = MontaColunasVerificacao();
+    return c;
+}
+
+// Colunas de --detalhes, depois das verificações: o modelo Real camada a camada, o modelo CG
 // por face e a diferença de Mrd. ε em por mil, σ em kgf/cm², diferença em %.
 std::vector<std::string> MontaColunasDetalhes() {
     std::vector<std::string> c;
@@ -143,6 +172,7 @@ void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {
     Csv += "arquivo,Md";
     for (const ColunaCsv& c : Colunas()) Csv += Junta(",", c.Nome);
     Csv += ",erro";
+    for (const ColunaCsv& c : ColunasVerificacao()) Csv += Junta(",", c.Nome);
     if (Detalhes)
         for (const std::string& c : ColunasDetalhes()) Csv += Junta(",", c);
     Csv += "\r\n";
@@ -150,7 +180,8 @@ void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {
 
 void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
                         const Dimensionamento& D, bool Detalhes) {
-    AcrescentaCampoCsv(Csv, Arquivo);
+    // Um nome de arquivo que não é UTF-8 não estraga o CSV.
+    AcrescentaCampoCsv(Csv, TextoVisivel(Arquivo, Arquivo.size()));
     Csv += ',';
     AcrescentaCampoCsv(Csv, Md);
     std::string erro;
@@ -166,6 +197,10 @@ void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_
     }
     Csv += ',';
     AcrescentaCampoCsv(Csv, erro);
+    for (const ColunaCsv& c : ColunasVerificacao()) {
+        Csv += ',';
+        if (D.HaResultados) Csv += c.Texto(D);
+    }
     if (Detalhes) AcrescentaDetalhes(Csv, D);
     Csv += "\r\n";
 }

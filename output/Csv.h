@@ -12,7 +12,8 @@ namespace lumbrio {
 
 // Acrescenta um campo: entre aspas (aspas dobradas) quando tem vírgula, aspas, CR ou LF.
 void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo);
-// Com Detalhes, as colunas da comparação dos modelos vêm depois de "erro".
+// Depois de "erro" vêm as verificações da norma e o alerta de equilíbrio; com
+// Detalhes, as colunas da comparação dos modelos vêm depois delas.
 void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes = false);
 // Linha do projeto que acabou de rodar em D (Programa), com Md como escrito em Text17.
 // Projeto recusado: colunas de resultado vazias e a mensagem em "erro".
