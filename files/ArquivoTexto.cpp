@@ -226,6 +226,14 @@ std::optional<std::string> LeArquivo(const std::string& Nome, std::string& Motiv
     return std::nullopt;
 }
 
+void AbreDescritoresPadrao() {
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int n = ::open("/dev/null", O_RDWR);
+            if (n >= 0 && n != fd) ::close(n); // não deve acontecer: open dá o menor livre
+        }
+}
+
 void ApagaTemporarioAoInterromper() {
     for (const int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, ApagaEEncerra);
 }

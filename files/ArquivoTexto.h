@@ -55,6 +55,10 @@ class GravacaoAtomica {
     int Descritor = -1;
 };
 
+// Abre /dev/null nos descritores 0, 1 e 2 que estiverem fechados: assim nenhum arquivo
+// aberto depois ocupa o lugar da saída de erros.
+void AbreDescritoresPadrao();
+
 // Instala o tratamento de SIGINT, SIGTERM e SIGHUP que apaga o temporário de uma
 // gravação atômica em curso antes de encerrar o programa.
 void ApagaTemporarioAoInterromper();

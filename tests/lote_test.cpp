@@ -107,11 +107,21 @@ TEST_F(Lote, argumentos_arquivos_ilegiveis_e_status_de_saida) {
         {{"--md=1:2:1", "--md=1:2:1", Viga}, 2, ": --md apareceu mais de uma vez" + uso},
         {{"--saida", "a", "--saida=b", Viga}, 2, ": --saida apareceu mais de uma vez" + uso},
         {{"--saida", "sem_pasta/s.csv", Viga}, 2, "\"sem_pasta/s.csv\" não pode ser gravado"},
+        {{"--saida", ".", Viga}, 2, "\".\" não pode ser gravado: o nome é de uma pasta"},
+        {{"--md", "0:1e7:1", Viga}, 2, "passa do máximo de 10 000 000 de projetos"},
+        {{"--saida", "./curto.txt", "curto.txt"}, 2, "é também um arquivo de valores da entrada"},
         {{"ausente.txt"}, 1, "lumbrio-lote: O arquivo \"ausente.txt\" não foi carregado"},
         {{"--", "--md"}, 1, "\"--md\""},
         {{"-h", "ausente.txt"}, 0, ""},
         {{"--help"}, 0, ""},
     };
+    // --version: a versão e as duas normas, numa linha.
+    EXPECT_EQ(Roda(Args{"--version"}).saida, TextoVersaoLote());
+    EXPECT_NE(TextoVersaoLote().find("NBR 6118:2023"), std::string::npos);
+    // Nenhum arquivo lido: o --saida que existia fica intacto.
+    EscreveBytes("velho.csv", "velho");
+    EXPECT_EQ(Roda(Args{"--saida", "velho.csv", "ausente.txt"}).status, 1);
+    EXPECT_EQ(LeBytes("velho.csv"), "velho");
     for (const auto& [args, status, erros] : casos) {
         const auto e = Roda(args);
         SCOPED_TRACE(args.empty() ? "" : args[0]);
@@ -208,11 +218,10 @@ TEST(LoteSerie, gera_os_momentos_ou_recusa) {
             gerados += Junta(" ", TextoMdDaSerie(*serie, k));
         EXPECT_EQ(caso.substr(igual), gerados);
     }
-    for (const char* ruim : {"1:2", "1:2:0", "1:2:-1", "a:2:1", "1,5:2:1", "1:2:3:4", "0:1e9:1",
-                             "nan:1:1", "", "1::1", "1:2:1 "})
+    for (const char* ruim : {"1:2", "1:2:0", "1:2:-1", "a:2:1", "1,5:2:1", "1:2:3:4",
+                             "0:1e308:1e-308", "nan:1:1", "", "1::1", "1:2:1 "})
         EXPECT_FALSE(LeSerieMd(ruim)) << ruim;
-    // A maior série aceita: 1e9 passos já é recusada.
-    EXPECT_EQ(TamanhoSerie(*LeSerieMd("0:999999999:1")), 1000000000u);
+    EXPECT_EQ(TamanhoSerie(*LeSerieMd("0:9999999:1")), 10000000u);
 }
 
 TEST(LoteResumo, frase_do_resumo_da_serie) {

@@ -22,6 +22,10 @@ InterpretaArgumentosLote(const std::vector<std::string>& Args) {
             o.Ajuda = true;
             continue;
         }
+        if (a == "--version" || a == "-V") {
+            o.Versao = true;
+            continue;
+        }
         if (a == "--detalhes") {
             o.Detalhes = true;
             continue;
@@ -50,6 +54,10 @@ InterpretaArgumentosLote(const std::vector<std::string>& Args) {
                 return "série de Md inválida: \"" + v +
                        "\". Use INÍCIO:FIM:PASSO com \".\" decimal, PASSO diferente de zero e "
                        "no sentido de INÍCIO a FIM (ex.: --md 5000:20000:500).";
+            // A série é contada em double: um engano como 1:1e12:1 não estoura o tamanho.
+            if ((o.Serie->Fim - o.Serie->Inicio) / o.Serie->Passo >= MaximoProjetosSerie)
+                return "a série de Md \"" + v +
+                       "\" passa do máximo de 10 000 000 de projetos por arquivo.";
             temMd = true;
         } else if (comeca("--saida")) {
             if (temSaida) return std::string("--saida apareceu mais de uma vez.");
@@ -61,7 +69,8 @@ InterpretaArgumentosLote(const std::vector<std::string>& Args) {
             return "opção desconhecida: " + a + ".";
         }
     }
-    if (!o.Ajuda && o.Arquivos.empty()) return std::string("nenhum arquivo de valores indicado.");
+    if (!o.Ajuda && !o.Versao && o.Arquivos.empty())
+        return std::string("nenhum arquivo de valores indicado.");
     return o;
 }
 
@@ -86,11 +95,15 @@ std::string TextoAjudaLote() {
            "                         com --md, resume cada série na saída de erros: o\n"
            "                         primeiro Md em que %h passa de 10 % e a maior\n"
            "                         diferença de Mrd entre os modelos\n"
+           "  -V, --version          mostra a versão e as normas do cálculo\n"
            "  -h, --help             mostra esta ajuda\n"
            "\n"
            "Um projeto recusado sai com a mensagem na coluna \"erro\" e as colunas de\n"
-           "resultado vazias; o lote continua. Acima de 10 000 projetos o progresso aparece\n"
-           "na saída de erros, quando ela é um terminal.\n"
+           "resultado vazias; o lote continua. A norma de cada projeto (registro 40 do\n"
+           "arquivo; NBR 6118:2003 quando ele falta) sai na coluna \"norma\", seguida das\n"
+           "verificações (x/d, armadura mínima, taxa, armadura de pele) e do alerta de\n"
+           "equilíbrio. Acima de 10 000 projetos o progresso aparece na saída de erros,\n"
+           "quando ela é um terminal. Uma série tem no máximo 10 000 000 de projetos.\n"
            "\n"
            "Saída: 0 se todos os arquivos foram lidos; 1 se algum não pôde ser lido (uma\n"
            "linha por arquivo na saída de erros); 2 para erro nos argumentos ou ao gravar\n"

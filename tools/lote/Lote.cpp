@@ -1,11 +1,16 @@
 #include "tools/lote/Lote.h"
 
+#include "calc/Catalogos.h"
+#include "calc/Numeros.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
+#include "lumbrio/Versao.h"
 #include "output/Csv.h"
 
 #include <cerrno>
 #include <thread>
+
+#include <sys/stat.h>
 
 namespace lumbrio {
 
@@ -84,15 +89,41 @@ ResultadoArquivo ProjetaArquivo(const std::string& Nome, const OpcoesLote& Opcoe
     return {std::nullopt, Saida.Escreve(csv), {}};
 }
 
+std::string TextoVersaoLote() {
+    return Junta("lumbrio-lote ", VersaoLumbrio, " (", ItensNorma[0], " e ", ItensNorma[1], ")\n");
+}
+
+namespace {
+
+// --saida que é também um arquivo de entrada (mesmo caminho ou mesmo arquivo).
+bool MesmoArquivo(const std::string& A, const std::string& B) {
+    if (A == B) return true;
+    struct stat a {
+    }, b{};
+    return ::stat(A.c_str(), &a) == 0 && ::stat(B.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
+} // namespace
+
 int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
                 bool MostraProgresso) {
+    for (const std::string& a : Opcoes.Arquivos) {
+        if (!Opcoes.Saida.empty() && MesmoArquivo(Opcoes.Saida, a)) {
+            std::fprintf(Erros,
+                         "lumbrio-lote: --saida \"%s\" é também um arquivo de valores da "
+                         "entrada; nada foi calculado nem gravado.\n",
+                         TextoVisivel(Opcoes.Saida).c_str());
+            return 2;
+        }
+    }
     const std::size_t porArquivo = Opcoes.Serie ? TamanhoSerie(*Opcoes.Serie) : 1;
     const std::size_t total = porArquivo * Opcoes.Arquivos.size();
     SaidaDoLote saida(Saida, Erros, total, MostraProgresso && total > ProjetosParaProgresso);
     std::string motivo;
     if (!saida.Abre(Opcoes.Saida, motivo)) {
         std::fprintf(Erros, "lumbrio-lote: o arquivo \"%s\" não pode ser gravado: %s.\n",
-                     Opcoes.Saida.c_str(), motivo.c_str());
+                     TextoVisivel(Opcoes.Saida).c_str(), motivo.c_str());
         return 2;
     }
     Paralelo p{Opcoes.Trabalhadores, Opcoes.TamanhoBloco > 0 ? Opcoes.TamanhoBloco : 1};
@@ -102,9 +133,11 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
     AcrescentaCabecalhoCsv(csv, Opcoes.Detalhes);
     bool gravou = saida.Escreve(csv);
     int status = 0;
+    std::size_t lidos = 0;
     for (std::size_t i = 0; i < Opcoes.Arquivos.size() && gravou; ++i) {
         const ResultadoArquivo r = ProjetaArquivo(Opcoes.Arquivos[i], Opcoes, p, saida);
         gravou = r.Gravou;
+        lidos += !r.Falha;
         if (r.Falha) {
             saida.FechaLinha();
             std::fprintf(Erros, "lumbrio-lote: %s\n", r.Falha->c_str());
@@ -119,6 +152,8 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
         }
     }
     saida.FechaLinha();
+    // Nenhum arquivo lido: um --saida que já existia fica como estava.
+    if (lidos == 0 && !Opcoes.Saida.empty()) return status;
     if (!saida.Conclui(motivo)) {
         std::fprintf(Erros, "lumbrio-lote: o CSV não foi gravado: %s.\n", motivo.c_str());
         return 2;
@@ -135,8 +170,8 @@ int Principal(const std::vector<std::string>& Args, std::FILE* Saida, std::FILE*
         return 2;
     }
     const auto& o = std::get<OpcoesLote>(opcoes);
-    if (o.Ajuda) {
-        std::fputs(TextoAjudaLote().c_str(), Saida);
+    if (o.Ajuda || o.Versao) {
+        std::fputs((o.Ajuda ? TextoAjudaLote() : TextoVersaoLote()).c_str(), Saida);
         return 0;
     }
     return ExecutaLote(o, Saida, Erros, MostraProgresso);

@@ -20,6 +20,7 @@ struct OpcoesLote {
     bool Detalhes = false;           // colunas da comparação dos modelos e resumo da série
     unsigned Trabalhadores = 0;      // 0: um por núcleo
     std::size_t TamanhoBloco = 4096; // projetos por tarefa de um trabalhador
+    bool Versao = false;
 };
 
 // Interpreta os argumentos (sem o nome do programa); devolve o erro em português.
@@ -38,7 +39,10 @@ ResultadoArquivo ProjetaArquivo(const std::string& Nome, const OpcoesLote& Opcoe
 // ser gravado.
 int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros, bool MostraProgresso);
 
-// O programa (Args sem o nome dele): ajuda, erro nos argumentos (2) ou o lote.
+// A linha de --version: programa, versão e normas.
+std::string TextoVersaoLote();
+
+// O programa (Args sem o nome dele): ajuda, versão, erro nos argumentos (2) ou o lote.
 int Principal(const std::vector<std::string>& Args, std::FILE* Saida, std::FILE* Erros,
               bool MostraProgresso);
 

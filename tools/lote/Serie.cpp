@@ -12,11 +12,6 @@
 
 namespace lumbrio {
 
-namespace {
-// Séries mais longas são quase certamente um engano de digitação.
-constexpr double MaximoProjetosSerie = 1e9;
-} // namespace
-
 std::optional<SerieMd> LeSerieMd(std::string_view Texto) {
     std::array<std::optional<double>, 3> v;
     for (std::size_t i = 0; i < 3; ++i) {
@@ -29,7 +24,7 @@ std::optional<SerieMd> LeSerieMd(std::string_view Texto) {
     SerieMd s{*v[0], *v[1], *v[2]};
     if (s.Inicio == s.Fim) return s;
     const double passos = (s.Fim - s.Inicio) / s.Passo;
-    if (s.Passo == 0 || passos < 0 || !(passos < MaximoProjetosSerie)) return std::nullopt;
+    if (s.Passo == 0 || passos < 0 || !std::isfinite(passos)) return std::nullopt;
     return s;
 }
 

@@ -18,6 +18,9 @@ struct SerieMd {
 };
 
 // "INÍCIO:FIM:PASSO" com "." decimal; nullopt se malformada ou sem fim.
+// Séries mais longas são quase certamente um engano de digitação.
+inline constexpr double MaximoProjetosSerie = 1e7;
+
 std::optional<SerieMd> LeSerieMd(std::string_view Texto);
 std::size_t TamanhoSerie(const SerieMd& Serie);
 // Texto do k-ésimo Md (k a partir de 0), como os botões de passo o escrevem.
