@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
 #include <variant>
@@ -321,19 +320,6 @@ int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimen
     }
     F.Rodape();
     return F.Paginas();
-}
-
-bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D) {
-    QPdfWriter pdf(Nome);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
-    pdf.setResolution(300);
-    pdf.setTitle("Relatório de cálculo — Lumbrio");
-    pdf.setCreator("Lumbrio");
-    QPainter p;
-    if (!p.begin(&pdf)) return false;
-    PintaRelatorio(p, pdf, D);
-    return p.end();
 }
 
 } // namespace lumbrio::janela
