@@ -6,18 +6,16 @@
 #include "Dialogos.h"
 #include "FiltroTeclas.h"
 #include "Geometria.h"
-#include "Relatorio.h"
 #include "calc/Catalogos.h"
 #include "calc/Numeros.h"
 #include "files/Configuracao.h"
 #include "output/Comparacao.h"
-#include "output/Svg.h"
+#include "output/Painel.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -26,10 +24,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScreen>
 #include <exception>
 #include <string_view>
@@ -278,35 +274,27 @@ void Form1::CriaResultados() {
 
     NovoRotulo(moldura, "Label1", "CG", 915, 360);
     NovoRotulo(moldura, "Label2", "Real", 1815, 360);
-    struct Linha {
-        double Topo;
+    // Rótulos e filtros de cada linha do painel, na ordem de LinhasPainel.
+    struct Posicao {
         const char* NomeRotulo;
-        const char* Rotulo;
-        const char* NomeCG;
-        CaixaTexto& CG;
-        Filtro FiltroCG;
-        const char* NomeReal;
-        CaixaTexto& Real;
-        Filtro FiltroReal;
-        const char* NomeUnidade; // nulo: sem rótulo de unidade fixo
-        const char* Unidade;
+        Filtro CG, Real;
+        const char* NomeUnidade; // rótulo da unidade fixa, quando a linha tem
     };
     constexpr Filtro L = Filtro::Livre, N = Filtro::Nenhum;
-    const Linha linhas[] = {
-        {585, "Label41", "As'", "Text28", f.Text28, L, "Text27", f.Text27, L, "Label40", "cm2"},
-        {870, "Label3", "As", "Text8", f.Text8, N, "Text33", f.Text33, L, "Label15", "cm2"},
-        {1155, "Label31", "Mrd", "Text23", f.Text23, L, "Text24", f.Text24, L, nullptr, nullptr},
-        {1440, "Label5", "x", "Text9", f.Text9, N, "Text10", f.Text10, N, "Label16", "cm"},
-        {1725, "Label7", "Dom", "Text11", f.Text11, N, "Text12", f.Text12, N, nullptr, nullptr},
-        {2010, "Label9", "Rcc", "Text13", f.Text13, N, "Text14", f.Text14, N, "Label17", "Kgf"},
-        {2295, "Label13", "y/2", "Text15", f.Text15, N, "Text16", f.Text16, N, "Label19", "cm"},
-    };
-    for (const Linha& l : linhas) {
-        NovoRotulo(moldura, l.NomeRotulo, l.Rotulo, 120, l.Topo + 45);
-        tabela.Liga(NovaCaixa(moldura, l.NomeCG, 600, l.Topo, 855, 285), l.CG, l.FiltroCG);
-        tabela.Liga(NovaCaixa(moldura, l.NomeReal, 1560, l.Topo, 855, 285), l.Real, l.FiltroReal);
-        if (l.NomeUnidade) {
-            QLabel* unidade = NovoRotulo(moldura, l.NomeUnidade, l.Unidade, 2415, l.Topo + 45);
+    constexpr Posicao posicoes[] = {{"Label41", L, L, "Label40"}, {"Label3", N, L, "Label15"},
+                                    {"Label31", L, L, nullptr},   {"Label5", N, N, "Label16"},
+                                    {"Label7", N, N, nullptr},    {"Label9", N, N, "Label17"},
+                                    {"Label13", N, N, "Label19"}};
+    static_assert(std::size(posicoes) == LinhasPainel.size());
+    for (std::size_t i = 0; i < LinhasPainel.size(); ++i) {
+        const LinhaPainel& l = LinhasPainel[i];
+        const Posicao& p = posicoes[i];
+        const double topo = 585 + 285 * double(i);
+        NovoRotulo(moldura, p.NomeRotulo, Q(l.Rotulo), 120, topo + 45);
+        tabela.Liga(NovaCaixa(moldura, Q(l.NomeCG), 600, topo, 855, 285), f.*l.CG, p.CG);
+        tabela.Liga(NovaCaixa(moldura, Q(l.NomeReal), 1560, topo, 855, 285), f.*l.Real, p.Real);
+        if (p.NomeUnidade) {
+            QLabel* unidade = NovoRotulo(moldura, p.NomeUnidade, Q(l.Unidade), 2415, topo + 45);
             unidade->setIndent(4);
             unidade->adjustSize();
         }
@@ -333,19 +321,10 @@ void Form1::CriaBotoes() {
     connect(sai, &QPushButton::clicked, this, &QWidget::close);
     connect(tira, &QPushButton::clicked, this,
             [this] { Comando([this] { modelo.Command3_Click(); }); });
-    connect(carrega, &QPushButton::clicked, this, [this] {
-        Comando([this] {
-            modelo.NomeArquivo = ArquivoPadrao;
-            modelo.Carrega();
-            modelo.Programa();
-        });
-    });
-    connect(salva, &QPushButton::clicked, this, [this] {
-        Comando([this] {
-            modelo.NomeArquivo = ArquivoPadrao;
-            modelo.Grava();
-        });
-    });
+    connect(carrega, &QPushButton::clicked, this,
+            [this] { Comando([this] { AbreArquivo(modelo, ArquivoPadrao); }); });
+    connect(salva, &QPushButton::clicked, this,
+            [this] { Comando([this] { GravaArquivo(modelo, ArquivoPadrao); }); });
     connect(exporta, &QPushButton::clicked, this, [this] { Comando([this] { modelo.Rapida(); }); });
 }
 
@@ -358,27 +337,19 @@ void Form1::CriaMenus() {
     };
     QMenu* arquivo = menuBar()->addMenu("&Arquivo");
     arquivo->setObjectName("mnuFile");
-    acao(arquivo, "mnuItemload", "&Abrir arquivo...", [this] { AbrirArquivo(); });
-    acao(arquivo, "mnuItemCarregpadr", "Carre&gar valores padrões", [this] {
-        Comando([this] {
-            modelo.NomeArquivo = ArquivoPadrao;
-            modelo.Carrega();
-        });
-    });
-    acao(arquivo, "mnuItemSave", "&Salvar como...", [this] { SalvarComo(); });
-    acao(arquivo, "mnuItemSaveDefault", "Salvar valores como &padrão", [this] {
-        Comando([this] {
-            modelo.NomeArquivo = ArquivoPadrao;
-            modelo.Grava();
-        });
-    });
+    acao(arquivo, "mnuItemload", "&Abrir arquivo...", [this] { ComArquivo(true, AbreArquivo); });
+    acao(arquivo, "mnuItemCarregpadr", "Carre&gar valores padrões",
+         [this] { Comando([this] { CarregaArquivo(modelo, ArquivoPadrao); }); });
+    acao(arquivo, "mnuItemSave", "&Salvar como...", [this] { ComArquivo(false, GravaArquivo); });
+    acao(arquivo, "mnuItemSaveDefault", "Salvar valores como &padrão",
+         [this] { Comando([this] { GravaArquivo(modelo, ArquivoPadrao); }); });
     arquivo->addSeparator();
     acoesDoCalculo = {
-        acao(arquivo, "mnuItemImprimir", "&Imprimir...", [this] { Imprimir(); }),
+        acao(arquivo, "mnuItemImprimir", "&Imprimir...", [this] { Imprime(*this, modelo); }),
         acao(arquivo, "mnuItemRelatorioPdf", "E&xportar relatório PDF...",
-             [this] { ExportarPdf(); }),
+             [this] { ExportaPdf(*this, modelo); }),
         acao(arquivo, "mnuItemExportarDesenho", "Exportar desenho...",
-             [this] { ExportarDesenho(); }),
+             [this] { ExportaDesenho(*this, modelo); }),
         acao(arquivo, "mnuItemCopiarResultados", "Copiar resultados",
              [this] { CopiarResultados(); }),
     };
@@ -446,21 +417,9 @@ void Form1::Bipa() {
     QApplication::beep();
 }
 
-void Form1::AbrirArquivo() {
-    const QString nome = PedeArquivo(true);
-    Comando([this, nome] {
-        modelo.NomeArquivo = nome.toStdString();
-        if (!modelo.NomeArquivo.empty()) modelo.Carrega();
-        modelo.Programa();
-    });
-}
-
-void Form1::SalvarComo() {
-    const QString nome = PedeArquivo(false);
-    Comando([this, nome] {
-        modelo.NomeArquivo = nome.toStdString();
-        if (!modelo.NomeArquivo.empty()) modelo.Grava();
-    });
+void Form1::ComArquivo(bool Abrir, void (*Nucleo)(Dimensionamento&, const std::string&)) {
+    const std::string nome = PedeArquivo(Abrir).toStdString();
+    Comando([this, nome, Nucleo] { Nucleo(modelo, nome); });
 }
 
 void Form1::Sobre() {
@@ -477,45 +436,6 @@ void Form1::Outros() {
     }
     MostraModal(*form8);
     tabela.ParaModelo();
-}
-
-void Form1::Imprimir() {
-    if (!modelo.HaResultados) return;
-    QPrinter impressora(QPrinter::HighResolution);
-    impressora.setPageSize(QPageSize(QPageSize::A4));
-    impressora.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
-    impressora.setDocName("Relatório de cálculo — Lumbrio");
-    if (!PedeImpressora(impressora)) return;
-    QPainter pintor;
-    if (!pintor.begin(&impressora)) return AvisaFalha(impressora.printerName());
-    PintaRelatorio(pintor, impressora, modelo);
-    pintor.end();
-}
-
-void Form1::ExportarPdf() {
-    if (!modelo.HaResultados) return;
-    QString nome = PedeArquivoSaida("Exportar relatório PDF", "PDF (*.pdf)");
-    if (nome.isEmpty()) return;
-    if (QFileInfo(nome).suffix().isEmpty()) nome += ".pdf";
-    if (!GravaRelatorioPdf(nome, modelo)) AvisaFalha(nome);
-}
-
-void Form1::ExportarDesenho() {
-    if (!modelo.HaResultados) return;
-    QString nome = PedeArquivoSaida("Exportar desenho", "SVG (*.svg);;PNG (*.png)");
-    if (nome.isEmpty()) return;
-    if (QFileInfo(nome).suffix().isEmpty()) nome += ".svg";
-    if (QFileInfo(nome).suffix().compare("png", Qt::CaseInsensitive) == 0) {
-        const int dpi = PedeResolucao();
-        if (dpi <= 0) return;
-        if (!ImagemDesenhos(modelo, dpi).save(nome, "PNG")) AvisaFalha(nome);
-        return;
-    }
-    QSaveFile arquivo(nome);
-    const std::string svg = DesenhoSvg(modelo.Desenho, "Lumbrio: diagrama de deformações e seção");
-    if (!arquivo.open(QIODevice::WriteOnly) ||
-        arquivo.write(svg.data(), qint64(svg.size())) != qint64(svg.size()) || !arquivo.commit())
-        AvisaFalha(nome);
 }
 
 void Form1::CopiarResultados() {

@@ -2,6 +2,7 @@
 // menus, filtro de teclas e a superfície de desenho.
 #pragma once
 
+#include "Exportacoes.h"
 #include "Ligacoes.h"
 #include "calc/Dimensionamento.h"
 
@@ -20,7 +21,7 @@ class Form6;
 class Form8;
 class Superficie;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, protected PedidosExportacao {
     Q_OBJECT
   public:
     explicit Form1(QWidget* Pai = nullptr);
@@ -36,12 +37,11 @@ class Form1 : public QMainWindow {
     virtual void MostraModal(QDialog& Dialogo);
     // Nome escolhido no diálogo de arquivo; vazio quando cancelado.
     virtual QString PedeArquivo(bool Abrir);
-    // Nome de um arquivo a gravar (relatório, desenho); vazio quando cancelado.
-    virtual QString PedeArquivoSaida(const QString& Titulo, const QString& Filtros);
-    // Resolução do PNG em pontos por polegada; 0 quando cancelado.
-    virtual int PedeResolucao();
-    // Diálogo de impressão; falso quando cancelado.
-    virtual bool PedeImpressora(QPrinter& Impressora);
+    QString PedeArquivoSaida(const QString& Titulo, const QString& Filtros) override;
+    int PedeResolucao() override;
+    bool PedeImpressora(QPrinter& Impressora) override;
+    // Falha ao gravar: a mensagem vai ao diálogo "Mensagem de erro".
+    void AvisaFalha(const QString& Nome) override;
     void showEvent(QShowEvent* Evento) override;
 
   private:
@@ -63,16 +63,11 @@ class Form1 : public QMainWindow {
     void ComandoPasso(void (Dimensionamento::*Passo)());
     void Bipa();
 
-    void AbrirArquivo();
-    void SalvarComo();
+    // Comando de arquivo com o nome pedido ao usuário (vazio quando cancelado).
+    void ComArquivo(bool Abrir, void (*Nucleo)(Dimensionamento&, const std::string&));
     void Sobre();
     void Outros();
-    void Imprimir();
-    void ExportarPdf();
-    void ExportarDesenho();
     void CopiarResultados();
-    // Falha ao gravar: a mensagem vai ao diálogo "Mensagem de erro".
-    void AvisaFalha(const QString& Nome);
 
     Dimensionamento modelo;
     TabelaLigacoes tabela;

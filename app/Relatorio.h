@@ -17,9 +17,6 @@ namespace lumbrio::janela {
 // dispositivo quando preciso; devolve o número de páginas.
 int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D);
 
-// Relatório em PDF A4; falso quando o arquivo não pôde ser gravado.
-bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D);
-
 // Os dois desenhos (diagrama de deformações e seção) em Destino, na maior escala que
 // cabe. Com Rotulos: molduras e, à direita, as barras de cada camada e a sua altura d'.
 void PintaDesenhos(QPainter& Pintor, const Dimensionamento& D, const QRectF& Destino, bool Rotulos);

@@ -55,6 +55,7 @@ void Dimensionamento::Aço() {
     if (t == "Aço CA-60B" || t == "Aço CA-60A") Fyk = 6000;
     if (Fyk == 0)
         Recusar(Junta("Aço desconhecido: \"", TextoVisivel(t), "\"."), "Escolha o aço na lista.");
+    TextoAco = t;
     Fyd = Fyk / GamaS;
     // Classe B: 2 por mil além da deformação elástica de escoamento.
     EpsYd = AcoClasseB(t) ? 2 + 1000 * Fyd / Es : 1000 * Fyd / Es;

@@ -73,6 +73,7 @@ class Dimensionamento {
     int Fyk = 0;                 // kgf/cm²
     double Fyd = 0;              // kgf/cm²
     double EpsYd = 0;            // por mil
+    std::string TextoAco;        // o aço da lista lido pelo cálculo: "Aço CA-50A"
 
     // ---- Catálogo e bitolas escolhidas (índices 1..11; 0 = nenhuma ainda) ----
     PorBitola Diametro{};  // cm

@@ -314,6 +314,21 @@ void CarregaPadraoInicial(Dimensionamento& D) {
     D.Carrega();
 }
 
+void CarregaArquivo(Dimensionamento& D, const std::string& Nome) {
+    D.NomeArquivo = Nome;
+    if (!Nome.empty()) D.Carrega();
+}
+
+void AbreArquivo(Dimensionamento& D, const std::string& Nome) {
+    CarregaArquivo(D, Nome);
+    D.Programa();
+}
+
+void GravaArquivo(Dimensionamento& D, const std::string& Nome) {
+    D.NomeArquivo = Nome;
+    if (!Nome.empty()) D.Grava();
+}
+
 void Dimensionamento::Grava() {
     if (const auto falha = GravaConfiguracao(*this, NomeArquivo))
         MostraErro(falha->Mensagem, falha->Mensagem2);

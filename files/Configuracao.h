@@ -75,6 +75,15 @@ std::optional<FalhaArquivo> GravaConfiguracao(const Dimensionamento& D, const st
 // (arquivo ausente, ilegível, curto ou com registro malformado) nada muda.
 std::optional<FalhaArquivo> CarregaConfiguracao(Dimensionamento& D, const std::string& Nome);
 
+// Comandos de arquivo da janela, com as falhas no diálogo "Mensagem de erro". Nome
+// vazio (diálogo cancelado) não lê nem grava.
+// "Carregar valores padrões": só os controles, sem cálculo.
+void CarregaArquivo(Dimensionamento& D, const std::string& Nome);
+// "Abrir arquivo..." e "Carrega padrão": carrega e calcula (mesmo sem arquivo).
+void AbreArquivo(Dimensionamento& D, const std::string& Nome);
+// "Salvar como...", "Salva padrão" e "Salvar valores como padrão".
+void GravaArquivo(Dimensionamento& D, const std::string& Nome);
+
 // Carga da abertura da janela: Padrão.txt ausente é o primeiro uso e passa em
 // silêncio (ficam os valores de projeto); outras falhas vão para o diálogo.
 void CarregaPadraoInicial(Dimensionamento& D);

@@ -378,6 +378,28 @@ TEST_F(ArquivoDeValores, abertura_sem_padrao_e_silenciosa_e_com_padrao_carrega) 
     EXPECT_EQ(d.Form1.Text1.Text, "35");
 }
 
+TEST_F(ArquivoDeValores, comandos_de_arquivo_da_janela_e_nome_cancelado) {
+    Dimensionamento a;
+    a.Form1.Text1.Text = "33";
+    GravaArquivo(a, ""); // "Salvar como..." cancelado
+    EXPECT_TRUE(std::filesystem::is_empty("."));
+    GravaArquivo(a, "v.txt");
+    EXPECT_EQ(a.NomeArquivo, "v.txt");
+
+    Dimensionamento carregado, aberto, cancelado;
+    CarregaArquivo(carregado, "v.txt");
+    EXPECT_EQ(carregado.Form1.Text1.Text, "33");
+    EXPECT_FALSE(carregado.HaResultados) << "carregar valores padrões não calcula";
+    AbreArquivo(aberto, "v.txt");
+    EXPECT_EQ(aberto.Form1.Text1.Text, "33");
+    EXPECT_TRUE(aberto.HaResultados);
+    cancelado.Form1.Text2.Text = "60";
+    AbreArquivo(cancelado, ""); // "Abrir arquivo..." cancelado ainda calcula
+    EXPECT_EQ(cancelado.Form1.Text2.Text, "60");
+    EXPECT_TRUE(cancelado.HaResultados);
+    EXPECT_FALSE(cancelado.Form2.Visivel || carregado.Form2.Visivel || aberto.Form2.Visivel);
+}
+
 TEST_F(ArquivoDeValores, caractere_fora_do_1252_recusa_a_gravacao_e_preserva_o_arquivo) {
     EscreveBytes("v.txt", "conteúdo anterior");
     Dimensionamento d;

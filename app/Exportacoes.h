@@ -1,0 +1,41 @@
+// Exportações do último cálculo: relatório na impressora ou em PDF (uma só folha A4
+// para os dois), desenhos em SVG ou PNG.
+#pragma once
+
+#include "calc/Dimensionamento.h"
+
+#include <QString>
+
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace lumbrio::janela {
+
+// O que as exportações pedem ao usuário; a janela responde com diálogos e os testes
+// com respostas prontas.
+class PedidosExportacao {
+  public:
+    virtual ~PedidosExportacao() = default;
+    // Nome de um arquivo a gravar (relatório, desenho); vazio quando cancelado.
+    virtual QString PedeArquivoSaida(const QString& Titulo, const QString& Filtros) = 0;
+    // Resolução do PNG em pontos por polegada; 0 quando cancelado.
+    virtual int PedeResolucao() = 0;
+    // Diálogo de impressão; falso quando cancelado.
+    virtual bool PedeImpressora(QPrinter& Impressora) = 0;
+    // Falha ao gravar ou imprimir.
+    virtual void AvisaFalha(const QString& Nome) = 0;
+};
+
+// Folha do relatório: A4, margens de 15 mm dos lados e 12 mm em cima e embaixo.
+void PreparaFolha(QPagedPaintDevice& Dispositivo);
+
+// Relatório em PDF A4; falso quando o arquivo não pôde ser gravado.
+bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D);
+
+// Os comandos do menu Arquivo; nada fazem sem um cálculo completo (HaResultados).
+void Imprime(PedidosExportacao& Pedidos, const Dimensionamento& D);
+void ExportaPdf(PedidosExportacao& Pedidos, const Dimensionamento& D);
+// SVG (padrão quando o nome não tem extensão) ou PNG na resolução pedida.
+void ExportaDesenho(PedidosExportacao& Pedidos, const Dimensionamento& D);
+
+} // namespace lumbrio::janela

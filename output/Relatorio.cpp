@@ -1,0 +1,286 @@
+// Relatório de cálculo como dados: dados de entrada, resultados dos modelos CG e Real
+// lado a lado, barras por camada, regra dos 10 % da altura, avisos, equilíbrio,
+// desenhos e a tabela camada a camada.
+#include "output/Relatorio.h"
+
+#include "calc/Catalogos.h"
+#include "calc/Numeros.h"
+#include "output/Comparacao.h"
+#include "output/Painel.h"
+
+#include <cmath>
+#include <utility>
+
+namespace lumbrio {
+
+namespace {
+
+using Dim = Dimensionamento;
+
+// Números e textos com o separador do painel.
+struct Formatos {
+    const Dim& d;
+    std::string operator()(double v, int casas) const {
+        return FormataNumero(v, casas, d.SeparadorDecimal);
+    }
+    std::string Curto(double v) const { return TextoCurto(v, d.SeparadorDecimal); }
+    // "10 %": o limite da regra da altura.
+    std::string Limite() const { return Curto(LimitePctH) + " %"; }
+};
+
+Tabela NovaTabela(std::vector<ColunaTabela> Colunas, bool Cabecalho = true) {
+    Tabela t;
+    t.Colunas = std::move(Colunas);
+    t.Cabecalho = Cabecalho;
+    return t;
+}
+
+std::string SimNao(int Valor) {
+    return Valor == 1 ? "sim" : (Valor == 2 ? "indefinido" : "não");
+}
+
+// "CA-50A": resistência do cálculo e classe do aço escolhido na lista.
+std::string NomeDoAco(const Dim& D) {
+    return Junta("CA-", std::to_string(D.Fyk / 100), AcoClasseB(D.TextoAco) ? "B" : "A");
+}
+
+SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
+    const double fator = D.FatorUnidade != 0 ? D.FatorUnidade : 1;
+    // Opções lidas pelo cálculo, não os controles (que podem ter mudado depois dele).
+    const std::string xMaximo = D.OpcaoXMaximo == 1 ? "sim, k = " + N(D.FatorXMaximo, 3) : "não";
+    Tabela t = NovaTabela({{"", 40, true}, {"", 50}, {"", 40, true}, {"", 50}}, false);
+    t.Linhas = {
+        {{"Base b", N(D.Base, 2) + " cm", "Altura h", N(D.Altura, 2) + " cm"}},
+        {{"Cobrimento c", N(D.Cobrimento, 2) + " cm", "Estribo φt",
+          TextoBitola(D.BitolaEstr, D.SeparadorDecimal)}},
+        {{"Momento de cálculo Md", N(D.Md / fator, 2) + " " + D.Unidade, "Md em kN·m",
+          N(D.Md / KgfCmPorKNm, 2) + " kN·m"}},
+        {{"Concreto fck", Junta(N(D.Fck / 10, 1), " MPa (", N(D.Fck, 0), " kgf/cm²)"), "γc / γs",
+          Junta(N(D.GamaC, 2), " / ", N(D.GamaS, 2))}},
+        {{"Aço", NomeDoAco(D), "Módulo Es", N(D.Es, 0) + " kgf/cm²"}},
+        {{"fyd", N(D.Fyd, 2) + " kgf/cm²", "εyd", N(D.EpsYd, 3) + " ‰"}},
+        {{"Altura útil d", N(D.AlturaUtil, 3) + " cm", "x máximo adotado", N(D.XMax, 3) + " cm"}},
+        {{"Permitir domínio 4", SimNao(D.OpcaoDominio4), "Utilizar x máximo", xMaximo}},
+        {{"Agregado (diâm. máx.)", N(D.DiamAgregado, 2) + " cm", "PrecisãoM / PrecisãoN",
+          Junta(N.Curto(D.PrecisãoM), " kgf·cm / ", N.Curto(D.PrecisãoN), " kgf")}},
+    };
+    return {.Titulo = "1. Dados de entrada", .Blocos = {std::move(t)}};
+}
+
+// Rótulo e unidade de cada linha do painel por extenso, na ordem de LinhasPainel;
+// unidade vazia: a de momento do cálculo (Mrd) ou nenhuma (domínio).
+constexpr std::pair<std::string_view, std::string_view> NomesPorExtenso[] = {
+    {"As' (compressão)", "cm²"},
+    {"As (tração)", "cm²"},
+    {"Mrd", ""},
+    {"x (linha neutra)", "cm"},
+    {"Domínio", ""},
+    {"Rcc", "kgf"},
+    {"y/2", "cm"},
+};
+static_assert(std::size(NomesPorExtenso) == LinhasPainel.size());
+
+// Valores CG e Real da linha i do painel, tirados do estado do cálculo (as caixas
+// podem ter sido editadas depois dele), com os formatos do painel.
+std::pair<std::string, std::string> ValoresDaLinha(const Dim& D, const Formatos& N, std::size_t i) {
+    switch (i) {
+    case 0:
+        return {N(D.AsNeg, 2), N(D.AsNegReal, 2)};
+    case 1:
+        return {D.AsPosSemLimite ? "—" : N(D.AsPos, 2), N(D.AsReal, 2)};
+    case 2:
+        return {N(D.MrdCG, 2), N(D.MrdReal, 2)};
+    case 3:
+        return {N(D.XCG, 3), N(D.XReal, 3)};
+    case 4:
+        return {D.DominioCG, D.DominioReal};
+    case 5:
+        return {N(D.RccCG, 0), N(D.RccReal, 0)};
+    default:
+        return {N(D.MeioBloco(D.XCG), 2), N(D.MeioBloco(D.XReal), 2)};
+    }
+}
+
+SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) {
+    const double d = D.AlturaUtil;
+    Tabela t = NovaTabela({{"Grandeza", 60, true}, {"CG", 40}, {"Real", 40}, {"Unidade", 40}});
+    for (std::size_t i = 0; i < LinhasPainel.size(); ++i) {
+        const auto& [rotulo, unidade] = NomesPorExtenso[i];
+        auto [cg, real] = ValoresDaLinha(D, N, i);
+        const bool momento = LinhasPainel[i].UnidadeDeMomento;
+        t.Linhas.push_back({{std::string(rotulo), std::move(cg), std::move(real),
+                             momento ? D.Unidade : std::string(unidade)}});
+        // Mrd também em kN·m; x também relativo à altura útil.
+        if (momento) t.Linhas.push_back({{"Mrd", N(C.MrdCGKNm, 2), N(C.MrdRealKNm, 2), "kN·m"}});
+        if (LinhasPainel[i].Coluna == "x")
+            t.Linhas.push_back({{"x/d", N(D.XCG / d, 3), N(D.XReal / d, 3), "—"}});
+    }
+    const std::string dif =
+        std::isfinite(C.DiferencaMrdPct) ? N(C.DiferencaMrdPct, 2) + " %" : std::string("—");
+    return {
+        .Titulo = "2. Resultados dos modelos CG e Real",
+        .Blocos = {
+            std::move(t),
+            Paragrafo{"Diferença de Mrd entre os modelos, (Real − CG) / CG: " + dif,
+                      Estilo::Destaque},
+            Paragrafo{"No modelo CG, As e As' são as áreas teóricas do dimensionamento e as "
+                      "barras de cada face agem no centróide dela; no modelo Real, as áreas são "
+                      "as das barras colocadas e cada camada age na sua profundidade.",
+                      Estilo::Nota}}};
+}
+
+SecaoRelatorio Armaduras(const Dim& D, const Comparacao& C, const Formatos& N) {
+    Tabela barras = NovaTabela({{"Armadura", 60, true},
+                                {"Camada", 25},
+                                {"Barras", 35},
+                                {"d' (cm)", 30},
+                                {"As (cm²)", 30}});
+    for (const CamadaReal& c : C.Camadas)
+        barras.Linhas.push_back(
+            {{c.Negativa ? "Negativa (face comprimida)" : "Positiva (face tracionada)",
+              std::to_string(c.Camada), TextoBarras(c.Barras, c.Bitola, D.SeparadorDecimal),
+              N(c.DLinha, 3), N(c.Area, 2)}});
+    const std::string limite = N.Limite();
+    const auto regra = [&](const char* nome, double dcg, double pct, bool atende) {
+        return LinhaTabela{{nome, N(dcg, 3) + " cm", N(pct, 2) + " %",
+                            Junta(Veredito(atende), atende ? " (≤ " : " (> ", limite, ")")},
+                           atende ? Enfase::Boa : Enfase::Alerta};
+    };
+    Tabela regras = NovaTabela(
+        {{"Centróide", 55, true}, {"d'CG", 35}, {"%h", 30}, {"Item 17.2.4.1 (NBR 6118:2003)", 60}});
+    regras.Linhas.push_back(regra("Positiva: d'CG1", D.DCG1, D.PctHPos, C.AtendePos));
+    if (C.TemNeg)
+        regras.Linhas.push_back(regra("Negativa: d'CG2", D.DCG2, D.PctHNeg, C.AtendeNeg));
+    else
+        regras.Linhas.push_back(
+            {{"Negativa: d'CG2", N(D.DCG2, 3) + " cm", "—", "sem armadura negativa"}});
+    return {.Titulo = Junta("3. Armaduras colocadas e regra dos ", limite, " da altura"),
+            .Blocos = {
+                std::move(barras), std::move(regras),
+                Paragrafo{Junta("%h: distância do centróide da armadura à face externa das barras "
+                                "da camada 1 (c + φt da face), em por cento da altura h. O modelo "
+                                "CG só é admitido até ",
+                                limite, "."),
+                          Estilo::Nota}}};
+}
+
+// Quais avisos aparecem: Mrd Real abaixo de Md e cada face fora da regra da altura.
+SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
+    SecaoRelatorio s;
+    s.Titulo = "4. Avisos";
+    const std::string limite = N.Limite();
+    if (std::string a = AvisoMrdAbaixoDeMd(D, C, D.SeparadorDecimal); !a.empty())
+        s.Blocos.push_back(Paragrafo{"• " + a, Estilo::Destaque, Enfase::Alerta});
+    const auto regra = [&](bool atende, const char* face, double pct) {
+        if (!atende)
+            s.Blocos.push_back(Paragrafo{Junta("• A armadura ", face, " não atende à regra dos ",
+                                               limite, " (%h = ", N(pct, 2),
+                                               " %): o modelo CG não deve ser usado; vale o "
+                                               "modelo Real."),
+                                         Estilo::Destaque, Enfase::Alerta});
+    };
+    regra(C.AtendePos, "positiva", D.PctHPos);
+    regra(C.AtendeNeg, "negativa", D.PctHNeg);
+    if (s.Blocos.empty())
+        s.Blocos.push_back(Paragrafo{Junta("Nenhum aviso: as barras colocadas resistem a Md nos "
+                                           "dois modelos e a regra dos ",
+                                           limite, " da altura é atendida."),
+                                     Estilo::Corpo, Enfase::Boa});
+    return s;
+}
+
+SecaoRelatorio Equilibrio(const Dim& D, const Formatos& N) {
+    const auto linha = [&](const char* modelo, double residuo, long passos) {
+        const bool ok = std::fabs(residuo) <= D.PrecisãoN;
+        return LinhaTabela{{modelo, N(residuo, 2), N(D.PrecisãoN, 2), std::to_string(passos),
+                            ok ? "dentro da tolerância" : "fora da tolerância"}};
+    };
+    Tabela t = NovaTabela({{"Modelo", 35, true},
+                           {"Rc − Rst (kgf)", 40},
+                           {"PrecisãoN (kgf)", 40},
+                           {"Passos", 25},
+                           {"Situação", 40}});
+    t.Linhas = {linha("CG", D.ResiduoCG, D.PassosCG), linha("Real", D.ResiduoReal, D.PassosReal)};
+    const std::string busca =
+        D.PassosDescobreX > 0
+            ? Junta("Busca da linha neutra para Md: ", std::to_string(D.PassosDescobreX), " passos")
+            : std::string("Linha neutra para Md obtida sem busca em passos");
+    return {.Titulo = "5. Equilíbrio e buscas",
+            .ConteudoMm = 28,
+            .Blocos = {std::move(t), Paragrafo{Junta(busca, "; passagens do laço dos centróides: ",
+                                                     std::to_string(D.PassosPrograma), "."),
+                                               Estilo::Resumo}}};
+}
+
+SecaoRelatorio Desenhos(const Dim& D, const Formatos& N) {
+    const LugarDesenhos lugar;
+    // Título, desenho e legenda na mesma página.
+    return {.Titulo = "6. Diagrama de deformações (modelo CG) e seção transversal",
+            .ConteudoMm = lugar.AlturaMm + 10,
+            .Blocos = {
+                lugar,
+                Paragrafo{Junta("Linhas horizontais: linha neutra do modelo CG (x = ", N(D.XCG, 3),
+                                " cm), nível do centróide da armadura tracionada (d = ",
+                                N(D.Altura - D.DCG1, 3),
+                                " cm) e, em verde, a profundidade em que o aço atinge εyd (",
+                                N(D.XEscoamento, 3),
+                                " cm). Em vermelho: deformações do modelo CG e cruzes nos "
+                                "centróides das armaduras."),
+                          Estilo::Nota}}};
+}
+
+SecaoRelatorio CamadaACamada(const Dim& D, const Comparacao& C, const Formatos& N) {
+    Tabela t = NovaTabela({{"Modelo — camada", 42, true},
+                           {"d' (cm)", 18},
+                           {"Barras", 24},
+                           {"As (cm²)", 18},
+                           {"ε (‰)", 18},
+                           {"σsd (kgf/cm²)", 26},
+                           {"Esforço", 20},
+                           {"Escoa", 14}});
+    t.Miuda = true;
+    const auto esforco = [](bool tracionada, double eps) -> std::string {
+        return eps == 0 ? "—" : (tracionada ? "tração" : "compressão");
+    };
+    for (const CamadaReal& c : C.Camadas)
+        t.Linhas.push_back(
+            {{Junta("Real — ", c.Negativa ? "negativa " : "positiva ", std::to_string(c.Camada)),
+              N(c.DLinha, 3), TextoBarras(c.Barras, c.Bitola, D.SeparadorDecimal), N(c.Area, 2),
+              N(c.Eps, 3), N(c.Sig, 2), esforco(c.Tracionada(), c.Eps), c.Escoa ? "sim" : "não"}});
+    for (const auto& [face, neg] : {std::pair{&C.CGPos, false}, std::pair{&C.CGNeg, true}}) {
+        if (!face->Existe) continue;
+        const bool tracionada = neg ? face->Eps < 0 : face->Eps > 0;
+        t.Linhas.push_back(
+            {{neg ? "CG — centróide negativo" : "CG — centróide positivo", N(face->DLinha, 3),
+              "todas", N(neg ? D.AsNegReal : D.AsReal, 2), N(face->Eps, 3), N(face->Sig, 2),
+              esforco(tracionada, face->Eps), face->Escoa ? "sim" : "não"},
+             Enfase::Modelo});
+    }
+    return {
+        .Titulo = "7. Comparação camada a camada",
+        .Blocos = {
+            Paragrafo{Junta("Modelo Real em x = ", N(D.XReal, 3), " cm (εc = ", N(C.EpsCReal, 3),
+                            " ‰); modelo CG em x = ", N(D.XCG, 3), " cm (εc = ", N(C.EpsCCG, 3),
+                            " ‰). Uma camada escoa quando |ε| ≥ εyd = ", N(D.EpsYd, 3), " ‰.")},
+            std::move(t),
+            Paragrafo{"d' medido da face da própria armadura; ε positivo indica tração nas "
+                      "camadas positivas e compressão nas negativas.",
+                      Estilo::Nota}}};
+}
+
+} // namespace
+
+Relatorio MontaRelatorio(const Dimensionamento& D) {
+    const Comparacao C = ComparaModelos(D);
+    const Formatos N{D};
+    Relatorio r;
+    r.Titulo = "Relatório de cálculo";
+    r.TituloContinuacao = "Relatório de cálculo (continuação)";
+    r.Identificacao = Junta("Viga ", N.Curto(D.Base), " × ", N.Curto(D.Altura), " cm");
+    r.Rodape = "Lumbrio — flexão simples de seção retangular de concreto armado (NBR 6118:2003)";
+    r.Secoes = {DadosDeEntrada(D, N), Resultados(D, C, N), Armaduras(D, C, N),    Avisos(D, C, N),
+                Equilibrio(D, N),     Desenhos(D, N),      CamadaACamada(D, C, N)};
+    return r;
+}
+
+} // namespace lumbrio

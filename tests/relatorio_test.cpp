@@ -1,0 +1,162 @@
+// Relatório como dados: resultados iguais às caixas do painel, aço pela lista lida no
+// cálculo, avisos decididos pelo estado, tabelas na largura do texto.
+#include "calc/Dimensionamento.h"
+#include "output/Painel.h"
+#include "output/Relatorio.h"
+
+#include <gtest/gtest.h>
+
+namespace lumbrio {
+namespace {
+
+struct Caso {
+    const char *Md, *Base, *Altura, *Positivas, *Negativas, *Aco, *Separador;
+    int Dominio4;
+    const char* AcoEsperado;
+    bool MrdAbaixoDeMd, PositivaFora;
+};
+
+// Cálculo completo com os outros valores de projeto da janela.
+Dimensionamento Projeto(const Caso& c) {
+    Dimensionamento p;
+    p.SeparadorDecimal = c.Separador;
+    p.Form1.Text1.Text = c.Base;
+    p.Form1.Text2.Text = c.Altura;
+    p.Form1.Text17.Text = c.Md;
+    p.Form1.Combo1.Text = c.Aco;
+    p.Form1.Check4.Value = c.Dominio4;
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = c.Positivas;
+    for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = c.Negativas;
+    p.Programa();
+    EXPECT_TRUE(p.HaResultados);
+    return p;
+}
+
+const char *B20 = "20 mm (3/4'')", *B16 = "16 mm (5/8'')", *B12 = "12.5 mm (1/2'')";
+const Caso Casos[] = {
+    {"10000", "20", "50", "40 mm", "40 mm", "Aço CA-50A", ".", 0, "CA-50A", false, false},
+    {"25000", "20", "50", B20, B16, "Aço CA-50A", ".", 0, "CA-50A", true, true},
+    {"18000", "25", "60", B16, B12, "Aço CA-60B", ",", 1, "CA-60B", false, false},
+    {"30000", "20", "80", "10 mm (3/8'')", "8 mm (5/16'')", "Aço CA-25B", ",", 1, "CA-25B", true,
+     false},
+    {"12000", "22.5", "45", B12, "40 mm", "Aço CA-25A", ",", 0, "CA-25A", true, true},
+};
+
+template <class T> std::vector<const T*> Blocos(const SecaoRelatorio& S) {
+    std::vector<const T*> r;
+    for (const BlocoRelatorio& b : S.Blocos)
+        if (const T* t = std::get_if<T>(&b)) r.push_back(t);
+    return r;
+}
+
+TEST(Relatorio, resultados_aco_avisos_e_larguras_em_cada_caso) {
+    for (const Caso& c : Casos) {
+        SCOPED_TRACE(c.Md);
+        Dimensionamento p = Projeto(c);
+        p.Form1.Combo1.Text = "Aço CA-25A"; // mudado depois do cálculo: não conta
+        const Relatorio r = MontaRelatorio(p);
+        ASSERT_EQ(r.Secoes.size(), 7u);
+        for (std::size_t i = 0; i < r.Secoes.size(); ++i)
+            EXPECT_EQ(r.Secoes[i].Titulo.substr(0, 2), std::to_string(i + 1) + ".");
+        EXPECT_EQ(Blocos<Tabela>(r.Secoes[0])[0]->Linhas[4].Celulas[1], c.AcoEsperado);
+
+        // Cada linha do painel com os textos das suas caixas; Mrd e x ganham uma linha.
+        const auto& linhas = Blocos<Tabela>(r.Secoes[1])[0]->Linhas;
+        ASSERT_EQ(linhas.size(), LinhasPainel.size() + 2);
+        std::size_t k = 0;
+        for (const LinhaPainel& l : LinhasPainel) {
+            const auto& celulas = linhas[k++].Celulas;
+            EXPECT_EQ(celulas[1], (p.Form1.*l.CG).Text) << l.Rotulo;
+            EXPECT_EQ(celulas[2], (p.Form1.*l.Real).Text) << l.Rotulo;
+            EXPECT_TRUE(!l.UnidadeDeMomento || celulas[3] == UnidadeDaLinha(p.Form1, l));
+            if (l.UnidadeDeMomento || l.Coluna == "x") ++k;
+        }
+
+        // Avisos: só os do estado, em alerta; nenhum, uma frase boa.
+        const auto avisos = Blocos<Paragrafo>(r.Secoes[3]);
+        const std::size_t esperados = c.MrdAbaixoDeMd + c.PositivaFora;
+        ASSERT_EQ(avisos.size(), std::max<std::size_t>(esperados, 1));
+        for (const Paragrafo* a : avisos)
+            EXPECT_EQ(a->Cor, esperados ? Enfase::Alerta : Enfase::Boa) << a->Texto;
+        const auto& regra = Blocos<Tabela>(r.Secoes[2])[1]->Linhas[0];
+        EXPECT_EQ(regra.Cor, c.PositivaFora ? Enfase::Alerta : Enfase::Boa);
+        EXPECT_EQ(regra.Celulas[3], c.PositivaFora ? "não atende (> 10 %)" : "atende (≤ 10 %)");
+
+        // Toda tabela na largura do texto; o desenho tem lugar antes da legenda.
+        for (const SecaoRelatorio& s : r.Secoes)
+            for (const Tabela* t : Blocos<Tabela>(s)) {
+                double soma = 0;
+                for (const ColunaTabela& col : t->Colunas) soma += col.LarguraMm;
+                EXPECT_DOUBLE_EQ(soma, LarguraTextoMm) << s.Titulo;
+                for (const LinhaTabela& l : t->Linhas)
+                    EXPECT_EQ(l.Celulas.size(), t->Colunas.size());
+            }
+        const SecaoRelatorio& desenhos = r.Secoes[5];
+        ASSERT_TRUE(std::holds_alternative<LugarDesenhos>(desenhos.Blocos.at(0)));
+        EXPECT_GT(desenhos.ConteudoMm, std::get<LugarDesenhos>(desenhos.Blocos[0]).AlturaMm);
+    }
+}
+
+TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
+    // Uma mudança no estado e o texto esperado na seção: célula (tabela, linha, coluna)
+    // ou, com Tabela = -1, um trecho do parágrafo Linha.
+    struct Mudanca {
+        void (*Muda)(Dimensionamento&);
+        int Secao; // 1 a 7
+        int Tabela, Linha, Coluna;
+        const char* Esperado;
+    } const mudancas[] = {
+        {[](auto& d) { d.OpcaoDominio4 = 2; }, 1, 0, 7, 1, "indefinido"},
+        {[](auto& d) { d.OpcaoXMaximo = 1, d.FatorXMaximo = 0.45; }, 1, 0, 7, 3, "sim, k = 0.450"},
+        {[](auto& d) { d.Md = 1234500; }, 1, 0, 2, 3, "123.45 kN·m"},
+        {[](auto& d) { d.Fck = 300; }, 1, 0, 3, 1, "30.0 MPa (300 kgf/cm²)"},
+        {[](auto& d) { d.PrecisãoM = 12.5, d.PrecisãoN = 50; }, 1, 0, 8, 3, "12.5 kgf·cm / 50 kgf"},
+        {[](auto& d) { d.ResiduoCG = -d.PrecisãoN; }, 5, 0, 0, 4, "dentro da tolerância"},
+        {[](auto& d) { d.ResiduoReal = 1.01 * d.PrecisãoN; }, 5, 0, 1, 4, "fora da tolerância"},
+        {[](auto& d) { d.PassosDescobreX = 7, d.PassosPrograma = 3; }, 5, -1, 0, 0,
+         "Busca da linha neutra para Md: 7 passos; passagens do laço dos centróides: 3."},
+        {[](auto& d) { d.PassosDescobreX = 0, d.PassosPrograma = 2; }, 5, -1, 0, 0,
+         "Linha neutra para Md obtida sem busca em passos; passagens do laço dos centróides: 2."},
+        {[](auto& d) { d.PctHNeg = 10.5; }, 4, -1, 2, 0,
+         "• A armadura negativa não atende à regra dos 10 % (%h = 10.50 %): o modelo CG não deve "
+         "ser usado; vale o modelo Real."},
+        {[](auto& d) { d.PctHNeg = 10; }, 3, 1, 1, 3, "atende (≤ 10 %)"},
+        {[](auto& d) { d.AsPosSemLimite = true; }, 2, 0, 1, 1, "—"},
+        {[](auto& d) { d.AlturaUtil = 45.1234; }, 1, 0, 6, 1, "45.123 cm"},
+        {[](auto& d) { d.XReal = 10, d.AlturaUtil = 40; }, 2, 0, 5, 2, "0.250"}, // x/d
+        {[](auto& d) { d.MrdCG = 1234.56; }, 2, 0, 3, 1, "12.35"},               // KN.cm → kN·m
+        {[](auto& d) { d.EpsYd = 2.0704; }, 7, -1, 0, 0, "εyd = 2.070 ‰."},
+        {[](auto& d) { d.XReal = 20; }, 2, 0, 8, 2, "8.00"}, // y/2 = 0,8 x / 2
+    };
+    const Dimensionamento base = Projeto(Casos[1]);
+    for (const Mudanca& m : mudancas) {
+        SCOPED_TRACE(m.Esperado);
+        Dimensionamento d = base;
+        m.Muda(d);
+        const Relatorio r = MontaRelatorio(d);
+        const SecaoRelatorio& s = r.Secoes.at(m.Secao - 1);
+        if (m.Tabela < 0)
+            EXPECT_NE(Blocos<Paragrafo>(s).at(m.Linha)->Texto.find(m.Esperado), std::string::npos);
+        else
+            EXPECT_EQ(Blocos<Tabela>(s).at(m.Tabela)->Linhas.at(m.Linha).Celulas.at(m.Coluna),
+                      m.Esperado);
+    }
+}
+
+TEST(Relatorio, separador_e_camadas_do_modelo_cg) {
+    const Relatorio r = MontaRelatorio(Projeto(Casos[4]));
+    EXPECT_EQ(r.Identificacao, "Viga 22,5 × 45 cm");
+    EXPECT_EQ(Blocos<Tabela>(r.Secoes[0])[0]->Linhas[0].Celulas[1], "22,50 cm");
+    EXPECT_EQ(r.Secoes[2].Titulo, "3. Armaduras colocadas e regra dos 10 % da altura");
+    const Relatorio dupla = MontaRelatorio(Projeto(Casos[1]));
+    const auto& linhas = Blocos<Tabela>(dupla.Secoes[6])[0]->Linhas; // CG por último
+    ASSERT_GE(linhas.size(), 2u);
+    const auto &pos = linhas[linhas.size() - 2], &neg = linhas.back();
+    EXPECT_EQ(pos.Celulas[0] + pos.Celulas[6], "CG — centróide positivotração");
+    EXPECT_EQ(neg.Celulas[6], "compressão");
+    EXPECT_EQ(neg.Cor, Enfase::Modelo);
+    EXPECT_EQ(linhas.front().Cor, Enfase::Normal);
+}
+
+} // namespace
+} // namespace lumbrio
