@@ -5,8 +5,10 @@
 
 #include "calc/Catalogos.h"
 #include "calc/Numeros.h"
+#include "lumbrio/Versao.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
+#include "section/Verificacoes.h"
 
 #include <cmath>
 #include <utility>
@@ -146,8 +148,10 @@ SecaoRelatorio Armaduras(const Dim& D, const Comparacao& C, const Formatos& N) {
                             Junta(Veredito(atende), atende ? " (≤ " : " (> ", limite, ")")},
                            atende ? Enfase::Boa : Enfase::Alerta};
     };
-    Tabela regras = NovaTabela(
-        {{"Centróide", 55, true}, {"d'CG", 35}, {"%h", 30}, {"Item 17.2.4.1 (NBR 6118:2003)", 60}});
+    Tabela regras = NovaTabela({{"Centróide", 55, true},
+                                {"d'CG", 35},
+                                {"%h", 30},
+                                {Junta("Item 17.2.4.1 (", TextoNorma(D.Edicao), ")"), 60}});
     regras.Linhas.push_back(regra("Positiva: d'CG1", D.DCG1, D.PctHPos, C.AtendePos));
     if (C.TemNeg)
         regras.Linhas.push_back(regra("Negativa: d'CG2", D.DCG2, D.PctHNeg, C.AtendeNeg));
@@ -181,6 +185,9 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
     };
     regra(C.AtendePos, "positiva", D.PctHPos);
     regra(C.AtendeNeg, "negativa", D.PctHNeg);
+    for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal))
+        if (v.Falha)
+            s.Blocos.push_back(Paragrafo{"• " + v.Texto() + ".", Estilo::Destaque, Enfase::Alerta});
     if (s.Blocos.empty())
         s.Blocos.push_back(Paragrafo{Junta("Nenhum aviso: as barras colocadas resistem a Md nos "
                                            "dois modelos e a regra dos ",
@@ -227,6 +234,23 @@ SecaoRelatorio Desenhos(const Dim& D, const Formatos& N) {
                                 " cm). Em vermelho: deformações do modelo CG e cruzes nos "
                                 "centróides das armaduras."),
                           Estilo::Nota}}};
+}
+
+SecaoRelatorio SecaoVerificacoes(const Dim& D) {
+    Tabela t = NovaTabela({{"Verificação", 36, true},
+                           {"Valor", 50, true},
+                           {"Limite", 38, true},
+                           {"Item", 20},
+                           {"Resultado", 36}});
+    t.Miuda = true;
+    for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal))
+        t.Linhas.push_back({{v.Grandeza, v.Valor, v.Limite, v.Item, v.Veredito},
+                            v.Falha ? Enfase::Alerta : Enfase::Boa});
+    return {.Titulo = Junta("8. Verificações (", TextoNorma(D.Edicao), ")"),
+            .Blocos = {std::move(t),
+                       Paragrafo{"x/d de cada modelo com d = h − d'CG1; armaduras mínima e máxima "
+                                 "comparadas com as barras colocadas.",
+                                 Estilo::Nota}}};
 }
 
 SecaoRelatorio CamadaACamada(const Dim& D, const Comparacao& C, const Formatos& N) {
@@ -276,10 +300,14 @@ Relatorio MontaRelatorio(const Dimensionamento& D) {
     Relatorio r;
     r.Titulo = "Relatório de cálculo";
     r.TituloContinuacao = "Relatório de cálculo (continuação)";
-    r.Identificacao = Junta("Viga ", N.Curto(D.Base), " × ", N.Curto(D.Altura), " cm");
-    r.Rodape = "Lumbrio — flexão simples de seção retangular de concreto armado (NBR 6118:2003)";
-    r.Secoes = {DadosDeEntrada(D, N), Resultados(D, C, N), Armaduras(D, C, N),    Avisos(D, C, N),
-                Equilibrio(D, N),     Desenhos(D, N),      CamadaACamada(D, C, N)};
+    r.Identificacao =
+        Junta("Viga ", N.Curto(D.Base), " × ", N.Curto(D.Altura), " cm — ", TextoNorma(D.Edicao));
+    r.Rodape = Junta("Lumbrio ", VersaoLumbrio,
+                     " — flexão simples de seção retangular de concreto armado (",
+                     TextoNorma(D.Edicao), ")");
+    r.Secoes = {DadosDeEntrada(D, N),   Resultados(D, C, N), Armaduras(D, C, N),
+                Avisos(D, C, N),        Equilibrio(D, N),    Desenhos(D, N),
+                CamadaACamada(D, C, N), SecaoVerificacoes(D)};
     return r;
 }
 

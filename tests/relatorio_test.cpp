@@ -3,6 +3,7 @@
 #include "calc/Dimensionamento.h"
 #include "output/Painel.h"
 #include "output/Relatorio.h"
+#include "section/Verificacoes.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ TEST(Relatorio, resultados_aco_avisos_e_larguras_em_cada_caso) {
         Dimensionamento p = Projeto(c);
         p.Form1.Combo1.Text = "Aço CA-25A"; // mudado depois do cálculo: não conta
         const Relatorio r = MontaRelatorio(p);
-        ASSERT_EQ(r.Secoes.size(), 7u);
+        ASSERT_EQ(r.Secoes.size(), 8u);
         for (std::size_t i = 0; i < r.Secoes.size(); ++i)
             EXPECT_EQ(r.Secoes[i].Titulo.substr(0, 2), std::to_string(i + 1) + ".");
         EXPECT_EQ(Blocos<Tabela>(r.Secoes[0])[0]->Linhas[4].Celulas[1], c.AcoEsperado);
@@ -72,9 +73,23 @@ TEST(Relatorio, resultados_aco_avisos_e_larguras_em_cada_caso) {
             if (l.UnidadeDeMomento || l.Coluna == "x") ++k;
         }
 
+        // Verificações: uma linha por verificação, as falhas em alerta e repetidas nos
+        // avisos; a edição no título, no cabeçalho e no rodapé.
+        const auto verificacoes = LinhasVerificacao(p.Verif, c.Separador);
+        const auto& tabela = Blocos<Tabela>(r.Secoes[7])[0]->Linhas;
+        ASSERT_EQ(tabela.size(), verificacoes.size());
+        std::size_t falhas = 0;
+        for (std::size_t i = 0; i < tabela.size(); ++i) {
+            EXPECT_EQ(tabela[i].Celulas[1], verificacoes[i].Valor);
+            EXPECT_EQ(tabela[i].Cor, verificacoes[i].Falha ? Enfase::Alerta : Enfase::Boa);
+            falhas += verificacoes[i].Falha;
+        }
+        for (const std::string* t : {&r.Secoes[7].Titulo, &r.Identificacao, &r.Rodape})
+            EXPECT_NE(t->find("NBR 6118:2003"), std::string::npos) << *t;
+
         // Avisos: só os do estado, em alerta; nenhum, uma frase boa.
         const auto avisos = Blocos<Paragrafo>(r.Secoes[3]);
-        const std::size_t esperados = c.MrdAbaixoDeMd + c.PositivaFora;
+        const std::size_t esperados = c.MrdAbaixoDeMd + c.PositivaFora + falhas;
         ASSERT_EQ(avisos.size(), std::max<std::size_t>(esperados, 1));
         for (const Paragrafo* a : avisos)
             EXPECT_EQ(a->Cor, esperados ? Enfase::Alerta : Enfase::Boa) << a->Texto;
@@ -145,7 +160,7 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
 
 TEST(Relatorio, separador_e_camadas_do_modelo_cg) {
     const Relatorio r = MontaRelatorio(Projeto(Casos[4]));
-    EXPECT_EQ(r.Identificacao, "Viga 22,5 × 45 cm");
+    EXPECT_EQ(r.Identificacao, "Viga 22,5 × 45 cm — NBR 6118:2003");
     EXPECT_EQ(Blocos<Tabela>(r.Secoes[0])[0]->Linhas[0].Celulas[1], "22,50 cm");
     EXPECT_EQ(r.Secoes[2].Titulo, "3. Armaduras colocadas e regra dos 10 % da altura");
     const Relatorio dupla = MontaRelatorio(Projeto(Casos[1]));
