@@ -39,9 +39,8 @@ Verificacoes Verifica(const Dimensionamento& D) {
     V.FalhaXdCG = V.XdCG > V.XdLim;
     V.FalhaXdReal = V.XdReal > V.XdLim;
 
-    const double asMin = ArmaduraMinima(D.Edicao, b, h, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa);
-    V.ConcretoNaoResisteMdMin = asMin < 0;
-    V.AsMin = V.ConcretoNaoResisteMdMin ? 0 : asMin;
+    V.AsMin = ArmaduraMinima(D.Edicao, b, h, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa);
+    V.ConcretoNaoResisteMdMin = V.AsMin < 0;
     V.FalhaAsMin = V.ConcretoNaoResisteMdMin || D.AsReal < V.AsMin;
 
     V.TaxaPct = (D.AsReal + D.AsNegReal) / (b * h) * 100;

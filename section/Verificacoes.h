@@ -21,7 +21,7 @@ struct Verificacoes {
     double XdCG = 0, XdReal = 0, XdLim = 0;
     bool FalhaXdCG = false, FalhaXdReal = false;
     // Armadura mínima, item 17.3.5.2.1, contra a área positiva colocada.
-    double AsMin = 0;                     // cm²
+    double AsMin = 0;                     // cm²; negativa quando o concreto não resiste a Md,min
     bool ConcretoNaoResisteMdMin = false; // d² < 2·Md,min/(b·σcd): sem número
     bool FalhaAsMin = false;
     // Armadura máxima, item 17.3.5.2.4.

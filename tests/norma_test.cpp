@@ -162,6 +162,20 @@ TEST(Norma, fck_acima_de_c90_so_e_recusado_na_2023) {
     EXPECT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
 }
 
+TEST(Norma, classes_de_concreto_de_cada_edicao) {
+    const std::tuple<const char*, const char*, bool> casos[] = {
+        {"NBR 6118:2003", "20", false}, {"NBR 6118:2003", "50", false},
+        {"NBR 6118:2003", "55", true},  {"NBR 6118:2023", "55", false},
+        {"NBR 6118:2023", "90", false}, {"NBR 6118:2023", "19", true}};
+    for (const auto& [norma, fck, fora] : casos) {
+        Dimensionamento p;
+        p.Form1.ComboNorma.Text = norma;
+        p.Form1.Text18.Text = fck;
+        p.Programa();
+        EXPECT_EQ(p.Verif.ClasseForaDaFaixa, fora) << norma << " C" << fck;
+    }
+}
+
 TEST(Norma, coeficientes_plausiveis_de_1_a_2) {
     const std::tuple<double, double, bool> casos[] = {
         {1.4, 1.15, false}, {1, 2, false}, {0.99, 1.15, true}, {1.4, 2.01, true}, {14, 1.15, true}};
@@ -192,6 +206,16 @@ TEST(Norma, verificacoes_do_calculo_completo) {
          "Armadura mínima", true},
         {"uma barra de 40 mm", [](auto& p) { p.Form1.Text17.Text = "100"; }, "Armadura mínima",
          false},
+        {"viga 12 x 25 com uma barra de 10 mm: As,min de 0,45 cm²",
+         [](auto& p) {
+             p.Form1.Text1.Text = "12";
+             p.Form1.Text2.Text = "25";
+             p.Form1.Text4.Text = "2";
+             p.Form1.Combo3.Text = "5 mm";
+             p.Form1.Combo2[1].Text = "10 mm (3/8'')";
+             p.Form1.Text17.Text = "100";
+         },
+         "Armadura mínima", false},
         {"viga alta pede pele", [](auto& p) { p.Form1.Text2.Text = "80"; }, "Armadura de pele",
          false},
         {"x/d acima do limite com domínio 4",

@@ -159,6 +159,18 @@ TEST(Propriedades, secoes_aleatorias) {
             EXPECT_TRUE(p.NumBarrasPos[i] < 2 || p.EspLivrePos[i] >= p.EspMinHorPos[i] - 1e-9) << i;
         for (int i = 1; i <= 3; ++i)
             EXPECT_TRUE(p.NumBarrasNeg[i] < 2 || p.EspLivreNeg[i] >= p.EspMinHorNeg[i] - 1e-9) << i;
+        // Um círculo por barra colocada, todos dentro da largura interna ao cobrimento.
+        double barras = 0, circulos = 0;
+        for (int i = 1; i <= 6; ++i) barras += p.NumBarrasPos[i];
+        for (int i = 1; i <= 3; ++i) barras += p.NumBarrasNeg[i];
+        const double x0 = p.OrigemXSecao, s = p.EscalaSecao;
+        for (const Primitiva& q : p.Desenho) {
+            if (q.tipo != Primitiva::Tipo::Circulo) continue;
+            ++circulos;
+            EXPECT_TRUE(q.x1 - q.raio >= x0 + s * p.Cobrimento - 1 &&
+                        q.x1 + q.raio <= x0 + s * (p.Base - p.Cobrimento) + 1);
+        }
+        EXPECT_EQ(circulos, barras);
         if (p.AsReal == p.NumBarrasPos[1] * p.AreaBarra[p.BitolaPos[1]] && p.AsNegReal == 0) {
             ++umaCamada;
             for (const LinhaPainel& l : LinhasPainel) {
