@@ -3,11 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <unistd.h>
 
@@ -16,12 +15,10 @@ namespace lumbrio::teste {
 class PastaTemporaria : public ::testing::Test {
   protected:
     void SetUp() override {
-        static std::atomic<unsigned> contador{0};
         anterior = std::filesystem::current_path();
-        pasta = std::filesystem::temp_directory_path() /
-                ("lumbrio-teste-" + std::to_string(::getpid()) + "-" + std::to_string(contador++) +
-                 "-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(pasta);
+        auto modelo = (std::filesystem::temp_directory_path() / "lumbrio-teste-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(modelo.data()), nullptr);
+        pasta = modelo;
         std::filesystem::current_path(pasta);
     }
     void TearDown() override {
