@@ -35,8 +35,7 @@ TEST_F(Exportacao, exporta_o_resulta_de_referencia_por_cima_de_outro) {
     EscreveBytes("resulta.txt", std::string(500, 'x'));
     Dimensionamento d = EstadoExportavel();
     d.Exporta();
-    EXPECT_FALSE(d.Form2.Visivel) << d.MensagemErro;
-    EXPECT_EQ(LeBytes("resulta.txt"), Referencia);
+    EXPECT_EQ(LeBytes("resulta.txt"), Referencia) << d.MensagemErro;
     EXPECT_EQ(ArquivosNaPasta(), 1u);
     // Separador regional só nas linhas de número, sem o zero antes dele; o texto das
     // caixas sai como está.
@@ -53,7 +52,6 @@ TEST_F(Exportacao, conta_as_camadas_com_barras_e_compara_o_escoamento_ate_a_prim
     const std::tuple<int, PorCamada, PorCamada, double, int, int, const char*> casos[] = {
         {6, {0, 3, 2}, {}, 41, 2, 0, "abaixo"},
         {6, {0, 3, 2}, {}, 40.5, 2, 0, "acima"}, // na altura da camada 2
-        {6, {0, 0, 2, 4}, {0, 1, 0, 2}, 41, 2, 2, "acima"},
         {6, {0, 3, 0, 2}, {}, 39, 2, 0, "acima"},
         {2, {0, 3, 0, 2}, {0, 1, 0, 5}, 39, 1, 1, "acima"},
         {0, {0, 3, 2}, {0, 1}, 41, 0, 0, "acima"},
@@ -69,73 +67,59 @@ TEST_F(Exportacao, conta_as_camadas_com_barras_e_compara_o_escoamento_ate_a_prim
     }
 }
 
-TEST_F(Exportacao, taxa_de_exatamente_4_por_cento_nao_alerta_e_acima_alerta_ate_zerar) {
+TEST_F(Exportacao, taxa_acima_de_4_por_cento_alerta_ate_zerar_e_falha_avisa_sem_limpar) {
+    std::filesystem::create_directories("ocupado/dentro");
     Dimensionamento d = EstadoExportavel();
     d.AsReal = 30;
-    for (const auto& [negativa, cor] : {std::pair{15.0, Cor::Normal}, // 45 cm² de 22.5 x 50
-                                        {15.01, Cor::Alerta},
-                                        {0.0, Cor::Alerta}}) {
-        d.AsNegReal = negativa;
+    // {As negativa (45 cm² são 4 % de 22.5 x 50), arquivo, bitola, cor, motivo da falha}
+    const std::tuple<double, const char*, const char*, Cor, const char*> casos[] = {
+        {15, "resulta.txt", "16 mm", Cor::Normal, ""},
+        {15.01, "ocupado", "16 mm", Cor::Alerta, ": o nome é de uma pasta."},
+        {0, "resulta.txt", "16 mm ✓", Cor::Alerta,
+         ": o caractere \"✓\" não existe no conjunto Windows-1252 dos arquivos."}};
+    for (const auto& [negativa, arquivo, bitola, cor, motivo] : casos) {
+        std::tie(d.AsNegReal, d.ArquivoExporta, d.Form1.Combo2[1].Text) =
+            std::tuple(negativa, arquivo, bitola);
         d.Exporta();
         EXPECT_EQ(d.Form1.Text34.BackColor, cor) << negativa;
-    }
-}
-
-TEST_F(Exportacao, exportacao_impossivel_avisa_e_mantem_os_resultados_e_o_alerta) {
-    std::filesystem::create_directories("ocupado/dentro");
-    for (const auto& [arquivo, bitola, motivo] :
-         {std::tuple{"ocupado", "16 mm", ": o nome é de uma pasta."},
-          {"resulta.txt", "16 mm ✓",
-           ": o caractere \"✓\" não existe no conjunto Windows-1252 "
-           "dos arquivos."}}) {
-        Dimensionamento d = EstadoExportavel();
-        d.ArquivoExporta = arquivo;
-        d.Form1.Combo2[1].Text = bitola;
-        d.AsReal = 100; // taxa acima de 4 %
-        d.Exporta();
+        EXPECT_EQ(d.Form2.Visivel, *motivo != 0);
         EXPECT_EQ(d.MensagemErro,
-                  "O arquivo \"" + d.ArquivoExporta + "\" não foi gravado" + motivo);
-        EXPECT_EQ(d.MensagemErro2, "Os resultados do cálculo continuam na tela.");
-        EXPECT_EQ(d.Form1.Text34.BackColor, Cor::Alerta);
+                  *motivo ? "O arquivo \"" + d.ArquivoExporta + "\" não foi gravado" + motivo : "");
+        d.Form2 = {};
     }
-    EXPECT_EQ(ArquivosNaPasta(), 1u) << "nem resulta.txt nem temporário";
+    EXPECT_EQ(d.Form1.Text23.Text, "12345.67") << "a falha não limpa os resultados";
+    EXPECT_EQ(LeBytes("resulta.txt").substr(0, 7), "16 mm\r\n") << "o anterior fica inteiro";
+    EXPECT_EQ(ArquivosNaPasta(), 2u) << "temporário deixado na pasta";
 }
 
 TEST_F(Exportacao, botoes_de_passo_somam_o_passo_e_recalculam_so_com_numero_na_caixa) {
     // O resultado sai no texto decimal curto: 15 algarismos, expoente fora de 1E-05 a 1E+15.
     using F = ControlesForm1;
     using D = Dimensionamento;
-    const struct {
-        void (D::*comando)();
-        CaixaTexto F::*alvo, F::*passo;
-        const char *antes, *textoPasso, *depois; // depois nulo: nada acontece
-    } casos[] = {{&D::Command13_Click, &F::Text1, &F::Text31, "20", "25", "-5"},
-                 {&D::Command16_Click, &F::Text1, &F::Text31, "0.1", "0.2", "0.3"},
-                 {&D::Command13_Click, &F::Text1, &F::Text31, "0.5", "0.5", "0"},
-                 {&D::Command15_Click, &F::Text2, &F::Text32, " 5 0", "", "50"},
-                 {&D::Command14_Click, &F::Text2, &F::Text32, ".5e2", "5 cm", "45"},
-                 {&D::Command14_Click, &F::Text2, &F::Text32, "1e-5", "0.00000985", "1.5E-07"},
-                 {&D::Command4_Click, &F::Text17, &F::Text7, "10000", "0.5", "10000.5"},
-                 {&D::Command5_Click, &F::Text17, &F::Text7, "10000.3", "0.1", "10000.2"},
-                 {&D::Command4_Click, &F::Text17, &F::Text7, "999999999999999", "1", "1E+15"},
-                 {&D::Command5_Click, &F::Text17, &F::Text7, "-.5", "1/3", "-1.5"},
-                 {&D::Command4_Click, &F::Text17, &F::Text7, "abc", "1", nullptr},
-                 {&D::Command16_Click, &F::Text1, &F::Text31, "", "1", nullptr},
-                 {&D::Command15_Click, &F::Text2, &F::Text32, "+.", "1", nullptr},
-                 {&D::Command5_Click, &F::Text17, &F::Text7, ",5", "1", nullptr}};
-    for (const auto& c : casos) {
+    // {comando, caixa, caixa do passo, antes, passo, depois (nulo: nada acontece)}
+    const std::tuple<void (D::*)(), CaixaTexto F::*, CaixaTexto F::*, const char*, const char*,
+                     const char*>
+        casos[] = {{&D::Command13_Click, &F::Text1, &F::Text31, "20", "25", "-5"},
+                   {&D::Command16_Click, &F::Text1, &F::Text31, "0.1", "0.2", "0.3"},
+                   {&D::Command15_Click, &F::Text2, &F::Text32, "1e-5", "-0.00000985", "1.5E-07"},
+                   {&D::Command14_Click, &F::Text2, &F::Text32, "-.5", "1/3", "-1.5"},
+                   {&D::Command4_Click, &F::Text17, &F::Text7, "999999999999999", "1", "1E+15"},
+                   {&D::Command5_Click, &F::Text17, &F::Text7, "10000.3", "0.1", "10000.2"},
+                   {&D::Command4_Click, &F::Text17, &F::Text7, "abc", "1", nullptr},
+                   {&D::Command16_Click, &F::Text1, &F::Text31, "", "1", nullptr}};
+    for (const auto& [comando, alvo, passo, antes, textoPasso, depois] : casos) {
         std::filesystem::remove("resulta.txt");
         Dimensionamento d;
-        (d.Form1.*c.alvo).Text = c.antes;
-        (d.Form1.*c.passo).Text = c.textoPasso;
+        (d.Form1.*alvo).Text = antes;
+        (d.Form1.*passo).Text = textoPasso;
         d.Form1.Text8.Text = "sentinela"; // Zera a limpa: sinal de que houve cálculo
-        (d.*c.comando)();
-        EXPECT_EQ((d.Form1.*c.alvo).Text, c.depois ? c.depois : c.antes);
-        EXPECT_EQ(d.PassoRecusado, !c.depois);
-        EXPECT_EQ(d.Form1.Text8.Text == "sentinela", !c.depois) << c.antes;
+        (d.*comando)();
+        EXPECT_EQ((d.Form1.*alvo).Text, depois ? depois : antes);
+        EXPECT_EQ(d.PassoRecusado, !depois);
+        EXPECT_EQ(d.Form1.Text8.Text == "sentinela", !depois) << antes;
         // Só os botões de Md exportam, e só depois de um cálculo completo.
         EXPECT_EQ(std::filesystem::exists("resulta.txt"),
-                  c.depois && c.alvo == &F::Text17 && d.HaResultados);
+                  depois && alvo == &F::Text17 && d.HaResultados);
     }
 }
 
