@@ -1,12 +1,13 @@
-// Arquivo de valores: gravação byte a byte, leitura tolerante e recusa de arquivos ruins.
+// Arquivo de valores e arquivos de texto: bytes de referência, leitura tolerante,
+// recusas sem efeito, gravação atômica e conversão Windows-1252.
 #include "PastaTemporaria.h"
+#include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 
-#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
-#include <functional>
-#include <ostream>
-#include <random>
+#include <csignal>
 #include <sstream>
 #include <vector>
 
@@ -15,367 +16,74 @@ namespace {
 
 class ArquivoDeValores : public PastaTemporaria {};
 
-const std::filesystem::path Dados = LUMBRIO_DADOS_TESTE;
+const std::string Padrao = LeBytes(std::filesystem::path(LUMBRIO_DADOS_TESTE) / "Padrão.txt");
 
-// Os 39 controles na ordem do arquivo, escrita aqui de novo à parte do código: a
-// comparação confere também a ordem dos registros.
-std::vector<std::string> Controles(const Dimensionamento& d) {
-    const auto& a = d.Form1;
-    const auto& o = d.Form8;
-    auto v = [](bool b) { return std::string(b ? "<sim>" : "<não>"); };
-    auto m = [](int x) { return "<" + std::to_string(x) + ">"; };
-    return {a.Text1.Text,       a.Text2.Text,         a.Text31.Text,       a.Text32.Text,
-            a.Text4.Text,       v(a.Text4.Enabled),   a.Text17.Text,       a.Text18.Text,
-            a.Text20.Text,      a.Text21.Text,        a.Text22.Text,       a.Combo5.Text,
-            a.Combo6.Text,      a.Combo1.Text,        a.Combo7.Text,       v(a.Text5.Enabled),
-            v(a.Text6.Enabled), m(a.Check3.Value),    o.Text2.Text,        o.Text3.Text,
-            a.Combo3.Text,      a.Combo2[1].Text,     a.Combo2[2].Text,    a.Combo2[3].Text,
-            a.Combo4[1].Text,   a.Combo4[2].Text,     a.Combo4[3].Text,    m(a.Check4.Value),
-            m(a.Check5.Value),  a.Text19.Text,        o.Text1.Text,        a.Combo2[4].Text,
-            a.Combo2[5].Text,   a.Combo2[6].Text,     m(a.Check1.Value),   o.Text4[0].Text,
-            o.Text4[1].Text,    m(o.Check1[0].Value), m(o.Check1[1].Value)};
+// Linhas do arquivo de referência, sem CRLF, com registros trocados ({número, linha nova}).
+using Trocas = std::vector<std::pair<int, std::string>>;
+std::vector<std::string> Linhas(const Trocas& T = {}) {
+    std::vector<std::string> l;
+    std::istringstream in(Padrao);
+    for (std::string s; std::getline(in, s);) l.push_back(s.substr(0, s.size() - 1));
+    for (const auto& [n, t] : T) l[static_cast<std::size_t>(n - 1)] = t;
+    return l;
 }
 
-// Linhas (sem CRLF) do arquivo de referência, para montar variantes dele.
-std::vector<std::string> LinhasReferencia() {
-    std::vector<std::string> linhas;
-    std::istringstream in(LeBytes(Dados / "Padrão.txt"));
-    for (std::string l; std::getline(in, l);) linhas.push_back(l.substr(0, l.size() - 1));
-    return linhas;
-}
-
-std::string Junta(const std::vector<std::string>& Linhas, const char* Fim = "\r\n") {
+std::string Arquivo(const std::vector<std::string>& Linhas, const char* Fim = "\r\n") {
     std::string s;
     for (const auto& l : Linhas) s += l + Fim;
     return s;
 }
 
-// Estado com todos os controles diferentes dos valores de projeto.
-Dimensionamento EstadoAlterado() {
-    Dimensionamento d;
-    auto& a = d.Form1;
-    for (auto* c : {&a.Text1, &a.Text2, &a.Text31, &a.Text32, &a.Text4, &a.Text17, &a.Text18,
-                    &a.Text20, &a.Text21, &a.Text22, &a.Text19, &d.Form8.Text1, &d.Form8.Text2,
-                    &d.Form8.Text3, &d.Form8.Text4[0], &d.Form8.Text4[1]})
-        c->Text = "7";
-    for (auto* l : {&a.Combo5, &a.Combo6, &a.Combo1, &a.Combo7, &a.Combo3, &a.Combo2[1],
-                    &a.Combo2[6], &a.Combo4[3]})
-        l->Text = "x";
-    a.Text4.Enabled = false;
-    a.Check1.Value = 2;
-    a.Check4.Value = 1;
-    d.Form8.Check1[1].Value = 1;
-    a.Text8.Text = "resultado anterior";
-    return d;
+std::string Variante(const Trocas& T) {
+    return Arquivo(Linhas(T));
 }
 
-TEST_F(ArquivoDeValores, valores_de_projeto_gravam_o_padrao_de_referencia_byte_a_byte) {
-    // Para regenerar de propósito: copie o Padrão.txt de um Dimensionamento novo
-    // gravado por Grava para tests/dados/ e confira a diferença linha a linha.
-    Dimensionamento d;
-    d.NomeArquivo = "Padrão.txt";
-    d.Grava();
-    EXPECT_FALSE(d.Form2.Visivel) << d.Form2.Label1.Caption;
-    EXPECT_EQ(LeBytes("Padrão.txt"), LeBytes(Dados / "Padrão.txt"));
-    EXPECT_EQ(ArquivosNaPasta(), 1u) << "temporário deixado na pasta";
+// Todos os registros diferentes dos de projeto: textos "7", verdades trocadas, marcações 2.
+std::string Oposto() {
+    auto l = Linhas();
+    for (auto& t : l) t = t == "True" ? "False" : t == "False" ? "True" : t[0] == ' ' ? " 2 " : "7";
+    return Arquivo(l);
 }
 
-TEST_F(ArquivoDeValores, padrao_de_referencia_carrega_os_valores_de_projeto) {
-    Dimensionamento d = EstadoAlterado();
-    d.NomeArquivo = (Dados / "Padrão.txt").string();
-    d.Carrega();
-    EXPECT_FALSE(d.Form2.Visivel) << d.Form2.Label1.Caption;
-    EXPECT_EQ(Controles(d), Controles(Dimensionamento{}));
-    EXPECT_EQ(d.Form1.Combo1.Text, "Aço CA-50A");
-    EXPECT_EQ(d.Form1.Text8.Text, "resultado anterior") << "carregar não calcula nem limpa";
-}
-
-// Texto aleatório com o que costuma quebrar arquivos: vírgulas, aspas, brancos nas
-// pontas, tabulações, quebras de linha, acentos e os bytes sem caractere do 1252.
-std::string TextoAleatorio(std::mt19937& g) {
-    static const std::vector<std::string> pedacos{
-        "a", "Z",    "0",  "1.5", ",",  "\"",      " ",        "\t",       "ç", "ã", "É", "€",
-        "’", "\r\n", "\n", "'",   "mm", "(3/8'')", "\xC2\x81", "\xC2\x9D", "#", ";", ":"};
-    std::uniform_int_distribution<std::size_t> tamanho(0, 8), qual(0, pedacos.size() - 1);
+// Os 39 registros como o arquivo os grava: o retrato dos controles.
+std::string Retrato(const Dimensionamento& d) {
     std::string s;
-    for (std::size_t n = tamanho(g); n > 0; --n) s += pedacos[qual(g)];
+    EXPECT_FALSE(TextoConfiguracao(d, s));
     return s;
 }
 
-TEST_F(ArquivoDeValores, gravar_e_carregar_restaura_os_39_controles_de_300_estados_aleatorios) {
-    std::mt19937 g(20260);
-    std::uniform_int_distribution<int> marca(0, 2), verdade(0, 1);
-    for (int caso = 0; caso < 300; ++caso) {
-        Dimensionamento d;
-        auto& a = d.Form1;
-        for (auto* t :
-             {&a.Text1.Text,         &a.Text2.Text,  &a.Text31.Text,      &a.Text32.Text,
-              &a.Text4.Text,         &a.Text17.Text, &a.Text18.Text,      &a.Text20.Text,
-              &a.Text21.Text,        &a.Text22.Text, &a.Combo5.Text,      &a.Combo6.Text,
-              &a.Combo1.Text,        &a.Combo7.Text, &d.Form8.Text2.Text, &d.Form8.Text3.Text,
-              &a.Combo3.Text,        &a.Text19.Text, &d.Form8.Text1.Text, &d.Form8.Text4[0].Text,
-              &d.Form8.Text4[1].Text})
-            *t = TextoAleatorio(g);
-        for (int i = 1; i <= 6; ++i) a.Combo2[static_cast<std::size_t>(i)].Text = TextoAleatorio(g);
-        for (int i = 1; i <= 3; ++i) a.Combo4[static_cast<std::size_t>(i)].Text = TextoAleatorio(g);
-        for (auto* m : {&a.Check3.Value, &a.Check4.Value, &a.Check5.Value, &a.Check1.Value,
-                        &d.Form8.Check1[0].Value, &d.Form8.Check1[1].Value})
-            *m = marca(g);
-        a.Text4.Enabled = verdade(g) == 1;
-        // A janela mantém as escalas habilitadas exatamente quando "Auto." não está marcada.
-        a.Text5.Enabled = a.Text6.Enabled = a.Check3.Value != 1;
-
-        d.NomeArquivo = "valores.txt";
-        d.Grava();
-        ASSERT_FALSE(d.Form2.Visivel) << "caso " << caso << ": " << d.Form2.Label1.Caption;
-        Dimensionamento lido = EstadoAlterado();
-        lido.NomeArquivo = "valores.txt";
-        lido.Carrega();
-        ASSERT_FALSE(lido.Form2.Visivel) << "caso " << caso << ": " << lido.Form2.Label1.Caption;
-        ASSERT_EQ(Controles(lido), Controles(d)) << "caso " << caso;
-    }
-}
-
-// Como um valor sai no arquivo: registro e linha esperada.
-struct CasoLinha {
-    const char* nome;
-    std::function<void(Dimensionamento&)> muda;
-    int registro;
-    std::string linha;
-};
-
-void PrintTo(const CasoLinha& c, std::ostream* os) {
-    *os << c.nome;
-}
-
-class LinhaGravada : public PastaTemporaria, public ::testing::WithParamInterface<CasoLinha> {};
-
-TEST_P(LinhaGravada, sai_como_esperado) {
+Dimensionamento Carregado(const std::string& Bytes) {
+    EscreveBytes("carga.txt", Bytes);
     Dimensionamento d;
-    GetParam().muda(d);
-    d.NomeArquivo = "v.txt";
+    EXPECT_FALSE(CarregaConfiguracao(d, "carga.txt"));
+    d.Form1.Text8.Text = "resultado anterior";
+    return d;
+}
+
+TEST_F(ArquivoDeValores, valores_de_projeto_gravam_o_padrao_de_referencia_por_cima_de_outro) {
+    EscreveBytes("Padrão.txt", std::string(5000, 'x'));
+    Dimensionamento d;
+    d.NomeArquivo = "Padrão.txt";
     d.Grava();
-    ASSERT_FALSE(d.Form2.Visivel) << d.Form2.Label1.Caption;
-    const std::string bytes = LeBytes("v.txt");
-    // Separa os registros: um registro que começa com aspas vai até a aspa de
-    // fechamento ("" é uma aspa dentro dele) e pode conter CRLF.
-    std::vector<std::string> linhas;
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        std::size_t fim = i;
-        if (bytes[i] == '"') {
-            for (++fim; fim < bytes.size();) {
-                if (bytes.compare(fim, 2, "\"\"") == 0)
-                    fim += 2;
-                else if (bytes[fim++] == '"')
-                    break;
-            }
-        }
-        fim = bytes.find("\r\n", fim);
-        ASSERT_NE(fim, std::string::npos) << "registro sem CRLF";
-        linhas.push_back(bytes.substr(i, fim - i));
-        i = fim + 2;
+    EXPECT_EQ(LeBytes("Padrão.txt"), Padrao) << d.MensagemErro;
+    EXPECT_EQ(ArquivosNaPasta(), 1u) << "temporário deixado na pasta";
+    // Aspas no começo vão entre aspas, dobradas; marcação: sinal ou branco, dígitos, branco.
+    d.Form1.Text19.Text = "\"k";
+    d.Form1.Check1.Value = -1;
+    EXPECT_EQ(Retrato(d), Variante({{30, "\"\"\"k\""}, {35, "-1 "}}));
+}
+
+TEST_F(ArquivoDeValores, abertura_carrega_o_padrao_sobre_valores_todos_diferentes_e_sem_ele_nada) {
+    for (const auto& [arquivo, antes] : {std::pair{Padrao, Oposto()}, {Oposto(), Padrao}}) {
+        Dimensionamento d = Carregado(antes);
+        CarregaPadraoInicial(d); // Padrão.txt ausente: primeiro uso, em silêncio
+        EscreveBytes("Padrão.txt", arquivo);
+        CarregaPadraoInicial(d);
+        EXPECT_FALSE(d.Form2.Visivel) << d.MensagemErro;
+        EXPECT_EQ(Retrato(d), arquivo);
+        EXPECT_EQ(d.Form1.Text8.Text, "resultado anterior") << "carregar não calcula nem limpa";
+        std::filesystem::remove("Padrão.txt");
     }
-    ASSERT_EQ(linhas.size(), 39u);
-    EXPECT_EQ(linhas[static_cast<std::size_t>(GetParam().registro - 1)], GetParam().linha);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Registros, LinhaGravada,
-    ::testing::Values(
-        CasoLinha{"precisao_com_virgula_vai_entre_aspas",
-                  [](Dimensionamento& d) { d.Form8.Text1.Text = "0,0001"; }, 31, "\"0,0001\""},
-        CasoLinha{"branco_inicial_vai_entre_aspas",
-                  [](Dimensionamento& d) { d.Form1.Text19.Text = " 0.5"; }, 30, "\" 0.5\""},
-        CasoLinha{"branco_final_vai_entre_aspas",
-                  [](Dimensionamento& d) { d.Form1.Text19.Text = "0.5 "; }, 30, "\"0.5 \""},
-        CasoLinha{"aspas_iniciais_sao_dobradas_entre_aspas",
-                  [](Dimensionamento& d) { d.Form1.Text19.Text = "\"k\""; }, 30, "\"\"\"k\"\"\""},
-        CasoLinha{"aspas_no_meio_ficam_sem_aspas",
-                  [](Dimensionamento& d) { d.Form1.Text19.Text = "a\"b"; }, 30, "a\"b"},
-        CasoLinha{"texto_comum_fica_como_esta",
-                  [](Dimensionamento& d) { d.Form1.Text19.Text = "0.45"; }, 30, "0.45"},
-        CasoLinha{"marcacao_acinzentada_e_um_dois_entre_brancos",
-                  [](Dimensionamento& d) { d.Form1.Check1.Value = 2; }, 35, " 2 "},
-        CasoLinha{"cobrimento_desabilitado_e_False",
-                  [](Dimensionamento& d) { d.Form1.Text4.Enabled = false; }, 6, "False"},
-        CasoLinha{"cedilha_e_um_byte",
-                  [](Dimensionamento& d) { d.Form1.Combo1.Text = "Aço CA-60B"; }, 14,
-                  "A\xE7o CA-60B"}),
-    [](const auto& info) { return std::string(info.param.nome); });
-
-// Um arquivo montado do de referência com algumas linhas trocadas.
-struct CasoLeitura {
-    const char* nome;
-    std::vector<std::pair<int, std::string>> trocas; // registro, linha nova
-    std::function<void(Dimensionamento&)> antes;     // estado da janela antes de carregar
-    std::string falha;                               // trecho da mensagem; vazio se carrega
-    std::function<void(const Dimensionamento&)> confere;
-    const char* fimDeLinha = "\r\n";
-    int linhas = 39;
-};
-
-void PrintTo(const CasoLeitura& c, std::ostream* os) {
-    *os << c.nome;
-}
-
-class LeituraDeArquivo : public PastaTemporaria,
-                         public ::testing::WithParamInterface<CasoLeitura> {};
-
-TEST_P(LeituraDeArquivo, segue_as_regras_de_leitura) {
-    const CasoLeitura& c = GetParam();
-    auto linhas = LinhasReferencia();
-    for (const auto& [registro, linha] : c.trocas)
-        linhas[static_cast<std::size_t>(registro - 1)] = linha;
-    linhas.resize(static_cast<std::size_t>(c.linhas));
-    EscreveBytes("v.txt", Junta(linhas, c.fimDeLinha));
-
-    Dimensionamento d = EstadoAlterado();
-    if (c.antes) c.antes(d);
-    const auto antes = Controles(d);
-    d.NomeArquivo = "v.txt";
-    d.Carrega();
-    if (!c.falha.empty()) {
-        ASSERT_TRUE(d.Form2.Visivel);
-        EXPECT_NE(d.Form2.Label1.Caption.find(c.falha), std::string::npos)
-            << d.Form2.Label1.Caption;
-        EXPECT_NE(d.Form2.Label1.Caption.find("v.txt"), std::string::npos);
-        EXPECT_EQ(Controles(d), antes) << "uma falha não pode mudar nenhum controle";
-        EXPECT_EQ(d.Form1.Text8.Text, "resultado anterior");
-        return;
-    }
-    ASSERT_FALSE(d.Form2.Visivel) << d.Form2.Label1.Caption;
-    c.confere(d);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Casos, LeituraDeArquivo,
-    ::testing::Values(
-        CasoLeitura{"marcacao_com_brancos_dos_dois_lados",
-                    {{35, " 1 "}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) { EXPECT_EQ(d.Form1.Check1.Value, 1); }},
-        CasoLeitura{"marcacao_sem_brancos",
-                    {{35, "1"}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) { EXPECT_EQ(d.Form1.Check1.Value, 1); }},
-        CasoLeitura{"marcacao_com_branco_depois",
-                    {{35, "1 "}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) { EXPECT_EQ(d.Form1.Check1.Value, 1); }},
-        CasoLeitura{"marcacao_depois_de_tabulacao",
-                    {{38, "\t2"}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) { EXPECT_EQ(d.Form8.Check1[0].Value, 2); }},
-        CasoLeitura{"precisao_entre_aspas_guarda_a_virgula",
-                    {{31, "\"0,0001\""}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) {
-                        EXPECT_EQ(d.Form8.Text1.Text, "0,0001");
-                        EXPECT_EQ(d.Form1.Combo2[4].Text, "40 mm");
-                    }},
-        // "0,0001" sem aspas são dois campos: os seguintes sobem um e o registro 35
-        // (Check1) recebe "40 mm".
-        CasoLeitura{"precisao_com_virgula_sem_aspas_desloca_e_e_recusada",
-                    {{31, "0,0001"}},
-                    {},
-                    "registro 35",
-                    {}},
-        CasoLeitura{"habilitacao_que_nao_e_True_nem_False", {{6, "Sim"}}, {}, "registro 6", {}},
-        CasoLeitura{"habilitacao_sem_distincao_de_maiusculas",
-                    {{6, "FALSE"}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) { EXPECT_FALSE(d.Form1.Text4.Enabled); }},
-        CasoLeitura{"marcacao_fora_de_0_a_2", {{28, " 3 "}}, {}, "registro 28", {}},
-        CasoLeitura{"marcacao_com_decimal", {{29, "1.0"}}, {}, "registro 29", {}},
-        CasoLeitura{"arquivo_curto", {}, {}, "acaba no registro 20", {}, "\r\n", 20},
-        CasoLeitura{"aspas_sem_fechamento", {{39, "\" 0 "}}, {}, "registro 39", {}},
-        CasoLeitura{"texto_depois_das_aspas", {{1, "\"20\"cm"}}, {}, "registro 1", {}},
-        CasoLeitura{"brancos_e_tabulacoes_em_volta_de_texto_sem_aspas",
-                    {{1, " \t 20 \t "}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) { EXPECT_EQ(d.Form1.Text1.Text, "20"); }},
-        CasoLeitura{"fim_de_linha_so_LF",
-                    {{2, "60"}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) {
-                        EXPECT_EQ(d.Form1.Text2.Text, "60");
-                        EXPECT_EQ(d.Form1.Combo1.Text, "Aço CA-50A");
-                        EXPECT_EQ(d.Form8.Check1[1].Value, 0);
-                    },
-                    "\n"},
-        CasoLeitura{"byte_sem_caractere_no_1252_e_lido",
-                    {{22, "\x81\x9D"}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) {
-                        EXPECT_EQ(d.Form1.Combo2[1].Text, "\xC2\x81\xC2\x9D");
-                    }},
-        CasoLeitura{"texto_fora_da_lista_entra_como_esta",
-                    {{12, "Kgf.km"}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) { EXPECT_EQ(d.Form1.Combo5.Text, "Kgf.km"); }},
-        // "Auto." marcada pela carga desabilita as escalas, digam o que disserem 16 e 17.
-        CasoLeitura{"auto_marcada_pela_carga_desabilita_escalas",
-                    {{16, "True"}, {17, "True"}, {18, " 1 "}},
-                    [](Dimensionamento& d) { d.Form1.Check3.Value = 0; },
-                    "",
-                    [](const Dimensionamento& d) {
-                        EXPECT_EQ(d.Form1.Check3.Value, 1);
-                        EXPECT_FALSE(d.Form1.Text5.Enabled);
-                        EXPECT_FALSE(d.Form1.Text6.Enabled);
-                    }},
-        CasoLeitura{"auto_desmarcada_pela_carga_habilita_escalas",
-                    {{16, "False"}, {17, "False"}, {18, " 0 "}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) {
-                        EXPECT_TRUE(d.Form1.Text5.Enabled);
-                        EXPECT_TRUE(d.Form1.Text6.Enabled);
-                    }},
-        CasoLeitura{"auto_inalterada_deixa_valer_os_registros_16_e_17",
-                    {{16, "True"}, {17, "False"}, {18, " 1 "}},
-                    {},
-                    "",
-                    [](const Dimensionamento& d) {
-                        EXPECT_TRUE(d.Form1.Text5.Enabled);
-                        EXPECT_FALSE(d.Form1.Text6.Enabled);
-                    }}),
-    [](const auto& info) { return std::string(info.param.nome); });
-
-TEST_F(ArquivoDeValores, arquivo_ausente_avisa_com_o_nome_e_nao_muda_nada) {
-    Dimensionamento d = EstadoAlterado();
-    const auto antes = Controles(d);
-    d.NomeArquivo = "não existe.txt";
-    d.Carrega();
-    ASSERT_TRUE(d.Form2.Visivel);
-    EXPECT_NE(d.Form2.Label1.Caption.find("\"não existe.txt\""), std::string::npos);
-    EXPECT_EQ(Controles(d), antes);
-    EXPECT_EQ(d.Form1.Text8.Text, "resultado anterior");
-}
-
-TEST_F(ArquivoDeValores, abertura_sem_padrao_e_silenciosa_e_com_padrao_carrega) {
-    Dimensionamento d;
-    CarregaPadraoInicial(d);
-    EXPECT_FALSE(d.Form2.Visivel);
-    EXPECT_EQ(Controles(d), Controles(Dimensionamento{}));
-
-    auto linhas = LinhasReferencia();
-    linhas[0] = "35";
-    EscreveBytes("Padrão.txt", Junta(linhas));
-    CarregaPadraoInicial(d);
-    EXPECT_FALSE(d.Form2.Visivel);
-    EXPECT_EQ(d.NomeArquivo, "Padrão.txt");
-    EXPECT_EQ(d.Form1.Text1.Text, "35");
 }
 
 TEST_F(ArquivoDeValores, comandos_de_arquivo_da_janela_e_nome_cancelado) {
@@ -385,7 +93,6 @@ TEST_F(ArquivoDeValores, comandos_de_arquivo_da_janela_e_nome_cancelado) {
     EXPECT_TRUE(std::filesystem::is_empty("."));
     GravaArquivo(a, "v.txt");
     EXPECT_EQ(a.NomeArquivo, "v.txt");
-
     Dimensionamento carregado, aberto, cancelado;
     CarregaArquivo(carregado, "v.txt");
     EXPECT_EQ(carregado.Form1.Text1.Text, "33");
@@ -400,49 +107,136 @@ TEST_F(ArquivoDeValores, comandos_de_arquivo_da_janela_e_nome_cancelado) {
     EXPECT_FALSE(cancelado.Form2.Visivel || carregado.Form2.Visivel || aberto.Form2.Visivel);
 }
 
-TEST_F(ArquivoDeValores, caractere_fora_do_1252_recusa_a_gravacao_e_preserva_o_arquivo) {
-    EscreveBytes("v.txt", "conteúdo anterior");
-    Dimensionamento d;
-    d.Form1.Text19.Text = "0.5 Ω";
-    d.Form1.Text8.Text = "resultado";
-    d.NomeArquivo = "v.txt";
-    d.Grava();
-    ASSERT_TRUE(d.Form2.Visivel);
-    EXPECT_NE(d.Form2.Label1.Caption.find("registro 30"), std::string::npos)
-        << d.Form2.Label1.Caption;
-    EXPECT_NE(d.Form2.Label1.Caption.find("Ω"), std::string::npos);
-    EXPECT_EQ(LeBytes("v.txt"), "conteúdo anterior");
-    EXPECT_EQ(d.Form1.Text8.Text, "resultado") << "falha ao salvar não limpa o painel";
+TEST_F(ArquivoDeValores, leitura_tolerante_e_gravacao_so_com_as_aspas_necessarias) {
+    // {registro, como vem no arquivo, como volta gravado}. Sem aspas, um texto com vírgula,
+    // quebra de linha, branco ou tabulação nas pontas ou aspas no começo não voltaria igual.
+    // "Auto." desmarcada pela carga habilita as escalas, digam o que disserem 16 e 17
+    // (as marcações seguintes não mudam, para que nenhuma outra aplique a regra).
+    const std::tuple<int, const char*, const char*> casos[] = {
+        {1, " \t 20 \t ", "20"},      {3, "\" 0.5\"", "\" 0.5\""},
+        {4, "\"5 \"", "\"5 \""},      {5, "\"\t5\"", "\"\t5\""},
+        {7, "\"5\t\"", "\"5\t\""},    {8, "\"a\nb\"", "\"a\nb\""},
+        {6, "FALSE", "False"},        {16, "false", "True"},
+        {17, "False", "True"},        {18, " 0", " 0 "},
+        {22, "\x81\x9D", "\x81\x9D"}, {29, "+0", " 0 "},
+        {30, " \"a\"\"b\" ", "a\"b"}, {31, "\",\"", "\",\""},
+        {39, "000000000", " 0 "}};
+    auto lidas = Linhas(), gravadas = lidas;
+    for (const auto& [n, lida, gravada] : casos) {
+        lidas[static_cast<std::size_t>(n - 1)] = lida;
+        gravadas[static_cast<std::size_t>(n - 1)] = gravada;
+    }
+    // Fins de linha só LF, o primeiro só CR e o último ausente.
+    std::string f = Arquivo(lidas, "\n");
+    f[f.find('\n')] = '\r';
+    f.pop_back();
+    EXPECT_EQ(Retrato(Carregado(f)), Arquivo(gravadas));
 }
 
-TEST_F(ArquivoDeValores, gravacao_impossivel_avisa_com_nome_e_motivo_sem_deixar_restos) {
-    std::filesystem::create_directories("Padrão.txt/ocupada");
-    Dimensionamento d;
-    d.Form1.Text8.Text = "resultado";
-    d.NomeArquivo = "Padrão.txt";
-    d.Grava();
-    ASSERT_TRUE(d.Form2.Visivel);
-    EXPECT_NE(d.Form2.Label1.Caption.find("\"Padrão.txt\""), std::string::npos);
-    EXPECT_NE(d.Form2.Label1.Caption.find("pasta"), std::string::npos) << d.Form2.Label1.Caption;
-    EXPECT_TRUE(std::filesystem::is_directory("Padrão.txt/ocupada"));
-    EXPECT_EQ(ArquivosNaPasta(), 1u) << "temporário deixado na pasta";
-    EXPECT_EQ(d.Form1.Text8.Text, "resultado");
-
-    d.Form2 = {};
-    d.NomeArquivo = "sem_pasta/v.txt";
-    d.Grava();
-    ASSERT_TRUE(d.Form2.Visivel);
-    EXPECT_NE(d.Form2.Label1.Caption.find("não existe"), std::string::npos)
-        << d.Form2.Label1.Caption;
+TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
+    std::filesystem::create_directory("pasta.txt");
+    auto curto = Linhas();
+    curto.resize(20);
+    std::vector<std::pair<std::string, std::string>> casos = {
+        {"", "o arquivo ou a pasta não existe"}, // não escrito
+        {"pasta", "o nome é de uma pasta"},
+        {Arquivo(curto), "o arquivo acaba no registro 20 e são necessários 39"},
+        {Variante({{39, "\" 0 "}}), "o registro 39 abre aspas que não se fecham"},
+        {Variante({{1, "\"20\" cm"}}), "o registro 1 tem texto depois das aspas de fechamento"},
+        {Variante({{6, "Sim"}}),
+         "o registro 6 (Text4, cobrimento habilitado) deveria ser True ou False e traz \"Sim\""},
+        // Sem aspas, "0,0001" são dois campos: o registro 35 recebe "40 mm".
+        {Variante({{31, "0,0001"}}),
+         "o registro 35 (Check1, \"Tranca bitola\") deveria ser 0, 1 ou 2 e traz \"40 mm\""}};
+    const std::pair<int, const char*> ruins[] = {{16, "Truex"},     {28, " 3 "}, {29, "1.0"},
+                                                 {29, "10"},        {35, "+"},   {38, "-1"},
+                                                 {39, "0000000001"}};
+    for (const auto& [n, t] : ruins)
+        casos.emplace_back(Variante({{n, t}}), "o registro " + std::to_string(n) + " (");
+    for (const auto& [bytes, motivo] : casos) {
+        const std::string nome = bytes.empty()      ? "não há.txt"
+                                 : bytes == "pasta" ? "pasta.txt"
+                                                    : "v.txt";
+        if (nome == "v.txt") EscreveBytes(nome, bytes);
+        Dimensionamento d = Carregado(Oposto());
+        d.NomeArquivo = nome;
+        d.Carrega();
+        EXPECT_EQ(
+            d.MensagemErro.rfind("O arquivo \"" + nome + "\" não foi carregado: " + motivo, 0), 0u)
+            << d.MensagemErro;
+        EXPECT_EQ(Retrato(d), Oposto());
+        EXPECT_EQ(d.Form1.Text8.Text, "resultado anterior");
+    }
 }
 
-TEST_F(ArquivoDeValores, gravar_substitui_um_arquivo_maior_por_inteiro) {
-    EscreveBytes("v.txt", std::string(5000, 'x'));
-    Dimensionamento d;
-    d.NomeArquivo = "v.txt";
-    d.Grava();
-    EXPECT_EQ(LeBytes("v.txt"), LeBytes(Dados / "Padrão.txt"));
-    EXPECT_EQ(ArquivosNaPasta(), 1u);
+TEST_F(ArquivoDeValores, gravacao_recusada_avisa_e_deixa_arquivo_e_pasta_como_estavam) {
+    EscreveBytes("v.txt", "anterior");
+    std::filesystem::create_directories("ocupado.txt/dentro");
+    const std::pair<const char*, std::string> casos[] = {
+        {"v.txt", ". O registro 30 (Text19, fator de x máximo) tem o caractere \"Ω\", que não "
+                  "existe no conjunto Windows-1252 dos arquivos."},
+        {"ocupado.txt", ": o nome é de uma pasta."},
+        {"sem_pasta/v.txt", ": o arquivo ou a pasta não existe."}};
+    for (const auto& [nome, motivo] : casos) {
+        Dimensionamento d;
+        d.Form1.Text19.Text = motivo[0] == '.' ? "0.5 Ω" : "";
+        d.Form1.Text8.Text = "resultado";
+        d.NomeArquivo = nome;
+        d.Grava();
+        EXPECT_EQ(d.MensagemErro, "O arquivo \"" + d.NomeArquivo + "\" não foi salvo" + motivo);
+        EXPECT_EQ(d.Form1.Text8.Text, "resultado") << "falha ao salvar não limpa o painel";
+    }
+    EXPECT_EQ(LeBytes("v.txt"), "anterior");
+    EXPECT_TRUE(std::filesystem::is_directory("ocupado.txt/dentro"));
+    EXPECT_EQ(ArquivosNaPasta(), 2u) << "temporário deixado na pasta";
+}
+
+TEST(Windows1252, os_256_bytes_vao_e_voltam_textos_longos_passam_e_o_invalido_e_apontado) {
+    std::string todos, volta, invalido;
+    for (int b = 0; b < 256; ++b) todos += static_cast<char>(b);
+    for (const std::string& bytes : {todos, std::string(3000, '\xE7')}) {
+        EXPECT_TRUE(ParaWindows1252(DeWindows1252(bytes), volta, invalido)) << invalido;
+        EXPECT_EQ(volta, bytes);
+    }
+    EXPECT_EQ(DeWindows1252("\x80\xE7\x81\x9D a"), "€ç\xC2\x81\xC2\x9D a");
+    const std::pair<const char*, const char*> casos[] = {
+        {"0.5 Ω", "Ω"},           {"ok ✓ fim", "✓"}, {"😀x", "😀"},     {"a\xC3", "\xC3"},
+        {"\xC2\x80", "\xC2\x80"}, {"\xBFx", "\xBF"}, {"\xC2", "\xC2"}};
+    for (const auto& [texto, esperado] : casos) {
+        EXPECT_FALSE(ParaWindows1252(texto, volta, invalido)) << texto;
+        EXPECT_EQ(invalido, esperado);
+    }
+}
+
+TEST_F(ArquivoDeValores,
+       gravacao_atomica_segue_links_herda_permissoes_e_falha_sem_tocar_o_arquivo) {
+    std::string motivo;
+    EscreveBytes("alvo.txt", "velho");
+    ::chmod("alvo.txt", 0640);
+    std::filesystem::create_symlink("alvo.txt", "elo");
+    ASSERT_TRUE(GravaAtomico("elo", "novo", motivo)) << motivo;
+    EXPECT_TRUE(std::filesystem::is_symlink("elo"));
+    EXPECT_EQ(LeBytes("alvo.txt"), "novo");
+    struct stat st {};
+    ::stat("alvo.txt", &st);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    // Disco "cheio": o limite de tamanho de arquivo faz a escrita falhar com EFBIG.
+    rlimit antes{};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    const rlimit limite{1000, antes.rlim_max};
+    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    const bool gravou = GravaAtomico("alvo.txt", std::string(5000, 'x'), motivo);
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, sinal);
+    EXPECT_FALSE(gravou);
+    EXPECT_EQ(motivo.rfind("erro do sistema " + std::to_string(EFBIG), 0), 0u) << motivo;
+    EXPECT_EQ(LeBytes("alvo.txt"), "novo");
+    EXPECT_EQ(ArquivosNaPasta(), 2u) << "temporário deixado na pasta";
+    GravacaoAtomica g;
+    EXPECT_FALSE(g.Escreve("x", motivo));
+    EXPECT_FALSE(g.Conclui(motivo));
+    EXPECT_EQ(motivo.rfind("erro do sistema " + std::to_string(EBADF), 0), 0u) << motivo;
 }
 
 } // namespace
