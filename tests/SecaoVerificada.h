@@ -2,8 +2,25 @@
 #pragma once
 
 #include "calc/Dimensionamento.h"
+#include "calc/Numeros.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
 
 namespace lumbrio::teste {
+
+// Cada valor confere com o número de referência até o último algarismo escrito:
+// {x, "27.880"} exige x entre 27,8795 e 27,8805.
+inline void Confere(std::initializer_list<std::pair<double, const char*>> Valores) {
+    for (const auto& [valor, texto] : Valores) {
+        const std::string t = texto;
+        const auto ponto = t.find('.');
+        const int casas = ponto == std::string::npos ? 0 : static_cast<int>(t.size() - ponto - 1);
+        EXPECT_EQ(FormataNumero(valor, casas), t);
+    }
+}
 
 // b = 20, h = 50, c = 2,5, estribo de 5 mm, fck = 250, CA-50A, PrecisãoN = 100;
 // 3 barras de 20 mm a 4,0 cm e 2 a 8,5 cm da face tracionada; sem barras negativas.

@@ -1,5 +1,6 @@
 // Espaçamentos mínimos, capacidade das camadas, distribuição das barras,
 // espaçamentos reais e "Tira 1 barra".
+#include "arrangement/Arranjo.h"
 #include "calc/Dimensionamento.h"
 
 #include <gtest/gtest.h>
@@ -7,71 +8,60 @@
 namespace lumbrio {
 namespace {
 
-// Estado com catálogo e bitolas lidos das listas, sem calcular.
-Dimensionamento Preparado(const char* bitola, const char* agregado = "1") {
-    Dimensionamento p;
-    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = bitola;
-    for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = bitola;
-    p.Form8.Text2.Text = agregado;
-    p.Bitolas();
-    p.NumCamadasPos = 6;
-    p.NumCamadasNeg = 3;
-    for (p.CamadaPos = 1; p.CamadaPos <= 6; ++p.CamadaPos) p.BitolaPositiva();
-    for (p.CamadaNeg = 1; p.CamadaNeg <= 3; ++p.CamadaNeg) p.BitolaNegativa();
-    p.BitolaEstribo();
-    p.Ler();
-    return p;
-}
-
-TEST(EspacamentosMinimos, barras_de_10_mm_com_agregado_de_1_cm) {
-    Dimensionamento p = Preparado("10 mm (3/8'')");
-    p.EspMinimosPos();
-    p.EspMinimosNeg();
-    EXPECT_DOUBLE_EQ(p.EspMinHorPos[1], 2);
-    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 2);
-    EXPECT_DOUBLE_EQ(p.EspVertPos[1], 3);
-    EXPECT_DOUBLE_EQ(p.EspVertNeg[2], 3);
-    EXPECT_DOUBLE_EQ(p.EspVertPos[6], 0); // a última camada não tem espaçamento vertical
-}
-
-TEST(EspacamentosMinimos, agregado_grande_e_bitolas_diferentes) {
-    Dimensionamento p = Preparado("12.5 mm (1/2'')", "2.5");
-    p.EspMinimosPos();
-    EXPECT_DOUBLE_EQ(p.EspMinHorPos[1], 3.0);
-    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 2);
-    p.Form8.Text2.Text = "5"; // 0,5 × 5 cm passa dos 2 cm e do diâmetro
-    p.Ler();
-    p.EspMinimosPos();
-    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 2.5);
-    p.BitolaPos[1] = 9;  // 25 mm
-    p.BitolaPos[2] = 10; // 32 mm
-    p.Form8.Text2.Text = "1";
-    p.Ler();
-    p.EspMinimosPos();
-    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 3.2);
-    EXPECT_DOUBLE_EQ(p.EspVertPos[1], 6.05);
-}
-
-TEST(EspacamentosMinimos, minimo_do_usuario_so_aumenta_quando_marcado) {
-    const std::tuple<int, const char*, double> casos[] = {{1, "1.5", 2}, {1, "4", 4},  {0, "4", 2},
-                                                          {2, "4", 2},   {1, "-3", 2}, {1, "x", 2}};
-    for (const auto& [marcado, texto, horizontal] : casos) {
-        Dimensionamento p = Preparado("10 mm (3/8'')");
-        p.Form8.Check1[0].Value = marcado;
-        p.Form8.Text4[0].Text = texto;
-        p.EspMinimosPos();
-        p.EspMinimosNeg();
-        EXPECT_DOUBLE_EQ(p.EspMinHorPos[3], horizontal) << marcado << " " << texto;
-        EXPECT_DOUBLE_EQ(p.EspMinHorNeg[2], horizontal) << marcado << " " << texto;
+TEST(EspacamentosMinimos, maior_de_2_cm_diametro_agregado_e_minimo_do_usuario) {
+    // Diâmetros das camadas 1 e 2 (cm), agregado, mínimos do usuário; esperados:
+    // horizontal e vertical livres da camada 1 e distância entre centros 1–2.
+    const struct {
+        double fi1, fi2, agregado, usuarioH, usuarioV, h, v, centros;
+    } casos[] = {
+        {1.0, 1.0, 1, 0, 0, 2, 2, 3},        {1.25, 1.25, 2.5, 0, 0, 3, 2, 3.25},
+        {1.25, 1.25, 5, 0, 0, 6, 2.5, 3.75}, {2.5, 3.2, 1, 0, 0, 2.5, 3.2, 6.05},
+        {1.0, 1.0, 1, 4, 0, 4, 2, 3},        {1.0, 1.0, 1, 1.5, 3, 2, 3, 4},
+    };
+    for (const auto& c : casos) {
+        const Bitolas bitola{0, 1, 2, 2, 2, 2, 2};
+        const Diametros diametro{0, c.fi1, c.fi2};
+        Camadas h{}, v{}, centros{};
+        EspacamentosMinimos(6, bitola, diametro, c.agregado, c.usuarioH, c.usuarioV, h, v, centros);
+        EXPECT_DOUBLE_EQ(h[1], c.h) << c.fi1 << " " << c.agregado;
+        EXPECT_DOUBLE_EQ(v[1], c.v) << c.fi1 << " " << c.agregado;
+        EXPECT_DOUBLE_EQ(centros[1], c.centros) << c.fi1 << " " << c.agregado;
+        EXPECT_DOUBLE_EQ(centros[6], 0); // a última camada não tem vizinha
     }
 }
 
-TEST(EspacamentosMinimos, vertical_do_usuario_com_virgula_le_o_numero_inicial) {
-    Dimensionamento p = Preparado("10 mm (3/8'')");
-    p.Form8.Check1[1].Value = 1;
-    p.Form8.Text4[1].Text = "3,5";
-    p.EspMinimosPos();
-    EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], 3);
+// O mínimo do usuário só vale com a caixa marcada (valor 1) e lê o número inicial.
+TEST(EspacamentosMinimos, minimo_do_usuario_so_vale_marcado) {
+    const std::tuple<int, const char*, double> casos[] = {{1, "4", 4},  {0, "4", 2}, {2, "4", 2},
+                                                          {1, "-3", 2}, {1, "x", 2}, {1, "3,5", 3}};
+    for (const auto& [marcado, texto, minimo] : casos) {
+        Dimensionamento p;
+        p.Bitolas();
+        p.Form1.Combo2[1].Text = p.Form1.Combo4[1].Text = "10 mm (3/8'')";
+        p.NumCamadasPos = p.NumCamadasNeg = 1;
+        p.CamadaPos = p.CamadaNeg = 1;
+        p.BitolaPositiva();
+        p.BitolaNegativa();
+        p.Ler();
+        p.Form8.Check1 = {Marcador{marcado}, Marcador{marcado}};
+        p.Form8.Text4 = {CaixaTexto{texto}, CaixaTexto{texto}};
+        p.EspMinimosPos();
+        p.EspMinimosNeg();
+        EXPECT_DOUBLE_EQ(p.EspMinHorPos[1], minimo) << marcado << " " << texto;
+        EXPECT_DOUBLE_EQ(p.EspMinHorNeg[1], minimo) << marcado << " " << texto;
+    }
+}
+
+// Estado com catálogo e bitolas lidos das listas, sem calcular.
+Dimensionamento Preparado(const char* bitola) {
+    Dimensionamento p;
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = bitola;
+    p.Bitolas();
+    p.NumCamadasPos = 6;
+    for (p.CamadaPos = 1; p.CamadaPos <= 6; ++p.CamadaPos) p.BitolaPositiva();
+    p.BitolaEstribo();
+    p.Ler();
+    return p;
 }
 
 // b = 20, c = 2,5, estribo de 5 mm, barras de 12,5 mm: bw = 14 cm, 4 barras por camada.

@@ -127,23 +127,5 @@ TEST(Ler, acos_dao_fyd_e_deformacao_de_escoamento) {
     }
 }
 
-TEST(Bitolas, textos_da_lista_dao_indice_diametro_e_area) {
-    Dimensionamento p;
-    p.Bitolas();
-    p.Form1.Combo3.Text = "10 mm (3/8'')";
-    p.BitolaEstribo();
-    EXPECT_EQ(p.BitolaEstr, 4);
-    EXPECT_DOUBLE_EQ(p.Diametro[p.BitolaEstr], 1.0);
-    p.CamadaPos = 1;
-    p.Form1.Combo2[1].Text = "6.3 mm (1/4'')";
-    p.BitolaPositiva();
-    EXPECT_DOUBLE_EQ(p.Diametro[p.BitolaPos[1]], 0.63);
-    EXPECT_DOUBLE_EQ(p.AreaBarra[p.BitolaPos[1]], 0.315);
-    p.CamadaNeg = 2;
-    p.BitolaNegativa();
-    EXPECT_EQ(p.BitolaNeg[2], 11);
-    EXPECT_DOUBLE_EQ(p.AreaBarra[11], 12.5);
-}
-
 } // namespace
 } // namespace lumbrio

@@ -1,6 +1,4 @@
-// Propriedades sobre milhares de seções aleatórias realistas (semente fixa) e o
-// ciclo gravar–carregar–calcular.
-#include "PastaTemporaria.h"
+// Propriedades sobre milhares de seções aleatórias realistas (semente fixa).
 #include "calc/Catalogos.h"
 #include "calc/Dimensionamento.h"
 #include "output/Painel.h"
@@ -183,36 +181,6 @@ TEST(Propriedades, secoes_aleatorias) {
     // A amostra é realista: a maioria das seções tem resultado, muitas numa camada.
     EXPECT_GT(resultados, NumSecoes / 2);
     EXPECT_GT(umaCamada, NumSecoes / 8);
-}
-
-class GravaCarrega : public teste::PastaTemporaria {};
-
-TEST_F(GravaCarrega, gravar_carregar_e_calcular_da_o_mesmo_painel) {
-    std::mt19937 g(17);
-    for (int n = 0; n < 300; ++n) {
-        Dimensionamento a = SecaoAleatoria(g);
-        a.Programa();
-        const std::string recusa = a.Form2.Label1.Caption;
-        a.Form2.Visivel = false;
-        a.NomeArquivo = "secao.txt";
-        a.Grava();
-        ASSERT_FALSE(a.Form2.Visivel) << a.Form2.Label1.Caption;
-        Dimensionamento b;
-        b.NomeArquivo = "secao.txt";
-        b.Carrega();
-        ASSERT_FALSE(b.Form2.Visivel) << b.Form2.Label1.Caption;
-        b.Programa();
-        SCOPED_TRACE(testing::Message() << "seção " << n);
-        EXPECT_EQ(a.HaResultados, b.HaResultados);
-        EXPECT_EQ(recusa, b.Form2.Label1.Caption);
-        std::vector<std::string> ta, tb;
-        ParaCadaCaixaZerada(a.Form1, [&](const CaixaTexto& c) { ta.push_back(c.Text); });
-        ParaCadaCaixaZerada(b.Form1, [&](const CaixaTexto& c) { tb.push_back(c.Text); });
-        EXPECT_EQ(ta, tb);
-        EXPECT_EQ(a.Form1.Text26.Text, b.Form1.Text26.Text);
-        EXPECT_EQ(a.NumBarrasPos, b.NumBarrasPos);
-        EXPECT_EQ(a.Desenho.size(), b.Desenho.size());
-    }
 }
 
 } // namespace
