@@ -1,5 +1,6 @@
 // NBR 6118:2023 ao lado da 2003: parâmetros do concreto pelo fck, linha neutra
 // limitada pela ductilidade e as verificações da norma.
+#include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
 #include "calc/Dimensionamento.h"
 #include "files/Configuracao.h"
@@ -9,11 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <unistd.h>
 
 namespace lumbrio {
 namespace {
@@ -104,18 +101,12 @@ TEST(Norma, armadura_minima) {
 }
 
 // O registro 40 guarda a norma só fora da 2003; depois dele, só linhas em branco.
-TEST(Norma, registro_40_do_arquivo_de_valores) {
-    namespace fs = std::filesystem;
-    const fs::path pasta =
-        fs::temp_directory_path() / ("lumbrio_norma_" + std::to_string(getpid()));
-    fs::create_directories(pasta);
-    const std::string nome = (pasta / "v.txt").string();
-    const auto bytes = [&] {
-        std::ifstream f(nome, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    };
-    const auto grava = [&](const std::string& b) { std::ofstream(nome, std::ios::binary) << b; };
+class Registro40 : public teste::PastaTemporaria {};
 
+TEST_F(Registro40, norma_gravada_e_lida_do_arquivo_de_valores) {
+    const std::string nome = "v.txt";
+    const auto bytes = [&] { return teste::LeBytes(nome); };
+    const auto grava = [&](const std::string& b) { teste::EscreveBytes(nome, b); };
     Dimensionamento a;
     ASSERT_FALSE(GravaConfiguracao(a, nome));
     const std::string de2003 = bytes();
@@ -142,7 +133,6 @@ TEST(Norma, registro_40_do_arquivo_de_valores) {
         EXPECT_EQ(falha.has_value(), c.norma == nullptr);
         EXPECT_NE(falha.value_or(FalhaArquivo{}).Mensagem.find(c.trecho), std::string::npos);
     }
-    fs::remove_all(pasta);
 }
 
 TEST(Norma, fck_acima_de_c90_so_e_recusado_na_2023) {
