@@ -44,4 +44,14 @@ void BM_ProgramaPrecisaoFina(benchmark::State& estado) {
 }
 BENCHMARK(BM_ProgramaPrecisaoFina);
 
+// NBR 6118:2023, C70: bloco e deformações pelo fck, x limitado a 0,35·d.
+void BM_Programa2023C70(benchmark::State& estado) {
+    Dimensionamento p;
+    p.Form1.ComboNorma.Text = "NBR 6118:2023";
+    p.Form1.Text18.Text = "70";
+    p.Form1.Text17.Text = "28000";
+    Calcula(estado, p);
+}
+BENCHMARK(BM_Programa2023C70);
+
 } // namespace

@@ -56,6 +56,7 @@ void Dimensionamento::Aço() {
     if (Fyk == 0)
         Recusar(Junta("Aço desconhecido: \"", TextoVisivel(t), "\"."), "Escolha o aço na lista.");
     TextoAco = t;
+    ClasseB = AcoClasseB(t);
     Fyd = Fyk / GamaS;
     // Classe B: 2 por mil além da deformação elástica de escoamento.
     EpsYd = AcoClasseB(t) ? 2 + 1000 * Fyd / Es : 1000 * Fyd / Es;

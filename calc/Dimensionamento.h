@@ -74,6 +74,7 @@ class Dimensionamento {
     double Fyd = 0;              // kgf/cm²
     double EpsYd = 0;            // por mil
     std::string TextoAco;        // o aço da lista lido pelo cálculo: "Aço CA-50A"
+    bool ClasseB = false;        // o aço lido pelo cálculo é de classe B
 
     // ---- Catálogo e bitolas escolhidas (índices 1..11; 0 = nenhuma ainda) ----
     PorBitola Diametro{};  // cm

@@ -71,7 +71,8 @@ double ValorNumerico(std::string_view Texto) {
 
 std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
     if (!std::isfinite(Valor)) return {};
-    const double escala = std::pow(10.0, Casas);
+    constexpr double Potencias[] = {1, 10, 100, 1000, 10000};
+    const double escala = Casas >= 0 && Casas <= 4 ? Potencias[Casas] : std::pow(10.0, Casas);
     // Produto exato: p + erro. Um empate exato tem erro nulo e parte fracionária 0.5.
     const double p = Valor * escala;
     const double erro = std::fma(Valor, escala, -p);
@@ -84,7 +85,8 @@ std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
     // Sem sinal para um valor que arredonda para zero.
     if (!s.empty() && s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
         s.erase(0, 1);
-    return ComSeparador(std::move(s), Separador);
+    TrocaSeparador(s, Separador);
+    return s;
 }
 
 std::string TextoDecimalCurto(double Valor) {
@@ -206,9 +208,9 @@ std::string TextoVisivel(std::string_view Texto, std::size_t Maximo) {
     return s;
 }
 
-std::string ComSeparador(std::string Texto, std::string_view Separador) {
+void TrocaSeparador(std::string& Texto, std::string_view Separador) {
+    if (Separador == ".") return;
     if (const auto p = Texto.find('.'); p != std::string::npos) Texto.replace(p, 1, Separador);
-    return Texto;
 }
 
 } // namespace lumbrio

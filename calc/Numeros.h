@@ -11,6 +11,7 @@ namespace lumbrio {
 // Concatena textos numa mensagem (evita cadeias de operator+ entre temporários).
 template <class... Partes> std::string Junta(const Partes&... partes) {
     std::string s;
+    s.reserve((std::string_view(partes).size() + ...));
     (s.append(std::string_view(partes)), ...);
     return s;
 }
@@ -49,12 +50,14 @@ std::optional<double> LeDecimalExato(std::string_view Texto);
 // U+FFFD e, além de Maximo bytes, o resto trocado por "…".
 std::string TextoVisivel(std::string_view Texto, std::size_t Maximo = 200);
 
-// Troca o primeiro "." do texto pelo Separador ("12.5" → "12,5").
-std::string ComSeparador(std::string Texto, std::string_view Separador);
+// Troca, no próprio texto, o primeiro "." pelo Separador ("12.5" → "12,5").
+void TrocaSeparador(std::string& Texto, std::string_view Separador);
 
 // TextoDecimalCurto com o separador dado: 20 → "20", 12.5 → "12,5".
 inline std::string TextoCurto(double Valor, std::string_view Separador) {
-    return ComSeparador(TextoDecimalCurto(Valor), Separador);
+    std::string s = TextoDecimalCurto(Valor);
+    TrocaSeparador(s, Separador);
+    return s;
 }
 
 } // namespace lumbrio

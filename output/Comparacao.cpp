@@ -16,7 +16,9 @@ std::string TextoBitola(int Bitola, std::string_view Separador) {
     std::string_view t = Bitola >= 1 && Bitola <= static_cast<int>(TabelaBitolas.size())
                              ? TabelaBitolas[static_cast<std::size_t>(Bitola - 1)].Texto
                              : std::string_view("?");
-    return ComSeparador(std::string(t.substr(0, t.find(" ("))), Separador);
+    std::string diametro(t.substr(0, t.find(" (")));
+    TrocaSeparador(diametro, Separador);
+    return diametro;
 }
 
 std::string TextoBarras(int Barras, int Bitola, std::string_view Separador) {

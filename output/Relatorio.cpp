@@ -244,7 +244,8 @@ SecaoRelatorio SecaoVerificacoes(const Dim& D) {
                            {"Resultado", 36}});
     t.Miuda = true;
     for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal))
-        t.Linhas.push_back({{v.Grandeza, v.Valor, v.Limite, v.Item, v.Veredito},
+        t.Linhas.push_back({{std::string(v.Grandeza), v.Valor, v.Limite, std::string(v.Item),
+                             std::string(v.Veredito)},
                             v.Falha ? Enfase::Alerta : Enfase::Boa});
     return {.Titulo = Junta("8. Verificações (", TextoNorma(D.Edicao), ")"),
             .Blocos = {std::move(t),

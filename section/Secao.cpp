@@ -69,7 +69,7 @@ double Centroide(const std::array<double, 7>& NumBarras, const std::array<int, 7
 }
 
 LeiDoAco Dimensionamento::Lei() const {
-    return {Fyd, Es, EpsYd, AcoClasseB(Form1.Combo1.Text)};
+    return {Fyd, Es, EpsYd, ClasseB};
 }
 
 void Dimensionamento::SigSdAço() {

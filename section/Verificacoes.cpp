@@ -69,9 +69,9 @@ Verificacoes Verifica(const Dimensionamento& D) {
 }
 
 std::string LinhaVerificacao::Texto() const {
-    std::string s = Junta(Grandeza, ": ", Valor);
-    if (!Limite.empty()) s += Junta(" (limite ", Limite, ")");
-    return Junta(s, " — ", Veredito, " (item ", Item, ")");
+    if (Limite.empty()) return Junta(Grandeza, ": ", Valor, " — ", Veredito, " (item ", Item, ")");
+    return Junta(Grandeza, ": ", Valor, " (limite ", Limite, ") — ", Veredito, " (item ", Item,
+                 ")");
 }
 
 std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::string_view Separador) {

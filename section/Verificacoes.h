@@ -6,6 +6,7 @@
 #include "section/Secao.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumbrio {
@@ -51,7 +52,9 @@ double ArmaduraMinima(Norma Edicao, double b, double h, double d, double SigCd, 
 
 // Uma linha de verificação em texto: grandeza, valor, limite, item da norma e veredito.
 struct LinhaVerificacao {
-    std::string Grandeza, Valor, Limite, Item, Veredito;
+    std::string_view Grandeza;
+    std::string Valor, Limite;
+    std::string_view Item, Veredito;
     bool Falha = false;
     // A linha compacta da janela: "x/d: CG 0.483, Real 0.470 ≤ 0.50 — atende (14.6.4.3)".
     std::string Texto() const;

@@ -3,9 +3,10 @@
 #include "output/Painel.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
-int main() {
+int main() try {
     lumbrio::Dimensionamento p;
     p.Programa();
     const auto& f = p.Form1;
@@ -29,4 +30,8 @@ int main() {
         std::printf("camada negativa %d: %2.0f barras de %s, d' = %s cm\n", i, p.NumBarrasNeg[i],
                     f.Combo4[i].Text.c_str(), f.Text3[i].Text.c_str());
     return 0;
+} catch (const std::exception&) {
+    std::fputs("lumbrio-painel: erro interno (memória insuficiente ou falha do sistema).\n",
+               stderr);
+    return 1;
 }
