@@ -20,7 +20,7 @@ bool DistribuiCamada(int i, int NumCamadas, double Area, const Camadas& NumMax, 
                      std::string& FimDistrib, Camadas& NumBarras) {
     bool transborda = false;
     const double q = AsRestante / Area;
-    double n = std::floor(q + 1 + 1e-30); // parte inteira de q mais um, não o teto
+    double n = std::floor(q + 1); // parte inteira de q mais um, não o teto
     if (n > NumMax[i]) {
         FimDistrib = "não";
         n = NumMax[i];

@@ -6,6 +6,7 @@
 #include "calc/Numeros.h"
 
 #include <cmath>
+#include <utility>
 
 namespace lumbrio {
 
@@ -22,6 +23,12 @@ double MinimoUsuario(const Marcador& Check, const CaixaTexto& Text, const char* 
         Dimensionamento::Recusar(Junta(Nome, " mínimo deve ser no máximo 10000 cm."),
                                  Junta("Valor lido: \"", TextoVisivel(Text.Text), "\"."));
     return v;
+}
+
+// Os mínimos horizontal e vertical de "Outros valores" (0 quando desmarcados).
+std::pair<double, double> MinimosDoUsuario(const ControlesForm8& F) {
+    return {MinimoUsuario(F.Check1[0], F.Text4[0], "O espaçamento horizontal"),
+            MinimoUsuario(F.Check1[1], F.Text4[1], "O espaçamento vertical")};
 }
 
 void Eleva(double& Atual, double Candidato) {
@@ -51,17 +58,15 @@ void EspacamentosMinimos(int N, const Bitolas& Bitola, const Diametros& Diametro
 }
 
 void Dimensionamento::EspMinimosPos() {
-    EspacamentosMinimos(NumCamadasPos, BitolaPos, Diametro, DiamAgregado,
-                        MinimoUsuario(Form8.Check1[0], Form8.Text4[0], "O espaçamento horizontal"),
-                        MinimoUsuario(Form8.Check1[1], Form8.Text4[1], "O espaçamento vertical"),
-                        EspMinHorPos, EspMinVertPos, EspVertPos);
+    const auto [h, v] = MinimosDoUsuario(Form8);
+    EspacamentosMinimos(NumCamadasPos, BitolaPos, Diametro, DiamAgregado, h, v, EspMinHorPos,
+                        EspMinVertPos, EspVertPos);
 }
 
 void Dimensionamento::EspMinimosNeg() {
-    EspacamentosMinimos(NumCamadasNeg, BitolaNeg, Diametro, DiamAgregado,
-                        MinimoUsuario(Form8.Check1[0], Form8.Text4[0], "O espaçamento horizontal"),
-                        MinimoUsuario(Form8.Check1[1], Form8.Text4[1], "O espaçamento vertical"),
-                        EspMinHorNeg, EspMinVertNeg, EspVertNeg);
+    const auto [h, v] = MinimosDoUsuario(Form8);
+    EspacamentosMinimos(NumCamadasNeg, BitolaNeg, Diametro, DiamAgregado, h, v, EspMinHorNeg,
+                        EspMinVertNeg, EspVertNeg);
 }
 
 } // namespace lumbrio

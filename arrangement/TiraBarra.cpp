@@ -35,14 +35,14 @@ void Dimensionamento::TiraUmaBarra() {
 void Dimensionamento::Combo2_Click(int Index) {
     if (Index < 1 || Index > 6) return;
     if (Form1.Check1.Value == 1)
-        for (int k = 1; k <= 6; ++k) Form1.Combo2[k].Text = Form1.Combo2[Index].Text;
+        for (Lista& l : Form1.Combo2) l.Text = Form1.Combo2[Index].Text;
     Programa();
 }
 
 void Dimensionamento::Combo4_Click(int Index) {
     if (Index < 1 || Index > 3) return;
     if (Form1.Check1.Value == 1)
-        for (int k = 1; k <= 3; ++k) Form1.Combo4[k].Text = Form1.Combo4[Index].Text;
+        for (Lista& l : Form1.Combo4) l.Text = Form1.Combo4[Index].Text;
     Programa();
 }
 

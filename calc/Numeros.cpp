@@ -109,7 +109,7 @@ std::string TextoDecimalCurto(double Valor) {
             mantissa.erase(mantissa.find_last_not_of('0') + 1);
             if (mantissa.back() == '.') mantissa.pop_back();
         }
-        const int absExp = expoente < 0 ? -expoente : expoente;
+        const int absExp = std::abs(expoente);
         mantissa += expoente < 0 ? "E-" : "E+";
         if (absExp < 10) mantissa += '0';
         mantissa += std::to_string(absExp);

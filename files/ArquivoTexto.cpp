@@ -277,7 +277,8 @@ bool GravacaoAtomica::Abre(const std::string& Nome, std::string& Motivo) {
     // Só um arquivo comum e gravável é substituído; um dispositivo, um FIFO ou um
     // arquivo protegido ficam como estão.
     struct stat atual {};
-    if (::stat(Destino.c_str(), &atual) == 0) {
+    const bool existe = ::stat(Destino.c_str(), &atual) == 0;
+    if (existe) {
         if (S_ISDIR(atual.st_mode)) {
             Motivo = "o nome é de uma pasta";
             return false;
@@ -305,9 +306,7 @@ bool GravacaoAtomica::Abre(const std::string& Nome, std::string& Motivo) {
         return false;
     }
     // O arquivo novo herda as permissões do que substitui.
-    struct stat st {};
-    if (::stat(Destino.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        (void)::fchmod(Descritor, st.st_mode & 07777);
+    if (existe) (void)::fchmod(Descritor, atual.st_mode & 07777);
     return true;
 }
 

@@ -144,8 +144,10 @@ void AcrescentaDetalhes(std::string& Csv, const Dimensionamento& D) {
             const auto r = std::find_if(c.Camadas.begin(), c.Camadas.end(), [&](const auto& k) {
                 return k.Negativa == negativa && k.Camada == i;
             });
-            const bool existe = r != c.Camadas.end();
-            tres(existe, existe ? r->Eps : 0, existe ? r->Sig : 0, existe && r->Escoa);
+            if (r == c.Camadas.end())
+                Csv += ",,,";
+            else
+                tres(true, r->Eps, r->Sig, r->Escoa);
         }
     }
     for (const FaceCG* f : {&c.CGPos, &c.CGNeg}) tres(f->Existe, f->Eps, f->Sig, f->Escoa);

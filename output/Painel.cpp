@@ -25,8 +25,8 @@ void Dimensionamento::Zera() {
     for (int i = 1; i <= 6; ++i) NumBarrasNeg[i] = 0;
     AsNegRestante = 0;
     auto& f = Form1;
-    for (int i = 1; i <= 6; ++i) f.Combo2[i].BackColor = Cor::Normal;
-    for (int i = 1; i <= 3; ++i) f.Combo4[i].BackColor = Cor::Normal;
+    for (Lista& l : f.Combo2) l.BackColor = Cor::Normal;
+    for (Lista& l : f.Combo4) l.BackColor = Cor::Normal;
     FimDistribPos = "não";
     FimDistribNeg = "não";
     PctHPos = 0;

@@ -47,7 +47,6 @@ std::string NomeDoAco(const Dim& D) {
 }
 
 SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
-    const double fator = D.FatorUnidade != 0 ? D.FatorUnidade : 1;
     // Opções lidas pelo cálculo, não os controles (que podem ter mudado depois dele).
     const std::string xMaximo = D.OpcaoXMaximo == 1 ? "sim, k = " + N(D.FatorXMaximo, 3) : "não";
     Tabela t = NovaTabela({{"", 40, true}, {"", 50}, {"", 40, true}, {"", 50}}, false);
@@ -55,7 +54,7 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
         {{"Base b", N(D.Base, 2) + " cm", "Altura h", N(D.Altura, 2) + " cm"}},
         {{"Cobrimento c", N(D.Cobrimento, 2) + " cm", "Estribo φt",
           TextoBitola(D.BitolaEstr, D.SeparadorDecimal)}},
-        {{"Momento de cálculo Md", N(D.Md / fator, 2) + " " + D.Unidade, "Md em kN·m",
+        {{"Momento de cálculo Md", N(D.Md / D.FatorUnidade, 2) + " " + D.Unidade, "Md em kN·m",
           N(D.Md / KgfCmPorKNm, 2) + " kN·m"}},
         {{"Concreto fck", Junta(N(D.Fck / 10, 1), " MPa (", N(D.Fck, 0), " kgf/cm²)"), "γc / γs",
           Junta(N(D.GamaC, 2), " / ", N(D.GamaS, 2))}},
