@@ -114,10 +114,7 @@ const struct CasoRecusa {
     {"agregado_enorme", [](D& p) { p.Form8.Text2.Text = "1e308"; },
      "agregado graúdo deve ser no máximo"},
     {"espacamento_enorme",
-     [](D& p) {
-         p.Form8.Check1[0].Value = 1;
-         p.Form8.Text4[0].Text = "1e308";
-     },
+     [](D& p) { p.Form8.Check1[0].Value = 1, p.Form8.Text4[0].Text = "1e308"; },
      "horizontal mínimo"},
     {"x_maximo_acima_de_1", [](D& p) { p.Form1.Text19.Text = "1.0001"; }, "entre 0 e 1 .d"},
     {"x_maximo_negativo", [](D& p) { p.Form1.Text19.Text = "-0.5"; }, "entre 0 e 1 .d"},
@@ -130,34 +127,16 @@ const struct CasoRecusa {
     {"fck_zero", [](D& p) { p.Form1.Text18.Text = "0"; }, "fck"},
     {"md_negativo", [](D& p) { p.Form1.Text17.Text = "-5"; }, "Md"},
     {"unidade_desconhecida", [](D& p) { p.Form1.Combo6.Text = "psi"; }, "\"psi\""},
-    {"aco_desconhecido",
-     [](D& p) {
-         p = Dimensionamento{};
-         p.Form1.Combo1.Text = "Aço CA-40";
-     },
-     "Aço CA-40"},
-    {"bitola_sem_indice_anterior",
-     [](D& p) {
-         p = Dimensionamento{};
-         p.Form1.Combo2[2].Text = "12 mm";
-     },
+    {"aco_desconhecido", [](D& p) { p = D{}, p.Form1.Combo1.Text = "Aço CA-40"; }, "Aço CA-40"},
+    {"bitola_sem_indice_anterior", [](D& p) { p = D{}, p.Form1.Combo2[2].Text = "12 mm"; },
      "camada positiva 2"},
     // Depois de um cálculo, um texto fora da lista não reaproveita o valor anterior.
     {"bitola_desconhecida_apos_calculo", [](D& p) { p.Form1.Combo2[1].Text = "12 mm"; },
      "camada positiva 1"},
     {"aco_com_letra_o_apos_calculo", [](D& p) { p.Form1.Combo1.Text = "Aço CA-5OA"; }, "CA-5OA"},
-    {"estribo_desconhecido",
-     [](D& p) {
-         p = Dimensionamento{};
-         p.Form1.Combo3.Text = "12.5 mm (1/2'')";
-     },
+    {"estribo_desconhecido", [](D& p) { p = D{}, p.Form1.Combo3.Text = "12.5 mm (1/2'')"; },
      "estribo"},
-    {"x_maximo_nulo",
-     [](D& p) {
-         p.Form1.Check5.Value = 1;
-         p.Form1.Text19.Text = "";
-     },
-     "x máximo"},
+    {"x_maximo_nulo", [](D& p) { p.Form1.Check5.Value = 1, p.Form1.Text19.Text = ""; }, "x máximo"},
     {"nenhuma_barra_cabe", [](D& p) { p.Form1.Text1.Text = "13"; }, "bw"},
     {"altura_util_negativa", [](D& p) { p.Form1.Text2.Text = "6"; }, "altura útil"},
     {"d_menor_que_dcg2",
