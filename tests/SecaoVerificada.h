@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
 namespace lumbrio::teste {
@@ -22,15 +23,49 @@ inline void Confere(std::initializer_list<std::pair<double, const char*>> Valore
     }
 }
 
+// Aço CA-50 com γs = 1,15 e Es = 2 100 000 kgf/cm² (fyd = 4347,83 kgf/cm²).
+inline void AcoCA50(Dimensionamento& p, const char* Texto = "Aço CA-50A") {
+    p.Form1.Combo1.Text = Texto;
+    p.GamaS = 1.15;
+    p.Es = 2100000;
+    p.Aço();
+}
+
+// b = 20, h = 50, d = 45 e d' = 4 cm, CA-50A, γc = 1,4, PrecisãoM = 100; x máximo e
+// momentos limites calculados.
+inline Dimensionamento SecaoD45(double FckMPa = 25, Norma Edicao = Norma::NBR2003) {
+    Dimensionamento p;
+    AcoCA50(p);
+    p.Edicao = Edicao;
+    p.Fck = FckMPa * 10;
+    p.Concreto = ParametrosDe(Edicao, FckMPa);
+    p.Fcd = p.Fck / 1.4;
+    p.SigCd = p.Concreto.AlfaC * p.Fcd;
+    std::tie(p.Base, p.Altura, p.AlturaUtil, p.DCG2, p.PrecisãoM) = std::tuple(20, 50, 45, 4, 100);
+    p.xMáximo();
+    p.MomentosLimitesRET();
+    return p;
+}
+
+// Linha neutra e armaduras teóricas para Md como no condutor: x acima de x máximo
+// fica nele, com armadura de compressão.
+inline void Armaduras(Dimensionamento& p, double Md) {
+    p.Md = Md;
+    p.DescobreXRET();
+    p.Rsc = 0;
+    if (p.X > p.XMax) {
+        p.X = p.XMax;
+        p.AsTeóricaNeg();
+    }
+    p.AsTeóricaPos();
+}
+
 // b = 20, h = 50, c = 2,5, estribo de 5 mm, fck = 250, CA-50A, PrecisãoN = 100;
 // 3 barras de 20 mm a 4,0 cm e 2 a 8,5 cm da face tracionada; sem barras negativas.
 inline Dimensionamento SecaoVerificada() {
     Dimensionamento p;
     p.Bitolas();
-    p.Form1.Combo1.Text = "Aço CA-50A";
-    p.GamaS = 1.15;
-    p.Es = 2100000;
-    p.Aço();
+    AcoCA50(p);
     p.NumCamadasPos = 6;
     p.NumCamadasNeg = 3;
     p.Base = 20;

@@ -35,14 +35,8 @@ TEST(EspacamentosMinimos, minimo_do_usuario_so_vale_marcado) {
     const std::tuple<int, const char*, double> casos[] = {{1, "4", 4},  {0, "4", 2}, {2, "4", 2},
                                                           {1, "-3", 2}, {1, "x", 2}, {1, "3,5", 3}};
     for (const auto& [marcado, texto, minimo] : casos) {
-        Dimensionamento p;
-        p.Bitolas();
-        p.Form1.Combo2[1].Text = p.Form1.Combo4[1].Text = "10 mm (3/8'')";
+        Dimensionamento p; // sem bitola nem agregado: o mínimo fixo é 2 cm
         p.NumCamadasPos = p.NumCamadasNeg = 1;
-        p.CamadaPos = p.CamadaNeg = 1;
-        p.BitolaPositiva();
-        p.BitolaNegativa();
-        p.Ler();
         p.Form8.Check1 = {Marcador{marcado}, Marcador{marcado}};
         p.Form8.Text4 = {CaixaTexto{texto}, CaixaTexto{texto}};
         p.EspMinimosPos();
@@ -52,85 +46,46 @@ TEST(EspacamentosMinimos, minimo_do_usuario_so_vale_marcado) {
     }
 }
 
-// Estado com catálogo e bitolas lidos das listas, sem calcular.
-Dimensionamento Preparado(const char* bitola) {
-    Dimensionamento p;
-    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = bitola;
-    p.Bitolas();
-    p.NumCamadasPos = 6;
-    for (p.CamadaPos = 1; p.CamadaPos <= 6; ++p.CamadaPos) p.BitolaPositiva();
-    p.BitolaEstribo();
-    p.Ler();
-    return p;
-}
+// Barras de 12,5 mm (φ = 1,25 cm, A = 1,25 cm²), 3 cm livres: em bw = 14 cm cabem
+// exatamente 4 (4·1,25 + 3·3 = 14).
+const Bitolas Bitola125{0, 1, 1, 1, 1, 1, 1};
+const Diametros Diametro125{0, 1.25};
 
-// b = 20, c = 2,5, estribo de 5 mm, barras de 12,5 mm: bw = 14 cm, 4 barras por camada.
-Dimensionamento Camada125() {
-    Dimensionamento p = Preparado("12.5 mm (1/2'')");
-    p.Form1.Text4.Text = "2.5";
-    p.Form1.Combo3.Text = "5 mm";
-    p.BitolaEstribo();
-    p.Ler();
-    p.EspMinimosPos();
-    p.NumMaxdeBarrasPos();
-    p.Zera();
-    return p;
-}
-
-// Distribui a área pelas camadas como o laço do condutor.
-void Distribui(Dimensionamento& p, double area) {
-    p.AsPosRestante = area;
-    for (p.CamadaPos = 1; p.CamadaPos <= p.NumCamadasPos; ++p.CamadaPos) {
-        p.DistribuiBarrasPos();
-        if (p.FimDistribPos == "sim") break;
+TEST(Capacidades, maior_n_que_cabe_na_largura_e_negativa_conta_como_zero) {
+    const Camadas eh{0, 3, 3, 3, 3, 3, 3};
+    for (const auto& [bw, n] : {std::pair{14.0, 4.0}, {13.99, 3.0}, {1.0, 0.0}, {-5.0, 0.0}}) {
+        Camadas max{};
+        Capacidades(6, bw, Bitola125, Diametro125, eh, max);
+        EXPECT_EQ(max, (Camadas{0, n, n, n, n, n, n})) << bw;
     }
 }
 
 TEST(Distribuicao, parte_inteira_mais_um_camada_a_camada_ate_4_barras) {
-    const std::pair<double, std::array<double, 3>> casos[] = {
-        {3.0, {3, 0, 0}}, // q = 2,4
-        {2.5, {3, 0, 0}}, // q = 2 exato: 3 barras, não 2
-        {5.0, {4, 1, 0}}, // q = 4: passa da capacidade
-        {7.5, {4, 3, 0}},
-        {0, {1, 0, 0}}};
+    const Camadas max{0, 4, 4, 4, 4, 4, 4};
+    const std::pair<double, Camadas> casos[] = {
+        {3.0, {0, 3}},    // q = 2,4
+        {2.5, {0, 3}},    // q = 2 exato: 3 barras, não 2
+        {5.0, {0, 4, 1}}, // q = 4: passa da capacidade
+        {7.5, {0, 4, 3}},   {0, {0, 1}},
+        {999999999999, max}}; // sem limite: enche as seis e transborda
     for (const auto& [area, barras] : casos) {
-        Dimensionamento p = Camada125();
-        ASSERT_DOUBLE_EQ(p.NumMaxBarrasPos[1], 4);
-        Distribui(p, area);
-        for (int i = 1; i <= 3; ++i)
-            EXPECT_DOUBLE_EQ(p.NumBarrasPos[i], barras[i - 1]) << area << ", camada " << i;
-        EXPECT_EQ(p.FimDistribPos, "sim");
-        EXPECT_EQ(p.Form1.Combo2[6].BackColor, Cor::Normal);
+        double resta = area;
+        std::string fim;
+        Camadas n{};
+        bool transborda = false;
+        for (int i = 1; i <= 6 && fim != "sim"; ++i)
+            transborda = DistribuiCamada(i, 6, 1.25, max, resta, fim, n);
+        EXPECT_EQ(n, barras) << area;
+        EXPECT_EQ(fim, "sim");
+        EXPECT_EQ(transborda, area > 100) << area;
     }
 }
 
-TEST(Distribuicao, area_sem_limite_enche_as_seis_camadas_e_alerta) {
-    Dimensionamento p = Camada125();
-    Distribui(p, 999999999999);
-    for (int i = 1; i <= 6; ++i) EXPECT_DOUBLE_EQ(p.NumBarrasPos[i], 4);
-    EXPECT_EQ(p.FimDistribPos, "sim");
-    EXPECT_EQ(p.Form1.Combo2[6].BackColor, Cor::Alerta);
-    EXPECT_EQ(p.Form1.Combo2[5].BackColor, Cor::Normal);
-}
-
-TEST(Distribuicao, espacamentos_reais) {
-    Dimensionamento p = Camada125();
-    Distribui(p, 3.0);
-    p.NumBarrasPos[2] = 1;
-    p.EspLivrePos[2] = 9.5; // uma barra só: fica o valor anterior
-    p.EspaçamentosReaisPos();
-    EXPECT_DOUBLE_EQ(p.EspLivrePos[1], 5.125);
-    EXPECT_DOUBLE_EQ(p.EspHorPos[1], 6.375);
-    EXPECT_DOUBLE_EQ(p.EspLivrePos[2], 9.5);
-}
-
-TEST(Distribuicao, capacidade_negativa_conta_como_zero) {
-    Dimensionamento p = Preparado("40 mm");
-    p.Form1.Text1.Text = "12"; // bw = 12 − 10 − 2 = 0 cm
-    p.Ler();
-    p.EspMinimosPos();
-    p.NumMaxdeBarrasPos();
-    for (int i = 1; i <= 6; ++i) EXPECT_DOUBLE_EQ(p.NumMaxBarrasPos[i], 0);
+TEST(Distribuicao, espacamentos_reais_com_duas_barras_ou_mais) {
+    Camadas livre{0, 0, 9.5, 7}, hor{};
+    EspacamentosReais(3, 14, Bitola125, Diametro125, {0, 3, 1, 0}, livre, hor);
+    EXPECT_EQ(livre, (Camadas{0, 5.125, 9.5, 7})); // uma barra ou nenhuma: fica o anterior
+    EXPECT_DOUBLE_EQ(hor[1], 6.375);
 }
 
 TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {

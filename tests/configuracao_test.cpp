@@ -86,6 +86,21 @@ TEST_F(ArquivoDeValores, abertura_carrega_o_padrao_sobre_valores_todos_diferente
     }
 }
 
+// O registro 40 guarda a norma só fora da 2003; depois dele, só linhas em branco.
+TEST_F(ArquivoDeValores, registro_40_e_a_norma_e_cada_arquivo_lido_poe_a_sua) {
+    Dimensionamento d;
+    d.Form1.ComboNorma.Text = "NBR 6118:2023";
+    const std::string de2023 = Padrao + "NBR 6118:2023\r\n";
+    EXPECT_EQ(Retrato(d), de2023);
+    for (const auto& [bytes, norma] : {std::pair{Padrao + "\r\n\r\n", "NBR 6118:2003"},
+                                       {de2023 + "\r\n", "NBR 6118:2023"},
+                                       {Padrao, "NBR 6118:2003"}}) {
+        EscreveBytes("v.txt", bytes);
+        EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
+        EXPECT_EQ(d.Form1.ComboNorma.Text, norma);
+    }
+}
+
 TEST_F(ArquivoDeValores, comandos_de_arquivo_da_janela_e_nome_cancelado) {
     Dimensionamento a;
     a.Form1.Text1.Text = "33";
@@ -147,7 +162,10 @@ TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
          "o registro 6 (Text4, cobrimento habilitado) deveria ser True ou False e traz \"Sim\""},
         // Sem aspas, "0,0001" são dois campos: o registro 35 recebe "40 mm".
         {Variante({{31, "0,0001"}}),
-         "o registro 35 (Check1, \"Tranca bitola\") deveria ser 0, 1 ou 2 e traz \"40 mm\""}};
+         "o registro 35 (Check1, \"Tranca bitola\") deveria ser 0, 1 ou 2 e traz \"40 mm\""},
+        {Padrao + "NBR 6118:2014\r\n", "o registro 40 (norma)"},
+        {Padrao + "NBR 6118:2023\r\nlixo\r\n",
+         "há conteúdo depois do último registro, na linha 41"}};
     const std::pair<int, const char*> ruins[] = {{16, "Truex"},     {28, " 3 "}, {29, "1.0"},
                                                  {29, "10"},        {35, "+"},   {38, "-1"},
                                                  {39, "0000000001"}};

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 namespace lumbrio {
 namespace {
@@ -59,53 +58,37 @@ void LerTudo(Dimensionamento& p) {
     p.Ler();
 }
 
-struct CasoLer {
-    const char* nome;
-    std::function<void(ControlesForm1&)> prepara;
-    double Dimensionamento::*grandeza;
-    double valor;
-};
-
 TEST(Ler, textos_em_unidades_internas) {
-    const CasoLer casos[] = {
-        {"Md em Kgf.m", [](auto& f) { f.Combo5.Text = "Kgf.m", f.Text17.Text = "250"; },
-         &Dimensionamento::Md, 25000},
-        {"Md em N.mm", [](auto& f) { f.Combo5.Text = "N.mm", f.Text17.Text = "250"; },
-         &Dimensionamento::Md, 2.5},
-        {"Md em Tf.m", [](auto& f) { f.Combo5.Text = "Tf.m", f.Text17.Text = "2"; },
-         &Dimensionamento::Md, 200000},
-        {"Md em KN.m", [](auto& f) { f.Combo5.Text = "KN.m", f.Text17.Text = "1"; },
-         &Dimensionamento::Md, 10000},
-        {"Md em Kgf.mm", [](auto& f) { f.Combo5.Text = "Kgf.mm", f.Text17.Text = "10"; },
-         &Dimensionamento::Md, 1},
-        {"Es em MPa", [](auto& f) { f.Combo7.Text = "MPa", f.Text20.Text = "210000"; },
-         &Dimensionamento::Es, 2100000},
-        {"fck em Kgf/cm2", [](auto& f) { f.Combo6.Text = "Kgf/cm2", f.Text18.Text = "250"; },
-         &Dimensionamento::Fck, 250},
-        {"cobrimento vazio", [](auto& f) { f.Text4.Text = ""; }, &Dimensionamento::Cobrimento, 0},
-        {"cobrimento com vírgula", [](auto& f) { f.Text4.Text = "2,5"; },
-         &Dimensionamento::Cobrimento, 2},
-        // Seção larga e baixa: a escala Y desce para a da seção.
-        {"seção 60 x 30",
-         [](auto& f) {
-             f.Text1.Text = "60";
-             f.Text2.Text = "30";
-         },
-         &Dimensionamento::EscalaY, 67.17},
-        // Escala digitada: X fica, Y é limitada à da seção.
-        {"escala digitada",
-         [](auto& f) {
-             f.Check3.Value = 0;
-             f.Text5.Text = "300";
-             f.Text6.Text = "500";
-         },
-         &Dimensionamento::EscalaY, 94.4},
-    };
-    for (const CasoLer& c : casos) {
+    // {unidade de Md, Md} em kgf·cm.
+    const std::tuple<const char*, const char*, double> momentos[] = {{"Kgf.m", "250", 25000},
+                                                                     {"N.mm", "250", 2.5},
+                                                                     {"Tf.m", "2", 200000},
+                                                                     {"KN.m", "1", 10000},
+                                                                     {"Kgf.mm", "10", 1}};
+    for (const auto& [unidade, texto, md] : momentos) {
         Dimensionamento p;
-        c.prepara(p.Form1);
+        p.Form1.Combo5.Text = unidade;
+        p.Form1.Text17.Text = texto;
         LerTudo(p);
-        EXPECT_NEAR(p.*c.grandeza, c.valor, 0.005) << c.nome;
+        EXPECT_NEAR(p.Md, md, 1e-9) << unidade;
+    }
+    // Es em MPa, fck em kgf/cm², cobrimento vazio ou com vírgula; seção larga e
+    // baixa: a escala Y desce para a da seção; escala digitada: X fica, Y é
+    // limitada à da seção.
+    using D = Dimensionamento;
+    const std::tuple<void (*)(ControlesForm1&), double D::*, double> casos[] = {
+        {[](auto& f) { f.Combo7.Text = "MPa", f.Text20.Text = "210000"; }, &D::Es, 2100000},
+        {[](auto& f) { f.Combo6.Text = "Kgf/cm2", f.Text18.Text = "250"; }, &D::Fck, 250},
+        {[](auto& f) { f.Text4.Text = ""; }, &D::Cobrimento, 0},
+        {[](auto& f) { f.Text4.Text = "2,5"; }, &D::Cobrimento, 2},
+        {[](auto& f) { f.Text1.Text = "60", f.Text2.Text = "30"; }, &D::EscalaY, 67.17},
+        {[](auto& f) { f.Check3.Value = 0, f.Text5.Text = "300", f.Text6.Text = "500"; },
+         &D::EscalaY, 94.4}};
+    for (const auto& [prepara, grandeza, valor] : casos) {
+        Dimensionamento p;
+        prepara(p.Form1);
+        LerTudo(p);
+        EXPECT_NEAR(p.*grandeza, valor, 0.005) << valor;
     }
 }
 
