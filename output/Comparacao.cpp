@@ -28,7 +28,7 @@ std::string TextoBarras(int Barras, int Bitola, std::string_view Separador) {
 std::string AvisoMrdAbaixoDeMd(const Dimensionamento& D, const Comparacao& C,
                                std::string_view Separador) {
     if (!C.MrdRealAbaixoDeMd) return {};
-    const double f = D.FatorUnidade != 0 ? D.FatorUnidade : 1;
+    const double f = D.FatorUnidade;
     return Junta("Atenção: as barras colocadas, vistas camada a camada (modelo Real), não "
                  "resistem ao momento para o qual foram dimensionadas: Mrd Real = ",
                  FormataNumero(C.MrdRealKgfCm / f, 2, Separador),

@@ -142,6 +142,10 @@ TEST(TravaDeBitolas, copia_so_para_a_mesma_face) {
     p.Combo4_Click(2);
     EXPECT_EQ(p.Form1.Combo4[1].Text, "40 mm");
     EXPECT_EQ(p.BitolaNeg[2], 7);
+    p.Form1.Check1.Value = 1;
+    p.Form1.Combo4[3].Text = "12.5 mm (1/2'')";
+    p.Combo4_Click(3); // a última camada também trava as outras
+    EXPECT_EQ(p.Form1.Combo4[1].Text, "12.5 mm (1/2'')");
 }
 
 } // namespace

@@ -165,7 +165,10 @@ TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
          "o registro 35 (Check1, \"Tranca bitola\") deveria ser 0, 1 ou 2 e traz \"40 mm\""},
         {Padrao + "NBR 6118:2014\r\n", "o registro 40 (norma)"},
         {Padrao + "NBR 6118:2023\r\nlixo\r\n",
-         "há conteúdo depois do último registro, na linha 41"}};
+         "há conteúdo depois do último registro, na linha 41"},
+        // Até 64 KiB o arquivo é lido (e recusado pelo conteúdo); acima, nem é lido.
+        {Padrao + std::string(65535 - Padrao.size(), '\n') + "x", "o registro 40 (norma)"},
+        {Padrao + std::string(65537 - Padrao.size(), '\n'), "o arquivo tem mais de 64 KiB"}};
     const std::pair<int, const char*> ruins[] = {{16, "Truex"},     {28, " 3 "}, {29, "1.0"},
                                                  {29, "10"},        {35, "+"},   {38, "-1"},
                                                  {39, "0000000001"}};

@@ -69,7 +69,8 @@ TEST(Norma, armadura_minima) {
     };
     teste::Confere({{taxa(Norma::NBR2023, 25, 45), "0.150"},
                     {taxa(Norma::NBR2003, 40, 45), "0.230"},
-                    {taxa(Norma::NBR2023, 40, 40), "0.178"}});
+                    {taxa(Norma::NBR2023, 40, 40), "0.178"},
+                    {taxa(Norma::NBR2023, 70, 45), "0.206"}}); // fctm = 2,12·ln(1 + 0,11·fck)
     // Com d muito pequeno o concreto não resiste a Md,min.
     EXPECT_LT(ArmaduraMinima(Norma::NBR2023, 20, 50, 1, 100, 100, 4347.83, 25), 0);
 }
@@ -110,6 +111,7 @@ TEST(Norma, verificacoes_do_calculo_completo) {
         std::function<void(Dimensionamento&)> prepara;
         const char* grandeza;
         bool falha;
+        const char* valor = nullptr; // o valor escrito, quando conferido
     } casos[] = {
         {"taxa acima de 4 %", [](auto& p) { p.Form1.Text17.Text = "60001"; }, "Armadura máxima",
          true},
@@ -132,7 +134,14 @@ TEST(Norma, verificacoes_do_calculo_completo) {
          },
          "Armadura mínima", false},
         {"viga alta pede pele", [](auto& p) { p.Form1.Text2.Text = "80"; }, "Armadura de pele",
-         false},
+         false, "1.60 cm2 por face"}, // 0,10 % de 20 × 80
+        {"na 2023, no máximo 5 cm² por metro de altura",
+         [](auto& p) {
+             p.Form1.ComboNorma.Text = "NBR 6118:2023";
+             p.Form1.Text1.Text = "60";
+             p.Form1.Text2.Text = "100";
+         },
+         "Armadura de pele", false, "5.00 cm2 por face"},
         {"x/d acima do limite com domínio 4",
          [](auto& p) {
              p.Form1.Check4.Value = 1;
@@ -154,6 +163,7 @@ TEST(Norma, verificacoes_do_calculo_completo) {
                                     [&](const auto& k) { return k.Grandeza == c.grandeza; });
         ASSERT_NE(l, linhas.end()) << c.nome;
         EXPECT_EQ(l->Falha, c.falha) << c.nome << ": " << l->Texto();
+        EXPECT_EQ(c.valor ? l->Valor : "", c.valor ? c.valor : "") << c.nome;
         // A linha chega à janela com a cor de alerta exatamente quando falha.
         const auto i = static_cast<std::size_t>(l - linhas.begin()) + 1;
         EXPECT_EQ(p.Form1.TextVerificacao[i].Text, l->Texto());

@@ -138,7 +138,7 @@ const struct CasoRecusa {
      "estribo"},
     {"x_maximo_nulo", [](D& p) { p.Form1.Check5.Value = 1, p.Form1.Text19.Text = ""; }, "x máximo"},
     {"nenhuma_barra_cabe", [](D& p) { p.Form1.Text1.Text = "13"; }, "bw"},
-    {"altura_util_negativa", [](D& p) { p.Form1.Text2.Text = "6"; }, "altura útil"},
+    {"altura_util_negativa", [](D& p) { p.Form1.Text2.Text = "6"; }, "d = -2.00 cm não é positiva"},
     {"d_menor_que_dcg2",
      [](D& p) {
          // 23 x 39 cm, 12,5 mm na camada 1 e 40 mm nas demais, Md além de x34.

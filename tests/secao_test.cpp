@@ -2,6 +2,7 @@
 // teóricas, centróides e valores finais dos modelos CG e Real.
 #include "SecaoVerificada.h"
 #include "calc/Dimensionamento.h"
+#include "section/Secao.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,11 @@ TEST(BlocoRetangular, momentos_limites_e_linha_neutra_de_cada_dominio) {
         EXPECT_NEAR(p.EpsC, eps, 0.00005) << md;
         EXPECT_EQ(p.Dominio, dominio) << md;
     }
+    // Cada fronteira já é do domínio seguinte: d/6, 3,5·d/13,5 e x34.
+    const ParametrosConcreto c;
+    EXPECT_EQ(DominioDe(7.5, 45, p.EpsYd, c), "2b");
+    EXPECT_EQ(DominioDe(XLimite2b(45, c), 45, p.EpsYd, c), "3");
+    EXPECT_EQ(DominioDe(XLimite3(45, p.EpsYd, c), 45, p.EpsYd, c), "4");
 }
 
 TEST(XMaximo, opcoes_de_dominio_4_e_x_maximo) {
