@@ -31,7 +31,6 @@ TEST(Programa, valores_de_projeto_preenchem_o_painel) {
     p.SeparadorDecimal = ",";
     p.Programa();
     EXPECT_EQ(p.Form1.Text25[1].Text, "8,000");
-    EXPECT_EQ(p.Form1.Text6.Text, "94,40");
 }
 
 TEST(Programa, primeira_passagem_usa_d_de_43_cm) {
