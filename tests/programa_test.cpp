@@ -314,12 +314,12 @@ TEST(Desenhos, todas_as_primitivas_da_viga_20x50) {
     }
     // A última barra encosta no estribo à direita.
     EXPECT_NEAR(d[21 + barras].x1, X0 + s * (14 - 0.8), 0.01);
-    // Cruzes de 16 twips nos centróides: d'CG1 = 6,8 cm e d'CG2 = 8 cm (40 mm).
-    const double px = X0 + s * 10, p1 = Y0 + s * (h - 6.8), p2 = Y0 + s * 8;
-    const LinhaEsperada cruzes[] = {{px, p1 - 8, px, p1 + 8, R},
-                                    {px - 8, p1, px + 8, p1, R},
-                                    {px, p2 - 8, px, p2 + 8, R},
-                                    {px - 8, p2, px + 8, p2, R}};
+    // Cruzes de 90 twips (6 pixels) nos centróides: d'CG1 = 6,8 cm e d'CG2 = 8 cm (40 mm).
+    const double px = X0 + s * 10, p1 = Y0 + s * (h - 6.8), p2 = Y0 + s * 8, m = 45;
+    const LinhaEsperada cruzes[] = {{px, p1 - m, px, p1 + m, R},
+                                    {px - m, p1, px + m, p1, R},
+                                    {px, p2 - m, px, p2 + m, R},
+                                    {px - m, p2, px + m, p2, R}};
     for (int n = 0; n < 4; ++n) ConfereLinha(d[22 + barras + n], cruzes[n], 22 + barras + n);
 }
 

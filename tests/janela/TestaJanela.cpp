@@ -1,5 +1,6 @@
-// Testes da janela: filtro de teclas, diálogos modais com vigia, ligação dos widgets
-// ao modelo, exportações e pintura. O que o núcleo decide fica nos testes do núcleo.
+// Testes da janela: textos que cabem, teclado, resultados desatualizados, diálogos
+// modais com vigia, exportações e pintura. O que o núcleo decide fica nos testes dele.
+#include "Componentes.h"
 #include "Form1.h"
 #include "Ligacoes.h"
 #include "output/Comparacao.h"
@@ -8,17 +9,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -94,6 +100,55 @@ bool CorPerto(const QImage& Imagem, QPointF Twips, Criterio C, double TwipsPorPi
     return false;
 }
 
+// Textos que não cabem no seu widget com a fonte em uso, legendas que encostam num
+// vizinho e títulos de moldura cobertos.
+QStringList NaoCabem(QWidget* Raiz) {
+    QStringList r;
+    for (QWidget* w : Raiz->findChildren<QWidget*>()) {
+        if (!w->isVisible() || qobject_cast<QComboBox*>(w->parentWidget())) continue;
+        const QFontMetrics m(w->font());
+        const QString n = w->objectName();
+        if (auto* c = qobject_cast<QLineEdit*>(w)) {
+            if (m.horizontalAdvance(c->text()) > lumbrio::janela::LarguraTexto(c)) r << n;
+        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+            if (m.horizontalAdvance(c->currentText()) > lumbrio::janela::LarguraTexto(c)) r << n;
+        } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+            const QRect t = m.boundingRect(b->rect().adjusted(4, 0, -4, 0),
+                                           Qt::TextWordWrap | Qt::TextShowMnemonic, b->text());
+            if (t.height() > b->height() - 4 || t.width() > b->width() - 4) r << n;
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            QStyleOptionGroupBox o;
+            o.initFrom(g);
+            o.text = g->title();
+            o.subControls = QStyle::SC_GroupBoxLabel;
+            const QRect t =
+                g->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g);
+            for (QWidget* v : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (v->isVisible() && t.intersects(v->geometry()))
+                    r << n + " sob " + v->objectName();
+        }
+        const QRect t = lumbrio::janela::AreaDoTexto(w);
+        if (t.isNull()) continue;
+        if (!w->geometry().contains(t)) r << n;
+        for (QWidget* v : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (v != w && v->isVisible() && t.adjusted(-1, 0, 1, 0).intersects(v->geometry()))
+                r << n + " encosta em " + v->objectName();
+    }
+    return r;
+}
+
+// Contraste entre duas cores (WCAG 2).
+double Contraste(QColor A, QColor B) {
+    auto luminancia = [](QColor c) {
+        auto lin = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double a = luminancia(A), b = luminancia(B);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
 } // namespace
 
 class TestaJanela : public QObject {
@@ -132,11 +187,12 @@ class TestaJanela : public QObject {
         pasta.reset();
     }
 
-    // Também sob pt_BR (janela_virgula): o painel segue o modelo com o separador do sistema.
+    // Também sob pt_BR (janela_virgula): o painel segue o separador do sistema; as
+    // escalas, que são entradas, ficam com o "." que o cálculo lê.
     void calcula_usa_o_separador_decimal_do_sistema() {
         const QString esperado = qEnvironmentVariable("LUMBRIO_SEPARADOR_ESPERADO", ".");
         QCOMPARE(QLocale::system().decimalPoint(), esperado);
-        QCOMPARE(Area()->size(), QSize(770, 573));                       // 11550 × 8595 twips
+        QCOMPARE(Area()->size(), QSize(770, 712)); // 11550 × (8595 + 2085) twips
         QCOMPARE(Caixa("Text17")->geometry().topLeft(), QPoint(32, 24)); // (4200, 2160) − moldura
         QVERIFY(!Combo("Combo5")->isEditable() && Combo("Combo4(2)")->isEditable());
         QVERIFY(Caixa("Text8")->text().isEmpty() && janela->Modelo().Desenho.empty());
@@ -149,6 +205,11 @@ class TestaJanela : public QObject {
         }
         QCOMPARE(Controle<QLabel>(Area(), "Label29")->text(), QString("KN.cm"));
         QVERIFY2(Caixa("Text9")->text().contains(esperado), qPrintable(Caixa("Text9")->text()));
+        const QString x = Caixa("Text5")->text(), y = Caixa("Text6")->text();
+        QTest::mouseClick(Marca("Check3"), Qt::LeftButton, {}, QPoint(6, 8)); // "Auto." solta
+        Botao("Command1")->click();
+        QCOMPARE(Caixa("Text5")->text() + Caixa("Text6")->text(), x + y);
+        QVERIFY(x.contains('.') && y.contains('.'));
     }
 
     void filtro_de_teclas() {
@@ -180,22 +241,166 @@ class TestaJanela : public QObject {
         }
     }
 
-    void teclas_da_lista_passo_enter_e_marca_auto() {
+    // Enter sempre calcula (nunca sai); Espaço e Alt+letra acionam o botão; o Tab
+    // segue a leitura do formulário e pula as caixas de resultado.
+    void teclado() {
+        janela->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(janela.get()));
+        const char* focos[] = {"Text18", "Command6", "Command7", "Check4", "Combo5", "ComboNorma"};
+        for (const char* nome : focos) {
+            Caixa("Text17")->setText(QString::number(9000 + 100 * (&nome - focos)));
+            auto* w = Controle<QWidget>(Area(), nome);
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_Return);
+            QVERIFY2(janela->isVisible(), nome);
+            QVERIFY2(janela->Modelo().HaResultados && !janela->Modelo().Desatualizado(), nome);
+        }
         QSignalSpy bipou(janela.get(), &Form1::Bipou);
         QTest::keyClick(Combo("Combo5"), 'k'); // lista de unidades recusa digitação
-        QCOMPARE(Combo("Combo5")->currentText(), QString("KN.cm"));
         QCOMPARE(bipou.count(), 1);
-        Caixa("Text1")->clear();
-        Botao("Command16")->click(); // passo sem número: bipa, nada muda, nada calcula
-        QVERIFY(Caixa("Text1")->text().isEmpty() && Caixa("Text8")->text().isEmpty());
-        QCOMPARE(bipou.count(), 2);
-        Caixa("Text1")->setText("20");
-        QTest::mouseClick(Marca("Check3"), Qt::LeftButton, {}, QPoint(6, 8)); // "Auto." solta
-        QVERIFY(Caixa("Text5")->isEnabled() && Caixa("Text6")->isEnabled());
-        QTest::keyClick(Caixa("Text18"), Qt::Key_Return); // Enter numa caixa calcula
-        QVERIFY(!Caixa("Text8")->text().isEmpty());
-        QTest::keyClick(Botao("Command6"), Qt::Key_Return); // Enter em "&Sai" fecha
-        QVERIFY(!janela->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier); // "Sa&lva padrão"
+        QTRY_VERIFY(janela->statusBar()->currentMessage().contains("Padrão.txt")); // clique animado
+        Botao("Command8")->setFocus();
+        QTest::keyClick(Botao("Command8"), Qt::Key_Space); // "&Exporta dados"
+        QVERIFY(janela->statusBar()->currentMessage().contains(QDir::currentPath()));
+
+        QStringList paradas;
+        Caixa("Text1")->setFocus();
+        for (QWidget* w = Caixa("Text1"); paradas.size() < 100;) {
+            paradas << w->objectName();
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = QApplication::focusWidget();
+            if (w == Caixa("Text1")) break;
+        }
+        QCOMPARE(paradas.size(), 43); // escalas desabilitadas por "Auto."
+        QCOMPARE(paradas.removeDuplicates(), 0);
+        for (const lumbrio::LinhaPainel& l : lumbrio::LinhasPainel)
+            QVERIFY(!paradas.contains(Q(l.NomeCG)) && !paradas.contains(Q(l.NomeReal)));
+        for (const char* r : {"Text34", "Text36", "Text25(1)", "TextVerificacao(1)"})
+            QVERIFY2(!paradas.contains(r), r);
+        const char* leitura[] = {"Text1",      "Text4",  "Combo3", "Combo2(1)", "Text17",
+                                 "ComboNorma", "Check4", "Check3", "Command1",  "Command8"};
+        for (std::size_t i = 1; i < std::size(leitura); ++i)
+            QVERIFY2(paradas.indexOf(leitura[i - 1]) < paradas.indexOf(leitura[i]), leitura[i]);
+        QTest::mouseClick(Caixa("Text8"), Qt::LeftButton); // o mouse ainda seleciona
+        QCOMPARE(QApplication::focusWidget(), Caixa("Text8"));
+    }
+
+    // Cada texto cabe no seu widget, sem encostar nos vizinhos, nos projetos de alerta
+    // e de números grandes (também a 150 %, em janela_150).
+    void textos_cabem() {
+        struct Caso {
+            const char *Md, *Unidade, *Passo, *Bitola;
+        } const casos[] = {
+            {"10000", "KN.cm", "1", "40 mm"},
+            {"60001", "KN.cm", "10000", "20 mm (3/4'')"},
+            {"23000000", "Kgf.mm", "10000", "22.5 mm (7/8'')"},
+            {"1e30", "Kgf.mm", "10000", "32 mm (1 1/4'')"},
+        };
+        for (const Caso& c : casos) {
+            Caixa("Text17")->setText(c.Md);
+            Caixa("Text7")->setText(c.Passo);
+            Combo("Combo5")->setCurrentText(c.Unidade);
+            for (int i = 1; i <= 6; ++i) Combo(QString("Combo2(%1)").arg(i))->setEditText(c.Bitola);
+            Combo("Combo4(1)")->setEditText("8 mm (5/16'')");
+            Botao("Command1")->click();
+            const QStringList falhas = NaoCabem(Area());
+            QVERIFY2(falhas.isEmpty(), qPrintable(QString(c.Md) + ": " + falhas.join(", ")));
+            for (const char* l : {"Combo2(1)", "Combo4(1)"}) // o começo à vista
+                QCOMPARE(Combo(l)->lineEdit()->cursorPosition(), 0);
+        }
+        // O número mostrado é o do modelo, só mais curto: nunca os últimos dígitos.
+        int curtos = 0;
+        for (const lumbrio::LinhaPainel& l : lumbrio::LinhasPainel) {
+            const std::string& modelo = (janela->Modelo().Form1.*l.CG).Text;
+            const QString mostrado = Caixa(Q(l.NomeCG))->text();
+            if (l.Rotulo == "Dom" || mostrado == Q(modelo)) continue;
+            ++curtos;
+            QVERIFY2(std::abs(mostrado.toDouble() / std::stod(modelo) - 1) < 0.01,
+                     qPrintable(mostrado));
+            QVERIFY(Caixa(Q(l.NomeCG))->toolTip().startsWith(Q(modelo)));
+        }
+        QVERIFY(curtos >= 2);
+        const std::string mrd = janela->Modelo().Form1.Text23.Text;
+        Menu("mnuItemCopiarResultados")->trigger(); // o modelo guarda o número inteiro
+        QVERIFY(QApplication::clipboard()->text().contains(Q(mrd)));
+    }
+
+    // Alerta em branco sobre o vermelho (contraste ≥ 4,5:1) com o motivo na dica.
+    void alertas_legiveis_com_o_motivo() {
+        Caixa("Text17")->setText("60001");
+        for (int i = 1; i <= 6; ++i)
+            Combo(QString("Combo2(%1)").arg(i))->setEditText("20 mm (3/4'')");
+        Botao("Command1")->click();
+        const auto& f = janela->Modelo().Form1;
+        int alertas = 0;
+        for (QLineEdit* c : Area()->findChildren<QLineEdit*>()) {
+            if (!c->property("alerta").toBool()) continue;
+            ++alertas;
+            const QPalette p = c->palette();
+            QVERIFY(Contraste(p.color(QPalette::Text), p.color(QPalette::Base)) >= 4.5);
+            QCOMPARE(p.color(QPalette::Base), QColor(128, 0, 0));
+        }
+        QVERIFY(alertas >= 3);
+        QVERIFY(Caixa("Text24")->property("alerta").toBool());
+        QCOMPARE(Caixa("Text24")->toolTip(), Q(f.Text24.ToolTipText));
+        QVERIFY(Contraste(Qt::black, QColor(128, 0, 0)) < 4.5); // o que havia antes
+    }
+
+    // Qualquer entrada mudada depois do cálculo apaga o painel e o desenho; a
+    // exportação pede um novo cálculo, que volta tudo ao normal.
+    void resultados_desatualizados() {
+        const std::function<void()> mudancas[] = {
+            [this] { QTest::keyClicks(Caixa("Text1"), "5"); },
+            [this] { Combo("Combo6")->setCurrentText("Kgf/cm2"); },
+            [this] { Combo("ComboNorma")->setCurrentText("NBR 6118:2023"); },
+            [this] { QTest::mouseClick(Marca("Check4"), Qt::LeftButton, {}, QPoint(6, 8)); },
+            [this] { Menu("mnuItemCarregpadr")->trigger(); }, // Padrão.txt com base 33
+        };
+        for (const auto& muda : mudancas) {
+            NovaJanela();
+            Caixa("Text1")->setText("33");
+            Menu("mnuItemSaveDefault")->trigger();
+            Caixa("Text1")->setText("20");
+            Botao("Command1")->click();
+            const QColor normal = Caixa("Text8")->palette().color(QPalette::Text);
+            muda();
+            QVERIFY(janela->Modelo().Desatualizado());
+            QVERIFY(Caixa("Text8")->palette().color(QPalette::Text) != normal);
+            janela->ArquivoEscolhido = "velho.pdf";
+            janela->AoMostrar = [](QDialog& d) { d.close(); };
+            Menu("mnuItemRelatorioPdf")->trigger();
+            QCOMPARE(janela->Mostrados, QStringList{"Form2"});
+            QVERIFY(!QFile::exists("velho.pdf"));
+            QTest::keyClick(Caixa("Text2"), Qt::Key_Return);
+            QVERIFY(!janela->Modelo().Desatualizado() && janela->Modelo().HaResultados);
+            QCOMPARE(Caixa("Text8")->palette().color(QPalette::Text), normal);
+        }
+    }
+
+    // Lista "Norma" pelo teclado, linhas de verificação e o título com a edição.
+    void norma_verificacoes_e_titulo() {
+        janela->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(janela.get()));
+        QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2003"));
+        QCOMPARE(Controle<QLabel>(Area(), "Label47")->buddy(), Combo("ComboNorma"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), Combo("ComboNorma"));
+        Combo("ComboNorma")->setCurrentText("NBR 6118:2023");
+        QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2023"));
+        Caixa("Text17")->setText("60001");
+        Botao("Command1")->click();
+        const auto& v = janela->Modelo().Form1.TextVerificacao;
+        int falhas = 0;
+        for (std::size_t i = 1; i < v.size(); ++i) {
+            QLineEdit* linha = Caixa(QString("TextVerificacao(%1)").arg(i));
+            QCOMPARE(linha->text().isEmpty(), v[i].Text.empty());
+            QVERIFY(linha->isReadOnly());
+            falhas += linha->property("alerta").toBool();
+        }
+        QVERIFY(!v[1].Text.empty() && falhas >= 1);
+        Combo("ComboNorma")->setCurrentText("NBR 6118:2003"); // título: a do cálculo
+        QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2023"));
     }
 
     // Recusa: o diálogo mostra a mensagem; "Continuar" ou fechar o esconde (o vigia
@@ -216,56 +421,50 @@ class TestaJanela : public QObject {
         QVERIFY(Caixa("Text8")->text().isEmpty() && !Menu("mnuItemImprimir")->isEnabled());
     }
 
-    void outros_valores_e_o_mesmo_dialogo_e_o_padrao_volta_na_partida() {
-        janela->AoMostrar = [](QDialog& d) {
+    // "Outros valores" confere as caixas no "&Voltar"; o diálogo de erro cabe no
+    // texto; "Sobre" em "Aj&uda" com a versão; o padrão volta na partida.
+    void dialogos() {
+        QString erro;
+        janela->AoMostrar = [&](QDialog& d) {
+            if (d.objectName() == "Form2") {
+                erro = Controle<QLabel>(&d, "Label1")->text();
+                const QLabel* l = Controle<QLabel>(&d, "Label1");
+                QVERIFY(d.height() < 326 && l->height() >= l->heightForWidth(l->width()));
+                d.close();
+                return;
+            }
+            Controle<QLineEdit>(&d, "Text2")->setText("-1");
+            Controle<QPushButton>(&d, "Command1")->click(); // recusado: fica aberto
+            QVERIFY(d.isVisible());
+            Controle<QLineEdit>(&d, "Text2")->setText("2");
             Controle<QLineEdit>(&d, "Text3")->setText("250");
-            Controle<QPushButton>(&d, "Command1")->click(); // "&Voltar"
+            Controle<QPushButton>(&d, "Command1")->click();
+            QVERIFY(!d.isVisible());
         };
+        QCOMPARE(Menu("mnuItemPrecisao")->text(), QString("&Outros valores..."));
         Menu("mnuItemPrecisao")->trigger();
-        QString reaberto;
-        janela->AoMostrar = [&](QDialog& d) { // o mesmo diálogo, com o valor dado
-            reaberto = Controle<QLineEdit>(&d, "Text3")->text();
+        QVERIFY(!janela->Travou && erro.startsWith("O diâmetro máximo do agregado graúdo"));
+        QCOMPARE(janela->Mostrados, (QStringList{"Form8", "Form2"}));
+        QString sobre;
+        janela->AoMostrar = [&](QDialog& d) {
+            for (QLabel* l : d.findChildren<QLabel*>()) sobre += l->text();
             d.close();
         };
-        Menu("mnuItemPrecisao")->trigger();
-        QVERIFY(!janela->Travou);
-        QCOMPARE(janela->Mostrados, (QStringList{"Form8", "Form8"}));
-        QCOMPARE(reaberto, QString("250"));
+        QVERIFY(
+            janela->menuBar()->actions().last()->menu()->actions().contains(Menu("mnuItemAbout")));
+        Menu("mnuItemAbout")->trigger();
+        QVERIFY(sobre.contains("Versão 0.1") && sobre.contains("Licença MIT"));
         Caixa("Text1")->setText("33");
-        Menu("mnuItemSaveDefault")->trigger();
+        janela->ArquivoEscolhido = "viga"; // sem extensão: ganha ".txt"
+        Menu("mnuItemSave")->trigger();
+        QVERIFY(QFile::exists("viga.txt"));
+        QCOMPARE(janela->statusBar()->currentMessage(),
+                 QString("Valores gravados em \"viga.txt\"."));
+        QFile::rename("viga.txt", "Padrão.txt");
         NovaJanela(); // carrega Padrão.txt sem calcular
         QCOMPARE(Caixa("Text1")->text(), QString("33"));
         QCOMPARE(janela->Modelo().Form8.Text3.Text, std::string("250"));
         QVERIFY(Caixa("Text8")->text().isEmpty());
-    }
-
-    // Ida e volta da tabela de ligações: texto, cor de alerta, habilitação, sem sinais.
-    void ligacao_pinta_o_alerta_e_volta_ao_normal_sem_sinais() {
-        lumbrio::CaixaTexto caixa{"12.50"};
-        lumbrio::Lista lista{"40 mm"};
-        QLineEdit edicao;
-        QComboBox combo;
-        combo.setEditable(true);
-        combo.addItems({"5 mm", "40 mm"});
-        lumbrio::janela::TabelaLigacoes tabela;
-        tabela.Liga(&edicao, caixa);
-        tabela.Liga(&combo, lista);
-        QSignalSpy mudou(&combo, &QComboBox::currentIndexChanged);
-        const QColor normal = edicao.palette().color(QPalette::Active, QPalette::Base);
-        caixa.BackColor = lista.BackColor = lumbrio::Cor::Alerta;
-        tabela.DoModelo();
-        QVERIFY(edicao.text() == "12.50" && combo.currentText() == "40 mm");
-        QCOMPARE(edicao.palette().color(QPalette::Base), QColor(128, 0, 0));
-        QCOMPARE(combo.palette().color(QPalette::Base), QColor(128, 0, 0));
-        caixa.BackColor = lumbrio::Cor::Normal;
-        caixa.Enabled = false;
-        tabela.DoModelo();
-        QCOMPARE(edicao.palette().color(QPalette::Active, QPalette::Base), normal);
-        QVERIFY(!edicao.isEnabled());
-        QCOMPARE(mudou.count(), 0); // texto posto pelo programa não é uma escolha
-        combo.setEditText("texto fora da lista");
-        tabela.ParaModelo();
-        QCOMPARE(lista.Text, std::string("texto fora da lista"));
     }
 
     // De ponta a ponta: armadura dupla, %h acima de 10 e Mrd Real abaixo de Md.
