@@ -91,8 +91,8 @@ Form1::Form1(QWidget* Pai) : QMainWindow(Pai) {
 
     superficie = new Superficie(modelo, this);
     superficie->setObjectName("Superficie");
-    // A faixa de baixo (norma e verificações) acrescenta 2085 twips à janela de projeto.
-    superficie->setFixedSize(px(11550), px(8595 + 2085));
+    // A faixa de baixo (norma e verificações) acrescenta 2310 twips à janela de projeto.
+    superficie->setFixedSize(px(11550), px(8595 + 2310));
     // Molduras como na janela de projeto: a borda passa pelo meio da legenda.
     superficie->setStyleSheet(
         "QGroupBox { border: 1px solid palette(mid); margin-top: 0.55em; }"
@@ -312,9 +312,10 @@ void Form1::CriaResultados() {
             unidade->adjustSize();
         }
     }
-    auto* unidadeMrd = NovoRotulo(moldura, "Label29", {}, 2415, 1155 + 45, 1005, 240);
-    unidadeMrd->setWordWrap(false);
+    // Como as outras unidades (mesmo topo e altura do texto), com largura para "Kgf.mm".
+    auto* unidadeMrd = NovoRotulo(moldura, "Label29", "Kgf.mm", 2415, 1155 + 45);
     unidadeMrd->setIndent(4);
+    unidadeMrd->resize(px(1005), unidadeMrd->sizeHint().height());
     tabela.Liga(unidadeMrd, f.Label29);
 
     tabela.LigaResultado(NovaCaixa(superficie, "Text34", 120, 7500, 3495, 375), f.Text34);
@@ -322,19 +323,18 @@ void Form1::CriaResultados() {
 
 void Form1::CriaNormaVerificacoes() {
     auto& f = modelo.Form1;
-    auto* norma = Moldura(superficie, "Frame9", "Norma", 120, 8640, 3495, 1965);
-    auto* rotulo = NovoRotulo(norma, "Label47", "&Norma", 120, 300);
-    auto* lista = NovaLista(norma, "ComboNorma", 120, 540, 2085, 315, ItensDe(ItensNorma), false);
+    auto* rotulo = NovoRotulo(superficie, "Label47", "&Norma", 120, 8760);
+    auto* lista =
+        NovaLista(superficie, "ComboNorma", 120, 9000, 2085, 315, ItensDe(ItensNorma), false);
     rotulo->setBuddy(lista);
     tabela.Liga(lista, f.ComboNorma, Filtro::Nenhum);
 
     // Uma linha por verificação da norma, só leitura, fora da cadeia do Tab.
-    auto* verificacoes = Moldura(superficie, "Frame10", "Verificações", 3720, 8640, 7740, 1965);
+    auto* verificacoes = Moldura(superficie, "Frame10", "Verificações", 3720, 8640, 7740, 2205);
     for (int i = 1; i < int(f.TextVerificacao.size()); ++i) {
         auto* linha = NovaCaixa(verificacoes, Indice("TextVerificacao", i), 120,
-                                255 + 240 * (i - 1), 7500, 240);
+                                255 + 270 * (i - 1), 7500, 270);
         linha->setReadOnly(true);
-        linha->setFrame(false);
         tabela.LigaResultado(linha, f.TextVerificacao[i]);
     }
 }

@@ -196,7 +196,7 @@ class TestaJanela : public QObject {
     void calcula_usa_o_separador_decimal_do_sistema() {
         const QString esperado = qEnvironmentVariable("LUMBRIO_SEPARADOR_ESPERADO", ".");
         QCOMPARE(QLocale::system().decimalPoint(), esperado);
-        QCOMPARE(Area()->size(), QSize(770, 712)); // 11550 × (8595 + 2085) twips
+        QCOMPARE(Area()->size(), QSize(770, 727)); // 11550 × (8595 + 2310) twips
         Botao("Command1")->click();
         const auto& f = janela->Modelo().Form1;
         QVERIFY(!f.Text8.Text.empty() && janela->Mostrados.isEmpty());
