@@ -4,7 +4,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
 
 namespace lumbrio {
 
@@ -13,11 +12,10 @@ namespace lumbrio {
 enum class Cor { Normal, Alerta };
 
 struct CaixaTexto {
-    CaixaTexto(std::string T = {}, bool E = true) : Text(std::move(T)), Enabled(E) {}
     std::string Text;
     bool Enabled = true;
     Cor BackColor = Cor::Normal;
-    std::string ToolTipText; // por que a caixa está em alerta
+    std::string ToolTipText{}; // por que a caixa está em alerta
 };
 
 struct Lista {

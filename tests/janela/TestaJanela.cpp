@@ -121,9 +121,8 @@ QStringList NaoCabem(QWidget* Raiz) {
             o.initFrom(g);
             o.text = g->title();
             t = g->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g);
-            t.translate(g->pos()); // o título, nas coordenadas do pai, junto com os filhos
             for (QWidget* v : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (t.intersects(v->geometry().translated(g->pos()))) r << v->objectName();
+                if (t.intersects(v->geometry())) r << v->objectName() + " sobre o título";
         } else if (!t.isNull()) {
             sobra = w->geometry().contains(t) ? 0 : -1;
             for (QWidget* v : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
