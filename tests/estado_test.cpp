@@ -20,8 +20,8 @@ TEST(Desatualizado, cada_entrada_marca_e_o_resto_nao) {
         {"Md", [](auto& d) { d.Form1.Text17.Text = "10001"; }},
         {"unidade de Es", [](auto& d) { d.Form1.Combo7.Text = "MPa"; }},
         {"norma", [](auto& d) { d.Form1.ComboNorma.Text = "NBR 6118:2023"; }},
-        {"bitola 3", [](auto& d) { d.Form1.Combo2[3].Text = "20 mm (3/4'')"; }},
-        {"negativa 2", [](auto& d) { d.Form1.Combo4[2].Text = "5 mm"; }},
+        {"bitola 6", [](auto& d) { d.Form1.Combo2[6].Text = "20 mm (3/4'')"; }},
+        {"negativa 3", [](auto& d) { d.Form1.Combo4[3].Text = "5 mm"; }},
         {"domínio 4", [](auto& d) { d.Form1.Check4.Value = 1; }},
         {"escala Y", [](auto& d) { d.Form1.Text6.Text = "90"; }},
         {"PrecisãoM", [](auto& d) { d.Form8.Text3.Text = "50"; }},
@@ -78,6 +78,7 @@ TEST(OutrosValores, voltar_confere_as_caixas) {
     } const casos[] = {
         {"1", "100", "0", 0, ""},
         {"2.5", "0.01", "abc", 0, ""}, // espaçamento desmarcado não importa
+        {"1", "100", "abc", 2, ""},    // nem acinzentado
         {"abc", "100", "0", 0, "O diâmetro máximo do agregado graúdo deve ser um número."},
         {"-1", "100", "0", 0, "O diâmetro máximo do agregado graúdo deve ser um número maior"},
         {"0", "100", "0", 0, "O diâmetro máximo do agregado graúdo deve ser um número maior"},
@@ -188,6 +189,8 @@ TEST_F(Estado, gravar_nomeia_o_arquivo_e_da_extensao_txt) {
         EXPECT_EQ(d.Estado, Junta("Valores gravados em \"", c.Gravado, "\"."));
     }
     Dimensionamento d;
+    GravaArquivo(d, ""); // "Salvar como..." cancelado
+    EXPECT_TRUE(d.NomeArquivo.empty() && d.Estado.empty() && !std::filesystem::exists(".txt"));
     GravaArquivo(d, "sem_pasta/v.txt");
     EXPECT_TRUE(d.Estado.empty() && d.Form2.Visivel);
     d.Form2 = {};
