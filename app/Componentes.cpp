@@ -5,11 +5,14 @@
 #include "PintaDesenho.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace lumbrio::janela {
 
@@ -61,10 +64,36 @@ void Superficie::paintEvent(QPaintEvent*) {
         p.setPen(primeiroPlano);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
+    // Resultados de entradas que mudaram: desenho apagado e uma nota.
+    const bool desatualizado = modelo.Desatualizado();
+    if (desatualizado) {
+        const auto& m = Dimensionamento::Shape4;
+        p.setPen(QColor(128, 0, 0));
+        p.drawText(RetanguloTwips(m.Left + 60, m.Top + 30, m.Width - 120, 300),
+                   Qt::AlignLeft | Qt::AlignTop, NotaDesatualizado);
+        p.setOpacity(0.3);
+    }
     // Meio pixel: um ponto em twips cai no centro do seu pixel.
     p.translate(0.5, 0.5);
     p.setPen(primeiroPlano);
     PintaDesenho(p, modelo.Desenho, 1.0 / TwipsPorPixel);
+}
+
+int LarguraTexto(const QLineEdit* Caixa) {
+    const int quadro =
+        Caixa->hasFrame() ? Caixa->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const QMargins m = Caixa->textMargins();
+    return Caixa->width() - 2 * quadro - 4 - m.left() - m.right(); // 2 px de cada lado
+}
+
+int LarguraTexto(const QComboBox* Lista) {
+    QStyleOptionComboBox opt;
+    opt.initFrom(Lista);
+    opt.editable = Lista->isEditable();
+    opt.frame = Lista->hasFrame();
+    const QRect r = Lista->style()->subControlRect(QStyle::CC_ComboBox, &opt,
+                                                   QStyle::SC_ComboBoxEditField, Lista);
+    return r.width() - (Lista->isEditable() ? 4 : 0);
 }
 
 QLabel* NovoRotulo(QWidget* Pai, const QString& Nome, const QString& Texto, double Left,
@@ -118,12 +147,50 @@ CaixaMarcacao* NovaMarca(QWidget* Pai, const QString& Nome, const QString& Legen
     QRect r = RetanguloTwips(Left, Top, Width, Height);
     if (Width <= 0) r.setWidth(natural.width());
     if (r.height() < natural.height()) {
-        // Cresce igualmente para cima e para baixo, mantendo o centro.
-        r.translate(0, -(natural.height() - r.height()) / 2);
+        // Com altura dada cresce igualmente para cima e para baixo, mantendo o centro;
+        // sem altura fica no topo dado.
+        if (Height > 0) r.translate(0, -(natural.height() - r.height()) / 2);
         r.setHeight(natural.height());
     }
     m->setGeometry(r);
     return m;
+}
+
+QRect AreaDoTexto(const QWidget* W) {
+    const QFontMetrics m(W->font());
+    const QRect g = W->geometry();
+    const int sinais = Qt::TextWordWrap | Qt::TextShowMnemonic;
+    if (const auto* r = qobject_cast<const QLabel*>(W)) {
+        const int recuo = std::max(0, r->indent());
+        const QRect t = m.boundingRect(QRect(0, 0, r->width() - recuo, 10000), sinais, r->text());
+        return {g.topLeft() + QPoint(recuo, 0), t.size()};
+    }
+    if (const auto* c = qobject_cast<const QCheckBox*>(W)) {
+        const int marca = c->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                          c->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        const QRect t = m.boundingRect(QRect(0, 0, c->width() - marca, 10000), sinais, c->text());
+        return {g.topLeft() + QPoint(marca, (c->height() - t.height()) / 2), t.size()};
+    }
+    return {};
+}
+
+void AjustaLegendas(QWidget* Raiz) {
+    for (QWidget* w : Raiz->findChildren<QWidget*>()) {
+        if (AreaDoTexto(w).isNull()) continue;
+        const auto irmaos = w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        auto encosta = [&] {
+            const QRect t = AreaDoTexto(w).adjusted(-1, 0, 1, 0); // ao menos 1 pixel livre
+            for (const QWidget* v : irmaos)
+                if (v != w && t.intersects(v->geometry())) return true;
+            return false;
+        };
+        QFont f = w->font();
+        while (encosta() && f.pixelSize() > 8) {
+            f.setPixelSize(f.pixelSize() - 1);
+            w->setFont(f);
+            if (auto* r = qobject_cast<QLabel*>(w); r && !r->wordWrap()) r->adjustSize();
+        }
+    }
 }
 
 QFont FontePadrao() {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -45,6 +46,20 @@ class Superficie : public QWidget {
   private:
     const Dimensionamento& modelo;
 };
+
+// Nota sobre os desenhos quando as entradas mudaram depois do cálculo.
+inline const QString NotaDesatualizado =
+    "Resultados desatualizados: as entradas mudaram. Calcule de novo (Enter).";
+
+// Largura, em pixels, disponível para o texto de uma caixa ou de uma lista.
+int LarguraTexto(const QLineEdit* Caixa);
+int LarguraTexto(const QComboBox* Lista);
+
+// Área do texto de um rótulo ou da legenda de uma marca, nas coordenadas do pai;
+// nula para outros widgets.
+QRect AreaDoTexto(const QWidget* W);
+// Legenda que encosta num vizinho ganha fonte menor (até 8 pixels).
+void AjustaLegendas(QWidget* Raiz);
 
 // Criação de controles em coordenadas do pai, em twips. Sem tamanho, o rótulo
 // toma o tamanho do texto; com tamanho, quebra linhas. Nome: o do controle.

@@ -4,8 +4,11 @@
 #include "Componentes.h"
 #include "Geometria.h"
 
+#include "lumbrio/Versao.h"
+
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace lumbrio::janela {
 
@@ -41,6 +44,21 @@ Form2::Form2(QWidget* Pai) : QDialog(Pai) {
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+void Form2::AjustaAoTexto() {
+    // Largura da mensagem até a da janela de projeto; altura das linhas que ela ocupa.
+    const int largura =
+        std::min(px(8775), Label1->fontMetrics().horizontalAdvance(Label1->text()) + 4);
+    const int largura2 =
+        std::min(px(8775), Label2->fontMetrics().horizontalAdvance(Label2->text()) + 4);
+    const int x = px(600), util = std::max({largura, largura2, Command1->width()});
+    Label1->setGeometry(x, px(480), util, Label1->heightForWidth(util));
+    int y = Label1->geometry().bottom() + px(300);
+    Label2->setGeometry(x, y, util, Label2->text().isEmpty() ? 0 : Label2->heightForWidth(util));
+    y = Label2->geometry().bottom() + px(300);
+    Command1->move(x + (util - Command1->width()) / 2, y);
+    setFixedSize(util + 2 * x, Command1->geometry().bottom() + px(315));
+}
+
 void Form2::Liga(TabelaLigacoes& Tabela, ControlesForm2& Controles) {
     Tabela.Liga(Label1, Controles.Label1);
     Tabela.Liga(Label2, Controles.Label2);
@@ -63,7 +81,9 @@ Form6::Form6(QWidget* Pai) : QDialog(Pai) {
     NovoRotulo(this, "Label3(0)", "Lumbrio — dimensionamento de vigas de concreto armado", 240,
                2550, 5340, 285)
         ->setWordWrap(false);
-    NovoRotulo(this, "Label3(1)", "2026", 240, 2880, 1005, 285);
+    NovoRotulo(this, "Label3(1)", QString("Versão %1 — 2026 — Licença MIT").arg(VersaoLumbrio), 240,
+               2880, 5340, 285)
+        ->setWordWrap(false);
     Command1 = NovoBotao(this, "Command1", "&Voltar", 5670, 2550, 1335, 615);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
@@ -89,9 +109,9 @@ Form8::Form8(QWidget* Pai) : QDialog(Pai) {
                "OBS: Valores muito alto ou muito baixo de precisão podem causar travamento do "
                "programa. O valor padrão é de 0,0001",
                240, 3600, 2775, 855);
+    // "&Voltar" confere as caixas pelo núcleo (Form1); a caixa de fechar só esconde.
     Command1 = NovoBotao(this, "Command1", "&Voltar", 3960, 3720, 1335, 495);
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void Form8::Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles) {

@@ -20,6 +20,8 @@ class Form2 : public QDialog {
   public:
     explicit Form2(QWidget* Pai);
     void Liga(TabelaLigacoes& Tabela, ControlesForm2& Controles);
+    // Tamanho do diálogo e das linhas pelo texto da mensagem.
+    void AjustaAoTexto();
 
     QLabel* Label1;
     QLabel* Label2;

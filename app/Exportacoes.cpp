@@ -26,7 +26,8 @@ QString ComExtensao(const QString& Nome, const QString& Padrao) {
 
 bool GravaSvg(const QString& Nome, const Dimensionamento& D) {
     QSaveFile arquivo(Nome);
-    const std::string svg = DesenhoSvg(D.Desenho, "Lumbrio: diagrama de deformações e seção");
+    const std::string svg =
+        DesenhoSvg(D.Desenho, "Lumbrio: diagrama de deformações e seção", 4, true);
     return arquivo.open(QIODevice::WriteOnly) &&
            arquivo.write(svg.data(), qint64(svg.size())) == qint64(svg.size()) && arquivo.commit();
 }

@@ -40,11 +40,10 @@ bool FiltroTeclas::eventFilter(QObject* Objeto, QEvent* Evento) {
     if (Evento->type() != QEvent::KeyPress) return false;
     const auto* tecla = static_cast<QKeyEvent*>(Evento);
     const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+    // Enter calcula, onde quer que esteja o foco (a lista aberta fica com a tecla);
+    // Espaço aciona o botão com o foco.
     if (enter && !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (auto* botao = qobject_cast<QPushButton*>(Objeto))
-            botao->click();
-        else
-            botaoPadrao->click();
+        botaoPadrao->click();
         return true;
     }
     if (TeclaAceita(tabela.FiltroDe(Objeto), *tecla)) return false;

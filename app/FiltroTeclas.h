@@ -1,5 +1,5 @@
 // Filtro de teclas da janela principal: caracteres recusados por caixa (com bipe)
-// e Enter, que aciona o botão padrão, salvo quando outro botão tem o foco.
+// e Enter, que sempre aciona o botão padrão ("&Calcula").
 #pragma once
 
 #include "Ligacoes.h"

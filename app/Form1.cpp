@@ -27,6 +27,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStatusBar>
 #include <exception>
 #include <string_view>
 
@@ -85,12 +86,13 @@ QComboBox* NovaLista(QWidget* Pai, const QString& Nome, double Left, double Top,
 Form1::Form1(QWidget* Pai) : QMainWindow(Pai) {
     AplicaFontePadrao(this);
     setObjectName("Form1");
-    setWindowTitle("Lumbrio");
     modelo.SeparadorDecimal = QLocale::system().decimalPoint().toStdString();
+    tabela.Separador(modelo.SeparadorDecimal);
 
     superficie = new Superficie(modelo, this);
     superficie->setObjectName("Superficie");
-    superficie->setFixedSize(px(11550), px(8595));
+    // A faixa de baixo (norma e verificações) acrescenta 2310 twips à janela de projeto.
+    superficie->setFixedSize(px(11550), px(8595 + 2310));
     // Molduras como na janela de projeto: a borda passa pelo meio da legenda.
     superficie->setStyleSheet(
         "QGroupBox { border: 1px solid palette(mid); margin-top: 0.55em; }"
@@ -103,9 +105,14 @@ Form1::Form1(QWidget* Pai) : QMainWindow(Pai) {
     CriaOpcoesEscala();
     CriaBitolas();
     CriaResultados();
+    CriaNormaVerificacoes();
     CriaBotoes();
     CriaMenus();
+    OrdemDoTab();
     ObservaTeclas();
+    ObservaEntradas();
+    AjustaLegendas(superficie);
+    statusBar()->setObjectName("BarraEstado");
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Padrões de projeto, depois Padrão.txt quando existe; nenhum cálculo.
@@ -145,7 +152,9 @@ void Form1::CriaArranjo() {
     NovoRotulo(moldura, "Label33", "Cobrimento(cm)", 120, 240);
     tabela.Liga(NovaCaixa(moldura, "Text4", 1320, 240, 495, 285), modelo.Form1.Text4,
                 Filtro::DigitosPonto);
-    NovoRotulo(moldura, "Label8", "cm", 1815, 255);
+    QLabel* cm = NovoRotulo(moldura, "Label8", "cm", 1815, 255);
+    cm->setIndent(3); // longe da borda da caixa
+    cm->adjustSize();
 }
 
 void Form1::CriaEsforcos() {
@@ -184,9 +193,10 @@ void Form1::CriaEsforcos() {
     NovoRotulo(moldura, "Label37", "s", 2745, 1200);
     tabela.Liga(NovaCaixa(moldura, "Text22", 6600 - X0, 3000 - Y0, 615, 285), f.Text22,
                 Filtro::DigitosPonto);
-    auto* mais = NovoBotao(moldura, "Command4", "+", 2640, 120, 375, 525);
-    tabela.Liga(NovaCaixa(moldura, "Text7", 3000, 360, 375, 285), f.Text7);
-    auto* menos = NovoBotao(moldura, "Command5", "-", 3360, 120, 375, 525);
+    // Passo de Md entre "+" e "-", largo o bastante para 10000.
+    auto* mais = NovoBotao(moldura, "Command4", "+", 2640, 120, 300, 525);
+    tabela.Liga(NovaCaixa(moldura, "Text7", 2940, 360, 495, 285), f.Text7);
+    auto* menos = NovoBotao(moldura, "Command5", "-", 3435, 120, 300, 525);
 
     using D = Dimensionamento;
     connect(mais, &QPushButton::clicked, this, [this] { ComandoPasso(&D::Command4_Click); });
@@ -233,7 +243,8 @@ void Form1::CriaBitolas() {
         connect(lista, &QComboBox::activated, this,
                 [this, i] { Comando([this, i] { modelo.Combo4_Click(i); }); });
         NovoRotulo(moldura, numerosNeg[i - 1], QString::number(i), 1800, topo + 60);
-        tabela.Liga(NovaCaixa(moldura, Indice("Text3", i), 2040, topo, 615, 315), f.Text3[i]);
+        tabela.LigaResultado(NovaCaixa(moldura, Indice("Text3", i), 2040, topo, 615, 315),
+                             f.Text3[i]);
     }
 
     NovoRotulo(moldura, "Label6", "Positivas", 120, 2040);
@@ -247,20 +258,21 @@ void Form1::CriaBitolas() {
         connect(lista, &QComboBox::activated, this,
                 [this, i] { Comando([this, i] { modelo.Combo2_Click(i); }); });
         NovoRotulo(moldura, numerosPos[i - 1], QString::number(i), 1800, topo + 60);
-        tabela.Liga(NovaCaixa(moldura, Indice("Text25", i), 2040, topo, 615, 315), f.Text25[i]);
+        tabela.LigaResultado(NovaCaixa(moldura, Indice("Text25", i), 2040, topo, 615, 315),
+                             f.Text25[i]);
     }
 
     NovoRotulo(moldura, "Label20", "d' (cm)", 2160, 720);
     NovoRotulo(moldura, "Label46", "10%h", 2280, 300);
-    tabela.Liga(NovaCaixa(moldura, "Text30", 2760, 240, 615, 315), f.Text30);
+    tabela.LigaResultado(NovaCaixa(moldura, "Text30", 2760, 240, 615, 315), f.Text30);
     NovoRotulo(moldura, "Label44", "%h", 2962, 840);
-    tabela.Liga(NovaCaixa(moldura, "Text38", 2760, 1080, 615, 315), f.Text38);
+    tabela.LigaResultado(NovaCaixa(moldura, "Text38", 2760, 1080, 615, 315), f.Text38);
     NovoRotulo(moldura, "Label42", "d'CG2", 2850, 1440);
-    tabela.Liga(NovaCaixa(moldura, "Text29", 2760, 1680, 615, 315), f.Text29);
+    tabela.LigaResultado(NovaCaixa(moldura, "Text29", 2760, 1680, 615, 315), f.Text29);
     NovoRotulo(moldura, "Label51", "%h", 2880, 2880);
-    tabela.Liga(NovaCaixa(moldura, "Text36", 2760, 3240, 615, 315), f.Text36);
+    tabela.LigaResultado(NovaCaixa(moldura, "Text36", 2760, 3240, 615, 315), f.Text36);
     NovoRotulo(moldura, "Label32", "d'CG 1", 2827, 3600);
-    tabela.Liga(NovaCaixa(moldura, "Text26", 2760, 3855, 615, 315), f.Text26);
+    tabela.LigaResultado(NovaCaixa(moldura, "Text26", 2760, 3855, 615, 315), f.Text26);
     tabela.Liga(NovaMarca(moldura, "Check1", "Tranca bitola", 120, 4260, 1335, 195), f.Check1);
 }
 
@@ -291,30 +303,51 @@ void Form1::CriaResultados() {
         const Posicao& p = posicoes[i];
         const double topo = 585 + 285 * double(i);
         NovoRotulo(moldura, p.NomeRotulo, Q(l.Rotulo), 120, topo + 45);
-        tabela.Liga(NovaCaixa(moldura, Q(l.NomeCG), 600, topo, 855, 285), f.*l.CG, p.CG);
-        tabela.Liga(NovaCaixa(moldura, Q(l.NomeReal), 1560, topo, 855, 285), f.*l.Real, p.Real);
+        tabela.LigaResultado(NovaCaixa(moldura, Q(l.NomeCG), 600, topo, 855, 285), f.*l.CG, p.CG);
+        tabela.LigaResultado(NovaCaixa(moldura, Q(l.NomeReal), 1560, topo, 855, 285), f.*l.Real,
+                             p.Real);
         if (p.NomeUnidade) {
             QLabel* unidade = NovoRotulo(moldura, p.NomeUnidade, Q(l.Unidade), 2415, topo + 45);
             unidade->setIndent(4);
             unidade->adjustSize();
         }
     }
-    auto* unidadeMrd = NovoRotulo(moldura, "Label29", {}, 2415, 1155 + 45, 1005, 240);
-    unidadeMrd->setWordWrap(false);
+    // Como as outras unidades (mesmo topo e altura do texto), com largura para "Kgf.mm".
+    auto* unidadeMrd = NovoRotulo(moldura, "Label29", "Kgf.mm", 2415, 1155 + 45);
     unidadeMrd->setIndent(4);
+    unidadeMrd->resize(px(1005), unidadeMrd->sizeHint().height());
     tabela.Liga(unidadeMrd, f.Label29);
 
-    tabela.Liga(NovaCaixa(superficie, "Text34", 120, 7500, 3495, 375), f.Text34);
+    tabela.LigaResultado(NovaCaixa(superficie, "Text34", 120, 7500, 3495, 375), f.Text34);
+}
+
+void Form1::CriaNormaVerificacoes() {
+    auto& f = modelo.Form1;
+    auto* rotulo = NovoRotulo(superficie, "Label47", "&Norma", 120, 8760);
+    auto* lista =
+        NovaLista(superficie, "ComboNorma", 120, 9000, 2085, 315, ItensDe(ItensNorma), false);
+    rotulo->setBuddy(lista);
+    tabela.Liga(lista, f.ComboNorma, Filtro::Nenhum);
+
+    // Uma linha por verificação da norma, só leitura, fora da cadeia do Tab.
+    auto* verificacoes = Moldura(superficie, "Frame10", "Verificações", 3720, 8640, 7740, 2205);
+    for (int i = 1; i < int(f.TextVerificacao.size()); ++i) {
+        auto* linha = NovaCaixa(verificacoes, Indice("TextVerificacao", i), 120,
+                                255 + 270 * (i - 1), 7500, 270);
+        linha->setReadOnly(true);
+        tabela.LigaResultado(linha, f.TextVerificacao[i]);
+    }
 }
 
 void Form1::CriaBotoes() {
     Command1 = NovoBotao(superficie, "Command1", "&Calcula", 6840, 120, 1335, 660);
     Command1->setDefault(true);
     auto* sai = NovoBotao(superficie, "Command6", "&Sai", 8175, 120, 735, 660);
-    auto* tira = NovoBotao(superficie, "Command3", "Tira 1 barra", 6840, 780, 2055, 375);
+    auto* tira = NovoBotao(superficie, "Command3", "&Tira 1 barra", 6840, 780, 2055, 375);
     auto* carrega = NovoBotao(superficie, "Command7", "Ca&rrega padrão", 6840, 1155, 1095, 660);
-    auto* salva = NovoBotao(superficie, "Command2", "S&alva padrão", 7935, 1155, 975, 660);
-    auto* exporta = NovoBotao(superficie, "Command8", "Exporta dados", 7680, 1920, 2655, 735);
+    // Alt+A é do menu "&Arquivo": o botão fica com Alt+L.
+    auto* salva = NovoBotao(superficie, "Command2", "Sa&lva padrão", 7935, 1155, 975, 660);
+    auto* exporta = NovoBotao(superficie, "Command8", "&Exporta dados", 7680, 1920, 2655, 735);
 
     connect(Command1, &QPushButton::clicked, this,
             [this] { Comando([this] { modelo.Command1_Click(); }); });
@@ -344,24 +377,72 @@ void Form1::CriaMenus() {
     acao(arquivo, "mnuItemSaveDefault", "Salvar valores como &padrão",
          [this] { Comando([this] { GravaArquivo(modelo, ArquivoPadrao); }); });
     arquivo->addSeparator();
+    // Só com resultados das entradas atuais; senão o núcleo pede um novo cálculo.
+    auto atual = [this](auto exporta) {
+        return [this, exporta] {
+            tabela.ParaModelo();
+            if (modelo.ResultadosAtuais()) exporta();
+            Atualiza();
+        };
+    };
     acoesDoCalculo = {
-        acao(arquivo, "mnuItemImprimir", "&Imprimir...", [this] { Imprime(*this, modelo); }),
+        acao(arquivo, "mnuItemImprimir", "&Imprimir...", atual([this] { Imprime(*this, modelo); })),
         acao(arquivo, "mnuItemRelatorioPdf", "E&xportar relatório PDF...",
-             [this] { ExportaPdf(*this, modelo); }),
-        acao(arquivo, "mnuItemExportarDesenho", "Exportar desenho...",
-             [this] { ExportaDesenho(*this, modelo); }),
-        acao(arquivo, "mnuItemCopiarResultados", "Copiar resultados",
-             [this] { CopiarResultados(); }),
+             atual([this] { ExportaPdf(*this, modelo); })),
+        acao(arquivo, "mnuItemExportarDesenho", "Exportar &desenho...",
+             atual([this] { ExportaDesenho(*this, modelo); })),
+        acao(arquivo, "mnuItemCopiarResultados", "&Copiar resultados",
+             atual([this] { CopiarResultados(); })),
     };
     acoesDoCalculo[0]->setShortcut(QKeySequence::Print);
     acoesDoCalculo[3]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     for (QAction* a : acoesDoCalculo) a->setEnabled(false);
     arquivo->addSeparator();
-    acao(arquivo, "mnuItemAbout", "S&obre", [this] { Sobre(); });
     acao(arquivo, "mnuItemExit", "Sai&r", [this] { close(); });
     QMenu* valores = menuBar()->addMenu("&Valores");
     valores->setObjectName("mnuPrecisao");
-    acao(valores, "mnuItemPrecisao", "Outros", [this] { Outros(); });
+    acao(valores, "mnuItemPrecisao", "&Outros valores...", [this] { Outros(); });
+    QMenu* ajuda = menuBar()->addMenu("Aj&uda");
+    ajuda->setObjectName("mnuAjuda");
+    acao(ajuda, "mnuItemAbout", "S&obre...", [this] { Sobre(); });
+}
+
+void Form1::OrdemDoTab() {
+    // Ordem de leitura: dimensões, bitolas, esforços, opções e escala, botões.
+    const char* ordem[] = {
+        "Text1",     "Command16", "Text31",    "Command13", "Text2",      "Command15", "Text32",
+        "Command14", "Text4",     "Combo3",    "Combo4(1)", "Combo4(2)",  "Combo4(3)", "Combo2(6)",
+        "Combo2(5)", "Combo2(4)", "Combo2(3)", "Combo2(2)", "Combo2(1)",  "Check1",    "Text17",
+        "Combo5",    "Command4",  "Text7",     "Command5",  "Text18",     "Combo6",    "Text21",
+        "Combo1",    "Text22",    "Text20",    "Combo7",    "ComboNorma", "Check4",    "Check5",
+        "Text19",    "Text5",     "Text6",     "Check3",    "Command1",   "Command6",  "Command3",
+        "Command7",  "Command2",  "Command8"};
+    QWidget* anterior = nullptr;
+    for (const char* nome : ordem) {
+        auto* w = superficie->findChild<QWidget*>(nome);
+        if (anterior) setTabOrder(anterior, w);
+        anterior = w;
+    }
+}
+
+void Form1::ObservaEntradas() {
+    // Qualquer edição passa ao modelo, que diz se os resultados ficaram para trás.
+    auto mudou = [this] {
+        tabela.ParaModelo();
+        MarcaDesatualizado();
+    };
+    for (QLineEdit* c : superficie->findChildren<QLineEdit*>())
+        connect(c, &QLineEdit::textEdited, this, mudou);
+    for (QComboBox* c : superficie->findChildren<QComboBox*>())
+        connect(c, &QComboBox::currentTextChanged, this, mudou);
+    for (QCheckBox* m : superficie->findChildren<QCheckBox*>())
+        connect(m, &QCheckBox::clicked, this, mudou);
+}
+
+void Form1::MarcaDesatualizado() {
+    tabela.ApagaResultados(modelo.Desatualizado());
+    setWindowTitle(QString::fromStdString(modelo.TituloJanela()));
+    superficie->update();
 }
 
 void Form1::ObservaTeclas() {
@@ -394,13 +475,18 @@ void Form1::Executa(const std::function<void()>& Nucleo) {
 void Form1::Atualiza() {
     tabela.DoModelo();
     for (QAction* a : acoesDoCalculo) a->setEnabled(modelo.HaResultados);
-    superficie->update();
+    MarcaDesatualizado();
+    if (!modelo.Estado.empty()) {
+        statusBar()->showMessage(QString::fromStdString(modelo.Estado));
+        modelo.Estado.clear();
+    }
     if (!modelo.Form2.Visivel) return;
     if (!form2) {
         form2 = new Form2(this);
         form2->Liga(tabela, modelo.Form2);
         tabela.DoModelo();
     }
+    form2->AjustaAoTexto();
     MostraModal(*form2);
     modelo.Form2.Visivel = false;
 }
@@ -433,9 +519,16 @@ void Form1::Outros() {
         form8 = new Form8(this);
         form8->Liga(tabela, modelo.Form8);
         tabela.DoModelo();
+        // "&Voltar" confere as caixas; com um valor inválido o diálogo fica aberto.
+        connect(form8->Command1, &QPushButton::clicked, this, [this] {
+            tabela.ParaModelo();
+            if (modelo.Form8_Voltar()) form8->accept();
+            Atualiza();
+        });
     }
     MostraModal(*form8);
     tabela.ParaModelo();
+    MarcaDesatualizado();
 }
 
 void Form1::CopiarResultados() {
@@ -470,7 +563,7 @@ void Form1::MostraModal(QDialog& Dialogo) {
 }
 
 QString Form1::PedeArquivo(bool Abrir) {
-    const QString filtro = "Text files (*.TXT)";
+    const QString filtro = "Arquivos de texto (*.txt *.TXT *.Txt);;Todos os arquivos (*)";
     return Abrir ? QFileDialog::getOpenFileName(this, {}, {}, filtro)
                  : QFileDialog::getSaveFileName(this, {}, {}, filtro);
 }

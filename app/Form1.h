@@ -51,9 +51,14 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     void CriaOpcoesEscala();
     void CriaBitolas();
     void CriaResultados();
+    void CriaNormaVerificacoes();
     void CriaBotoes();
     void CriaMenus();
+    void OrdemDoTab();
     void ObservaTeclas();
+    void ObservaEntradas();
+    // Resultados apagados e título conforme o modelo.
+    void MarcaDesatualizado();
 
     // Um comando: widgets → modelo, núcleo, modelo → widgets, diálogo de erro.
     void Comando(const std::function<void()>& Nucleo);

@@ -1,6 +1,9 @@
 // Cópia entre widgets e o modelo de controles do núcleo.
 #include "Ligacoes.h"
 
+#include "Componentes.h"
+#include "calc/Numeros.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -15,14 +18,37 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Cor de alerta: cor 4 da paleta de 16 cores. A normal é a da paleta do sistema.
-void AplicaCor(QWidget* w, Cor c) {
-    const bool alerta = c == Cor::Alerta;
-    if (w->property("alerta").toBool() == alerta) return;
-    w->setProperty("alerta", alerta);
+// Cor de alerta: cor 4 da paleta de 16 cores, com texto branco (contraste 14:1).
+// A normal é a da paleta do sistema. Apagada: texto cinza.
+void AplicaPaleta(QWidget* w, bool Alerta, bool Apagada) {
+    if (w->property("alerta").toBool() == Alerta && w->property("apagada").toBool() == Apagada)
+        return;
+    w->setProperty("alerta", Alerta);
+    w->setProperty("apagada", Apagada);
     QPalette p;
-    if (alerta) p.setColor(QPalette::Base, QColor(128, 0, 0));
+    if (Alerta) {
+        const QColor vermelho(128, 0, 0);
+        p.setColor(QPalette::Base, vermelho);
+        p.setColor(QPalette::Button, vermelho);
+        p.setColor(QPalette::Text, Qt::white);
+        p.setColor(QPalette::ButtonText, Qt::white);
+    }
+    if (Apagada) p.setColor(QPalette::Text, Alerta ? QColor(200, 160, 160) : QColor(150, 150, 150));
     w->setPalette(p);
+}
+
+void AplicaCor(QWidget* w, Cor c) {
+    AplicaPaleta(w, c == Cor::Alerta, w->property("apagada").toBool());
+}
+
+// Caixa de entrada: a fonte diminui até 7 pixels para o texto caber inteiro.
+void AjustaFonte(QLineEdit* w) {
+    QFont f = FontePadrao();
+    for (int tamanho = f.pixelSize(); tamanho >= 7; --tamanho) {
+        f.setPixelSize(tamanho);
+        if (QFontMetrics(f).horizontalAdvance(w->text()) <= LarguraTexto(w)) break;
+    }
+    if (w->font() != f) w->setFont(f);
 }
 
 int ValorMarca(Qt::CheckState s) {
@@ -36,7 +62,9 @@ int ValorMarca(Qt::CheckState s) {
     }
 }
 
-void ParaCaixa(const QLineEdit* w, CaixaTexto& c) {
+void ParaCaixa(const QLineEdit* w, CaixaTexto& c, bool Resultado) {
+    // Forma curta posta pela janela: o modelo guarda o número inteiro.
+    if (Resultado && w->text() == w->property("mostrado").toString()) return;
     c.Text = w->text().toStdString();
 }
 
@@ -45,8 +73,25 @@ void ParaLista(const QComboBox* w, Lista& c) {
     if (w->isEditable() || w->currentIndex() >= 0) c.Text = w->currentText().toStdString();
 }
 
-void DaCaixa(QLineEdit* w, const CaixaTexto& c) {
-    if (w->text() != Q(c.Text)) w->setText(Q(c.Text));
+void DaCaixa(QLineEdit* w, const CaixaTexto& c, bool Resultado, const std::string& Separador) {
+    QString texto = Q(c.Text);
+    QString dica = Q(c.ToolTipText);
+    if (Resultado) {
+        // A forma mais longa do número que cabe; nunca um número cortado.
+        const QFontMetrics m(w->font());
+        for (const std::string& forma : FormasDoNumero(c.Text, Separador)) {
+            texto = Q(forma);
+            if (m.horizontalAdvance(texto) <= LarguraTexto(w)) break;
+        }
+        if (texto != Q(c.Text)) dica = dica.isEmpty() ? Q(c.Text) : Q(c.Text) + "\n" + dica;
+        w->setProperty("mostrado", texto);
+    }
+    if (w->text() != texto) {
+        w->setText(texto);
+        w->setCursorPosition(0);
+    }
+    if (!Resultado) AjustaFonte(w);
+    w->setToolTip(dica);
     w->setEnabled(c.Enabled);
     AplicaCor(w, c.BackColor);
 }
@@ -57,6 +102,7 @@ void DaLista(QComboBox* w, const Lista& c) {
     if (w->isEditable()) {
         if (i >= 0) w->setCurrentIndex(i);
         w->setEditText(t);
+        w->lineEdit()->setCursorPosition(0); // o começo do texto sempre à vista
     } else {
         w->setCurrentIndex(i);
         w->setPlaceholderText(i >= 0 ? QString() : t);
@@ -76,9 +122,18 @@ void DaMarca(QCheckBox* w, const Marcador& c) {
 } // namespace
 
 void TabelaLigacoes::Liga(QLineEdit* Caixa, CaixaTexto& Controle, Filtro F) {
+    QObject::connect(Caixa, &QLineEdit::textChanged, Caixa, [Caixa] { AjustaFonte(Caixa); });
     ligacoes.push_back({Caixa, &Controle, F});
 }
+void TabelaLigacoes::LigaResultado(QLineEdit* Caixa, CaixaTexto& Controle, Filtro F) {
+    Caixa->setFocusPolicy(Qt::ClickFocus);
+    ligacoes.push_back({Caixa, &Controle, F, true});
+}
+
 void TabelaLigacoes::Liga(QComboBox* Combo, Lista& Controle, Filtro F) {
+    if (QLineEdit* edicao = Combo->lineEdit())
+        QObject::connect(edicao, &QLineEdit::editingFinished, edicao,
+                         [edicao] { edicao->setCursorPosition(0); });
     ligacoes.push_back({Combo, &Controle, F});
 }
 void TabelaLigacoes::Liga(QCheckBox* Marca, Marcador& Controle) {
@@ -91,7 +146,7 @@ void TabelaLigacoes::Liga(QLabel* Rot, Rotulo& Controle) {
 void TabelaLigacoes::ParaModelo() const {
     for (const Ligacao& l : ligacoes) {
         if (auto* c = std::get_if<CaixaTexto*>(&l.Controle))
-            ParaCaixa(static_cast<QLineEdit*>(l.Widget), **c);
+            ParaCaixa(static_cast<QLineEdit*>(l.Widget), **c, l.Resultado);
         else if (auto* c = std::get_if<Lista*>(&l.Controle))
             ParaLista(static_cast<QComboBox*>(l.Widget), **c);
         else if (auto* c = std::get_if<Marcador*>(&l.Controle))
@@ -103,7 +158,7 @@ void TabelaLigacoes::DoModelo() const {
     for (const Ligacao& l : ligacoes) {
         const QSignalBlocker bloqueio(l.Widget);
         if (auto* c = std::get_if<CaixaTexto*>(&l.Controle))
-            DaCaixa(static_cast<QLineEdit*>(l.Widget), **c);
+            DaCaixa(static_cast<QLineEdit*>(l.Widget), **c, l.Resultado, separador);
         else if (auto* c = std::get_if<Lista*>(&l.Controle))
             DaLista(static_cast<QComboBox*>(l.Widget), **c);
         else if (auto* c = std::get_if<Marcador*>(&l.Controle))
@@ -111,6 +166,11 @@ void TabelaLigacoes::DoModelo() const {
         else if (auto* c = std::get_if<Rotulo*>(&l.Controle))
             static_cast<QLabel*>(l.Widget)->setText(Q((*c)->Caption));
     }
+}
+
+void TabelaLigacoes::ApagaResultados(bool Apagados) const {
+    for (const Ligacao& l : ligacoes)
+        if (l.Resultado) AplicaPaleta(l.Widget, l.Widget->property("alerta").toBool(), Apagados);
 }
 
 Filtro TabelaLigacoes::FiltroDe(const QObject* Widget) const {

@@ -5,6 +5,7 @@
 
 #include "calc/Controles.h"
 
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -28,6 +29,9 @@ enum class Filtro {
 class TabelaLigacoes {
   public:
     void Liga(QLineEdit* Caixa, CaixaTexto& Controle, Filtro F = Filtro::Livre);
+    // Caixa de resultado: fora da cadeia do Tab (o mouse ainda seleciona para copiar),
+    // número na forma mais longa que cabe, apagada quando os resultados estão desatualizados.
+    void LigaResultado(QLineEdit* Caixa, CaixaTexto& Controle, Filtro F = Filtro::Livre);
     void Liga(QComboBox* Combo, Lista& Controle, Filtro F = Filtro::Livre);
     void Liga(QCheckBox* Marca, Marcador& Controle);
     void Liga(QLabel* Rot, Rotulo& Controle);
@@ -36,6 +40,10 @@ class TabelaLigacoes {
     void ParaModelo() const;
     // Textos, habilitação, cores e legendas do modelo passam aos widgets, sem sinais.
     void DoModelo() const;
+    // Separador decimal das caixas de resultado.
+    void Separador(const std::string& S) { separador = S; }
+    // Caixas de resultado apagadas (entradas mudaram depois do cálculo) ou normais.
+    void ApagaResultados(bool Apagados) const;
 
     Filtro FiltroDe(const QObject* Widget) const;
 
@@ -44,8 +52,10 @@ class TabelaLigacoes {
         QWidget* Widget;
         std::variant<CaixaTexto*, Lista*, Marcador*, Rotulo*> Controle;
         Filtro F;
+        bool Resultado = false;
     };
     std::vector<Ligacao> ligacoes;
+    std::string separador = ".";
 };
 
 } // namespace lumbrio::janela

@@ -1,6 +1,8 @@
 // Pintura da lista de primitivas de desenho.
 #include "PintaDesenho.h"
 
+#include "output/Svg.h"
+
 #include <QPainter>
 #include <QPen>
 
@@ -24,13 +26,17 @@ void PintaDesenho(QPainter& Pintor, const std::vector<Primitiva>& Lista, double 
     Pintor.save();
     Pintor.setRenderHint(QPainter::Antialiasing);
     Pintor.setBrush(Qt::NoBrush);
+    // Cada desenho fica na sua moldura (RecorteDe).
     for (const Primitiva& p : Lista) {
+        const auto m = MolduraDoRecorte(RecorteDe(p));
+        Pintor.setClipRect(
+            QRectF(m.Left * Escala, m.Top * Escala, m.Width * Escala, m.Height * Escala));
+        const QPointF inicio(p.x1 * Escala, p.y1 * Escala);
         Pintor.setPen(QPen(CorDaPaleta(p.cor, primeiroPlano)));
-        const QPointF a(p.x1 * Escala, p.y1 * Escala);
         if (p.tipo == Primitiva::Tipo::Linha)
-            Pintor.drawLine(a, QPointF(p.x2 * Escala, p.y2 * Escala));
+            Pintor.drawLine(inicio, QPointF(p.x2 * Escala, p.y2 * Escala));
         else
-            Pintor.drawEllipse(a, p.raio * Escala, p.raio * Escala);
+            Pintor.drawEllipse(inicio, p.raio * Escala, p.raio * Escala);
     }
     Pintor.restore();
 }

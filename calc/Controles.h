@@ -15,6 +15,7 @@ struct CaixaTexto {
     std::string Text;
     bool Enabled = true;
     Cor BackColor = Cor::Normal;
+    std::string ToolTipText{}; // por que a caixa está em alerta
 };
 
 struct Lista {

@@ -134,6 +134,7 @@ class Dimensionamento {
 
     // ---- Arquivos ----
     std::string NomeArquivo;
+    std::string Estado; // linha de estado da janela: o último arquivo gravado
     std::string ArquivoExporta;
     int CamadasComBarrasPos = 0, CamadasComBarrasNeg = 0;
     std::string PosicaoEscoamento;
@@ -149,6 +150,19 @@ class Dimensionamento {
     int OpcaoDominio4 = 0, OpcaoXMaximo = 0; // valores de Check4 e Check5
     double FatorXMaximo = 0;                 // k de x máximo = k.d
 
+    // ---- Entradas do último cálculo ----
+    std::string EntradasDoCalculo; // EntradasAtuais() ao fim do último cálculo completo
+    // As entradas do cálculo (janela e "Outros valores") numa só cadeia.
+    std::string EntradasAtuais() const;
+    // Há resultados, mas as entradas mudaram depois do cálculo.
+    bool Desatualizado() const { return HaResultados && EntradasAtuais() != EntradasDoCalculo; }
+    // Impressão, exportações e cópia: falso, com a mensagem, sem um cálculo das entradas atuais.
+    bool ResultadosAtuais();
+    // "Lumbrio — NBR 6118:2003": a edição do cálculo mostrado, ou a da lista antes dele.
+    std::string TituloJanela() const;
+    // "&Voltar" de "Outros valores": falso, com a mensagem, quando uma caixa é inválida.
+    bool Form8_Voltar();
+
     // ---- Comandos ----
     void Programa();
     void Command1_Click() { Programa(); }
@@ -160,6 +174,7 @@ class Dimensionamento {
 
     // ---- Entradas e catálogos ----
     void Ler();
+    void ConfereOutros(); // caixas de "Outros valores"
     void Unidades();
     void Aço();
     void Bitolas();

@@ -74,6 +74,38 @@ void Dimensionamento::Unidades() {
             "Escolha a unidade na lista (o arquivo de valores pode trazer uma unidade inválida).");
 }
 
+void Dimensionamento::ConfereOutros() {
+    const auto& o = Form8;
+    // Só um número inteiro na caixa: "abc" ou "1x" não viram 0 ou 1 em silêncio.
+    auto numero = [](const CaixaTexto& c, const char* Nome) {
+        const auto v = LeDecimalExato(c.Text);
+        if (!v) RecusaValor(Nome, " deve ser um número.", c.Text);
+        return *v;
+    };
+    const double agregado = numero(o.Text2, "O diâmetro máximo do agregado graúdo");
+    ExigePositivo(agregado, "O diâmetro máximo do agregado graúdo", o.Text2.Text);
+    if (agregado > DimensaoMaxima)
+        RecusaValor("O diâmetro máximo do agregado graúdo", " deve ser no máximo 10000 cm.",
+                    o.Text2.Text);
+    ExigePositivo(numero(o.Text3, "PrecisãoM (Kgf.cm)"), "PrecisãoM (Kgf.cm)", o.Text3.Text);
+    ExigePositivo(numero(o.Text1, "PrecisãoN (Kgf)"), "PrecisãoN (Kgf)", o.Text1.Text);
+    const char* espacamentos[] = {"O espaçamento mínimo horizontal (cm)",
+                                  "O espaçamento mínimo vertical (cm)"};
+    for (std::size_t i = 0; i < 2; ++i)
+        if (o.Check1[i].Value == 1)
+            ExigeNaoNegativo(numero(o.Text4[i], espacamentos[i]), espacamentos[i], o.Text4[i].Text);
+}
+
+bool Dimensionamento::Form8_Voltar() {
+    try {
+        ConfereOutros();
+        return true;
+    } catch (const Recusa& r) {
+        MostraErro(r.Mensagem, r.Mensagem2); // os resultados ficam: nada foi calculado
+        return false;
+    }
+}
+
 void Dimensionamento::Ler() {
     auto& f = Form1;
     Base = ValorNumerico(f.Text1.Text);

@@ -213,4 +213,25 @@ void TrocaSeparador(std::string& Texto, std::string_view Separador) {
     if (const auto p = Texto.find('.'); p != std::string::npos) Texto.replace(p, 1, Separador);
 }
 
+std::vector<std::string> FormasDoNumero(std::string_view Texto, std::string_view Separador) {
+    std::vector<std::string> formas{std::string(Texto)};
+    std::string t(Texto);
+    const auto sep = Separador.empty() ? std::string::npos : t.find(Separador);
+    if (sep != std::string::npos) t.replace(sep, Separador.size(), ".");
+    const auto valor = LeDecimalExato(t);
+    if (!valor || t.find_first_of("eE") != std::string::npos) return formas;
+    const auto ponto = t.find('.');
+    const int casas = ponto == std::string::npos ? 0 : int(t.size() - ponto - 1);
+    for (int c = casas - 1; c >= 0; --c) formas.push_back(FormataNumero(*valor, c, Separador));
+    for (int c = 3; c >= 0; --c) {
+        char buf[40];
+        const auto r =
+            std::to_chars(buf, buf + sizeof buf, *valor, std::chars_format::scientific, c);
+        std::string forma(buf, r.ptr);
+        TrocaSeparador(forma, Separador);
+        formas.push_back(std::move(forma));
+    }
+    return formas;
+}
+
 } // namespace lumbrio

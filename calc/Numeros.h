@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumbrio {
 
@@ -59,5 +60,11 @@ inline std::string TextoCurto(double Valor, std::string_view Separador) {
     TrocaSeparador(s, Separador);
     return s;
 }
+
+// Formas de um número do painel, da mais longa à mais curta, para a que cabe na
+// caixa: o texto, menos casas decimais até nenhuma, depois expoente com 3 a 0
+// casas ("39280758.09", "39280758.1", "39280758", "3.928e+07" ... "4e+07"). Texto
+// que não é número: só ele.
+std::vector<std::string> FormasDoNumero(std::string_view Texto, std::string_view Separador = ".");
 
 } // namespace lumbrio

@@ -93,6 +93,7 @@ void Dimensionamento::ProgramaInterno() {
     EspaçamentosReaisNeg();
     VerificaEImprime();
     HaResultados = true;
+    EntradasDoCalculo = EntradasAtuais();
 }
 
 // Verifica as barras colocadas nos dois modelos, escreve o painel e desenha.
@@ -117,6 +118,39 @@ void Dimensionamento::VerificaCamadas(const PorCamada& NumBarras, int NumCamadas
                   " cabe na seção: a largura interna ao estribo é bw = ", FormataNumero(bw, 2),
                   " cm."),
             "Aumente a base ou reduza o cobrimento, o estribo ou as bitolas.");
+}
+
+std::string Dimensionamento::EntradasAtuais() const {
+    const auto& f = Form1;
+    const auto& o = Form8;
+    std::string s;
+    auto junta = [&s](const std::string& t) { s.append(t).push_back('\x1f'); };
+    for (const CaixaTexto* c :
+         {&f.Text1, &f.Text2, &f.Text4, &f.Text17, &f.Text18, &f.Text20, &f.Text21, &f.Text22,
+          &f.Text19, &f.Text5, &f.Text6, &o.Text2, &o.Text3, &o.Text1, &o.Text4[0], &o.Text4[1]})
+        junta(c->Text);
+    for (const Lista* l : {&f.Combo5, &f.Combo6, &f.Combo1, &f.Combo7, &f.ComboNorma, &f.Combo3})
+        junta(l->Text);
+    for (int i = 1; i <= 6; ++i) junta(f.Combo2[i].Text);
+    for (int i = 1; i <= 3; ++i) junta(f.Combo4[i].Text);
+    for (const Marcador* m :
+         {&f.Check4, &f.Check5, &f.Check3, &f.Check1, &o.Check1[0], &o.Check1[1]})
+        junta(std::to_string(m->Value));
+    return s;
+}
+
+bool Dimensionamento::ResultadosAtuais() {
+    if (!HaResultados) return false;
+    if (!Desatualizado()) return true;
+    MostraErro("Os resultados na tela são de entradas que já mudaram.",
+               "Calcule de novo (Enter) antes de imprimir, exportar ou copiar.");
+    return false;
+}
+
+std::string Dimensionamento::TituloJanela() const {
+    const std::string edicao =
+        HaResultados ? std::string(TextoNorma(Edicao)) : TextoVisivel(Form1.ComboNorma.Text, 40);
+    return Junta("Lumbrio — ", edicao);
 }
 
 void Dimensionamento::Check3_Click() {

@@ -325,13 +325,17 @@ void AbreArquivo(Dimensionamento& D, const std::string& Nome) {
 }
 
 void GravaArquivo(Dimensionamento& D, const std::string& Nome) {
-    D.NomeArquivo = Nome;
+    // Nome sem extensão ganha ".txt", que o diálogo de abrir mostra.
+    const bool semExtensao = !Nome.empty() && !std::filesystem::path(Nome).has_extension();
+    D.NomeArquivo = semExtensao ? Nome + ".txt" : Nome;
     if (!Nome.empty()) D.Grava();
 }
 
 void Dimensionamento::Grava() {
     if (const auto falha = GravaConfiguracao(*this, NomeArquivo))
         MostraErro(falha->Mensagem, falha->Mensagem2);
+    else
+        Estado = Junta("Valores gravados em \"", TextoVisivel(NomeArquivo), "\".");
 }
 
 void Dimensionamento::Carrega() {

@@ -5,8 +5,19 @@
 #include "section/Verificacoes.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace lumbrio {
+
+namespace {
+
+std::string PastaAtual() {
+    std::error_code erro;
+    const auto pasta = std::filesystem::current_path(erro);
+    return erro ? std::string(".") : pasta.string();
+}
+
+} // namespace
 
 void Dimensionamento::Exporta() {
     // Os vetores por camada têm 6 posições úteis, qualquer que seja o estado.
@@ -60,6 +71,9 @@ void Dimensionamento::Exporta() {
     else if (!GravaAtomico(ArquivoExporta, bytes, motivo))
         MostraErro("O arquivo \"" + ArquivoExporta + "\" não foi gravado: " + motivo + ".",
                    "Os resultados do cálculo continuam na tela.");
+    else
+        Estado = Junta("Dados exportados em \"", ArquivoExporta, "\" na pasta \"",
+                       TextoVisivel(PastaAtual()), "\".");
 
     // Teste estrito: exatamente 4 % de b·h mantém a cor normal. Só Zera a restaura.
     if ((AsReal + AsNegReal) / (Base * Altura) > TaxaMaxima) Form1.Text34.BackColor = Cor::Alerta;

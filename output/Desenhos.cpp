@@ -84,11 +84,13 @@ void Dimensionamento::Detalha() {
             Circulo(d, X0 + s * (c + fiT + fi / 2) + s * (j - 1) * EspHorNeg[i],
                     Y0 + s * DLinhaNeg[i], s * fi / 2, CorCinza);
     }
-    // Cruzes dos centróides, 16 twips qualquer que seja a escala.
+    // Cruzes dos centróides, 90 twips qualquer que seja a escala: 6 pixels na tela
+    // e 1,6 mm numa exportação em tamanho real.
+    constexpr double meia = 45;
     for (const double v : {h - DCG1, DCG2}) {
         const double px = X0 + s * b / 2, py = Y0 + s * v;
-        Linha(d, px, py - 8, px, py + 8, CorVermelhoClaro);
-        Linha(d, px - 8, py, px + 8, py, CorVermelhoClaro);
+        Linha(d, px, py - meia, px, py + meia, CorVermelhoClaro);
+        Linha(d, px - meia, py, px + meia, py, CorVermelhoClaro);
     }
 }
 

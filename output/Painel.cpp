@@ -11,6 +11,15 @@ std::string Dimensionamento::Formata(double Valor, int Casas) const {
     return FormataNumero(Valor, Casas, SeparadorDecimal);
 }
 
+namespace {
+
+void Alerta(CaixaTexto& Caixa, std::string Motivo) {
+    Caixa.BackColor = Cor::Alerta;
+    Caixa.ToolTipText = std::move(Motivo);
+}
+
+} // namespace
+
 void Dimensionamento::Zera() {
     Desenho.clear();
     X = 0;
@@ -35,7 +44,11 @@ void Dimensionamento::Zera() {
     f.Text38.BackColor = Cor::Normal;
     AsReal = 0;
     AsNegReal = 0;
-    ParaCadaCaixaZerada(f, [](CaixaTexto& t) { t.Text.clear(); });
+    ParaCadaCaixaZerada(f, [](CaixaTexto& t) {
+        t.Text.clear();
+        t.BackColor = Cor::Normal;
+        t.ToolTipText.clear();
+    });
     f.Text34.BackColor = Cor::Normal;
     for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
     AsNeg = 0;
@@ -70,8 +83,9 @@ void Dimensionamento::Imprime() {
     f.Text16.Text = Formata(MeioBloco(XReal), 2);
     f.Text28.Text = Formata(AsNeg, 2);
     f.Text27.Text = Formata(AsNegReal, 2);
-    f.Text5.Text = Formata(EscalaX, 2);
-    f.Text6.Text = Formata(EscalaY, 2);
+    // Escalas são entradas: escritas como o cálculo as lê, com ".".
+    f.Text5.Text = FormataNumero(EscalaX, 2);
+    f.Text6.Text = FormataNumero(EscalaY, 2);
     // Mrd passa à unidade de momento do usuário, no próprio estado.
     Unidade = f.Combo5.Text;
     Unidades();
@@ -80,6 +94,18 @@ void Dimensionamento::Imprime() {
     f.Text24.Text = Formata(MrdReal, 2);
     f.Text23.Text = Formata(MrdCG, 2);
     f.Label29.Caption = f.Combo5.Text;
+    // Mrd abaixo de Md e domínio 4 sem "Permitir domínio 4": alerta com o motivo.
+    const std::string md = Junta(Formata(Md / FatorUnidade, 2), " ", f.Combo5.Text);
+    for (CaixaTexto* c : {&f.Text23, &f.Text24, &f.Text11, &f.Text12}) *c = CaixaTexto{c->Text};
+    const std::pair<CaixaTexto*, double> mrds[] = {{&f.Text23, MrdCG}, {&f.Text24, MrdReal}};
+    for (auto [caixa, mrd] : mrds)
+        if (mrd * FatorUnidade < Md)
+            Alerta(*caixa, Junta("Mrd = ", caixa->Text, " é menor que Md = ", md, "."));
+    const std::pair<CaixaTexto*, const std::string*> dominios[] = {{&f.Text11, &DominioCG},
+                                                                   {&f.Text12, &DominioReal}};
+    for (auto [caixa, dominio] : dominios)
+        if (*dominio == "4" && OpcaoDominio4 != 1)
+            Alerta(*caixa, "Seção no domínio 4 sem \"Permitir domínio 4\" marcado.");
     for (IndCamada = 1; IndCamada <= NumCamadasPos; ++IndCamada)
         f.Text25[IndCamada].Text = Formata(DLinhaPos[IndCamada], 3);
     for (IndCamada = 1; IndCamada <= NumCamadasNeg; ++IndCamada)

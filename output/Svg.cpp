@@ -59,8 +59,24 @@ std::string CorSvg(int Cor) {
     }
 }
 
+Recorte RecorteDe(const Primitiva& P) {
+    if (P.tipo == Primitiva::Tipo::Linha && P.y1 == P.y2) return Recorte::Ambos;
+    const auto& m = Dimensionamento::Shape4;
+    const bool noDiagrama = P.x1 >= m.Left - 15 && P.x1 <= m.Left + m.Width + 15 &&
+                            P.y1 >= m.Top - 15 && P.y1 <= m.Top + m.Height + 15;
+    return noDiagrama ? Recorte::Diagrama : Recorte::Secao;
+}
+
+Dimensionamento::Moldura MolduraDoRecorte(Recorte R) {
+    const auto& d = Dimensionamento::Shape4;
+    const auto& s = Dimensionamento::Shape1;
+    Dimensionamento::Moldura m = R == Recorte::Secao ? s : d;
+    if (R == Recorte::Ambos) m.Width = s.Left + s.Width - d.Left;
+    return {m.Left - 15, m.Top - 15, m.Width + 30, m.Height + 30};
+}
+
 std::string DesenhoSvg(const std::vector<Primitiva>& Lista, const std::string& Titulo,
-                       double Margem) {
+                       double Margem, bool Recortado) {
     constexpr double k = 1 / TwipsPorUnidadeSvg;
     double x0 = std::numeric_limits<double>::infinity(), y0 = x0, x1 = -x0, y1 = -x0;
     for (const Primitiva& p : Lista) {
@@ -71,6 +87,13 @@ std::string DesenhoSvg(const std::vector<Primitiva>& Lista, const std::string& T
         y1 = std::max({y1, double(p.y1) + r, double(p.y2) + r});
     }
     if (Lista.empty()) x0 = y0 = x1 = y1 = 0;
+    if (Recortado && !Lista.empty()) {
+        const auto m = MolduraDoRecorte(Recorte::Ambos);
+        x0 = std::max(x0, m.Left);
+        y0 = std::max(y0, m.Top);
+        x1 = std::min(x1, m.Left + m.Width);
+        y1 = std::min(y1, m.Top + m.Height);
+    }
     const double vx = x0 * k - Margem, vy = y0 * k - Margem;
     const double vw = (x1 - x0) * k + 2 * Margem, vh = (y1 - y0) * k + 2 * Margem;
 
@@ -79,14 +102,28 @@ std::string DesenhoSvg(const std::vector<Primitiva>& Lista, const std::string& T
                           N(vw), "\" height=\"", N(vh), "\" viewBox=\"", N(vx), " ", N(vy), " ",
                           N(vw), " ", N(vh), "\">\n");
     if (!Titulo.empty()) s += Junta("<title>", Escapa(Titulo), "</title>\n");
+    const char* nomes[] = {"diagrama", "secao", "ambos"};
+    if (Recortado) {
+        s += "<defs>\n";
+        for (Recorte r : {Recorte::Diagrama, Recorte::Secao, Recorte::Ambos}) {
+            const auto m = MolduraDoRecorte(r);
+            s += Junta("<clipPath id=\"", nomes[int(r)], "\"><rect x=\"", N(m.Left * k), "\" y=\"",
+                       N(m.Top * k), "\" width=\"", N(m.Width * k), "\" height=\"", N(m.Height * k),
+                       "\"/></clipPath>\n");
+        }
+        s += "</defs>\n";
+    }
     s += "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\">\n";
     for (const Primitiva& p : Lista) {
+        const std::string recorte =
+            Recortado ? Junta(" clip-path=\"url(#", nomes[int(RecorteDe(p))], ")\"") : "";
         if (p.tipo == Primitiva::Tipo::Linha)
             s += Junta("<line x1=\"", N(p.x1 * k), "\" y1=\"", N(p.y1 * k), "\" x2=\"", N(p.x2 * k),
-                       "\" y2=\"", N(p.y2 * k), "\" stroke=\"", CorSvg(p.cor), "\"/>\n");
+                       "\" y2=\"", N(p.y2 * k), "\" stroke=\"", CorSvg(p.cor), "\"", recorte,
+                       "/>\n");
         else
             s += Junta("<circle cx=\"", N(p.x1 * k), "\" cy=\"", N(p.y1 * k), "\" r=\"",
-                       N(p.raio * k), "\" stroke=\"", CorSvg(p.cor), "\"/>\n");
+                       N(p.raio * k), "\" stroke=\"", CorSvg(p.cor), "\"", recorte, "/>\n");
     }
     s += "</g>\n</svg>\n";
     return s;

@@ -33,5 +33,42 @@ TEST(Svg, desenho_vazio_e_so_a_margem_em_volta_da_origem) {
         << svg;
 }
 
+TEST(Svg, recorte_na_moldura_onde_a_primitiva_comeca) {
+    using T = Primitiva::Tipo;
+    struct Caso {
+        Primitiva P;
+        Recorte R;
+    } const casos[] = {
+        {{T::Linha, 5000, 5000, 20000, 9000, 0, CorVermelhoClaro}, Recorte::Diagrama},
+        {{T::Linha, 7424, 4000, 7424, 5000, 0, CorPrimeiroPlano}, Recorte::Diagrama}, // borda
+        {{T::Linha, 7426, 4000, 7426, 5000, 0, CorPrimeiroPlano}, Recorte::Secao},
+        {{T::Linha, 3705, 3780, 3705, 3700, 0, CorPrimeiroPlano}, Recorte::Diagrama}, // canto
+        {{T::Linha, 3704, 3780, 3704, 3700, 0, CorPrimeiroPlano}, Recorte::Secao},
+        {{T::Circulo, 9000, 5000, 0, 0, 40, CorCinza}, Recorte::Secao},
+        {{T::Linha, 5000, 6000, 11000, 6000, 0, CorVerdeClaro}, Recorte::Ambos}, // nível
+    };
+    std::vector<Primitiva> lista;
+    for (const Caso& c : casos) {
+        EXPECT_EQ(RecorteDe(c.P), c.R) << c.P.x1 << " " << c.P.y1;
+        lista.push_back(c.P);
+    }
+    const std::string svg = DesenhoSvg(lista, "", 0, true);
+    // A viewBox para na moldura das duas: x de 3705 a 11475, y de 3780 a 8550 twips.
+    EXPECT_NE(svg.find("viewBox=\"247 252 518 318\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("<clipPath id=\"secao\"><rect x=\"493\" y=\"252\" width=\"272\" "
+                       "height=\"318\"/></clipPath>"),
+              std::string::npos);
+    const char* nomes[] = {"diagrama", "secao", "ambos"};
+    // Cada primitiva, na ordem, com o recorte da sua moldura.
+    const std::string chave = "clip-path=\"url(#";
+    std::vector<std::string> usados;
+    for (auto i = svg.find(chave); i != std::string::npos; i = svg.find(chave, i + 1))
+        usados.push_back(svg.substr(i + chave.size(), svg.find(')', i) - i - chave.size()));
+    ASSERT_EQ(usados.size(), lista.size());
+    for (std::size_t i = 0; i < lista.size(); ++i)
+        EXPECT_EQ(usados[i], nomes[int(casos[i].R)]) << i;
+    EXPECT_EQ(DesenhoSvg(lista).find("clip-path"), std::string::npos);
+}
+
 } // namespace
 } // namespace lumbrio

@@ -1,24 +1,29 @@
-// Testes da janela: filtro de teclas, diálogos modais com vigia, ligação dos widgets
-// ao modelo, exportações e pintura. O que o núcleo decide fica nos testes do núcleo.
+// Testes da janela: textos que cabem, teclado, resultados desatualizados, diálogos
+// modais com vigia, exportações e pintura. O que o núcleo decide fica nos testes dele.
+#include "Componentes.h"
 #include "Form1.h"
-#include "Ligacoes.h"
-#include "output/Comparacao.h"
+#include "PintaDesenho.h"
 #include "output/Painel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -77,7 +82,6 @@ struct Tinta {
     static bool Vermelho(QColor c) { return c.red() > 200 && c.green() < 160 && c.blue() < 160; }
     static bool Verde(QColor c) { return c.green() > 200 && c.red() < 160 && c.blue() < 160; }
     static bool Escuro(QColor c) { return c.red() < 150 && c.green() < 150 && c.blue() < 150; }
-    static bool Branco(QColor c) { return c == QColor(Qt::white); }
 };
 using Criterio = bool (*)(QColor);
 
@@ -92,6 +96,52 @@ bool CorPerto(const QImage& Imagem, QPointF Twips, Criterio C, double TwipsPorPi
             if (Imagem.valid(cx + dx, cy + dy) && C(Imagem.pixelColor(cx + dx, cy + dy)))
                 return true;
     return false;
+}
+
+// Textos que não cabem no seu widget com a fonte em uso, legendas que encostam num
+// vizinho e títulos de moldura cobertos.
+QStringList NaoCabem(QWidget* Raiz) {
+    QStringList r;
+    for (QWidget* w : Raiz->findChildren<QWidget*>()) {
+        if (!w->isVisible() || qobject_cast<QComboBox*>(w->parentWidget())) continue;
+        const QFontMetrics m(w->font());
+        int sobra = 0; // largura livre para o texto
+        if (auto* c = qobject_cast<QLineEdit*>(w))
+            sobra = lumbrio::janela::LarguraTexto(c) - m.horizontalAdvance(c->text());
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            sobra = lumbrio::janela::LarguraTexto(c) - m.horizontalAdvance(c->currentText());
+        else if (auto* b = qobject_cast<QPushButton*>(w))
+            sobra = b->height() - 4 -
+                    m.boundingRect(b->rect().adjusted(4, 0, -4, 0), Qt::TextWordWrap, b->text())
+                        .height();
+        QRect t = lumbrio::janela::AreaDoTexto(w);
+        if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            QStyleOptionGroupBox o;
+            o.initFrom(g);
+            o.text = g->title();
+            t = g->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g);
+            for (QWidget* v : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (t.intersects(v->geometry())) r << v->objectName() + " sobre o título";
+        } else if (!t.isNull()) {
+            sobra = w->geometry().contains(t) ? 0 : -1;
+            for (QWidget* v : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (v != w && v->isVisible() && t.adjusted(-1, 0, 1, 0).intersects(v->geometry()))
+                    r << w->objectName() + " encosta em " + v->objectName();
+        }
+        if (sobra < 0) r << w->objectName();
+    }
+    return r;
+}
+
+// Contraste entre duas cores (WCAG 2).
+double Contraste(QColor A, QColor B) {
+    auto l = [](QColor c) {
+        auto lin = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
+    };
+    return std::max(l(A), l(B)) / std::min(l(A), l(B));
 }
 
 } // namespace
@@ -109,9 +159,16 @@ class TestaJanela : public QObject {
     QCheckBox* Marca(const QString& Nome) { return Controle<QCheckBox>(Area(), Nome); }
     QPushButton* Botao(const QString& Nome) { return Controle<QPushButton>(Area(), Nome); }
     QAction* Menu(const QString& Nome) { return Controle<QAction>(janela.get(), Nome); }
-    void NovaJanela() {
+    void NovaJanela(bool Ativa = false) {
         janela = std::make_unique<JanelaDeTeste>();
         janela->show();
+        if (Ativa) janela->activateWindow(); // foco e atalhos de teclado
+        if (Ativa) QVERIFY(QTest::qWaitForWindowActive(janela.get()));
+    }
+    void Bitolas(const char* Positiva, const char* Negativa = nullptr) {
+        for (int i = 1; i <= 6; ++i) Combo(QString("Combo2(%1)").arg(i))->setEditText(Positiva);
+        for (int i = 1; Negativa && i <= 3; ++i)
+            Combo(QString("Combo4(%1)").arg(i))->setEditText(Negativa);
     }
 
   private slots:
@@ -132,23 +189,23 @@ class TestaJanela : public QObject {
         pasta.reset();
     }
 
-    // Também sob pt_BR (janela_virgula): o painel segue o modelo com o separador do sistema.
+    // Também sob pt_BR (janela_virgula): o painel segue o separador do sistema; as
+    // escalas, que são entradas, ficam com o "." que o cálculo lê.
     void calcula_usa_o_separador_decimal_do_sistema() {
         const QString esperado = qEnvironmentVariable("LUMBRIO_SEPARADOR_ESPERADO", ".");
         QCOMPARE(QLocale::system().decimalPoint(), esperado);
-        QCOMPARE(Area()->size(), QSize(770, 573));                       // 11550 × 8595 twips
-        QCOMPARE(Caixa("Text17")->geometry().topLeft(), QPoint(32, 24)); // (4200, 2160) − moldura
-        QVERIFY(!Combo("Combo5")->isEditable() && Combo("Combo4(2)")->isEditable());
-        QVERIFY(Caixa("Text8")->text().isEmpty() && janela->Modelo().Desenho.empty());
+        QCOMPARE(Area()->size(), QSize(770, 727)); // 11550 × (8595 + 2310) twips
         Botao("Command1")->click();
         const auto& f = janela->Modelo().Form1;
         QVERIFY(!f.Text8.Text.empty() && janela->Mostrados.isEmpty());
-        for (const lumbrio::LinhaPainel& l : lumbrio::LinhasPainel) {
-            QCOMPARE(Caixa(Q(l.NomeCG))->text(), Q((f.*l.CG).Text));
+        for (const lumbrio::LinhaPainel& l : lumbrio::LinhasPainel)
             QCOMPARE(Caixa(Q(l.NomeReal))->text(), Q((f.*l.Real).Text));
-        }
-        QCOMPARE(Controle<QLabel>(Area(), "Label29")->text(), QString("KN.cm"));
         QVERIFY2(Caixa("Text9")->text().contains(esperado), qPrintable(Caixa("Text9")->text()));
+        const QString escalas = Caixa("Text5")->text() + Caixa("Text6")->text();
+        QTest::mouseClick(Marca("Check3"), Qt::LeftButton, {}, QPoint(6, 8)); // "Auto." solta
+        Botao("Command1")->click();
+        QCOMPARE(Caixa("Text5")->text() + Caixa("Text6")->text(), escalas);
+        QCOMPARE(escalas.count('.'), 2);
     }
 
     void filtro_de_teclas() {
@@ -175,112 +232,218 @@ class TestaJanela : public QObject {
             QKeyEvent evento(QEvent::KeyPress, c.Tecla, Qt::NoModifier, c.Texto);
             QApplication::sendEvent(caixa, &evento);
             const QByteArray caso = QByteArray(c.Caixa) + " " + c.Texto;
-            QVERIFY2(caixa->text() == c.Depois, caso.data());
-            QVERIFY2(bipou.count() == c.Bipes, caso.data());
+            QVERIFY2(caixa->text() == c.Depois && bipou.count() == c.Bipes, caso.data());
         }
     }
 
-    void teclas_da_lista_passo_enter_e_marca_auto() {
-        QSignalSpy bipou(janela.get(), &Form1::Bipou);
-        QTest::keyClick(Combo("Combo5"), 'k'); // lista de unidades recusa digitação
-        QCOMPARE(Combo("Combo5")->currentText(), QString("KN.cm"));
-        QCOMPARE(bipou.count(), 1);
-        Caixa("Text1")->clear();
-        Botao("Command16")->click(); // passo sem número: bipa, nada muda, nada calcula
-        QVERIFY(Caixa("Text1")->text().isEmpty() && Caixa("Text8")->text().isEmpty());
-        QCOMPARE(bipou.count(), 2);
-        Caixa("Text1")->setText("20");
-        QTest::mouseClick(Marca("Check3"), Qt::LeftButton, {}, QPoint(6, 8)); // "Auto." solta
-        QVERIFY(Caixa("Text5")->isEnabled() && Caixa("Text6")->isEnabled());
-        QTest::keyClick(Caixa("Text18"), Qt::Key_Return); // Enter numa caixa calcula
-        QVERIFY(!Caixa("Text8")->text().isEmpty());
-        QTest::keyClick(Botao("Command6"), Qt::Key_Return); // Enter em "&Sai" fecha
-        QVERIFY(!janela->isVisible());
+    // Enter sempre calcula (nunca sai); Espaço e Alt+letra acionam botões; o Tab
+    // segue a leitura do formulário e pula as caixas de resultado.
+    void teclado() {
+        NovaJanela(true);
+        int md = 9000;
+        for (const char* nome : {"Text18", "Command6", "Command7", "Check4", "Combo5", "Text8"}) {
+            Caixa("Text17")->setText(QString::number(md += 100));
+            QWidget* w = Controle<QWidget>(Area(), nome);
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_Return);
+            QVERIFY2(janela->isVisible() && janela->Modelo().Md == md * 100, nome);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);  // "Sa&lva"
+        QTRY_VERIFY(janela->statusBar()->currentMessage().contains("Padrão.txt")); // animado
+        Botao("Command8")->setFocus();
+        QTest::keyClick(Botao("Command8"), Qt::Key_Space); // "&Exporta dados"
+        QVERIFY(janela->statusBar()->currentMessage().contains(QDir::currentPath()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier); // "&Norma"
+        QCOMPARE(QApplication::focusWidget(), Combo("ComboNorma"));
+
+        QStringList paradas;
+        for (QWidget* w = Caixa("Text1");
+             paradas.size() < 100 && !paradas.contains(w->objectName());
+             w = QApplication::focusWidget()) {
+            paradas << w->objectName();
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+        QCOMPARE(paradas.size(), 43); // escalas desabilitadas por "Auto."
+        const char* leitura[] = {"Text1",      "Text4",  "Combo3", "Combo2(1)", "Text17",
+                                 "ComboNorma", "Check4", "Check3", "Command1",  "Command8"};
+        for (std::size_t i = 1; i < std::size(leitura); ++i)
+            QVERIFY2(paradas.indexOf(leitura[i - 1]) < paradas.indexOf(leitura[i]), leitura[i]);
+        for (const char* r :
+             {"Text8", "Text24", "Text34", "Text36", "Text25(1)", "TextVerificacao(1)"}) {
+            QVERIFY2(!paradas.contains(r), r);
+            QTest::mouseClick(Caixa(r), Qt::LeftButton); // o mouse ainda seleciona
+            QCOMPARE(QApplication::focusWidget(), Caixa(r));
+        }
     }
 
-    // Recusa: o diálogo mostra a mensagem; "Continuar" ou fechar o esconde (o vigia
-    // fecha o que ficar aberto) e a janela segue sem resultados nem itens de relatório.
-    void erro_mostra_o_dialogo_e_continuar_o_esconde() {
+    // Cada texto cabe no seu widget, sem encostar nos vizinhos, nos projetos de alerta
+    // e de números grandes (também a 150 %, em janela_150).
+    void textos_cabem() {
+        struct Caso {
+            const char *Md, *Unidade, *Bitola;
+        } const casos[] = {
+            {"10000", "KN.cm", "40 mm"},
+            {"60001", "KN.cm", "20 mm (3/4'')"},
+            {"23000000", "Kgf.mm", "22.5 mm (7/8'')"},
+            {"1e30", "Kgf.mm", "32 mm (1 1/4'')"},
+        };
+        for (const Caso& c : casos) {
+            Caixa("Text17")->setText(c.Md);
+            Caixa("Text7")->setText("10000");
+            Combo("Combo5")->setCurrentText(c.Unidade);
+            Bitolas(c.Bitola, "8 mm (5/16'')");
+            Botao("Command1")->click();
+            const QStringList falhas = NaoCabem(Area());
+            QVERIFY2(falhas.isEmpty(), qPrintable(QString(c.Md) + ": " + falhas.join(", ")));
+            for (const char* l : {"Combo2(1)", "Combo4(1)"}) // o começo à vista
+                QCOMPARE(Combo(l)->lineEdit()->cursorPosition(), 0);
+        }
+        // O número mostrado é o do modelo, só mais curto: nunca os últimos dígitos.
+        int curtos = 0;
+        for (const lumbrio::LinhaPainel& l : lumbrio::LinhasPainel) {
+            const std::string& modelo = (janela->Modelo().Form1.*l.CG).Text;
+            const QString mostrado = Caixa(Q(l.NomeCG))->text();
+            if (l.Rotulo == "Dom" || mostrado == Q(modelo)) continue;
+            ++curtos;
+            QVERIFY2(std::abs(mostrado.toDouble() / std::stod(modelo) - 1) < 0.01,
+                     qPrintable(mostrado));
+            QVERIFY(Caixa(Q(l.NomeCG))->toolTip().startsWith(Q(modelo)));
+        }
+        QVERIFY(curtos >= 2);
+        Menu("mnuItemCopiarResultados")->trigger(); // o modelo guarda o número inteiro
+        QVERIFY(QApplication::clipboard()->text().contains(Q(janela->Modelo().Form1.Text23.Text)));
+    }
+
+    // Qualquer entrada mudada depois do cálculo apaga o painel e o desenho; a
+    // exportação pede um novo cálculo, que volta tudo ao normal.
+    void resultados_desatualizados() {
+        const std::function<void()> mudancas[] = {
+            [this] { QTest::keyClicks(Caixa("Text1"), "5"); },
+            [this] { Combo("Combo6")->setCurrentText("Kgf/cm2"); },
+            [this] { QTest::mouseClick(Marca("Check4"), Qt::LeftButton, {}, QPoint(6, 8)); },
+            [this] { Menu("mnuItemCarregpadr")->trigger(); }, // Padrão.txt com base 33
+        };
+        for (const auto& muda : mudancas) {
+            NovaJanela();
+            Caixa("Text1")->setText("33");
+            Menu("mnuItemSaveDefault")->trigger();
+            Caixa("Text1")->setText("20");
+            Botao("Command1")->click();
+            const QColor normal = Caixa("Text8")->palette().color(QPalette::Text);
+            muda();
+            QVERIFY(janela->Modelo().Desatualizado());
+            QVERIFY(Caixa("Text8")->palette().color(QPalette::Text) != normal);
+            janela->ArquivoEscolhido = "velho.pdf";
+            janela->AoMostrar = [](QDialog& d) { d.close(); };
+            Menu("mnuItemRelatorioPdf")->trigger();
+            QVERIFY(janela->Mostrados == QStringList{"Form2"} && !QFile::exists("velho.pdf"));
+            QTest::keyClick(Caixa("Text2"), Qt::Key_Return);
+            QVERIFY(!janela->Modelo().Desatualizado() && janela->Modelo().HaResultados);
+            QCOMPARE(Caixa("Text8")->palette().color(QPalette::Text), normal);
+        }
+    }
+
+    // Alertas em branco sobre o vermelho (contraste ≥ 4,5:1) com o motivo na dica;
+    // linhas de verificação só leitura; o título traz a edição da lista antes do
+    // cálculo e a do cálculo depois dele.
+    void alertas_verificacoes_e_titulo() {
+        QVERIFY(Contraste(Qt::black, QColor(128, 0, 0)) < 4.5); // o que havia antes
+        Combo("ComboNorma")->setCurrentText("NBR 6118:2023");
+        QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2023"));
+        Caixa("Text17")->setText("60001");
+        Bitolas("20 mm (3/4'')");
+        Botao("Command1")->click();
+        Combo("ComboNorma")->setCurrentText("NBR 6118:2003");
+        QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2023"));
+        QStringList alertas;
+        for (QWidget* c : Area()->findChildren<QWidget*>()) {
+            if (!c->property("alerta").toBool()) continue;
+            alertas << c->objectName();
+            const QPalette p = c->palette();
+            QCOMPARE(p.color(QPalette::Base), QColor(128, 0, 0));
+            QVERIFY(Contraste(p.color(QPalette::Text), p.color(QPalette::Base)) >= 4.5);
+        }
+        QVERIFY(alertas.contains("Text24") && alertas.filter("TextVerificacao").size() >= 1);
+        QCOMPARE(Caixa("Text24")->toolTip(), Q(janela->Modelo().Form1.Text24.ToolTipText));
+        const auto& v = janela->Modelo().Form1.TextVerificacao;
+        for (std::size_t i = 1; i < v.size(); ++i) {
+            QLineEdit* linha = Caixa(QString("TextVerificacao(%1)").arg(i));
+            QVERIFY(linha->isReadOnly() && linha->text().isEmpty() == v[i].Text.empty());
+        }
+    }
+
+    // Recusa no diálogo de erro, do tamanho do texto; "Outros valores" conferido no
+    // "&Voltar"; "Sobre" em "Aj&uda" com a versão; "Salvar como..." dá ".txt".
+    void dialogos() {
         Caixa("Text19")->setText("2"); // x máximo fora de 0 a 1
-        QString mensagem;
-        janela->AoMostrar = [&mensagem](QDialog& d) {
-            mensagem = Controle<QLabel>(&d, "Label1")->text();
-            Controle<QPushButton>(&d, "Command1")->click(); // "Continuar"
+        QString erro;
+        janela->AoMostrar = [&](QDialog& d) {
+            if (d.objectName() == "Form2") {
+                const QLabel* l = Controle<QLabel>(&d, "Label1");
+                erro = l->text();
+                QVERIFY(d.height() < 326 && l->height() >= l->heightForWidth(l->width()));
+                Controle<QPushButton>(&d, "Command1")->click(); // "Continuar"
+                return;
+            }
+            Controle<QLineEdit>(&d, "Text2")->setText("-1");
+            Controle<QPushButton>(&d, "Command1")->click(); // recusado: fica aberto
+            QVERIFY(d.isVisible());
+            Controle<QLineEdit>(&d, "Text2")->setText("2");
+            Controle<QPushButton>(&d, "Command1")->click();
+            QVERIFY(!d.isVisible());
         };
         Botao("Command1")->click();
-        QCOMPARE(mensagem, QString("xMáximo deve estar entre 0 e 1 .d"));
-        janela->AoMostrar = [](QDialog& d) { d.close(); };
-        Botao("Command1")->click();
-        QCOMPARE(janela->Mostrados, (QStringList{"Form2", "Form2"}));
-        QVERIFY(!janela->Travou && janela->isVisible() && !janela->Modelo().Form2.Visivel);
-        QVERIFY(Caixa("Text8")->text().isEmpty() && !Menu("mnuItemImprimir")->isEnabled());
-    }
-
-    void outros_valores_e_o_mesmo_dialogo_e_o_padrao_volta_na_partida() {
-        janela->AoMostrar = [](QDialog& d) {
-            Controle<QLineEdit>(&d, "Text3")->setText("250");
-            Controle<QPushButton>(&d, "Command1")->click(); // "&Voltar"
-        };
+        QCOMPARE(erro, QString("xMáximo deve estar entre 0 e 1 .d"));
         Menu("mnuItemPrecisao")->trigger();
-        QString reaberto;
-        janela->AoMostrar = [&](QDialog& d) { // o mesmo diálogo, com o valor dado
-            reaberto = Controle<QLineEdit>(&d, "Text3")->text();
+        QVERIFY(erro.startsWith("O diâmetro máximo do agregado graúdo"));
+        QCOMPARE(janela->Mostrados, (QStringList{"Form2", "Form8", "Form2"}));
+        QString sobre;
+        janela->AoMostrar = [&](QDialog& d) {
+            for (QLabel* l : d.findChildren<QLabel*>()) sobre += l->text();
             d.close();
         };
-        Menu("mnuItemPrecisao")->trigger();
-        QVERIFY(!janela->Travou);
-        QCOMPARE(janela->Mostrados, (QStringList{"Form8", "Form8"}));
-        QCOMPARE(reaberto, QString("250"));
-        Caixa("Text1")->setText("33");
-        Menu("mnuItemSaveDefault")->trigger();
-        NovaJanela(); // carrega Padrão.txt sem calcular
-        QCOMPARE(Caixa("Text1")->text(), QString("33"));
-        QCOMPARE(janela->Modelo().Form8.Text3.Text, std::string("250"));
-        QVERIFY(Caixa("Text8")->text().isEmpty());
+        QCOMPARE(Menu("mnuItemAbout")->parent()->objectName(), QString("mnuAjuda"));
+        Menu("mnuItemAbout")->trigger();
+        QVERIFY(!janela->Travou && sobre.contains("Versão 0.1") && sobre.contains("Licença MIT"));
+        janela->ArquivoEscolhido = "viga";
+        Menu("mnuItemSave")->trigger();
+        QCOMPARE(janela->statusBar()->currentMessage(),
+                 QString("Valores gravados em \"viga.txt\"."));
     }
 
-    // Ida e volta da tabela de ligações: texto, cor de alerta, habilitação, sem sinais.
-    void ligacao_pinta_o_alerta_e_volta_ao_normal_sem_sinais() {
-        lumbrio::CaixaTexto caixa{"12.50"};
-        lumbrio::Lista lista{"40 mm"};
-        QLineEdit edicao;
-        QComboBox combo;
-        combo.setEditable(true);
-        combo.addItems({"5 mm", "40 mm"});
-        lumbrio::janela::TabelaLigacoes tabela;
-        tabela.Liga(&edicao, caixa);
-        tabela.Liga(&combo, lista);
-        QSignalSpy mudou(&combo, &QComboBox::currentIndexChanged);
-        const QColor normal = edicao.palette().color(QPalette::Active, QPalette::Base);
-        caixa.BackColor = lista.BackColor = lumbrio::Cor::Alerta;
-        tabela.DoModelo();
-        QVERIFY(edicao.text() == "12.50" && combo.currentText() == "40 mm");
-        QCOMPARE(edicao.palette().color(QPalette::Base), QColor(128, 0, 0));
-        QCOMPARE(combo.palette().color(QPalette::Base), QColor(128, 0, 0));
-        caixa.BackColor = lumbrio::Cor::Normal;
-        caixa.Enabled = false;
-        tabela.DoModelo();
-        QCOMPARE(edicao.palette().color(QPalette::Active, QPalette::Base), normal);
-        QVERIFY(!edicao.isEnabled());
-        QCOMPARE(mudou.count(), 0); // texto posto pelo programa não é uma escolha
-        combo.setEditText("texto fora da lista");
-        tabela.ParaModelo();
-        QCOMPARE(lista.Text, std::string("texto fora da lista"));
-    }
-
-    // De ponta a ponta: armadura dupla, %h acima de 10 e Mrd Real abaixo de Md.
-    void relatorio_pdf_com_os_numeros_do_painel() {
+    // Exportações só depois de um cálculo; de ponta a ponta (armadura dupla, %h acima
+    // de 10 e Mrd Real abaixo de Md): PDF com os números do painel, SVG, PNG e falha.
+    void exportacoes_depois_de_um_calculo() {
+        const QStringList itens{"mnuItemImprimir", "mnuItemRelatorioPdf", "mnuItemExportarDesenho",
+                                "mnuItemCopiarResultados"};
+        for (const QString& i : itens) QVERIFY2(!Menu(i)->isEnabled(), qPrintable(i));
+        Caixa("Text17")->setText("25000");
+        Bitolas("20 mm (3/4'')", "16 mm (5/8'')");
+        Botao("Command1")->click();
+        for (const QString& i : itens) QVERIFY2(Menu(i)->isEnabled(), qPrintable(i));
+        Menu("mnuItemImprimir")->trigger();
+        QCOMPARE(janela->ImpressorasPedidas, 1);
+        for (const char* nome : {"relatório", "desenho", "desenho.png"}) { // sem extensão: PDF, SVG
+            janela->ArquivoEscolhido = nome;
+            Menu(nome[0] == 'r' ? "mnuItemRelatorioPdf" : "mnuItemExportarDesenho")->trigger();
+        }
+        QVERIFY(QFile::exists("relatório.pdf") && QFile::exists("desenho.svg"));
+        QVERIFY(!QFile::exists("desenho.png")); // resolução cancelada: nada gravado
+        janela->Resolucao = 288;
+        Menu("mnuItemExportarDesenho")->trigger();
+        const QImage imagem("desenho.png"); // 1440 twips por polegada: 5 twips por ponto
+        QCOMPARE(imagem.size(), QSize(7740 / 5, 4740 / 5)); // molduras Shape4 + Shape1
+        for (const Primitiva& p : janela->Modelo().Desenho) // linhas de deformação
+            if (p.cor == lumbrio::CorVermelhoClaro)
+                QVERIFY(CorPerto(imagem, {(p.x1 + p.x2) / 2, (p.y1 + p.y2) / 2}, Tinta::Vermelho, 5,
+                                 {3720, 3795}));
+        janela->ArquivoEscolhido = "sem_pasta/relatório.pdf";
+        Menu("mnuItemRelatorioPdf")->trigger();
+        QVERIFY(janela->Mostrados == QStringList{"Form2"} &&
+                janela->Modelo().Form2.Label1.Caption.find("sem_pasta") != std::string::npos);
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext (poppler-utils) não está instalado");
-        Caixa("Text17")->setText("25000");
-        for (int i = 1; i <= 6; ++i)
-            Combo(QString("Combo2(%1)").arg(i))->setEditText("20 mm (3/4'')");
-        for (int i = 1; i <= 3; ++i)
-            Combo(QString("Combo4(%1)").arg(i))->setEditText("16 mm (5/8'')");
-        Botao("Command1")->click();
-        QVERIFY(janela->Mostrados.isEmpty());
-        janela->ArquivoEscolhido = "relatório"; // sem extensão: ganha ".pdf"
-        Menu("mnuItemRelatorioPdf")->trigger();
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-layout", "relatório.pdf", "-"});
         QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
@@ -292,38 +455,6 @@ class TestaJanela : public QObject {
         for (const QString& e : esperados) QVERIFY2(texto.contains(e), qPrintable(e));
     }
 
-    // Itens de exportação só depois de um cálculo; desenho em SVG e PNG; falha de gravação.
-    void exportacoes_depois_de_um_calculo() {
-        const QStringList itens{"mnuItemImprimir", "mnuItemRelatorioPdf", "mnuItemExportarDesenho",
-                                "mnuItemCopiarResultados"};
-        for (const QString& i : itens) QVERIFY2(!Menu(i)->isEnabled(), qPrintable(i));
-        Botao("Command1")->click();
-        for (const QString& i : itens) QVERIFY2(Menu(i)->isEnabled(), qPrintable(i));
-        Menu("mnuItemImprimir")->trigger();
-        QCOMPARE(janela->ImpressorasPedidas, 1);
-        janela->ArquivoEscolhido = "desenho"; // sem extensão: SVG
-        Menu("mnuItemExportarDesenho")->trigger();
-        QVERIFY(QFile::exists("desenho.svg"));
-        janela->ArquivoEscolhido = "desenho.png";
-        Menu("mnuItemExportarDesenho")->trigger(); // resolução cancelada: nada é gravado
-        QVERIFY(!QFile::exists("desenho.png"));
-        janela->Resolucao = 288; // 1440 twips por polegada: 5 twips por ponto
-        Menu("mnuItemExportarDesenho")->trigger();
-        const QImage imagem("desenho.png");
-        QCOMPARE(imagem.size(), QSize(7740 / 5, 4740 / 5)); // molduras Shape4 + Shape1
-        QCOMPARE(imagem.dotsPerMeterX(), qRound(288 / 0.0254));
-        for (const Primitiva& p : janela->Modelo().Desenho) // linhas de deformação
-            if (p.cor == lumbrio::CorVermelhoClaro)
-                QVERIFY(CorPerto(imagem, {(p.x1 + p.x2) / 2, (p.y1 + p.y2) / 2}, Tinta::Vermelho, 5,
-                                 {3720, 3795}));
-        QVERIFY(Tinta::Branco(imagem.pixelColor(imagem.width() - 3, imagem.height() - 3)));
-
-        janela->ArquivoEscolhido = "sem_pasta/relatório.pdf";
-        Menu("mnuItemRelatorioPdf")->trigger();
-        QCOMPARE(janela->Mostrados, QStringList{"Form2"});
-        QVERIFY(janela->Modelo().Form2.Label1.Caption.find("sem_pasta") != std::string::npos);
-    }
-
     void desenho_pintado_onde_as_primitivas_dizem() {
         Botao("Command1")->click();
         const QImage imagem = Area()->grab().toImage();
@@ -331,25 +462,31 @@ class TestaJanela : public QObject {
         for (const Primitiva& p : janela->Modelo().Desenho) {
             const QPointF meio((p.x1 + p.x2) / 2, (p.y1 + p.y2) / 2);
             if (p.tipo == Primitiva::Tipo::Circulo) {
-                // Contorno escuro; por dentro de um círculo grande não há tinta do
-                // círculo (a linha do nível do aço passa pelo centro, por isso meio raio acima).
+                // Contorno escuro (a linha do nível do aço passa pelo centro).
                 const double r = p.raio / std::sqrt(2.0);
                 QVERIFY(CorPerto(imagem, {p.x1 + r, p.y1 - r}, Tinta::Escuro));
-                if (p.raio > 60)
-                    QVERIFY(!Tinta::Escuro(
-                        imagem.pixelColor(int(p.x1 / 15), int((p.y1 - p.raio / 2) / 15))));
                 ++circulos;
             } else if (p.cor == lumbrio::CorVermelhoClaro) {
                 QVERIFY(CorPerto(imagem, meio, Tinta::Vermelho));
-                ++vermelhas;
+                vermelhas += std::hypot(p.x2 - p.x1, p.y2 - p.y1) >= 75; // cruzes de 5 px ou mais
             } else if (p.cor == lumbrio::CorVerdeClaro) {
                 QVERIFY(CorPerto(imagem, meio, Tinta::Verde));
                 ++verdes;
             }
         }
         QVERIFY(vermelhas >= 5 && verdes >= 3 && circulos >= 1); // deformação e duas cruzes
-        // Canto do retângulo da seção, longe de tudo: branco.
-        QVERIFY(Tinta::Branco(imagem.pixelColor((7410 + 4050 - 60) / 15, (3795 + 4740 - 60) / 15)));
+        // Uma deformação acima de 10 ‰ sai da moldura do diagrama: fica recortada nela.
+        QImage tela(800, 600, QImage::Format_RGB32);
+        tela.fill(Qt::white);
+        QPainter p(&tela);
+        lumbrio::janela::PintaDesenho(p,
+                                      {Primitiva{Primitiva::Tipo::Linha, 5000, 5000, 12500, 9500, 0,
+                                                 lumbrio::CorVermelhoClaro}},
+                                      1.0 / 15);
+        p.end();
+        QVERIFY(Tinta::Vermelho(tela.pixelColor(7000 / 15, 6200 / 15)));
+        for (QPointF fora : {QPointF(9000, 7400), QPointF(12000, 9200)}) // seção e além
+            QVERIFY(!CorPerto(tela, fora, Tinta::Vermelho));
     }
 };
 
