@@ -1,5 +1,6 @@
 // Programa Lumbrio: abre a janela principal.
 #include "Form1.h"
+#include "files/ArquivoTexto.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -7,8 +8,12 @@
 #include <QPushButton>
 #include <QTranslator>
 #include <clocale>
+#include <cstdio>
+#include <exception>
 
-int main(int argc, char** argv) {
+namespace {
+
+int Executa(int argc, char** argv) {
     QApplication app(argc, argv);
     // O núcleo lê e escreve números com "." qualquer que seja o locale do sistema.
     std::setlocale(LC_NUMERIC, "C");
@@ -30,4 +35,18 @@ int main(int argc, char** argv) {
         return janela.grab().save(args[i + 1]) ? 0 : 1;
     }
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    lumbrio::AbreDescritoresPadrao();
+    try {
+        return Executa(argc, argv);
+    } catch (const std::exception&) {
+        std::fputs("lumbrio: erro interno (memória insuficiente ou falha do sistema); o programa "
+                   "foi encerrado.\n",
+                   stderr);
+        return 1;
+    }
 }
