@@ -184,6 +184,10 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
     };
     regra(C.AtendePos, "positiva", D.PctHPos);
     regra(C.AtendeNeg, "negativa", D.PctHNeg);
+    if ((D.DominioCG == "4" || D.DominioReal == "4") && D.OpcaoDominio4 != 1)
+        s.Blocos.push_back(Paragrafo{"• Com as barras colocadas a seção fica no domínio 4 sem "
+                                     "\"Permitir domínio 4\" marcado.",
+                                     Estilo::Destaque, Enfase::Alerta});
     for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal))
         if (v.Falha)
             s.Blocos.push_back(Paragrafo{"• " + v.Texto() + ".", Estilo::Destaque, Enfase::Alerta});

@@ -89,7 +89,8 @@ TEST(Relatorio, resultados_aco_avisos_e_larguras_em_cada_caso) {
 
         // Avisos: só os do estado, em alerta; nenhum, uma frase boa.
         const auto avisos = Blocos<Paragrafo>(r.Secoes[3]);
-        const std::size_t esperados = c.MrdAbaixoDeMd + c.PositivaFora + falhas;
+        const bool dominio4 = (p.DominioCG == "4" || p.DominioReal == "4") && c.Dominio4 != 1;
+        const std::size_t esperados = c.MrdAbaixoDeMd + c.PositivaFora + dominio4 + falhas;
         ASSERT_EQ(avisos.size(), std::max<std::size_t>(esperados, 1));
         for (const Paragrafo* a : avisos)
             EXPECT_EQ(a->Cor, esperados ? Enfase::Alerta : Enfase::Boa) << a->Texto;
