@@ -24,7 +24,7 @@ double LeiDoAco::Tensao(double Eps) const {
         const double C = static_cast<float>(0.49 / 45 - e / 1000);
         sig = (B + std::sqrt(B * B - 4 * A * C)) / (2 * A);
     }
-    return Eps > 0 ? sig : (Eps < 0 ? -sig : 0.0);
+    return std::copysign(sig, Eps);
 }
 
 bool LeiDoAco::Escoa(double Eps) const {
