@@ -30,8 +30,8 @@ void Dimensionamento::Zera() {
     AsPosRestante = 0;
     EpsPos[1] = 0;
     Dominio.clear();
-    for (int i = 1; i <= 6; ++i) NumBarrasPos[i] = 0;
-    for (int i = 1; i <= 6; ++i) NumBarrasNeg[i] = 0;
+    NumBarrasPos = {};
+    NumBarrasNeg = {};
     AsNegRestante = 0;
     auto& f = Form1;
     for (Lista& l : f.Combo2) l.BackColor = Cor::Normal;

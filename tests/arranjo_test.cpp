@@ -92,10 +92,10 @@ TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {
     Dimensionamento p;
     p.Programa();
     ASSERT_TRUE(p.HaResultados);
-    p.NumBarrasPos = {0, 4, 2, 0, 0, 0, 0};
+    p.NumBarrasPos = {0, 3, 2, 0, 0, 0, 0};
     const double dcg2 = p.DCG2;
     p.Form1.Text2.Text = "80"; // entrada mudada depois do cálculo: não vale
-    const std::array<std::array<double, 2>, 3> esperado{{{4, 1}, {4, 0}, {3, 0}}};
+    const std::array<std::array<double, 2>, 4> esperado{{{3, 1}, {3, 0}, {2, 0}, {1, 0}}};
     for (const auto& e : esperado) {
         p.Command3_Click();
         EXPECT_FALSE(p.Form2.Visivel) << p.Form2.Label1.Caption;
@@ -106,7 +106,7 @@ TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {
     EXPECT_DOUBLE_EQ(p.DCG1, p.DLinhaPos[1]);
     EXPECT_DOUBLE_EQ(p.DCG2, dcg2);
     EXPECT_DOUBLE_EQ(p.Altura, 50);
-    EXPECT_EQ(p.Form1.Text33.Text, "37.50");
+    EXPECT_EQ(p.Form1.Text33.Text, "12.50");
     EXPECT_FALSE(p.Desenho.empty());
 }
 
@@ -146,6 +146,11 @@ TEST(TravaDeBitolas, copia_so_para_a_mesma_face) {
     p.Form1.Combo4[3].Text = "12.5 mm (1/2'')";
     p.Combo4_Click(3); // a última camada também trava as outras
     EXPECT_EQ(p.Form1.Combo4[1].Text, "12.5 mm (1/2'')");
+    p.Form1.Combo4[1].Text = p.Form1.Combo2[1].Text = "20 mm (3/4'')";
+    p.Combo4_Click(1); // e a primeira
+    p.Combo2_Click(1);
+    EXPECT_EQ(p.Form1.Combo4[3].Text, "20 mm (3/4'')");
+    EXPECT_EQ(p.Form1.Combo2[6].Text, "20 mm (3/4'')");
 }
 
 } // namespace

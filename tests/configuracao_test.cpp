@@ -193,14 +193,22 @@ TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
 TEST_F(ArquivoDeValores, gravacao_recusada_avisa_e_deixa_arquivo_e_pasta_como_estavam) {
     EscreveBytes("v.txt", "anterior");
     std::filesystem::create_directories("ocupado.txt/dentro");
+    EscreveBytes("protegido.txt", "anterior");
+    ::chmod("protegido.txt", 0444);
+    ::mkfifo("fifo", 0644);
     const std::pair<const char*, std::string> casos[] = {
+        {"protegido.txt", ": o arquivo é protegido contra gravação."},
+        {"fifo", ": o destino não é um arquivo comum (é um dispositivo, FIFO ou soquete)."},
+        {"norma.txt", ". O registro 40 (norma) tem o caractere \"Ω\", que não existe no "
+                      "conjunto Windows-1252 dos arquivos."},
         {"v.txt", ". O registro 30 (Text19, fator de x máximo) tem o caractere \"Ω\", que não "
                   "existe no conjunto Windows-1252 dos arquivos."},
         {"ocupado.txt", ": o nome é de uma pasta."},
         {"sem_pasta/v.txt", ": o arquivo ou a pasta não existe."}};
     for (const auto& [nome, motivo] : casos) {
         Dimensionamento d;
-        d.Form1.Text19.Text = motivo[0] == '.' ? "0.5 Ω" : "";
+        d.Form1.Text19.Text = motivo[0] == '.' && nome[0] == 'v' ? "0.5 Ω" : "";
+        d.Form1.ComboNorma.Text = nome[0] == 'n' ? "NBR 6118:2023 Ω" : "NBR 6118:2003";
         d.Form1.Text8.Text = "resultado";
         d.NomeArquivo = nome;
         d.Grava();
@@ -208,8 +216,9 @@ TEST_F(ArquivoDeValores, gravacao_recusada_avisa_e_deixa_arquivo_e_pasta_como_es
         EXPECT_EQ(d.Form1.Text8.Text, "resultado") << "falha ao salvar não limpa o painel";
     }
     EXPECT_EQ(LeBytes("v.txt"), "anterior");
+    EXPECT_EQ(LeBytes("protegido.txt"), "anterior");
     EXPECT_TRUE(std::filesystem::is_directory("ocupado.txt/dentro"));
-    EXPECT_EQ(ArquivosNaPasta(), 2u) << "temporário deixado na pasta";
+    EXPECT_EQ(ArquivosNaPasta(), 4u) << "temporário deixado na pasta";
 }
 
 TEST(Windows1252, os_256_bytes_vao_e_voltam_textos_longos_passam_e_o_invalido_e_apontado) {

@@ -140,7 +140,8 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
         {[](auto& d) { d.AsPosSemLimite = true; }, 2, 0, 1, 1, "—"},
         {[](auto& d) { d.AlturaUtil = 45.1234; }, 1, 0, 6, 1, "45.123 cm"},
         {[](auto& d) { d.XReal = 10, d.AlturaUtil = 40; }, 2, 0, 5, 2, "0.250"}, // x/d
-        {[](auto& d) { d.MrdCG = 1234.56; }, 2, 0, 3, 1, "12.35"},               // KN.cm → kN·m
+        {[](auto& d) { d.XCG = 12.3456, d.AlturaUtil = 40; }, 2, 0, 5, 1, "0.309"},
+        {[](auto& d) { d.MrdCG = 1234.56; }, 2, 0, 3, 1, "12.35"}, // KN.cm → kN·m
         {[](auto& d) { d.EpsYd = 2.0704; }, 7, -1, 0, 0, "εyd = 2.070 ‰."},
         {[](auto& d) { d.XReal = 20; }, 2, 0, 8, 2, "8.00"}, // y/2 = 0,8 x / 2
         {[](auto& d) { d.PrecisãoN = 12.3456; }, 5, 0, 0, 2, "12.35"},
