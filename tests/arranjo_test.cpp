@@ -36,13 +36,14 @@ TEST(EspacamentosMinimos, minimo_do_usuario_so_vale_marcado) {
                                                           {1, "-3", 2}, {1, "x", 2}, {1, "3,5", 3}};
     for (const auto& [marcado, texto, minimo] : casos) {
         Dimensionamento p; // sem bitola nem agregado: o mínimo fixo é 2 cm
-        p.NumCamadasPos = p.NumCamadasNeg = 1;
+        p.NumCamadasPos = p.NumCamadasNeg = 2;
         p.Form8.Check1 = {Marcador{marcado}, Marcador{marcado}};
         p.Form8.Text4 = {CaixaTexto{texto}, CaixaTexto{texto}};
         p.EspMinimosPos();
         p.EspMinimosNeg();
         EXPECT_DOUBLE_EQ(p.EspMinHorPos[1], minimo) << marcado << " " << texto;
         EXPECT_DOUBLE_EQ(p.EspMinHorNeg[1], minimo) << marcado << " " << texto;
+        EXPECT_DOUBLE_EQ(p.EspMinVertPos[1], minimo) << marcado << " " << texto; // vertical
     }
 }
 
