@@ -78,6 +78,7 @@ TEST(Comparacao, armadura_dupla_lista_as_camadas_negativas_comprimidas) {
     }
     EXPECT_GE(negativas, 1);
     EXPECT_TRUE(c.CGNeg.Existe && c.TemNeg && c.CGNeg.Eps > 0);
+    EXPECT_GT(p.PctHNeg, 0); // %h' vale com barras na camada negativa 1
 }
 
 TEST(Comparacao, regra_dos_10_por_cento_e_estrita_e_so_conta_a_face_com_barras) {

@@ -90,6 +90,12 @@ TEST(Norma, classes_de_concreto_de_cada_edicao) {
         EXPECT_TRUE(p.HaResultados) << norma << " C" << fck;
         EXPECT_EQ(p.Verif.ClasseForaDaFaixa, fora) << norma << " C" << fck;
     }
+    // O fck lido em MPa escolhe o bloco: C70 na 2023 tem λ = 0,8 − 20/400 = 0,75.
+    Dimensionamento p;
+    p.Form1.ComboNorma.Text = "NBR 6118:2023";
+    p.Form1.Text18.Text = "70";
+    p.Programa();
+    EXPECT_DOUBLE_EQ(p.Concreto.Lambda, 0.75);
 }
 
 TEST(Norma, coeficientes_plausiveis_de_1_a_2) {

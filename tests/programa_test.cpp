@@ -136,7 +136,7 @@ const struct CasoRecusa {
     {"estribo_desconhecido", [](D& p) { p = D{}, p.Form1.Combo3.Text = "12.5 mm (1/2'')"; },
      "estribo"},
     {"x_maximo_nulo", [](D& p) { p.Form1.Check5.Value = 1, p.Form1.Text19.Text = ""; }, "x máximo"},
-    {"nenhuma_barra_cabe", [](D& p) { p.Form1.Text1.Text = "13"; }, "bw"},
+    {"nenhuma_barra_cabe", [](D& p) { p.Form1.Text1.Text = "13"; }, "bw = 1.00 cm."},
     {"altura_util_negativa", [](D& p) { p.Form1.Text2.Text = "6"; }, "d = -2.00 cm não é positiva"},
     {"d_menor_que_dcg2",
      [](D& p) {
