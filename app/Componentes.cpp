@@ -68,7 +68,7 @@ void Superficie::paintEvent(QPaintEvent*) {
     const bool desatualizado = modelo.Desatualizado();
     if (desatualizado) {
         const auto& m = Dimensionamento::Shape4;
-        p.setPen(QColor(128, 0, 0));
+        p.setPen(CorDeAlerta());
         p.drawText(RetanguloTwips(m.Left + 60, m.Top + 30, m.Width - 120, 300),
                    Qt::AlignLeft | Qt::AlignTop, NotaDesatualizado);
         p.setOpacity(0.3);

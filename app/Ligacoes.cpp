@@ -2,6 +2,7 @@
 #include "Ligacoes.h"
 
 #include "Componentes.h"
+#include "PintaDesenho.h"
 #include "calc/Numeros.h"
 
 #include <QCheckBox>
@@ -27,7 +28,7 @@ void AplicaPaleta(QWidget* w, bool Alerta, bool Apagada) {
     w->setProperty("apagada", Apagada);
     QPalette p;
     if (Alerta) {
-        const QColor vermelho(128, 0, 0);
+        const QColor vermelho = CorDeAlerta();
         p.setColor(QPalette::Base, vermelho);
         p.setColor(QPalette::Button, vermelho);
         p.setColor(QPalette::Text, Qt::white);

@@ -9,16 +9,13 @@
 namespace lumbrio::janela {
 
 QColor CorDaPaleta(int Cor, const QColor& PrimeiroPlano) {
-    switch (Cor) {
-    case CorCinza:
-        return QColor(128, 128, 128);
-    case CorVerdeClaro:
-        return QColor(0, 255, 0);
-    case CorVermelhoClaro:
-        return QColor(255, 0, 0);
-    default:
-        return PrimeiroPlano;
-    }
+    if (Cor == CorPrimeiroPlano) return PrimeiroPlano;
+    const Rgb c = RgbDaCor(Cor);
+    return QColor(c.r, c.g, c.b);
+}
+
+QColor CorDeAlerta() {
+    return QColor(RgbAlerta.r, RgbAlerta.g, RgbAlerta.b);
 }
 
 void PintaDesenho(QPainter& Pintor, const std::vector<Primitiva>& Lista, double Escala) {

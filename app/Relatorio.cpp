@@ -30,13 +30,12 @@ const QRectF RegiaoDesenhos(Dim::Shape4.Left, Dim::Shape4.Top,
 const QColor CorTitulo(20, 50, 90);
 const QColor CorFundoCabecalho(225, 232, 240);
 const QColor CorGrade(170, 180, 190);
-const QColor CorAlerta(128, 0, 0); // a cor de alerta do painel
 const QColor CorBoa(0, 100, 0);
 
 QColor CorDa(Enfase E, const QColor& Normal) {
     switch (E) {
     case Enfase::Alerta:
-        return CorAlerta;
+        return CorDeAlerta();
     case Enfase::Boa:
         return CorBoa;
     case Enfase::Modelo:

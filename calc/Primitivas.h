@@ -9,6 +9,26 @@ inline constexpr int CorCinza = 8;          // 128, 128, 128
 inline constexpr int CorVerdeClaro = 10;    // 0, 255, 0
 inline constexpr int CorVermelhoClaro = 12; // 255, 0, 0
 
+// Vermelho, verde e azul de uma cor da paleta; o primeiro plano sai preto.
+struct Rgb {
+    int r, g, b;
+};
+constexpr Rgb RgbDaCor(int Cor) {
+    switch (Cor) {
+    case CorCinza:
+        return {128, 128, 128};
+    case CorVerdeClaro:
+        return {0, 255, 0};
+    case CorVermelhoClaro:
+        return {255, 0, 0};
+    default:
+        return {0, 0, 0};
+    }
+}
+
+// A cor de alerta das caixas, das linhas de verificação e do relatório (cor 4 da paleta).
+inline constexpr Rgb RgbAlerta{128, 0, 0};
+
 struct Primitiva {
     enum class Tipo { Linha, Circulo };
     Tipo tipo = Tipo::Linha;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace lumbrio {
@@ -47,16 +48,10 @@ std::string Escapa(const std::string& t) {
 } // namespace
 
 std::string CorSvg(int Cor) {
-    switch (Cor) {
-    case CorCinza:
-        return "#808080";
-    case CorVerdeClaro:
-        return "#00ff00";
-    case CorVermelhoClaro:
-        return "#ff0000";
-    default:
-        return "#000000";
-    }
+    const Rgb c = RgbDaCor(Cor);
+    char s[8];
+    std::snprintf(s, sizeof s, "#%02x%02x%02x", c.r, c.g, c.b);
+    return s;
 }
 
 Recorte RecorteDe(const Primitiva& P) {
