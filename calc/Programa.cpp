@@ -124,6 +124,7 @@ std::string Dimensionamento::EntradasAtuais() const {
     const auto& f = Form1;
     const auto& o = Form8;
     std::string s;
+    s.reserve(512);
     auto junta = [&s](const std::string& t) { s.append(t).push_back('\x1f'); };
     for (const CaixaTexto* c :
          {&f.Text1, &f.Text2, &f.Text4, &f.Text17, &f.Text18, &f.Text20, &f.Text21, &f.Text22,

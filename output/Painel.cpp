@@ -95,12 +95,16 @@ void Dimensionamento::Imprime() {
     f.Text23.Text = Formata(MrdCG, 2);
     f.Label29.Caption = f.Combo5.Text;
     // Mrd abaixo de Md e domínio 4 sem "Permitir domínio 4": alerta com o motivo.
-    const std::string md = Junta(Formata(Md / FatorUnidade, 2), " ", f.Combo5.Text);
-    for (CaixaTexto* c : {&f.Text23, &f.Text24, &f.Text11, &f.Text12}) *c = CaixaTexto{c->Text};
+    for (CaixaTexto* c : {&f.Text23, &f.Text24, &f.Text11, &f.Text12}) {
+        c->Enabled = true;
+        c->BackColor = Cor::Normal;
+        c->ToolTipText.clear();
+    }
     const std::pair<CaixaTexto*, double> mrds[] = {{&f.Text23, MrdCG}, {&f.Text24, MrdReal}};
     for (auto [caixa, mrd] : mrds)
         if (mrd * FatorUnidade < Md)
-            Alerta(*caixa, Junta("Mrd = ", caixa->Text, " é menor que Md = ", md, "."));
+            Alerta(*caixa, Junta("Mrd = ", caixa->Text, " é menor que Md = ",
+                                 Formata(Md / FatorUnidade, 2), " ", f.Combo5.Text, "."));
     const std::pair<CaixaTexto*, const std::string*> dominios[] = {{&f.Text11, &DominioCG},
                                                                    {&f.Text12, &DominioReal}};
     for (auto [caixa, dominio] : dominios)

@@ -78,6 +78,7 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
     const auto n = [&](double v, int casas) { return FormataNumero(v, casas, Separador); };
     const auto veredito = [](bool falha) { return falha ? "não atende" : "atende"; };
     std::vector<LinhaVerificacao> l;
+    l.reserve(7);
     const bool falhaXd = V.FalhaXdCG || V.FalhaXdReal;
     l.push_back({"Ductilidade x/d", Junta("CG ", n(V.XdCG, 3), ", Real ", n(V.XdReal, 3)),
                  Junta("≤ ", n(V.XdLim, 2)), "14.6.4.3", veredito(falhaXd), falhaXd});
