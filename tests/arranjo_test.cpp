@@ -129,6 +129,9 @@ TEST(TiraUmaBarra, antes_do_calculo_ou_na_ultima_barra_nada_muda) {
 
 TEST(TravaDeBitolas, copia_so_para_a_mesma_face) {
     Dimensionamento p;
+    p.Combo2_Click(7); // não há camada 7: nada acontece
+    p.Combo4_Click(0);
+    EXPECT_FALSE(p.HaResultados);
     p.Form1.Check1.Value = 1;
     p.Form1.Combo2[3].Text = "16 mm (5/8'')";
     p.Combo2_Click(3);

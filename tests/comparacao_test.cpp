@@ -131,7 +131,8 @@ TEST(Comparacao, texto_das_barras_como_se_escreve_no_projeto) {
     } casos[] = {{3, 7, ".", "3 φ 20 mm"},
                  {2, 5, ",", "2 φ 12,5 mm"},
                  {6, 10, ".", "6 φ 32 mm"},
-                 {1, 1, ".", "1 φ 5 mm"}};
+                 {1, 1, ".", "1 φ 5 mm"},
+                 {2, 11, ".", "2 φ 40 mm"}};
     for (const auto& c : casos) EXPECT_EQ(TextoBarras(c.barras, c.bitola, c.sep), c.texto);
 }
 

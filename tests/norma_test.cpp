@@ -70,7 +70,8 @@ TEST(Norma, armadura_minima) {
     teste::Confere({{taxa(Norma::NBR2023, 25, 45), "0.150"},
                     {taxa(Norma::NBR2003, 40, 45), "0.230"},
                     {taxa(Norma::NBR2023, 40, 40), "0.178"},
-                    {taxa(Norma::NBR2023, 70, 45), "0.206"}}); // fctm = 2,12·ln(1 + 0,11·fck)
+                    {taxa(Norma::NBR2023, 70, 45), "0.206"},   // fctm = 2,12·ln(1 + 0,11·fck)
+                    {taxa(Norma::NBR2023, 50, 45), "0.183"}}); // C50 ainda com 0,3·fck^(2/3)
     // Com d muito pequeno o concreto não resiste a Md,min.
     EXPECT_LT(ArmaduraMinima(Norma::NBR2023, 20, 50, 1, 100, 100, 4347.83, 25), 0);
 }
@@ -99,8 +100,9 @@ TEST(Norma, classes_de_concreto_de_cada_edicao) {
 }
 
 TEST(Norma, coeficientes_plausiveis_de_1_a_2) {
-    const std::tuple<double, double, bool> casos[] = {
-        {1.4, 1.15, false}, {1, 2, false}, {0.99, 1.15, true}, {1.4, 2.01, true}, {14, 1.15, true}};
+    const std::tuple<double, double, bool> casos[] = {{1.4, 1.15, false}, {1, 2, false},
+                                                      {2, 1, false},      {0.99, 1.15, true},
+                                                      {1.4, 2.01, true},  {14, 1.15, true}};
     for (const auto& [gc, gs, nota] : casos) {
         Dimensionamento p;
         p.Form1.Text21.Text = std::to_string(gc);
@@ -157,7 +159,8 @@ TEST(Norma, verificacoes_do_calculo_completo) {
         {"tolerância frouxa", [](auto& p) { p.Form8.Text1.Text = "100000"; }, "Equilíbrio", true},
         {"Es minúsculo", [](auto& p) { p.Form1.Text20.Text = "1"; }, "Equilíbrio", true},
         {"γc com vírgula", [](auto& p) { p.Form1.Text21.Text = "14"; }, "Coeficientes", true},
-        {"C15", [](auto& p) { p.Form1.Text18.Text = "15"; }, "Classe do concreto", true},
+        {"C15", [](auto& p) { p.Form1.Text18.Text = "15"; }, "Classe do concreto", true,
+         "fck = 15 MPa"},
     };
     for (const auto& c : casos) {
         Dimensionamento p;

@@ -232,14 +232,22 @@ std::string Primitivas(const Dimensionamento& p) {
 // Viga 20 x 50 com Md = 5000 KN.cm e barras de 16 mm: diagrama, contorno, estribo,
 // barras e cruzes de 90 twips nos centróides, conferidos à mão contra as escalas (OX = 3730,
 // OY = 3805, 271,85 twips por mil, 94,4 twips por cm) e guardados em desenho-20x50.txt.
+// Com armadura dupla (Md = 25000, 20 mm e 16 mm): as barras negativas a 6,8 e 10,4 cm
+// da face comprimida (y = 4446,92 e 4786,76) e a deformação do aço de 1,9594 por mil.
 TEST(Desenhos, todas_as_primitivas_da_viga_20x50) {
-    Dimensionamento p;
-    p.Form1.Combo2[1].Text = "16 mm (5/8'')";
-    p.Form1.Text17.Text = "5000";
-    p.Programa();
-    ASSERT_TRUE(p.HaResultados);
-    std::ifstream f(std::string(LUMBRIO_DADOS_TESTE) + "/desenho-20x50.txt");
-    EXPECT_EQ(Primitivas(p), std::string(std::istreambuf_iterator<char>(f), {}));
+    for (const char* md : {"5000", "25000"}) {
+        Dimensionamento p;
+        p.Form1.Text17.Text = md;
+        for (int i = 1; i <= 6; ++i)
+            p.Form1.Combo2[i].Text = md[0] == '5' ? "16 mm (5/8'')" : "20 mm (3/4'')";
+        for (int i = 1; i <= 3; ++i)
+            p.Form1.Combo4[i].Text = md[0] == '5' ? "40 mm" : "16 mm (5/8'')";
+        p.Programa();
+        ASSERT_TRUE(p.HaResultados);
+        std::ifstream f(std::string(LUMBRIO_DADOS_TESTE) +
+                        (md[0] == '5' ? "/desenho-20x50.txt" : "/desenho-20x50-dupla.txt"));
+        EXPECT_EQ(Primitivas(p), std::string(std::istreambuf_iterator<char>(f), {})) << md;
+    }
 }
 
 TEST(Auto, marca_desabilita_as_escalas) {
