@@ -227,11 +227,11 @@ std::optional<std::string> LeArquivo(const std::string& Nome, std::string& Motiv
 }
 
 void AbreDescritoresPadrao() {
-    for (int fd = 0; fd <= 2; ++fd)
-        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
-            const int n = ::open("/dev/null", O_RDWR);
-            if (n >= 0 && n != fd) ::close(n); // não deve acontecer: open dá o menor livre
-        }
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        // open dá o menor descritor livre: justamente este.
+        [[maybe_unused]] const int aberto = ::open("/dev/null", O_RDWR);
+    }
 }
 
 void ApagaTemporarioAoInterromper() {
@@ -280,7 +280,7 @@ bool GravacaoAtomica::Abre(const std::string& Nome, std::string& Motivo) {
     const bool existe = ::stat(Destino.c_str(), &atual) == 0;
     if (existe) {
         if (S_ISDIR(atual.st_mode)) {
-            Motivo = "o nome é de uma pasta";
+            Motivo = MotivoErro(EISDIR);
             return false;
         }
         if (!S_ISREG(atual.st_mode)) {

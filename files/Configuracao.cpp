@@ -150,18 +150,8 @@ std::optional<FalhaArquivo> TextoConfiguracao(const Dimensionamento& D, std::str
     std::optional<FalhaArquivo> falha;
     std::string linha, convertida, invalido;
     int n = 0;
-    ParaCadaRegistro(D, [&](const char* descricao, const auto& v) {
-        ++n;
-        if (falha) return;
-        using T = Valor<decltype(v)>;
-        if constexpr (std::is_same_v<T, std::string>) {
-            linha = PrecisaAspas(v) ? ComAspas(v) : v;
-        } else if constexpr (std::is_same_v<T, bool>) {
-            linha = v ? "True" : "False";
-        } else {
-            static_assert(std::is_same_v<T, int>);
-            linha = Numero(v);
-        }
+    // Uma linha do arquivo, em Windows-1252; a primeira falha para a gravação.
+    const auto acrescenta = [&](const char* descricao) {
         if (!ParaWindows1252(linha, convertida, invalido)) {
             falha = FalhaArquivo{Registro(n, descricao) + " tem o caractere \"" + invalido +
                                      "\", que não existe no conjunto Windows-1252 dos arquivos",
@@ -170,18 +160,29 @@ std::optional<FalhaArquivo> TextoConfiguracao(const Dimensionamento& D, std::str
         }
         Bytes += convertida;
         Bytes += "\r\n";
+    };
+    const auto texto = [&linha](const std::string& t) {
+        linha = PrecisaAspas(t) ? ComAspas(t) : t;
+    };
+    ParaCadaRegistro(D, [&](const char* descricao, const auto& v) {
+        ++n;
+        if (falha) return;
+        using T = Valor<decltype(v)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+            texto(v);
+        } else if constexpr (std::is_same_v<T, bool>) {
+            linha = v ? "True" : "False";
+        } else {
+            static_assert(std::is_same_v<T, int>);
+            linha = Numero(v);
+        }
+        acrescenta(descricao);
     });
     // Registro 40, a norma, só fora da NBR 6118:2003: os arquivos dela ficam com 39.
-    const std::string& norma = D.Form1.ComboNorma.Text;
-    if (!falha && norma != ItensNorma[0]) {
-        linha = PrecisaAspas(norma) ? ComAspas(norma) : norma;
-        if (!ParaWindows1252(linha, convertida, invalido))
-            falha = FalhaArquivo{Junta(Registro(NumRegistrosConfiguracao + 1, "norma"),
-                                       " tem o caractere \"", invalido,
-                                       "\", que não existe no conjunto Windows-1252 dos arquivos"),
-                                 ""};
-        Bytes += convertida;
-        Bytes += "\r\n";
+    if (!falha && D.Form1.ComboNorma.Text != ItensNorma[0]) {
+        ++n;
+        texto(D.Form1.ComboNorma.Text);
+        acrescenta("norma");
     }
     // A primeira letra em maiúscula: a frase começa com o registro.
     if (falha) falha->Mensagem[0] = 'O';

@@ -76,7 +76,7 @@ void Dimensionamento::Exporta() {
                        TextoVisivel(PastaAtual()), "\".");
 
     // Teste estrito: exatamente 4 % de b·h mantém a cor normal. Só Zera a restaura.
-    if ((AsReal + AsNegReal) / (Base * Altura) > TaxaMaxima) Form1.Text34.BackColor = Cor::Alerta;
+    if (TaxaAcimaDaMaxima(AsReal, AsNegReal, Base, Altura)) Form1.Text34.BackColor = Cor::Alerta;
 }
 
 void Dimensionamento::Rapida() {

@@ -44,7 +44,7 @@ Verificacoes Verifica(const Dimensionamento& D) {
     V.FalhaAsMin = V.ConcretoNaoResisteMdMin || D.AsReal < V.AsMin;
 
     V.TaxaPct = (D.AsReal + D.AsNegReal) / (b * h) * 100;
-    V.FalhaTaxa = (D.AsReal + D.AsNegReal) / (b * h) > TaxaMaxima;
+    V.FalhaTaxa = TaxaAcimaDaMaxima(D.AsReal, D.AsNegReal, b, h);
 
     V.PedePele = h > 60;
     if (V.PedePele) {

@@ -15,6 +15,11 @@ class Dimensionamento;
 
 inline constexpr double TaxaMaxima = 0.04; // (As + As') / (b·h), item 17.3.5.2.4
 
+// A taxa das barras colocadas passa de 4 % de b·h (exatamente 4 % atende).
+inline bool TaxaAcimaDaMaxima(double As, double AsLinha, double b, double h) {
+    return (As + AsLinha) / (b * h) > TaxaMaxima;
+}
+
 struct Verificacoes {
     Norma Edicao = Norma::NBR2003;
     double FckMPa = 0;
