@@ -78,7 +78,10 @@ TEST(Comparacao, armadura_dupla_lista_as_camadas_negativas_comprimidas) {
     }
     EXPECT_GE(negativas, 1);
     EXPECT_TRUE(c.CGNeg.Existe && c.TemNeg && c.CGNeg.Eps > 0);
-    EXPECT_GT(p.PctHNeg, 0); // %h' vale com barras na camada negativa 1
+    EXPECT_GT(p.PctHNeg, 0);                             // %h' vale com barras na camada negativa 1
+    Dimensionamento umaBarra = teste::SecaoVerificada(); // uma barra de 10 mm: 0,8 cm²
+    umaBarra.AsReal = 0.8;
+    EXPECT_TRUE(ComparaModelos(umaBarra).CGPos.Existe);
 }
 
 TEST(Comparacao, regra_dos_10_por_cento_e_estrita_e_so_conta_a_face_com_barras) {

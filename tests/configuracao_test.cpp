@@ -1,6 +1,7 @@
 // Arquivo de valores e arquivos de texto: bytes de referência, leitura tolerante,
 // recusas sem efeito, gravação atômica e conversão Windows-1252.
 #include "PastaTemporaria.h"
+#include "calc/Numeros.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 
@@ -101,12 +102,17 @@ TEST_F(ArquivoDeValores, registro_40_e_a_norma_e_cada_arquivo_lido_poe_a_sua) {
     }
 }
 
+// "Salvar como..." dá ".txt" a um nome sem extensão e diz na linha de estado o que gravou.
 TEST_F(ArquivoDeValores, comandos_de_arquivo_da_janela_e_nome_cancelado) {
     Dimensionamento a;
     a.Form1.Text1.Text = "33";
     GravaArquivo(a, ""); // "Salvar como..." cancelado
-    EXPECT_TRUE(std::filesystem::is_empty("."));
-    GravaArquivo(a, "v.txt");
+    EXPECT_TRUE(std::filesystem::is_empty(".") && a.Estado.empty());
+    for (const auto& [nome, gravado] :
+         {std::pair{"v.dados", "v.dados"}, {"v.TXT", "v.TXT"}, {"v", "v.txt"}}) {
+        GravaArquivo(a, nome);
+        EXPECT_EQ(a.Estado, Junta("Valores gravados em \"", gravado, "\"."));
+    }
     EXPECT_EQ(a.NomeArquivo, "v.txt");
     Dimensionamento carregado, aberto, cancelado;
     CarregaArquivo(carregado, "v.txt");
@@ -213,7 +219,8 @@ TEST_F(ArquivoDeValores, gravacao_recusada_avisa_e_deixa_arquivo_e_pasta_como_es
         d.NomeArquivo = nome;
         d.Grava();
         EXPECT_EQ(d.MensagemErro, "O arquivo \"" + d.NomeArquivo + "\" não foi salvo" + motivo);
-        EXPECT_EQ(d.Form1.Text8.Text, "resultado") << "falha ao salvar não limpa o painel";
+        EXPECT_EQ(d.Form1.Text8.Text + d.Estado, "resultado")
+            << "falha ao salvar não limpa o painel";
     }
     EXPECT_EQ(LeBytes("v.txt"), "anterior");
     EXPECT_EQ(LeBytes("protegido.txt"), "anterior");

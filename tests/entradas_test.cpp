@@ -21,6 +21,7 @@ TEST(Numeros, prefixo_numerico_le_o_maior_numero_inicial) {
     for (const auto& [texto, valor] : casos) EXPECT_EQ(ValorNumerico(texto), valor) << texto;
     // Fora do alcance do double, a ordem de grandeza decide entre 0 e infinito.
     EXPECT_EQ(ValorNumerico("0." + std::string(4500, '0') + "1e4000"), 0); // 1e-4501 × 1e4000
+    EXPECT_EQ(ValorNumerico(std::string(300, '0') + "1e-400"), 0);
     EXPECT_EQ(ValorNumerico("2" + std::string(1000000, '0')), HUGE_VAL);
     EXPECT_EQ(ValorNumerico("1e999999999999"), HUGE_VAL);
 }

@@ -37,6 +37,8 @@ TEST_F(Exportacao, exporta_o_resulta_de_referencia_por_cima_de_outro) {
     d.Exporta();
     EXPECT_EQ(LeBytes("resulta.txt"), Referencia) << d.MensagemErro;
     EXPECT_EQ(ArquivosNaPasta(), 1u);
+    EXPECT_EQ(d.Estado, Junta("Dados exportados em \"resulta.txt\" na pasta \"",
+                              std::filesystem::current_path().string(), "\"."));
     // Separador regional só nas linhas de número, sem o zero antes dele; o texto das
     // caixas sai como está.
     std::tie(d.SeparadorDecimal, d.Base, d.Fck) = std::tuple(",", 1.5e-7, -0.25);
@@ -101,6 +103,8 @@ TEST_F(Exportacao, botoes_de_passo_somam_o_passo_e_recalculam_so_com_numero_na_c
                      const char*>
         casos[] = {{&D::Command13_Click, &F::Text1, &F::Text31, "20", "25", "-5"},
                    {&D::Command16_Click, &F::Text1, &F::Text31, "0.1", "0.2", "0.3"},
+                   {&D::Command16_Click, &F::Text1, &F::Text31, "0", "0.33333333333333333",
+                    "0.333333333333333"},
                    {&D::Command15_Click, &F::Text2, &F::Text32, "1e-5", "-0.00000985", "1.5E-07"},
                    {&D::Command14_Click, &F::Text2, &F::Text32, "-.5", "1/3", "-1.5"},
                    {&D::Command4_Click, &F::Text17, &F::Text7, "999999999999999", "1", "1E+15"},

@@ -140,7 +140,7 @@ TEST(Norma, verificacoes_do_calculo_completo) {
              p.Form1.Combo2[1].Text = "10 mm (3/8'')";
              p.Form1.Text17.Text = "100";
          },
-         "Armadura mínima", false},
+         "Armadura mínima", false, "As,min = 0.45 cm2"},
         {"viga alta pede pele", [](auto& p) { p.Form1.Text2.Text = "80"; }, "Armadura de pele",
          false, "1.60 cm2 por face"}, // 0,10 % de 20 × 80
         {"na 2023, no máximo 5 cm² por metro de altura",
@@ -155,7 +155,7 @@ TEST(Norma, verificacoes_do_calculo_completo) {
              p.Form1.Check4.Value = 1;
              p.Form1.Text17.Text = "30000";
          },
-         "Ductilidade x/d", true},
+         "Ductilidade x/d", true, "CG 0.870, Real 0.802"},
         {"tolerância frouxa", [](auto& p) { p.Form8.Text1.Text = "100000"; }, "Equilíbrio", true},
         {"Es minúsculo", [](auto& p) { p.Form1.Text20.Text = "1"; }, "Equilíbrio", true},
         {"γc com vírgula", [](auto& p) { p.Form1.Text21.Text = "14"; }, "Coeficientes", true},

@@ -32,9 +32,14 @@ TEST(Programa, valores_de_projeto_preenchem_o_painel) {
                                        {&p.Form1.Text5, "271.85"},
                                        {&p.Form1.Text6, "94.40"}})
         EXPECT_EQ(caixa->Text, texto);
+    // Sob a vírgula o painel a segue; as escalas, que são entradas, ficam com o ponto e,
+    // digitadas, são lidas como mostradas.
     p.SeparadorDecimal = ",";
     p.Programa();
-    EXPECT_EQ(p.Form1.Text25[1].Text, "8,000");
+    EXPECT_EQ(p.Form1.Text25[1].Text + p.Form1.Text5.Text, "8,000271.85");
+    p.Form1.Check3.Value = 0;
+    p.Programa();
+    EXPECT_DOUBLE_EQ(p.EscalaX, 271.85);
 }
 
 TEST(Programa, primeira_passagem_usa_d_de_43_cm) {
@@ -68,19 +73,20 @@ TEST(Programa, mrd_na_unidade_escolhida) {
 TEST(Painel, alerta_dos_10_por_cento_e_estrito) {
     Dimensionamento p;
     p.Programa();
-    ASSERT_TRUE(p.HaResultados);
-    p.PctHPos = 10;
-    p.PctHNeg = 10.01;
-    p.Imprime();
-    EXPECT_EQ(p.Form1.Text36.BackColor, Cor::Normal);
-    EXPECT_EQ(p.Form1.Text38.BackColor, Cor::Alerta);
-    EXPECT_EQ(p.Form1.Text36.Text, "10.00");
+    for (const double pct : {10.0, 10.01}) {
+        p.PctHPos = p.PctHNeg = pct;
+        p.Imprime();
+        EXPECT_EQ(p.Form1.Text36.BackColor == Cor::Alerta, pct > 10) << pct;
+        EXPECT_EQ(p.Form1.Text38.BackColor == Cor::Alerta, pct > 10) << pct;
+    }
+    EXPECT_EQ(p.Form1.Text36.Text, "10.01");
     p.XCG = 12.5;
+    p.PctHPos = 0;
     p.Imprime();
     EXPECT_EQ(p.Form1.Text15.Text, "5.00");
-    EXPECT_EQ(p.Form1.Text38.BackColor, Cor::Alerta); // só Zera volta à cor normal
+    EXPECT_EQ(p.Form1.Text36.BackColor, Cor::Alerta); // só Zera volta à cor normal
     p.Zera();
-    EXPECT_EQ(p.Form1.Text38.BackColor, Cor::Normal);
+    EXPECT_EQ(p.Form1.Text36.BackColor, Cor::Normal);
     EXPECT_EQ(p.Form1.Text8.Text, "");
     EXPECT_TRUE(p.Desenho.empty());
     EXPECT_FALSE(p.Form1.Text26.Text.empty()); // d'CG1 fica até o próximo cálculo
@@ -186,7 +192,8 @@ TEST(Programa, cada_recusa_limpa_o_painel_e_explica) {
         for (int i = 1; i <= 3; ++i) cheias += p.Form1.Combo4[i].BackColor != Cor::Normal;
         EXPECT_EQ(cheias, 0);
         // O estado da análise também volta a zero: nada do cálculo anterior fica nele.
-        for (const double v : {p.X, p.EpsC, p.Rcc, p.MRcc, p.AlturaUtil, p.AsPosRestante, p.AsNeg})
+        for (const double v :
+             {p.X, p.EpsC, p.Rcc, p.MRcc, p.AlturaUtil, p.AsPosRestante, p.AsNeg, p.EpsPos[1]})
             EXPECT_EQ(v, 0);
     }
 }
@@ -247,16 +254,6 @@ TEST(Desenhos, todas_as_primitivas_da_viga_20x50) {
         std::ifstream f(std::string(LUMBRIO_DADOS_TESTE) +
                         (md[0] == '5' ? "/desenho-20x50.txt" : "/desenho-20x50-dupla.txt"));
         EXPECT_EQ(Primitivas(p), std::string(std::istreambuf_iterator<char>(f), {})) << md;
-    }
-}
-
-TEST(Auto, marca_desabilita_as_escalas) {
-    Dimensionamento p;
-    for (const int marca : {0, 1}) {
-        p.Form1.Check3.Value = marca;
-        p.Check3_Click();
-        EXPECT_EQ(p.Form1.Text5.Enabled, marca == 0);
-        EXPECT_EQ(p.Form1.Text6.Enabled, marca == 0);
     }
 }
 

@@ -146,6 +146,7 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
         {[](auto& d) { d.XReal = 20; }, 2, 0, 8, 2, "8.00"}, // y/2 = 0,8 x / 2
         {[](auto& d) { d.PrecisãoN = 12.3456; }, 5, 0, 0, 2, "12.35"},
         {[](auto& d) { d.Altura = 50.125; }, 1, 0, 0, 3, "50.13 cm"},
+        {[](auto& d) { d.DLinhaPos[1] = 4.1234; }, 3, 0, 0, 3, "4.123"},
         {[](auto& d) { d.Md = 1234500; }, 1, 0, 2, 1, "12345.00 KN.cm"},
         {[](auto& d) { d.DCG1 = 5.1234; }, 6, -1, 0, 0, "armadura tracionada (d = 44.877 cm)"},
         {[](auto& d) { d.XEscoamento = 12.3456; }, 6, -1, 0, 0, "atinge εyd (12.346 cm)"},

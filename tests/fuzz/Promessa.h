@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 
 namespace lumbrio::fuzz {
 
@@ -42,6 +44,13 @@ inline void VerificaPromessa(const Dimensionamento& p, bool AvisoPermitido = fal
         Falha("resultado e recusa ao mesmo tempo");
     if (p.Form2.Visivel && p.Form2.Label1.Caption.empty()) Falha("recusa sem mensagem");
     if (p.HaResultados && f.Text9.Text.empty()) Falha("resultado sem x no painel");
+}
+
+// Pasta própria do processo de fuzzing, que passa a ser a pasta atual.
+inline void EntraNaPastaTemporaria(const char* Nome) {
+    const auto p = std::filesystem::temp_directory_path() / (Nome + std::to_string(getpid()));
+    std::filesystem::create_directories(p);
+    std::filesystem::current_path(p);
 }
 
 } // namespace lumbrio::fuzz

@@ -4,24 +4,13 @@
 #include "files/Configuracao.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <type_traits>
-#include <unistd.h>
 
 using namespace lumbrio;
 
 namespace {
-
-struct PastaTemporaria {
-    PastaTemporaria() {
-        const auto p = std::filesystem::temp_directory_path() /
-                       ("lumbrio-fuzz-carrega-" + std::to_string(getpid()));
-        std::filesystem::create_directories(p);
-        std::filesystem::current_path(p);
-    }
-};
 
 // Os registros vistos pelo arquivo, com a norma.
 std::string Retrato(const Dimensionamento& p) {
@@ -37,8 +26,12 @@ std::string Retrato(const Dimensionamento& p) {
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::EntraNaPastaTemporaria("lumbrio-fuzz-carrega-");
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
-    static PastaTemporaria pasta;
     {
         std::ofstream arq("entrada.txt", std::ios::binary | std::ios::trunc);
         arq.write(reinterpret_cast<const char*>(dados), static_cast<std::streamsize>(tamanho));

@@ -6,9 +6,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <filesystem>
-#include <unistd.h>
-
 using namespace lumbrio;
 
 namespace {
@@ -34,19 +31,14 @@ std::string Numero(FuzzedDataProvider& d) {
     return std::to_string(d.ConsumeFloatingPointInRange<double>(-10, 400));
 }
 
-struct PastaTemporaria {
-    PastaTemporaria() {
-        std::filesystem::path p =
-            std::filesystem::temp_directory_path() / ("lumbrio-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(p);
-        std::filesystem::current_path(p);
-    }
-};
-
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::EntraNaPastaTemporaria("lumbrio-fuzz-");
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
-    static PastaTemporaria pasta;
     FuzzedDataProvider d(dados, tamanho);
     Dimensionamento p;
     auto& f = p.Form1;
