@@ -1,5 +1,5 @@
-// Leitura das entradas: prefixo numérico, formato do painel, unidades, escalas,
-// aços e bitolas.
+// Entradas e o estado que a janela só pinta: números em texto, unidades, aços,
+// resultados desatualizados, alertas com o motivo e "Outros valores".
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
 
@@ -27,16 +27,17 @@ TEST(Numeros, prefixo_numerico_le_o_maior_numero_inicial) {
 }
 
 TEST(Numeros, formato_do_painel_arredonda_empates_para_longe_do_zero) {
+    // 1.005 é 1.00499... em binário.
     const std::tuple<double, int, const char*> casos[] = {{1.125, 2, "1.13"},
                                                           {-1.125, 2, "-1.13"},
                                                           {2.5, 0, "3"},
                                                           {0.5, 0, "1"},
-                                                          {1.005, 2, "1.00"}, // 1.00499...
+                                                          {1.005, 2, "1.00"},
                                                           {-0.001, 2, "0.00"},
                                                           {-0.4, 0, "0"},
                                                           {0.0625, 3, "0.063"},
-                                                          {0, 3, "0.000"},
                                                           {1234567.891, 2, "1234567.89"},
+                                                          {0, 3, "0.000"},
                                                           {999999999999, 0, "999999999999"}};
     for (const auto& [v, casas, texto] : casos) EXPECT_EQ(FormataNumero(v, casas), texto) << v;
     EXPECT_EQ(FormataNumero(5, 2, ","), "5,00");
@@ -111,5 +112,78 @@ TEST(Ler, acos_dao_fyd_e_deformacao_de_escoamento) {
     }
 }
 
+// Uma entrada mudada depois do cálculo desatualiza os resultados, e a exportação pede
+// um novo cálculo; passos e caixas de resultado não, nem nada antes de um cálculo.
+TEST(Desatualizado, cada_entrada_marca_e_o_resto_nao) {
+    const std::pair<void (*)(Dimensionamento&), bool> casos[] = {
+        {[](auto& d) { d.Form1.Text1.Text = "21"; }, true},
+        {[](auto& d) { d.Form1.Combo7.Text = "MPa"; }, true},
+        {[](auto& d) { d.Form1.ComboNorma.Text = "NBR 6118:2023"; }, true},
+        {[](auto& d) { d.Form1.Combo2[6].Text = "20 mm (3/4'')"; }, true},
+        {[](auto& d) { d.Form1.Combo4[3].Text = "5 mm"; }, true},
+        {[](auto& d) { d.Form1.Check4.Value = 1; }, true},
+        {[](auto& d) { d.Form8.Text3.Text = "50"; }, true},
+        {[](auto& d) { d.Form8.Check1[1].Value = 1; }, true},
+        {[](auto& d) { d.Form1.Text31.Text = "5"; }, false}, // passo da base
+        {[](auto& d) { d.Form1.Text8.Text = "0"; }, false},  // caixa de As
+    };
+    for (const auto& [muda, desatualiza] : casos) {
+        Dimensionamento d;
+        muda(d);
+        EXPECT_FALSE(d.Desatualizado() || d.ResultadosAtuais() || d.Form2.Visivel);
+        d = {};
+        d.Programa();
+        muda(d);
+        EXPECT_EQ(d.Desatualizado(), desatualiza);
+        EXPECT_EQ(d.ResultadosAtuais(), !desatualiza);
+        EXPECT_EQ(d.Form2.Visivel, desatualiza);
+    }
+}
+
+TEST(OutrosValores, voltar_confere_as_caixas) {
+    const struct {
+        const char *Agregado, *PrecisaoM, *Espacamento;
+        int Marca;
+        const char* Mensagem; // vazio: aceito
+    } casos[] = {
+        {".5", "0.01", "abc", 0, ""}, // espaçamento desmarcado não importa
+        {"1", "100", "abc", 2, ""},   // nem acinzentado
+        {"abc", "100", "0", 0, "O diâmetro máximo do agregado graúdo deve ser um número."},
+        {"0", "100", "0", 0, "O diâmetro máximo do agregado graúdo deve ser um número maior"},
+        {"20000", "100", "0", 0, "no máximo 10000 cm"},
+        {"1", "-5", "0", 0, "PrecisãoM (Kgf.cm) deve ser um número maior que zero."},
+        {"1", "100", "-2", 1, "O espaçamento mínimo horizontal (cm) deve ser um número maior ou"},
+        {"1", "100", "", 1, "O espaçamento mínimo horizontal (cm) deve ser um número."},
+    };
+    for (const auto& c : casos) {
+        Dimensionamento d;
+        d.Programa();
+        d.Form8.Text2.Text = c.Agregado;
+        d.Form8.Text3.Text = c.PrecisaoM;
+        d.Form8.Text4[0].Text = c.Espacamento;
+        d.Form8.Check1[0].Value = c.Marca;
+        const bool aceito = *c.Mensagem == 0;
+        EXPECT_EQ(d.Form8_Voltar(), aceito) << c.Agregado << " " << c.PrecisaoM;
+        EXPECT_EQ(d.Form2.Visivel, !aceito);
+        EXPECT_NE(d.Form2.Label1.Caption.find(c.Mensagem), std::string::npos)
+            << d.Form2.Label1.Caption;
+        EXPECT_EQ(d.Form2.Label2.Caption.find("Valor lido") == 0, !aceito);
+        EXPECT_TRUE(d.HaResultados); // conferir não apaga o cálculo
+    }
+}
+
+TEST(Numeros, formas_do_numero_da_mais_longa_a_mais_curta) {
+    using V = std::vector<std::string>;
+    const std::tuple<const char*, const char*, V> casos[] = {
+        {"39280758.09", ".",
+         V{"39280758.09", "39280758.1", "39280758", "3.928e+07", "3.93e+07", "3.9e+07", "4e+07"}},
+        {"-0,96", ",", V{"-0,96", "-1,0", "-1", "-9,600e-01", "-9,60e-01", "-9,6e-01", "-1e+00"}},
+        {"850", ".", V{"850", "8.500e+02", "8.50e+02", "8.5e+02", "8e+02"}},
+        {"2b", ".", V{"2b"}},
+        {"1e5", ".", V{"1e5"}},
+    };
+    for (const auto& [texto, separador, formas] : casos)
+        EXPECT_EQ(FormasDoNumero(texto, separador), formas) << texto;
+}
 } // namespace
 } // namespace lumbrio

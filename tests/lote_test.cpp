@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
-#include <mutex>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -163,45 +162,11 @@ TEST_F(Lote, progresso_so_acima_de_dez_mil_projetos) {
     EXPECT_EQ(muitos.status, 1);
 }
 
-// Cada rodada dá um bloco a cada trabalhador, em ordem; a última pode vir incompleta.
-TEST(LoteParalelo, reparte_a_serie_em_rodadas_de_blocos) {
-    const std::tuple<unsigned, std::size_t, std::size_t, std::vector<std::size_t>> casos[] = {
-        {1, 4096, 3, {3}}, {3, 2, 6, {6}}, {3, 2, 11, {6, 5}}, {2, 3, 7, {6, 1}}};
-    for (const auto& [trabalhadores, bloco, total, rodadas] : casos) {
-        std::mutex m;
-        std::vector<unsigned> quem(total, 99); // 98: projetado duas vezes
-        std::size_t vazias = 0;
-        std::vector<std::size_t> feitos;
-        const auto tarefa = [&](unsigned t, std::size_t i, std::size_t fim) {
-            const std::lock_guard trava(m);
-            vazias += i >= fim;
-            for (; i < fim; ++i) quem.at(i) = quem.at(i) == 99 ? t : 98;
-        };
-        const Paralelo p{trabalhadores, bloco};
-        EXPECT_TRUE(
-            p.Rodadas(total, tarefa, [&](std::size_t n) { return feitos.push_back(n), true; }));
-        EXPECT_EQ(feitos, rodadas);
-        EXPECT_EQ(vazias, 0u);
-        for (std::size_t k = 0; k < total; ++k) EXPECT_EQ(quem[k], k / bloco % trabalhadores) << k;
-        // DepoisDaRodada falso encerra: só a primeira rodada.
-        feitos.clear();
-        EXPECT_FALSE(p.Rodadas(
-            total, [](auto...) {}, [&](std::size_t n) { return feitos.push_back(n), false; }));
-        EXPECT_EQ(feitos, std::vector<std::size_t>{rodadas[0]});
-    }
-}
-
 TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
-    const std::pair<const char*, const char*> casos[] = {
-        {"simples", "simples"},    {"", ""},
-        {"a,b", "\"a,b\""},        {"diz \"oi\"", "\"diz \"\"oi\"\"\""},
-        {"a\rb", "\"a\rb\""},      {"a\nb", "\"a\nb\""},
-        {"20x50.txt", "20x50.txt"}};
-    for (const auto& [campo, esperado] : casos) {
-        std::string csv = "x";
+    std::string csv;
+    for (const char* campo : {"simples", ",", "", "diz \"oi\"", "a\rb", "a\nb"})
         AcrescentaCampoCsv(csv, campo);
-        EXPECT_EQ(csv, Junta("x", esperado));
-    }
+    EXPECT_EQ(csv, "simples\",\"\"diz \"\"oi\"\"\"\"a\rb\"\"a\nb\"");
 }
 
 TEST(LoteSerie, gera_os_momentos_ou_recusa) {

@@ -1,10 +1,14 @@
-// Análise da seção: lei do aço, bloco retangular, linha neutra, armaduras
-// teóricas, centróides e valores finais dos modelos CG e Real.
+// Análise da seção: lei do aço, bloco retangular, linha neutra, armaduras teóricas,
+// centróides, valores finais dos modelos CG e Real e a comparação camada a camada.
 #include "SecaoVerificada.h"
+#include "calc/Catalogos.h"
 #include "calc/Dimensionamento.h"
+#include "output/Comparacao.h"
 #include "section/Secao.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace lumbrio {
 namespace {
@@ -67,21 +71,6 @@ TEST(BlocoRetangular, momentos_limites_e_linha_neutra_de_cada_dominio) {
     EXPECT_EQ(DominioDe(XLimite3(45, p.EpsYd, c), 45, p.EpsYd, c), "4");
 }
 
-TEST(XMaximo, opcoes_de_dominio_4_e_x_maximo) {
-    const double x34 = 3.5 * 45 / (1000 * (5000 / 1.15) / 2100000 + 3.5);
-    const std::tuple<int, int, const char*, double> casos[] = {
-        {0, 0, "0.5", x34},  {0, 1, "0.5", 22.5}, {0, 1, "0.9", x34}, {1, 0, "0.5", 45},
-        {1, 1, "0.9", 40.5}, {2, 1, "0.5", x34},  {1, 1, "1", 45}};
-    for (const auto& [c4, c5, k, xmax] : casos) {
-        Dimensionamento p = SecaoD45();
-        p.Form1.Check4.Value = c4;
-        p.Form1.Check5.Value = c5;
-        p.Form1.Text19.Text = k;
-        p.xMáximo();
-        EXPECT_NEAR(p.XMax, xmax, 1e-9) << c4 << c5 << " " << k;
-    }
-}
-
 TEST(ArmaduraTeorica, dominio_3_sem_armadura_de_compressao) {
     Dimensionamento s = SecaoD45();
     teste::Armaduras(s, 2000000);
@@ -127,22 +116,6 @@ TEST(ArmaduraTeorica, armadura_dupla_com_x_maximo_no_dominio_2a) {
         {{p.EpsC, "1.1111"}, {p.Rcc, "6071.43"}, {p.MRcc, "262285.71"}, {p.Rsc, "42383.28"}});
 }
 
-TEST(Centroides, camadas_ponderadas_pela_area) {
-    Dimensionamento p;
-    p.Bitolas();
-    p.NumCamadasPos = 6;
-    p.DLinhaPos = {0, 4.25, 8.75, 12, 15, 18, 21};
-    p.BitolaPos = {0, 6, 5, 5, 5, 5, 5}; // 16 mm (2,0 cm²) e 12,5 mm (1,25 cm²)
-    // 3 + 2 barras; uma de 12,5 mm (área abaixo de 1 cm²); sem barras, fica o anterior.
-    const std::pair<PorCamada, double> casos[] = {
-        {{0, 3, 2}, 5.5735}, {{0, 0, 1}, 8.75}, {{}, 8.75}};
-    for (const auto& [barras, dcg] : casos) {
-        p.NumBarrasPos = barras;
-        p.CGd1();
-        EXPECT_NEAR(p.DCG1, dcg, 0.00005);
-    }
-}
-
 TEST(ValoresFinais, modelos_cg_e_real) {
     Dimensionamento p = teste::SecaoVerificada();
     EXPECT_NEAR(p.DCG1, 5.8, 1e-12);
@@ -175,6 +148,94 @@ TEST(ValoresFinais, modelos_cg_e_real) {
     EXPECT_EQ(p.PassosCG, 1);
     p.ValoresFinaisReais();
     EXPECT_DOUBLE_EQ(p.X, 1);
+}
+
+// Seção verificada com Md entre Mrd Real e Mrd CG; Mrd escrito em KN.cm.
+Dimensionamento SecaoComparada() {
+    Dimensionamento p = teste::SecaoVerificada();
+    p.Md = 2250000; // kgf·cm, acima de Mrd Real e abaixo de Mrd CG
+    p.ValoresFinaisCG();
+    p.ValoresCG();
+    p.ValoresFinaisReais();
+    p.ValoresRET();
+    p.Imprime(); // Mrd passa a KN.cm
+    return p;
+}
+
+// Projeto completo pela janela do núcleo: seção 20 × 50 com barras de 20 mm.
+Dimensionamento Projeto(const char* Md, const char* Negativas = "40 mm") {
+    Dimensionamento p;
+    p.Form1.Text4.Text = "2.5";
+    p.Form1.Combo3.Text = "5 mm";
+    p.Form1.Text18.Text = "25";
+    p.Form1.Text17.Text = Md;
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = "20 mm (3/4'')";
+    for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = Negativas;
+    p.Programa();
+    return p;
+}
+
+TEST(Comparacao, secao_verificada_camada_1_escoa_a_2_nao_e_o_cg_fica_abaixo_de_fyd) {
+    const Dimensionamento p = SecaoComparada();
+    const Comparacao c = ComparaModelos(p);
+    // ε = 3,5 · ((h − d') − x) / x com x = 27,06 cm: {d', área, ε, σ, escoa}.
+    const std::tuple<double, const char*, const char*, const char*, bool> esperadas[] = {
+        {4.0, "9.45", "2.4497", "4347.83", true}, {8.5, "6.30", "1.8677", "3922.17", false}};
+    ASSERT_EQ(c.Camadas.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const CamadaReal& r = c.Camadas[i];
+        const auto& [dLinha, area, eps, sig, escoa] = esperadas[i];
+        EXPECT_TRUE(!r.Negativa && r.Tracionada() && r.Camada == int(i) + 1);
+        EXPECT_EQ(r.DLinha, dLinha);
+        EXPECT_EQ(r.Escoa, escoa);
+        teste::Confere({{r.Area, area}, {r.Eps, eps}, {r.Sig, sig}});
+    }
+    // CG: uma só deformação, 2,0488 por mil < εyd = 2,0704: não escoa. Mrd de
+    // volta a kgf·cm (Imprime dividiu por 100) e em kN·m.
+    EXPECT_TRUE(c.CGPos.Existe && !c.CGNeg.Existe && !c.CGPos.Escoa && c.AtendePos);
+    EXPECT_NEAR(c.CGPos.Sig, 2100 * 2.0488, 0.2);
+    teste::Confere({{c.EpsCReal, "3.5000"},
+                    {c.CGPos.Eps, "2.0488"},
+                    {c.MrdCGKgfCm, "2237632.87"},
+                    {c.MrdRealKgfCm, "2200472.61"},
+                    {c.MrdCGKNm, "223.763287"},
+                    {c.MrdRealKNm, "220.047261"},
+                    {c.DiferencaMrdPct, "-1.6607"}});
+}
+
+TEST(Comparacao, armadura_dupla_lista_as_camadas_negativas_comprimidas) {
+    const Dimensionamento p = Projeto("25000", "16 mm (5/8'')");
+    ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
+    const Comparacao c = ComparaModelos(p);
+    int negativas = 0;
+    for (const CamadaReal& r : c.Camadas) {
+        if (!r.Negativa) continue;
+        ++negativas; // acima da linha neutra: comprimida
+        EXPECT_TRUE(r.Bitola == 6 && r.Eps > 0 && !r.Tracionada()) << r.Camada;
+    }
+    EXPECT_GE(negativas, 1);
+    EXPECT_TRUE(c.CGNeg.Existe && c.TemNeg && c.CGNeg.Eps > 0);
+    EXPECT_GT(p.PctHNeg, 0); // %h' vale com barras na camada negativa 1
+    Dimensionamento umaBarra = teste::SecaoVerificada();
+    umaBarra.AsReal = 0.8; // uma barra de 10 mm
+    EXPECT_TRUE(ComparaModelos(umaBarra).CGPos.Existe);
+}
+
+TEST(Comparacao, aviso_quando_mrd_real_fica_abaixo_de_md) {
+    // Md = 23000 KN.cm: 4 + 1 barras; Mrd CG = 23230,35 passa, Mrd Real = 22905,71 não.
+    const Dimensionamento abaixo = Projeto("23000");
+    const Comparacao c = ComparaModelos(abaixo);
+    EXPECT_TRUE(c.MrdRealAbaixoDeMd && c.MrdCGKgfCm >= abaixo.Md);
+    EXPECT_EQ(AvisoMrdAbaixoDeMd(abaixo, c, ","),
+              "Atenção: as barras colocadas, vistas camada a camada (modelo Real), não resistem "
+              "ao momento para o qual foram dimensionadas: Mrd Real = 22905,71 < Md = 23000,00 "
+              "KN.cm.");
+    // Md = 22500 KN.cm: as mesmas barras resistem.
+    const Dimensionamento resiste = Projeto("22500");
+    const Comparacao r = ComparaModelos(resiste);
+    EXPECT_FALSE(r.MrdRealAbaixoDeMd);
+    EXPECT_EQ(AvisoMrdAbaixoDeMd(resiste, r), "");
+    EXPECT_EQ(TextoBarras(2, 5, ","), "2 φ 12,5 mm");
 }
 
 } // namespace
