@@ -97,6 +97,15 @@ std::string Retrato(const char* Nome, const Dimensionamento& p) {
     return s;
 }
 
+// 20 × 50 com cobrimento de 2,5 cm, estribo de 5 mm, C25 e barras de 20 mm.
+void Barras20(Dimensionamento& p, const char* Md) {
+    p.Form1.Text4.Text = "2.5";
+    p.Form1.Combo3.Text = "5 mm";
+    p.Form1.Text18.Text = "25";
+    p.Form1.Text17.Text = Md;
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = "20 mm (3/4'')";
+}
+
 // Projetos de ponta a ponta nas duas edições, conferidos à mão contra a referência:
 // cada verificação que falha e a que passa, as classes de concreto de cada edição, os
 // coeficientes fora de 1 a 2 e os alertas de Mrd e do domínio 4.
@@ -147,6 +156,9 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
              for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = "20 mm (3/4'')";
              for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = "16 mm (5/8'')";
          }},
+        // Md = 23000 KN.cm: 4 + 1 barras; Mrd CG = 23230,35 passa, Mrd Real = 22905,71 não.
+        {"Mrd Real abaixo de Md = 23000", [](D& p) { Barras20(p, "23000"); }},
+        {"Mrd Real acima de Md = 22500", [](D& p) { Barras20(p, "22500"); }},
         {"Mrd em Kgf.m",
          [](D& p) { p.Form1.Combo5.Text = "Kgf.m", p.Form1.Text17.Text = "10000"; }},
     };
