@@ -43,4 +43,13 @@ inline void EscreveBytes(const std::filesystem::path& Caminho, const std::string
     std::ofstream(Caminho, std::ios::binary) << Bytes;
 }
 
+// Texto comparado com o arquivo de referência em tests/dados, conferido à mão; com
+// LUMBRIO_NOVAS_REFERENCIAS=1 no ambiente, o arquivo é reescrito para ser relido.
+inline void ConfereReferencia(const std::string& Nome, const std::string& Obtido) {
+    const std::string caminho = std::string(LUMBRIO_DADOS_TESTE) + "/" + Nome;
+    if (std::getenv("LUMBRIO_NOVAS_REFERENCIAS"))
+        std::ofstream(caminho, std::ios::binary) << Obtido;
+    EXPECT_EQ(Obtido, LeBytes(caminho)) << Nome;
+}
+
 } // namespace lumbrio::teste

@@ -1,15 +1,13 @@
 // Seção de referência dos testes dos modelos CG e Real, montada direto no estado.
 #pragma once
 
+#include "PastaTemporaria.h"
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <tuple>
 #include <utility>
 
@@ -24,16 +22,6 @@ inline void Confere(std::initializer_list<std::pair<double, const char*>> Valore
         const int casas = ponto == std::string::npos ? 0 : static_cast<int>(t.size() - ponto - 1);
         EXPECT_EQ(FormataNumero(valor, casas), t);
     }
-}
-
-// Texto comparado com o arquivo de referência em tests/dados, conferido à mão; com
-// LUMBRIO_NOVAS_REFERENCIAS=1 no ambiente, o arquivo é reescrito para ser relido.
-inline void ConfereReferencia(const std::string& Nome, const std::string& Obtido) {
-    const std::string caminho = std::string(LUMBRIO_DADOS_TESTE) + "/" + Nome;
-    if (std::getenv("LUMBRIO_NOVAS_REFERENCIAS"))
-        std::ofstream(caminho, std::ios::binary) << Obtido;
-    std::ifstream f(caminho, std::ios::binary);
-    EXPECT_EQ(Obtido, std::string(std::istreambuf_iterator<char>(f), {})) << Nome;
 }
 
 // Aço CA-50 com γs = 1,15 e Es = 2 100 000 kgf/cm² (fyd = 4347,83 kgf/cm²).
