@@ -61,24 +61,16 @@ void LerTudo(Dimensionamento& p) {
 }
 
 TEST(Ler, textos_em_unidades_internas) {
-    // {unidade de Md, Md} em kgf·cm.
-    const std::tuple<const char*, const char*, double> momentos[] = {{"Kgf.m", "250", 25000},
-                                                                     {"N.mm", "250", 2.5},
-                                                                     {"Tf.m", "2", 200000},
-                                                                     {"KN.m", "1", 10000},
-                                                                     {"Kgf.mm", "10", 1}};
-    for (const auto& [unidade, texto, md] : momentos) {
-        Dimensionamento p;
-        p.Form1.Combo5.Text = unidade;
-        p.Form1.Text17.Text = texto;
-        LerTudo(p);
-        EXPECT_NEAR(p.Md, md, 1e-9) << unidade;
-    }
-    // Es em MPa, fck em kgf/cm², cobrimento vazio ou com vírgula; seção larga e
-    // baixa: a escala Y desce para a da seção; escala digitada: X fica, Y é
-    // limitada à da seção.
+    // Md (kgf·cm) em cada unidade, Es em MPa, fck em kgf/cm², cobrimento vazio ou com
+    // vírgula; seção larga e baixa: a escala Y desce para a da seção; escala digitada:
+    // X fica, Y é limitada à da seção.
     using D = Dimensionamento;
     const std::tuple<void (*)(ControlesForm1&), double D::*, double> casos[] = {
+        {[](auto& f) { f.Combo5.Text = "Kgf.m", f.Text17.Text = "250"; }, &D::Md, 25000},
+        {[](auto& f) { f.Combo5.Text = "N.mm", f.Text17.Text = "250"; }, &D::Md, 2.5},
+        {[](auto& f) { f.Combo5.Text = "Tf.m", f.Text17.Text = "2"; }, &D::Md, 200000},
+        {[](auto& f) { f.Combo5.Text = "KN.m", f.Text17.Text = "1"; }, &D::Md, 10000},
+        {[](auto& f) { f.Combo5.Text = "Kgf.mm", f.Text17.Text = "10"; }, &D::Md, 1},
         {[](auto& f) { f.Combo7.Text = "MPa", f.Text20.Text = "210000"; }, &D::Es, 2100000},
         {[](auto& f) { f.Combo6.Text = "Kgf/cm2", f.Text18.Text = "250"; }, &D::Fck, 250},
         {[](auto& f) { f.Text4.Text = ""; }, &D::Cobrimento, 0},

@@ -104,29 +104,23 @@ const struct CasoRecusa {
     {"x_maximo_nulo", [](D& p) { p.Form1.Check5.Value = 1, p.Form1.Text19.Text = ""; }, "x máximo"},
     {"nenhuma_barra_cabe", [](D& p) { p.Form1.Text1.Text = "13"; }, "bw = 1.00 cm."},
     {"altura_util_negativa", [](D& p) { p.Form1.Text2.Text = "6"; }, "d = -2.00 cm não é positiva"},
+    // 23 x 39 cm, 12,5 mm na camada 1 e 40 mm nas demais, Md além de x34.
     {"d_menor_que_dcg2",
      [](D& p) {
-         // 23 x 39 cm, 12,5 mm na camada 1 e 40 mm nas demais, Md além de x34.
-         p.Form1.Text1.Text = "23";
-         p.Form1.Text2.Text = "39";
+         p.Form1.Text1.Text = "23", p.Form1.Text2.Text = "39", p.Form1.Text17.Text = "30000";
          p.Form1.Combo2[1].Text = "12.5 mm (1/2'')";
-         p.Form1.Text17.Text = "30000";
      },
      "não comporta"},
+    // Achados do fuzzing: 5,5e41 twips por mil e εyd de 1e42 ‰ punham desenhos fora
+    // do alcance das coordenadas.
     {"escala_x_fora_dos_desenhos",
      [](D& p) {
-         // Achado do fuzzing: 5,5e41 twips por mil estourava as coordenadas.
-         p.Form1.Check3.Value = 0;
-         p.Form1.Text5.Text = "550000000000000032424267218475380950171648.00";
-         p.Form1.Text6.Text = "0";
+         p.Form1.Check3.Value = 0, p.Form1.Text5.Text = "5.5e41", p.Form1.Text6.Text = "0";
      },
      "escala X"},
     {"es_minusculo_nao_cabe_no_desenho",
      [](D& p) {
-         // Achado do fuzzing: εyd de 1e42 ‰ punha a linha de escoamento
-         // fora do alcance das coordenadas.
-         p.Form1.Combo7.Text = "MPa";
-         p.Form1.Text20.Text = "5e-40";
+         p.Form1.Combo7.Text = "MPa", p.Form1.Text20.Text = "5e-40";
          p.Form1.Combo1.Text = "Aço CA-60B";
      },
      "desenhos"}};
