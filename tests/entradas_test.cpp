@@ -86,26 +86,6 @@ TEST(Ler, textos_em_unidades_internas) {
     }
 }
 
-TEST(Ler, acos_dao_fyd_e_deformacao_de_escoamento) {
-    const std::tuple<const char*, const char*, double, double> casos[] = {
-        {"Aço CA-50A", "1.15", 4347.83, 2.0704},
-        {"Aço CA-50B", "1.15", 4347.83, 4.0704},
-        {"Aço CA-25A", "1.15", 2173.91, 1.0352},
-        {"Aço CA-60A", "1.15", 5217.39, 2.4845},
-        {"Aço CA-50A", "1", 5000, 2.381}};
-    for (const auto& [aco, gamaS, fyd, epsYd] : casos) {
-        Dimensionamento p;
-        p.Form1.Combo1.Text = aco;
-        p.Form1.Text22.Text = gamaS;
-        LerTudo(p);
-        p.Aço();
-        EXPECT_NEAR(p.Fyd, fyd, 0.005) << aco;
-        EXPECT_NEAR(p.EpsYd, epsYd, 0.00005) << aco;
-    }
-}
-
-// Uma entrada mudada depois do cálculo desatualiza os resultados, e a exportação pede
-// um novo cálculo; passos e caixas de resultado não, nem nada antes de um cálculo.
 TEST(Desatualizado, cada_entrada_marca_e_o_resto_nao) {
     const std::pair<void (*)(Dimensionamento&), bool> casos[] = {
         {[](auto& d) { d.Form1.Text1.Text = "21"; }, true},
