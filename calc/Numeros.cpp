@@ -72,19 +72,36 @@ double ValorNumerico(std::string_view Texto) {
 std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
     if (!std::isfinite(Valor)) return {};
     constexpr double Potencias[] = {1, 10, 100, 1000, 10000};
-    const double escala = Casas >= 0 && Casas <= 4 ? Potencias[Casas] : std::pow(10.0, Casas);
-    // Produto exato: p + erro. Um empate exato tem erro nulo e parte fracionária 0.5.
+    const bool tabelada = Casas >= 0 && Casas <= 4;
+    const double escala = tabelada ? Potencias[Casas] : std::pow(10.0, Casas);
+    // Produto exato: p + erro. Só um p com parte fracionária 0.5 pede o erro: nulo, é
+    // um empate; senão, o sinal dele diz de que lado do meio o produto está.
     const double p = Valor * escala;
-    const double erro = std::fma(Valor, escala, -p);
-    double v = Valor;
-    if (erro == 0 && std::fabs(p) < 4503599627370496.0 && std::fabs(p - std::trunc(p)) == 0.5)
-        v = std::nextafter(Valor, std::copysign(HUGE_VAL, Valor));
-    char buf[400];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, Casas);
-    std::string s(buf, r.ptr);
-    // Sem sinal para um valor que arredonda para zero.
-    if (!s.empty() && s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
-        s.erase(0, 1);
+    const bool meio = std::fabs(p - std::trunc(p)) == 0.5;
+    const double erro = meio ? std::fma(Valor, escala, -p) : 0;
+    std::string s;
+    if (tabelada && std::fabs(p) < 4503599627370496.0) {
+        // O inteiro mais próximo do produto exato (empate para longe do zero), com o
+        // ponto antes dos últimos Casas dígitos: sem passar pelo texto do double.
+        double n = std::round(p);
+        if (erro != 0) n = erro > 0 ? std::ceil(p) : std::floor(p);
+        char buf[24];
+        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(std::fabs(n)));
+        const auto digitos = static_cast<int>(r.ptr - buf);
+        s.reserve(static_cast<std::size_t>(digitos + Casas + 3));
+        if (n < 0) s += '-';
+        if (digitos <= Casas) s.append(static_cast<std::size_t>(Casas + 1 - digitos), '0');
+        s.append(buf, r.ptr);
+        if (Casas > 0) s.insert(s.size() - static_cast<std::size_t>(Casas), 1, '.');
+    } else {
+        const double v =
+            meio && erro == 0 ? std::nextafter(Valor, std::copysign(HUGE_VAL, Valor)) : Valor;
+        char buf[400];
+        const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, Casas);
+        s.assign(buf, r.ptr);
+        // Sem sinal para um valor que arredonda para zero.
+        if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos) s.erase(0, 1);
+    }
     TrocaSeparador(s, Separador);
     return s;
 }
