@@ -326,6 +326,7 @@ TEST_F(Exportacao, conta_as_camadas_com_barras_e_compara_o_escoamento_ate_a_prim
         {6, {0, 3, 0, 2}, {}, 39, 2, 0, "acima"},
         {2, {0, 3, 0, 2}, {0, 1, 0, 5}, 39, 1, 1, "acima"},
         {0, {0, 3, 2}, {0, 1}, 41, 0, 0, "acima"},
+        {1, {0, 1, 2}, {}, 44, 1, 0, "abaixo"},  // abaixo da camada 1, a única examinada
         {9, {0, 3, 2}, {5}, 30, 2, 0, "acima"}}; // só 6 camadas; a posição 0 não conta
     for (const auto& [camadas, pos, neg, x, comPos, comNeg, posicao] : casos) {
         Dimensionamento d = EstadoExportavel();
@@ -374,6 +375,8 @@ TEST_F(Exportacao, botoes_de_passo_somam_o_passo_e_recalculam_so_com_numero_na_c
                    {&D::Command16_Click, &F::Text1, &F::Text31, "0.1", "0.2", "0.3"},
                    {&D::Command16_Click, &F::Text1, &F::Text31, "0", "0.33333333333333333",
                     "0.333333333333333"},
+                   {&D::Command16_Click, &F::Text1, &F::Text31, "0", "1e-10", "1E-10"},
+                   {&D::Command16_Click, &F::Text1, &F::Text31, "\r\n5", "1", "6"},
                    {&D::Command15_Click, &F::Text2, &F::Text32, "1e-5", "-0.00000985", "1.5E-07"},
                    {&D::Command14_Click, &F::Text2, &F::Text32, "-.5", "1/3", "-1.5"},
                    {&D::Command4_Click, &F::Text17, &F::Text7, "999999999999999", "1", "1E+15"},

@@ -61,7 +61,7 @@ TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {
 TEST(TravaDeBitolas, copia_so_para_a_mesma_face) {
     Dimensionamento p;
     p.Combo2_Click(7); // não há camada 7: nada acontece
-    p.Combo4_Click(0);
+    p.Combo4_Click(0), p.Combo4_Click(4);
     EXPECT_FALSE(p.HaResultados);
     p.Form1.Check1.Value = 1;
     p.Form1.Combo2[3].Text = "16 mm (5/8'')";

@@ -192,8 +192,10 @@ TEST(Comparacao, secao_verificada_camada_1_escoa_a_2_nao_e_o_cg_fica_abaixo_de_f
 
 TEST(Comparacao, cg_positivo_existe_com_qualquer_area) {
     Dimensionamento p = teste::SecaoVerificada();
-    p.AsReal = 0.8; // uma barra de 10 mm
-    EXPECT_TRUE(ComparaModelos(p).CGPos.Existe);
+    for (const double as : {0.0, 0.8}) { // 0,8 cm²: uma barra de 10 mm
+        p.AsReal = as;
+        EXPECT_EQ(ComparaModelos(p).CGPos.Existe, as > 0) << as;
+    }
     EXPECT_EQ(TextoBarras(2, 5, ","), "2 φ 12,5 mm");
 }
 
