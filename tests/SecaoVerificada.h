@@ -1,7 +1,6 @@
 // Seção de referência dos testes dos modelos CG e Real, montada direto no estado.
 #pragma once
 
-#include "PastaTemporaria.h"
 #include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
 
@@ -22,6 +21,12 @@ inline void Confere(std::initializer_list<std::pair<double, const char*>> Valore
         const int casas = ponto == std::string::npos ? 0 : static_cast<int>(t.size() - ponto - 1);
         EXPECT_EQ(FormataNumero(valor, casas), t);
     }
+}
+
+// Todas as camadas positivas com a bitola Positiva e as negativas com Negativa.
+inline void PoeBitolas(Dimensionamento& p, const char* Positiva, const char* Negativa) {
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = Positiva;
+    for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = Negativa;
 }
 
 // Aço CA-50 com γs = 1,15 e Es = 2 100 000 kgf/cm² (fyd = 4347,83 kgf/cm²).

@@ -1,5 +1,6 @@
 // NBR 6118:2023 ao lado da 2003 e projetos de ponta a ponta: parâmetros do concreto
 // pelo fck, linha neutra limitada pela ductilidade, verificações e alertas.
+#include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
 #include "calc/Dimensionamento.h"
 #include "output/Csv.h"
@@ -103,7 +104,7 @@ void Barras20(Dimensionamento& p, const char* Md) {
     p.Form1.Combo3.Text = "5 mm";
     p.Form1.Text18.Text = "25";
     p.Form1.Text17.Text = Md;
-    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = "20 mm (3/4'')";
+    teste::PoeBitolas(p, "20 mm (3/4'')", "40 mm");
 }
 
 // Projetos de ponta a ponta nas duas edições, conferidos à mão contra a referência:
@@ -153,8 +154,7 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
         {"armadura dupla: Mrd Real abaixo de Md",
          [](D& p) {
              p.Form1.Text17.Text = "25000";
-             for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = "20 mm (3/4'')";
-             for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = "16 mm (5/8'')";
+             teste::PoeBitolas(p, "20 mm (3/4'')", "16 mm (5/8'')");
          }},
         // Md = 23000 KN.cm: 4 + 1 barras; Mrd CG = 23230,35 passa, Mrd Real = 22905,71 não.
         {"Mrd Real abaixo de Md = 23000", [](D& p) { Barras20(p, "23000"); }},

@@ -1,4 +1,5 @@
 // Cálculo completo pelo condutor: painel, recusas com mensagem e desenhos.
+#include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
 #include "calc/Dimensionamento.h"
 #include "output/Painel.h"
@@ -203,10 +204,9 @@ TEST(Desenhos, todas_as_primitivas_da_viga_20x50) {
     for (const char* md : {"5000", "25000"}) {
         Dimensionamento p;
         p.Form1.Text17.Text = md;
-        for (int i = 1; i <= 6; ++i)
-            p.Form1.Combo2[i].Text = md[0] == '5' ? "16 mm (5/8'')" : "20 mm (3/4'')";
-        for (int i = 1; i <= 3; ++i)
-            p.Form1.Combo4[i].Text = md[0] == '5' ? "40 mm" : "16 mm (5/8'')";
+        const bool simples = md[0] == '5';
+        teste::PoeBitolas(p, simples ? "16 mm (5/8'')" : "20 mm (3/4'')",
+                          simples ? "40 mm" : "16 mm (5/8'')");
         p.Programa();
         ASSERT_TRUE(p.HaResultados);
         teste::ConfereReferencia(md[0] == '5' ? "desenho-20x50.txt" : "desenho-20x50-dupla.txt",

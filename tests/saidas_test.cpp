@@ -1,5 +1,6 @@
 // Saídas: o relatório como dados (resultados iguais às caixas do painel, aço pela lista
 // lida no cálculo, avisos decididos pelo estado) e o SVG dos desenhos.
+#include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
 #include "calc/Dimensionamento.h"
 #include "output/Painel.h"
@@ -25,8 +26,7 @@ Dimensionamento Projeto(const Caso& c) {
     p.Form1.Text17.Text = c.Md;
     p.Form1.Combo1.Text = c.Aco;
     p.Form1.Check4.Value = c.Dominio4;
-    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = c.Positivas;
-    for (int i = 1; i <= 3; ++i) p.Form1.Combo4[i].Text = c.Negativas;
+    teste::PoeBitolas(p, c.Positivas, c.Negativas);
     p.Programa();
     EXPECT_TRUE(p.HaResultados);
     return p;
