@@ -34,7 +34,7 @@ void Dimensionamento::ProgramaInterno() {
     Ler();
     Aço();
     Fcd = Fck / GamaC;
-    SigCd = Concreto.AlfaC * Fcd;
+    SigCd = TensaoDoBloco(Fcd, Concreto);
     EspMinimosPos();
     NumMaxdeBarrasPos();
     EspMinimosNeg();

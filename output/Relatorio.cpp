@@ -46,6 +46,18 @@ std::string NomeDoAco(const Dim& D) {
     return Junta("CA-", std::to_string(D.Fyk / 100), AcoClasseB(D.TextoAco) ? "B" : "A");
 }
 
+// λ e αc do bloco e, na 2023, o fator de fragilidade ηc, com a tensão que dão.
+LinhaTabela BlocoDeTensoes(const Dim& D, const Formatos& N) {
+    const ParametrosConcreto& p = D.Concreto;
+    const std::string sigCd = N(D.SigCd, 2) + " kgf/cm²";
+    if (D.Edicao == Norma::NBR2003)
+        return {{"Bloco λ / αc", Junta(N.Curto(p.Lambda), " / ", N.Curto(p.AlfaC)), "σcd = αc·fcd",
+                 sigCd}};
+    return {{"Bloco λ / αc / ηc",
+             Junta(N.Curto(p.Lambda), " / ", N.Curto(p.AlfaC), " / ", N(p.EtaC, 4)),
+             "σcd = αc·ηc·fcd", sigCd}};
+}
+
 SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
     // Opções lidas pelo cálculo, não os controles (que podem ter mudado depois dele).
     const std::string xMaximo = D.OpcaoXMaximo == 1 ? "sim, k = " + N(D.FatorXMaximo, 3) : "não";
@@ -64,6 +76,7 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
         {{"Permitir domínio 4", SimNao(D.OpcaoDominio4), "Utilizar x máximo", xMaximo}},
         {{"Agregado (diâm. máx.)", N(D.DiamAgregado, 2) + " cm", "PrecisãoM / PrecisãoN",
           Junta(N.Curto(D.PrecisãoM), " kgf·cm / ", N.Curto(D.PrecisãoN), " kgf")}},
+        BlocoDeTensoes(D, N),
     };
     return {.Titulo = "1. Dados de entrada", .Blocos = {std::move(t)}};
 }

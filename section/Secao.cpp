@@ -38,6 +38,7 @@ ParametrosConcreto ParametrosDe(Norma Edicao, double FckMPa) {
         return P;
     }
     P.XiLim = 0.45;
+    if (FckMPa > 40) P.EtaC = std::cbrt(40 / FckMPa);
     if (FckMPa > 50) {
         const double f = FckMPa - 50;
         P.Lambda = 0.8 - f / 400;

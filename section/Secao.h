@@ -13,18 +13,25 @@ namespace lumbrio {
 enum class Norma { NBR2003, NBR2023 };
 
 // Parâmetros do concreto que dependem da edição e do fck: bloco retangular
-// (y = λ·x, σcd = αc·fcd), deformações últimas (por mil) e o limite de ductilidade
+// (y = λ·x, σcd = αc·ηc·fcd), deformações últimas (por mil) e o limite de ductilidade
 // x/d. Os valores iniciais são os da NBR 6118:2003.
 struct ParametrosConcreto {
     double Lambda = 0.8, AlfaC = 0.85;
+    double EtaC = 1; // fragilidade do concreto acima de C40 (2023); 1 na 2003
     double EpsCu = 3.5, EpsC2 = 2.0;
     double XiLim = 0.5;
 };
 
 // Parâmetros para fck em MPa: a NBR 6118:2003 usa o bloco de até C50 em qualquer
-// fck, com x/d ≤ 0,50 até C35 e 0,40 acima; a 2023 varia o bloco e as deformações
-// acima de C50 e limita x/d a 0,45 até C50 e 0,35 acima.
+// fck, com x/d ≤ 0,50 até C35 e 0,40 acima; a 2023 reduz a tensão por
+// ηc = (40/fck)^(1/3) acima de C40, varia o bloco e as deformações acima de C50 e
+// limita x/d a 0,45 até C50 e 0,35 acima.
 ParametrosConcreto ParametrosDe(Norma Edicao, double FckMPa);
+
+// Tensão do bloco retangular, σcd = αc·ηc·fcd (kgf/cm²).
+inline double TensaoDoBloco(double Fcd, const ParametrosConcreto& P) {
+    return P.AlfaC * P.EtaC * Fcd;
+}
 
 // Lei tensão-deformação de cálculo do aço: classe A elastoplástica, classe B com
 // trecho curvo entre 0,7 fyd e fyd.

@@ -46,7 +46,7 @@ inline Dimensionamento SecaoD45(double FckMPa = 25, Norma Edicao = Norma::NBR200
     p.Fck = FckMPa * 10;
     p.Concreto = ParametrosDe(Edicao, FckMPa);
     p.Fcd = p.Fck / 1.4;
-    p.SigCd = p.Concreto.AlfaC * p.Fcd;
+    p.SigCd = TensaoDoBloco(p.Fcd, p.Concreto);
     std::tie(p.Base, p.Altura, p.AlturaUtil, p.DCG2, p.PrecisãoM) = std::tuple(20, 50, 45, 4, 100);
     p.xMáximo();
     p.MomentosLimitesRET();

@@ -55,22 +55,42 @@ TEST(Norma, c30_a_2023_para_x_em_045_d_e_pede_armadura_de_compressao) {
     teste::Confere({{b.X, "20.25"}, {b.AsNeg, "0.69"}, {b.AsPos, "14.26"}});
 }
 
-TEST(Norma, c70_na_2023_usa_o_bloco_do_fck) {
-    const Dimensionamento p = Secao(Norma::NBR2023, 70, 2800000);
-    teste::Confere({{p.X, "12.06"}, {p.AsPos, "15.91"}});
-    EXPECT_DOUBLE_EQ(p.EpsC, p.Concreto.EpsCu);
+// Acima de C40 a 2023 reduz o bloco por ηc = (40/fck)^(1/3): σcd = αc·ηc·fcd. Valores
+// feitos à mão com y = d − √(d² − 2·Md/(b·σcd)), x = y/λ, As = Md/(fyd·(d − y/2)); em
+// C90, x para em 0,35·d e entra As'.
+TEST(Norma, eta_c_reduz_o_bloco_acima_de_c40) {
+    const struct {
+        double fck, md; // MPa, kgf·cm
+        const char *eta, *x, *as, *asLinha;
+    } casos[] = {
+        {40, 2300000, "1.0000", "15.21", "13.59", "0.00"},
+        {45, 2000000, "0.9615", "11.81", "11.42", "0.00"},
+        {70, 2800000, "0.8298", "14.93", "16.34", "0.00"},
+        {90, 3000000, "0.7631", "15.75", "17.45", "0.57"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.fck);
+        const Dimensionamento p = Secao(Norma::NBR2023, c.fck, c.md);
+        teste::Confere(
+            {{p.Concreto.EtaC, c.eta}, {p.X, c.x}, {p.AsPos, c.as}, {p.AsNeg, c.asLinha}});
+    }
+    // Até C40, e sempre na 2003, ηc é exatamente 1: a tensão é a de antes, bit a bit.
+    for (const auto& [n, fck] : {std::pair{Norma::NBR2023, 40.0}, {Norma::NBR2003, 90.0}}) {
+        const ParametrosConcreto p = ParametrosDe(n, fck);
+        EXPECT_EQ(TensaoDoBloco(643.0 / 7, p), p.AlfaC * (643.0 / 7));
+    }
 }
 
 TEST(Norma, armadura_minima) {
     const auto taxa = [](Norma n, double fck, double d) {
         const double fcd = fck * 10 / 1.4;
-        const double sigcd = ParametrosDe(n, fck).AlfaC * fcd;
+        const double sigcd = TensaoDoBloco(fcd, ParametrosDe(n, fck));
         return ArmaduraMinima(n, 20, 50, d, sigcd, fcd, 5000 / 1.15, fck) / (20 * 50) * 100;
     };
     teste::Confere({{taxa(Norma::NBR2023, 25, 45), "0.150"},
                     {taxa(Norma::NBR2003, 40, 45), "0.230"},
                     {taxa(Norma::NBR2023, 40, 40), "0.178"},
-                    {taxa(Norma::NBR2023, 70, 45), "0.206"},   // fctm = 2,12·ln(1 + 0,11·fck)
+                    {taxa(Norma::NBR2023, 70, 45), "0.2064"}, // fctm = 2,12·ln(1 + 0,11·fck), ηc
                     {taxa(Norma::NBR2023, 50, 45), "0.183"}}); // C50 ainda com 0,3·fck^(2/3)
     // Com d muito pequeno o concreto não resiste a Md,min.
     EXPECT_LT(ArmaduraMinima(Norma::NBR2023, 20, 50, 1, 100, 100, 4347.83, 25), 0);
