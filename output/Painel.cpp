@@ -52,6 +52,7 @@ void Dimensionamento::Zera() {
     f.Text34.BackColor = Cor::Normal;
     for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
     AsNeg = 0;
+    MinimaGovernou = false;
     HaResultados = false;
     AsPosSemLimite = false;
 }
@@ -72,6 +73,9 @@ void Dimensionamento::Imprime() {
 
     auto& f = Form1;
     f.Text8.Text = AsPosSemLimite ? std::string() : Formata(AsPos, 2);
+    f.Text8.ToolTipText = MinimaGovernou ? Junta("As,min adotada (item 17.3.5.2.1): As para Md = ",
+                                                 Formata(AsPosCalculada, 2), " cm2.")
+                                         : std::string();
     f.Text33.Text = Formata(AsReal, 2);
     f.Text9.Text = Formata(XCG, 3);
     f.Text10.Text = Formata(XReal, 3);

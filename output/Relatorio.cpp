@@ -131,16 +131,22 @@ SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) 
     }
     const std::string dif =
         std::isfinite(C.DiferencaMrdPct) ? N(C.DiferencaMrdPct, 2) + " %" : std::string("—");
-    return {
-        .Titulo = "2. Resultados dos modelos CG e Real",
-        .Blocos = {
-            std::move(t),
-            Paragrafo{"Diferença de Mrd entre os modelos, (Real − CG) / CG: " + dif,
-                      Estilo::Destaque},
-            Paragrafo{"No modelo CG, As e As' são as áreas teóricas do dimensionamento e as "
-                      "barras de cada face agem no centróide dela; no modelo Real, as áreas são "
-                      "as das barras colocadas e cada camada age na sua profundidade.",
-                      Estilo::Nota}}};
+    SecaoRelatorio s;
+    s.Titulo = "2. Resultados dos modelos CG e Real";
+    s.Blocos.push_back(std::move(t));
+    if (D.MinimaGovernou)
+        s.Blocos.push_back(Paragrafo{Junta("A armadura mínima governou o dimensionamento (item "
+                                           "17.3.5.2.1): As para Md = ",
+                                           N(D.AsPosCalculada, 2),
+                                           " cm², adotada As,min = ", N(D.AsPos, 2), " cm².")});
+    s.Blocos.push_back(
+        Paragrafo{"Diferença de Mrd entre os modelos, (Real − CG) / CG: " + dif, Estilo::Destaque});
+    s.Blocos.push_back(
+        Paragrafo{"No modelo CG, As e As' são as áreas teóricas do dimensionamento e as barras de "
+                  "cada face agem no centróide dela; no modelo Real, as áreas são as das barras "
+                  "colocadas e cada camada age na sua profundidade.",
+                  Estilo::Nota});
+    return s;
 }
 
 SecaoRelatorio Armaduras(const Dim& D, const Comparacao& C, const Formatos& N) {

@@ -47,6 +47,7 @@ void Dimensionamento::AsTeóricaNeg() {
 
 void Dimensionamento::AsTeóricaPos() {
     const double d = AlturaUtil;
+    MinimaGovernou = false;
     if (X == d) {
         // Deformação nula no aço: área sem limite.
         AsPosRestante = 999999999999;
@@ -61,6 +62,15 @@ void Dimensionamento::AsTeóricaPos() {
     if (!(AsPosRestante >= 0) || !std::isfinite(AsPosRestante))
         SecaoNaoComporta(Junta("a armadura de tração necessária resultou negativa (As = ",
                                FormataNumero(AsPosRestante, 2), " cm2)."));
+    AsPosCalculada = AsPosRestante;
+    if (Edicao == Norma::NBR2023) {
+        // A edição em vigor dimensiona com pelo menos As,min, com o d desta passagem.
+        const double asMin = ArmaduraMinima(Edicao, Base, Altura, d, SigCd, Fcd, Fyd, Fck / 10);
+        if (AsPosRestante < asMin) {
+            AsPosRestante = asMin;
+            MinimaGovernou = true;
+        }
+    }
     AsPos = AsPosRestante;
 }
 

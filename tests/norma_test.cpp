@@ -104,6 +104,7 @@ std::string Retrato(const char* Nome, const Dimensionamento& p) {
     for (const CaixaTexto& v : p.Form1.TextVerificacao)
         if (!v.Text.empty()) s += Junta(v.BackColor == Cor::Alerta ? "  ! " : "    ", v.Text, "\n");
     const auto& f = p.Form1;
+    if (!f.Text8.ToolTipText.empty()) s += Junta("  dica em As CG: ", f.Text8.ToolTipText, "\n");
     for (const auto& [nome, c] : {std::pair{"Mrd CG", &f.Text23},
                                   {"Mrd Real", &f.Text24},
                                   {"Dom CG", &f.Text11},
@@ -181,6 +182,17 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
         {"Mrd Real acima de Md = 22500", [](D& p) { Barras20(p, "22500"); }},
         {"Mrd em Kgf.m",
          [](D& p) { p.Form1.Combo5.Text = "Kgf.m", p.Form1.Text17.Text = "10000"; }},
+        {"2003, 20 x 90 com Md = 2000 KN.cm: o cálculo não segue As,min",
+         [](D& p) {
+             p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
+             teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
+         }},
+        {"2023, 20 x 90 C25 com Md = 2000 KN.cm: As,min de 2,70 cm² no cálculo",
+         [](D& p) {
+             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
+             p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
+             teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
+         }},
     };
     std::string s;
     for (const auto& [nome, prepara] : projetos) {

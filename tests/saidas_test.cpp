@@ -132,6 +132,8 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
          "ser usado; vale o modelo Real."},
         {[](auto& d) { d.PctHNeg = 10; }, 3, 1, 1, 3, "atende (≤ 10 %)"},
         {[](auto& d) { d.AsPosSemLimite = true; }, 2, 0, 1, 1, "—"},
+        {[](auto& d) { d.MinimaGovernou = true, d.AsPosCalculada = 0.5; }, 2, -1, 0, 0,
+         "A armadura mínima governou o dimensionamento (item 17.3.5.2.1): As para Md = 0.50 cm²"},
     };
     const Dimensionamento base = Projeto(Casos[1]);
     for (const Mudanca& m : mudancas) {
