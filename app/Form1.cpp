@@ -91,8 +91,8 @@ Form1::Form1(QWidget* Pai) : QMainWindow(Pai) {
 
     superficie = new Superficie(modelo, this);
     superficie->setObjectName("Superficie");
-    // A faixa de baixo (norma e verificações) acrescenta 2310 twips à janela de projeto.
-    superficie->setFixedSize(px(11550), px(8595 + 2310));
+    // A faixa de baixo (norma e verificações) acrescenta 2580 twips à janela de projeto.
+    superficie->setFixedSize(px(11550), px(8595 + 2580));
     // Molduras como na janela de projeto: a borda passa pelo meio da legenda.
     superficie->setStyleSheet(
         "QGroupBox { border: 1px solid palette(mid); margin-top: 0.55em; }"
@@ -330,7 +330,7 @@ void Form1::CriaNormaVerificacoes() {
     tabela.Liga(lista, f.ComboNorma, Filtro::Nenhum);
 
     // Uma linha por verificação da norma, só leitura, fora da cadeia do Tab.
-    auto* verificacoes = Moldura(superficie, "Frame10", "Verificações", 3720, 8640, 7740, 2205);
+    auto* verificacoes = Moldura(superficie, "Frame10", "Verificações", 3720, 8640, 7740, 2475);
     for (int i = 1; i < int(f.TextVerificacao.size()); ++i) {
         auto* linha = NovaCaixa(verificacoes, Indice("TextVerificacao", i), 120,
                                 255 + 270 * (i - 1), 7500, 270);

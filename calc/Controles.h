@@ -15,7 +15,7 @@ struct CaixaTexto {
     std::string Text;
     bool Enabled = true;
     Cor BackColor = Cor::Normal;
-    std::string ToolTipText{}; // por que a caixa está em alerta
+    std::string ToolTipText{}; // por que a caixa está em alerta, ou uma nota
 };
 
 struct Lista {
@@ -93,8 +93,8 @@ struct ControlesForm1 {
     CaixaTexto Text15, Text16; // y/2
     Rotulo Label29{"Kgf.cm"};  // unidade de Mrd
     CaixaTexto Text34{"Taxa > 4%"};
-    // "Verificações": uma linha por verificação da norma (1..7), vazias até um cálculo.
-    std::array<CaixaTexto, 8> TextVerificacao{};
+    // "Verificações": uma linha por verificação da norma (1..8), vazias até um cálculo.
+    std::array<CaixaTexto, 9> TextVerificacao{};
 };
 
 // "Mensagem de erro".

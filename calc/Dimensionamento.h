@@ -104,11 +104,12 @@ class Dimensionamento {
     double PassoX = 0;                                   // cm
     std::string Dominio;
     std::string MensagemErro, MensagemErro2;
-    double DeltaM = 0;                           // kgf·cm
-    double Rsc = 0;                              // kgf
-    double AsPos = 0, AsNeg = 0;                 // cm²
-    double AsPosCalculada = 0;                   // cm²: As para Md, antes de As,min
-    bool MinimaGovernou = false;                 // 2023: As,min adotada no lugar de As
+    double DeltaM = 0;           // kgf·cm
+    double Rsc = 0;              // kgf
+    double AsPos = 0, AsNeg = 0; // cm²
+    double AsPosCalculada = 0;   // cm²: As para Md, antes de As,min
+    bool MinimaGovernou = false; // 2023: As,min adotada no lugar de As
+    double XCalculo = 0;         // cm: x do dimensionamento (a busca, ou x máximo com As')
     double AsPosRestante = 0, AsNegRestante = 0; // cm²
     int IndCamada = 0;
     PorCamada EpsPos{}, EpsNeg{}; // por mil

@@ -88,6 +88,7 @@ void Dimensionamento::ProgramaInterno() {
         CGd1();
         if (!(DCG1 > DCG1Anterior)) break;
     }
+    XCalculo = X;
 
     EspaçamentosReaisPos();
     EspaçamentosReaisNeg();

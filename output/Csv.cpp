@@ -75,7 +75,8 @@ const std::vector<ColunaCsv>& Colunas() {
     return c;
 }
 
-// Colunas das verificações da norma, logo depois de "erro", e o alerta de equilíbrio.
+// Colunas das verificações da norma, logo depois de "erro", o alerta de equilíbrio e o
+// x/d do dimensionamento.
 std::vector<ColunaCsv> MontaColunasVerificacao() {
     const auto n = [](double v, int casas) { return FormataNumero(v, casas); };
     const auto b = [](bool v) { return std::string(v ? "1" : "0"); };
@@ -96,6 +97,8 @@ std::vector<ColunaCsv> MontaColunasVerificacao() {
         {"alerta_taxa", [b](D d) { return b(d.Verif.FalhaTaxa); }},
         {"As_pele", [n](D d) { return d.Verif.PedePele ? n(d.Verif.AsPele, 2) : std::string(); }},
         {"alerta_equilibrio", [b](D d) { return b(d.Verif.AlertaEquilibrio); }},
+        {"xd_calculo", [n](D d) { return n(d.Verif.XdCalculo, 3); }},
+        {"alerta_xd_calculo", [b](D d) { return b(d.Verif.FalhaXdCalculo); }},
     };
 }
 

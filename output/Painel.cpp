@@ -52,6 +52,7 @@ void Dimensionamento::Zera() {
     f.Text34.BackColor = Cor::Normal;
     for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
     AsNeg = 0;
+    XCalculo = 0;
     MinimaGovernou = false;
     HaResultados = false;
     AsPosSemLimite = false;
@@ -125,10 +126,15 @@ void Dimensionamento::Imprime() {
     // Regra dos 10 % da altura: só a cor de alerta é posta aqui; Zera a tira.
     if (PctHPos > 10) f.Text36.BackColor = Cor::Alerta;
     if (PctHNeg > 10) f.Text38.BackColor = Cor::Alerta;
+    // Depois de "Tira 1 barra" pode haver menos linhas: as de sobra ficam vazias.
     const auto linhas = LinhasVerificacao(Verif, SeparadorDecimal);
-    for (std::size_t i = 0; i < linhas.size() && i + 1 < f.TextVerificacao.size(); ++i) {
-        f.TextVerificacao[i + 1].Text = linhas[i].Texto();
-        f.TextVerificacao[i + 1].BackColor = linhas[i].Falha ? Cor::Alerta : Cor::Normal;
+    for (std::size_t i = 1; i < f.TextVerificacao.size(); ++i) {
+        CaixaTexto& caixa = f.TextVerificacao[i];
+        caixa = CaixaTexto{};
+        if (i > linhas.size()) continue;
+        caixa.Text = linhas[i - 1].Texto();
+        caixa.BackColor = linhas[i - 1].Falha ? Cor::Alerta : Cor::Normal;
+        caixa.ToolTipText = linhas[i - 1].Nota;
     }
 }
 

@@ -265,15 +265,24 @@ SecaoRelatorio SecaoVerificacoes(const Dim& D) {
                            {"Item", 20},
                            {"Resultado", 36}});
     t.Miuda = true;
-    for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal))
-        t.Linhas.push_back({{std::string(v.Grandeza), v.Valor, v.Limite, std::string(v.Item),
-                             std::string(v.Veredito)},
-                            v.Falha ? Enfase::Alerta : Enfase::Boa});
-    return {.Titulo = Junta("8. Verificações (", TextoNorma(D.Edicao), ")"),
-            .Blocos = {std::move(t),
-                       Paragrafo{"x/d de cada modelo com d = h − d'CG1; armaduras mínima e máxima "
-                                 "comparadas com as barras colocadas.",
-                                 Estilo::Nota}}};
+    std::vector<BlocoRelatorio> notas;
+    for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal)) {
+        const std::string limite =
+            v.Escopo.empty() ? v.Limite : Junta(v.Limite, " (", v.Escopo, ")");
+        const Enfase cor =
+            v.Falha ? Enfase::Alerta : (v.Informativa ? Enfase::Normal : Enfase::Boa);
+        t.Linhas.push_back(
+            {{std::string(v.Grandeza), v.Valor, limite, std::string(v.Item), v.Veredito}, cor});
+        if (!v.Nota.empty()) notas.push_back(Paragrafo{Junta("Nota: ", v.Nota), Estilo::Resumo});
+    }
+    SecaoRelatorio s{.Titulo = Junta("8. Verificações (", TextoNorma(D.Edicao), ")"),
+                     .Blocos = {std::move(t)}};
+    s.Blocos.insert(s.Blocos.end(), notas.begin(), notas.end());
+    s.Blocos.push_back(
+        Paragrafo{"x/d do cálculo com o x e o d do dimensionamento; o das barras colocadas, com "
+                  "d = h − d'CG1.",
+                  Estilo::Nota});
+    return s;
 }
 
 SecaoRelatorio CamadaACamada(const Dim& D, const Comparacao& C, const Formatos& N) {

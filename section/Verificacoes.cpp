@@ -6,6 +6,7 @@
 #include "calc/Numeros.h"
 
 #include <cmath>
+#include <limits>
 
 namespace lumbrio {
 
@@ -28,6 +29,38 @@ double ArmaduraMinima(Norma Edicao, double b, double h, double d, double SigCd, 
     return std::max(minima, b * y * SigCd / Fyd);
 }
 
+namespace {
+
+// x no limite, como o dimensionamento o põe, é k·d / d: sem a folga de um ulp o
+// cálculo no limite passaria dele.
+bool AcimaDe(double Valor, double Limite) {
+    return Valor > Limite * (1 + 1e-12);
+}
+
+void AvaliaDuctilidade(const Dimensionamento& D, Verificacoes& V) {
+    const double d = D.AlturaUtil;
+    V.XdCalculo = D.XCalculo / d;
+    V.FalhaXdCalculo = AcimaDe(V.XdCalculo, V.XdLim);
+    V.FalhaDuctilidade = V.FalhaXdCalculo;
+    if (D.Edicao == Norma::NBR2003 && V.FalhaXdCalculo) {
+        const bool dominio4 = AcimaDe(D.XCalculo, XLimite3(d, D.EpsYd, D.Concreto));
+        V.FalhaDuctilidade = dominio4;
+        V.XdSoApoios = !dominio4;
+    }
+    V.NotaArredondamento = !V.FalhaXdCalculo && (V.FalhaXdCG || V.FalhaXdReal);
+    if (!V.NotaArredondamento) return;
+    // A tração a mais das barras, (As colocada − As calculada)·fyd, equilibrada por As'
+    // a mais na camada comprimida com x no limite.
+    const double xLim = V.XdLim * d;
+    const double epsLinha = EpsConcreto(xLim, d, D.Concreto) * (xLim - D.DCG2) / xLim;
+    V.SigLinhaNoLimite = D.Lei().Tensao(epsLinha);
+    V.AsLinhaExtra = (D.AsReal - D.AsPos) * D.Fyd / V.SigLinhaNoLimite;
+    if (!(V.AsLinhaExtra > 0) || !std::isfinite(V.AsLinhaExtra))
+        V.AsLinhaExtra = std::numeric_limits<double>::quiet_NaN();
+}
+
+} // namespace
+
 Verificacoes Verifica(const Dimensionamento& D) {
     Verificacoes V;
     V.Edicao = D.Edicao;
@@ -38,6 +71,7 @@ Verificacoes Verifica(const Dimensionamento& D) {
     V.XdLim = D.Concreto.XiLim;
     V.FalhaXdCG = V.XdCG > V.XdLim;
     V.FalhaXdReal = V.XdReal > V.XdLim;
+    AvaliaDuctilidade(D, V);
 
     V.AsMin = ArmaduraMinima(D.Edicao, b, h, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa);
     V.ConcretoNaoResisteMdMin = V.AsMin < 0;
@@ -69,19 +103,47 @@ Verificacoes Verifica(const Dimensionamento& D) {
 }
 
 std::string LinhaVerificacao::Texto() const {
-    if (Limite.empty()) return Junta(Grandeza, ": ", Valor, " — ", Veredito, " (item ", Item, ")");
-    return Junta(Grandeza, ": ", Valor, " (limite ", Limite, ") — ", Veredito, " (item ", Item,
-                 ")");
+    const std::string item = Junta(" (", Escopo, Escopo.empty() ? "" : ", ", "item ", Item, ")");
+    if (Limite.empty()) return Junta(Grandeza, ": ", Valor, " — ", Veredito, item);
+    return Junta(Grandeza, ": ", Valor, " (limite ", Limite, ") — ", Veredito, item);
 }
 
 std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::string_view Separador) {
     const auto n = [&](double v, int casas) { return FormataNumero(v, casas, Separador); };
     const auto veredito = [](bool falha) { return falha ? "não atende" : "atende"; };
     std::vector<LinhaVerificacao> l;
-    l.reserve(7);
-    const bool falhaXd = V.FalhaXdCG || V.FalhaXdReal;
-    l.push_back({"Ductilidade x/d", Junta("CG ", n(V.XdCG, 3), ", Real ", n(V.XdReal, 3)),
-                 Junta("≤ ", n(V.XdLim, 2)), "14.6.4.3", veredito(falhaXd), falhaXd});
+    l.reserve(8);
+    LinhaVerificacao xd{
+        "Ductilidade x/d", Junta("cálculo ", n(V.XdCalculo, 3)), Junta("≤ ", n(V.XdLim, 2)),
+        "14.6.4.3",        veredito(V.FalhaDuctilidade),         V.FalhaDuctilidade};
+    if (V.Edicao == Norma::NBR2003) xd.Escopo = "apoios e ligações";
+    if (V.XdSoApoios) {
+        xd.Veredito = "atende no vão";
+        xd.Informativa = true;
+        xd.Nota = Junta("x/d ≤ ", n(V.XdLim, 2),
+                        " vale nas regiões de apoio e nas ligações, onde este cálculo não o "
+                        "atende; no vão, a seção nos domínios 2 e 3 é admitida.");
+    }
+    l.push_back(std::move(xd));
+    LinhaVerificacao colocadas{"x/d das barras colocadas",
+                               Junta("CG ", n(V.XdCG, 3), ", Real ", n(V.XdReal, 3)), "",
+                               "14.6.4.3", "informação"};
+    colocadas.Informativa = true;
+    if (V.NotaArredondamento) {
+        const bool temArea = std::isfinite(V.AsLinhaExtra);
+        colocadas.Veredito = temArea ? Junta("nota: A's,extra = ", n(V.AsLinhaExtra, 2), " cm2")
+                                     : std::string("nota");
+        colocadas.Nota = Junta(
+            "O cálculo atende a x/d ≤ ", n(V.XdLim, 2),
+            ", mas a tração a mais das barras arredondadas move a linha neutra das barras "
+            "colocadas para além do limite",
+            temArea ? Junta("; uma armadura de compressão a mais de A's,extra = (As colocada − "
+                            "As calculada)·fyd / σ's = ",
+                            n(V.AsLinhaExtra, 2), " cm2 (σ's = ", n(V.SigLinhaNoLimite, 2),
+                            " kgf/cm2 com x no limite) a traria de volta a ele.")
+                    : std::string("."));
+    }
+    l.push_back(std::move(colocadas));
     if (V.ConcretoNaoResisteMdMin)
         l.push_back({"Armadura mínima", "o concreto não resiste a Md,min", "", "17.3.5.2.1",
                      "não atende", true});

@@ -23,9 +23,21 @@ inline bool TaxaAcimaDaMaxima(double As, double AsLinha, double b, double h) {
 struct Verificacoes {
     Norma Edicao = Norma::NBR2003;
     double FckMPa = 0;
-    // Ductilidade, item 14.6.4.3: x/d de cada modelo com d = h − d'CG1.
-    double XdCG = 0, XdReal = 0, XdLim = 0;
+    // Ductilidade, item 14.6.4.3. O veredito é o do dimensionamento: x da busca (ou x
+    // máximo com As') sobre o d da última passagem. Na 2003 o limite vale para apoios
+    // e ligações: acima dele nos domínios 2 e 3, só uma nota; no domínio 4, falha.
+    double XdCalculo = 0, XdLim = 0;
+    bool FalhaXdCalculo = false;   // x/d do cálculo acima do limite
+    bool FalhaDuctilidade = false; // o veredito da linha
+    bool XdSoApoios = false;       // 2003: acima do limite, fora do domínio 4
+    // x/d das barras colocadas em cada modelo, com d = h − d'CG1: informação.
+    double XdCG = 0, XdReal = 0;
     bool FalhaXdCG = false, FalhaXdReal = false;
+    // As barras colocadas passam do limite que o cálculo atende: a tração a mais do
+    // arredondamento move x. As' que traria a seção de volta ao limite (cm²) e σ's
+    // da camada comprimida com x no limite (kgf/cm²); NaN quando não há número.
+    bool NotaArredondamento = false;
+    double AsLinhaExtra = 0, SigLinhaNoLimite = 0;
     // Armadura mínima, item 17.3.5.2.1, contra a área positiva colocada.
     double AsMin = 0;                     // cm²; negativa quando o concreto não resiste a Md,min
     bool ConcretoNaoResisteMdMin = false; // d² < 2·Md,min/(b·σcd): sem número
@@ -55,13 +67,19 @@ Verificacoes Verifica(const Dimensionamento& D);
 double ArmaduraMinima(Norma Edicao, double b, double h, double d, double SigCd, double Fcd,
                       double Fyd, double FckMPa);
 
-// Uma linha de verificação em texto: grandeza, valor, limite, item da norma e veredito.
+// Uma linha de verificação em texto: grandeza, valor, limite, item da norma e veredito;
+// Escopo diz onde o item vale; Nota explica um veredito que não é falha nem "atende".
 struct LinhaVerificacao {
     std::string_view Grandeza;
     std::string Valor, Limite;
-    std::string_view Item, Veredito;
+    std::string_view Item;
+    std::string Veredito;
     bool Falha = false;
-    // A linha compacta da janela: "x/d: CG 0.483, Real 0.470 ≤ 0.50 — atende (14.6.4.3)".
+    std::string_view Escopo = {};
+    std::string Nota = {};
+    bool Informativa = false; // nem falha nem "atende": informação ou nota
+    // A linha da janela: "Ductilidade x/d: cálculo 0.450 (limite ≤ 0.45) — atende (item
+    // 14.6.4.3)"; com escopo, "(apoios e ligações, item 14.6.4.3)".
     std::string Texto() const;
 };
 

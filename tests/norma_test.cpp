@@ -101,8 +101,10 @@ TEST(Norma, armadura_minima) {
 std::string Retrato(const char* Nome, const Dimensionamento& p) {
     std::string s;
     AcrescentaLinhaCsv(s, Nome, p.Form1.Text17.Text, p, true);
-    for (const CaixaTexto& v : p.Form1.TextVerificacao)
+    for (const CaixaTexto& v : p.Form1.TextVerificacao) {
         if (!v.Text.empty()) s += Junta(v.BackColor == Cor::Alerta ? "  ! " : "    ", v.Text, "\n");
+        if (!v.ToolTipText.empty()) s += Junta("      dica: ", v.ToolTipText, "\n");
+    }
     const auto& f = p.Form1;
     if (!f.Text8.ToolTipText.empty()) s += Junta("  dica em As CG: ", f.Text8.ToolTipText, "\n");
     for (const auto& [nome, c] : {std::pair{"Mrd CG", &f.Text23},
@@ -182,6 +184,23 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
         {"Mrd Real acima de Md = 22500", [](D& p) { Barras20(p, "22500"); }},
         {"Mrd em Kgf.m",
          [](D& p) { p.Form1.Combo5.Text = "Kgf.m", p.Form1.Text17.Text = "10000"; }},
+        // Ductilidade: o veredito é o do cálculo; as barras colocadas são informação.
+        {"2023, C30: cálculo em 0,45·d, barras colocadas acima, A's,extra",
+         [](D& p) {
+             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "30";
+             p.Form1.Text17.Text = "23000";
+             teste::PoeBitolas(p, "20 mm (3/4'')", "10 mm (3/8'')");
+         }},
+        {"2023, domínio 4 permitido: cálculo acima de 0,45·d",
+         [](D& p) {
+             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Check4.Value = 1;
+             p.Form1.Text17.Text = "14000";
+         }},
+        {"2003, domínio 3 acima de 0,50·d: atende no vão",
+         [](D& p) {
+             p.Form1.Text17.Text = "20000";
+             teste::PoeBitolas(p, "20 mm (3/4'')", "16 mm (5/8'')");
+         }},
         {"2003, 20 x 90 com Md = 2000 KN.cm: o cálculo não segue As,min",
          [](D& p) {
              p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";

@@ -15,6 +15,7 @@ namespace {
 struct Caso {
     const char *Md, *Base, *Altura, *Positivas, *Negativas, *Aco, *Separador;
     int Dominio4;
+    const char *Norma = "NBR 6118:2003", *Fck = "20";
 };
 
 // Cálculo completo com os outros valores de projeto da janela.
@@ -26,6 +27,8 @@ Dimensionamento Projeto(const Caso& c) {
     p.Form1.Text17.Text = c.Md;
     p.Form1.Combo1.Text = c.Aco;
     p.Form1.Check4.Value = c.Dominio4;
+    p.Form1.ComboNorma.Text = c.Norma;
+    p.Form1.Text18.Text = c.Fck;
     teste::PoeBitolas(p, c.Positivas, c.Negativas);
     p.Programa();
     EXPECT_TRUE(p.HaResultados);
@@ -39,6 +42,8 @@ const Caso Casos[] = {
     {"18000", "25", "60", B16, B12, "Aço CA-60B", ",", 1},
     {"30000", "20", "80", "10 mm (3/8'')", "8 mm (5/16'')", "Aço CA-25B", ",", 1},
     {"12000", "22.5", "45", B12, "40 mm", "Aço CA-25A", ",", 0},
+    // No limite x/d do cálculo, com as barras colocadas acima dele.
+    {"23000", "20", "50", B20, "10 mm (3/8'')", "Aço CA-50A", ".", 0, "NBR 6118:2023", "30"},
 };
 
 template <class T> std::vector<const T*> Blocos(const SecaoRelatorio& S) {
@@ -84,7 +89,7 @@ TEST(Relatorio, cada_caso_confere_com_a_referencia) {
         p.Form1.Combo1.Text = "Aço CA-25A";
         const Relatorio r = MontaRelatorio(p);
         s += Texto(r) + "\n";
-        EXPECT_NE(r.Rodape.find("NBR 6118:2003"), std::string::npos) << r.Rodape;
+        EXPECT_NE(r.Rodape.find(c.Norma), std::string::npos) << r.Rodape;
         // Cada linha do painel com os textos das suas caixas; Mrd e x ganham uma linha.
         const auto& linhas = Blocos<Tabela>(r.Secoes.at(1))[0]->Linhas;
         std::size_t k = 0;

@@ -235,6 +235,7 @@ class TestaJanela : public QObject {
             const char *Md, *Unidade, *Bitola;
         } const casos[] = {
             {"10000", "KN.cm", "40 mm"},
+            {"23000", "KN.cm", "20 mm (3/4'')"}, // a nota de A's,extra
             {"60001", "KN.cm", "20 mm (3/4'')"},
             {"23000000", "Kgf.mm", "22.5 mm (7/8'')"},
             {"1e30", "Kgf.mm", "32 mm (1 1/4'')"},
@@ -398,7 +399,7 @@ class TestaJanela : public QObject {
     void calcula_e_pinta() {
         const QString esperado = qEnvironmentVariable("LUMBRIO_SEPARADOR_ESPERADO", ".");
         QCOMPARE(QLocale::system().decimalPoint(), esperado);
-        QCOMPARE(Area()->size(), QSize(770, 727)); // 11550 × (8595 + 2310) twips
+        QCOMPARE(Area()->size(), QSize(770, 745)); // 11550 × (8595 + 2580) twips
         Botao("Command1")->click();
         const auto& f = janela->Modelo().Form1;
         QVERIFY(!f.Text8.Text.empty() && janela->Mostrados.isEmpty());
