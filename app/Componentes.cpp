@@ -58,7 +58,7 @@ Superficie::Superficie(const Dimensionamento& Modelo, QWidget* Pai)
 void Superficie::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QColor primeiroPlano = palette().color(QPalette::WindowText);
-    for (const auto& m : {Dimensionamento::Shape4, Dimensionamento::Shape1}) {
+    for (const auto& m : {Shape4, Shape1}) {
         const QRect r = RetanguloTwips(m.Left, m.Top, m.Width, m.Height);
         p.fillRect(r, Qt::white);
         p.setPen(primeiroPlano);
@@ -67,7 +67,7 @@ void Superficie::paintEvent(QPaintEvent*) {
     // Resultados de entradas que mudaram: desenho apagado e uma nota.
     const bool desatualizado = modelo.Desatualizado();
     if (desatualizado) {
-        const auto& m = Dimensionamento::Shape4;
+        const auto& m = Shape4;
         p.setPen(CorDeAlerta());
         p.drawText(RetanguloTwips(m.Left + 60, m.Top + 30, m.Width - 120, 300),
                    Qt::AlignLeft | Qt::AlignTop, NotaDesatualizado);

@@ -2,7 +2,7 @@
 // superfície de desenho com os retângulos brancos Shape4 e Shape1.
 #pragma once
 
-#include "calc/Dimensionamento.h"
+#include "program/Dimensionamento.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // para os dois), desenhos em SVG ou PNG.
 #pragma once
 
-#include "calc/Dimensionamento.h"
+#include "program/Dimensionamento.h"
 
 #include <QString>
 

@@ -11,6 +11,7 @@
 #include "files/Configuracao.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
+#include "program/Arquivos.h"
 
 #include <QApplication>
 #include <QClipboard>

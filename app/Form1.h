@@ -4,7 +4,7 @@
 
 #include "Exportacoes.h"
 #include "Ligacoes.h"
-#include "calc/Dimensionamento.h"
+#include "program/Dimensionamento.h"
 
 #include <QMainWindow>
 #include <functional>

@@ -23,9 +23,8 @@ namespace {
 using Dim = Dimensionamento;
 
 // Região dos dois desenhos em twips: da moldura do diagrama até o fim da seção.
-const QRectF RegiaoDesenhos(Dim::Shape4.Left, Dim::Shape4.Top,
-                            Dim::Shape1.Left + Dim::Shape1.Width - Dim::Shape4.Left,
-                            Dim::Shape4.Height);
+const QRectF RegiaoDesenhos(Shape4.Left, Shape4.Top, Shape1.Left + Shape1.Width - Shape4.Left,
+                            Shape4.Height);
 
 const QColor CorTitulo(20, 50, 90);
 const QColor CorFundoCabecalho(225, 232, 240);
@@ -269,7 +268,7 @@ void PintaDesenhos(QPainter& Pintor, const Dimensionamento& D, const QRectF& Des
     if (Rotulos) {
         const double espessura = std::max(1.0, k * 10);
         Pintor.setPen(QPen(CorGrade, espessura));
-        for (const auto& m : {Dim::Shape4, Dim::Shape1})
+        for (const auto& m : {Shape4, Shape1})
             Pintor.drawRect(
                 QRectF(ponto(m.Left, m.Top), ponto(m.Left + m.Width, m.Top + m.Height)));
     }

@@ -2,7 +2,7 @@
 // mesma pintura serve à impressora, ao PDF e ao PNG.
 #pragma once
 
-#include "calc/Dimensionamento.h"
+#include "program/Dimensionamento.h"
 
 #include <QString>
 

@@ -1,7 +1,6 @@
 // Capacidade das camadas, distribuição das barras camada a camada e
 // espaçamentos reais das barras colocadas.
 #include "arrangement/Arranjo.h"
-#include "calc/Dimensionamento.h"
 
 #include <cmath>
 
@@ -46,38 +45,6 @@ void EspacamentosReais(int N, double bw, const Bitolas& Bitola, const Diametros&
         EspLivre[i] = (bw - n * fi) / (n - 1);
         EspHor[i] = fi + EspLivre[i];
     }
-}
-
-void Dimensionamento::NumMaxdeBarrasPos() {
-    const double bw = LarguraInterna();
-    Capacidades(NumCamadasPos, bw, BitolaPos, Diametro, EspMinHorPos, NumMaxBarrasPos);
-}
-
-void Dimensionamento::NumMaxdeBarrasNeg() {
-    const double bw = LarguraInterna();
-    Capacidades(NumCamadasNeg, bw, BitolaNeg, Diametro, EspMinHorNeg, NumMaxBarrasNeg);
-}
-
-void Dimensionamento::DistribuiBarrasPos() {
-    if (DistribuiCamada(CamadaPos, NumCamadasPos, AreaBarra[BitolaPos[CamadaPos]], NumMaxBarrasPos,
-                        AsPosRestante, FimDistribPos, NumBarrasPos))
-        Form1.Combo2[NumCamadasPos].BackColor = Cor::Alerta;
-}
-
-void Dimensionamento::DistribuiBarrasNeg() {
-    if (DistribuiCamada(CamadaNeg, NumCamadasNeg, AreaBarra[BitolaNeg[CamadaNeg]], NumMaxBarrasNeg,
-                        AsNegRestante, FimDistribNeg, NumBarrasNeg))
-        Form1.Combo4[NumCamadasNeg].BackColor = Cor::Alerta;
-}
-
-void Dimensionamento::EspaçamentosReaisPos() {
-    const double bw = LarguraInterna();
-    EspacamentosReais(NumCamadasPos, bw, BitolaPos, Diametro, NumBarrasPos, EspLivrePos, EspHorPos);
-}
-
-void Dimensionamento::EspaçamentosReaisNeg() {
-    const double bw = LarguraInterna();
-    EspacamentosReais(NumCamadasNeg, bw, BitolaNeg, Diametro, NumBarrasNeg, EspLivreNeg, EspHorNeg);
 }
 
 } // namespace lumbrio

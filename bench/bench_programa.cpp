@@ -1,5 +1,5 @@
 // Tempo de um cálculo completo (Programa) em seções típicas.
-#include "calc/Dimensionamento.h"
+#include "program/Dimensionamento.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,8 @@
 // Textos das listas da janela: unidades, aços e bitolas, na ordem em que aparecem.
 #pragma once
 
+#include "calc/Norma.h"
+
 #include <array>
 #include <string_view>
 
@@ -20,6 +22,10 @@ inline constexpr std::array<Unidade, 25> TabelaUnidades{{
     {"N/m2", 0.00001},  {"KN/mm2", 10000}, {"KN/cm2", 100},  {"KN/m2", 0.01}, {"MPa", 10},
 }};
 
+// Fator da unidade de texto Texto; recusa uma unidade fora da tabela (o arquivo de
+// valores pode trazer uma unidade inválida).
+double FatorDaUnidade(std::string_view Texto);
+
 inline constexpr std::array<std::string_view, 12> ItensCombo5{"Kgf.mm", "Kgf.cm", "Kgf.m", "Tf.mm",
                                                               "Tf.cm",  "Tf.m",   "N.mm",  "N.cm",
                                                               "N.m",    "KN.mm",  "KN.cm", "KN.m"};
@@ -34,6 +40,11 @@ inline constexpr std::array<std::string_view, 6> ItensCombo1{
 
 // Edições da NBR 6118 da lista "Norma"; a primeira é a de projeto.
 inline constexpr std::array<std::string_view, 2> ItensNorma{"NBR 6118:2003", "NBR 6118:2023"};
+
+// "NBR 6118:2003" ou "NBR 6118:2023".
+constexpr std::string_view TextoNorma(Norma Edicao) {
+    return Edicao == Norma::NBR2023 ? ItensNorma[1] : ItensNorma[0];
+}
 
 // Classe B: encruada a frio, lei tensão-deformação com trecho curvo.
 inline constexpr bool AcoClasseB(std::string_view Texto) {

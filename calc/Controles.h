@@ -113,4 +113,11 @@ struct ControlesForm8 {
     std::array<CaixaTexto, 2> Text4{CaixaTexto{"0"}, CaixaTexto{"0"}};
 };
 
+// Regra de "Auto.": as escalas só se digitam com a caixa desmarcada.
+inline void RegraDoAuto(ControlesForm1& F) {
+    const bool automatica = F.Check3.Value == 1;
+    F.Text5.Enabled = !automatica;
+    F.Text6.Enabled = !automatica;
+}
+
 } // namespace lumbrio

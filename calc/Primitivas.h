@@ -29,6 +29,13 @@ constexpr Rgb RgbDaCor(int Cor) {
 // A cor de alerta das caixas, das linhas de verificação e do relatório (cor 4 da paleta).
 inline constexpr Rgb RgbAlerta{128, 0, 0};
 
+// Molduras das áreas de desenho (twips): esquerda, topo, largura, altura.
+struct Moldura {
+    double Left, Top, Width, Height;
+};
+inline constexpr Moldura Shape4{3720, 3795, 3690, 4740}; // diagrama de deformações
+inline constexpr Moldura Shape1{7410, 3795, 4050, 4740}; // seção
+
 struct Primitiva {
     enum class Tipo { Linha, Circulo };
     Tipo tipo = Tipo::Linha;

@@ -145,7 +145,7 @@ std::string Registro(int n, const char* Descricao) {
 
 } // namespace
 
-std::optional<FalhaArquivo> TextoConfiguracao(const Dimensionamento& D, std::string& Bytes) {
+std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::string& Bytes) {
     Bytes.clear();
     std::optional<FalhaArquivo> falha;
     std::string linha, convertida, invalido;
@@ -189,7 +189,7 @@ std::optional<FalhaArquivo> TextoConfiguracao(const Dimensionamento& D, std::str
     return falha;
 }
 
-std::optional<FalhaArquivo> GravaConfiguracao(const Dimensionamento& D, const std::string& Nome) {
+std::optional<FalhaArquivo> GravaConfiguracao(const EstadoDeProjeto& D, const std::string& Nome) {
     std::string bytes, motivo;
     if (auto falha = TextoConfiguracao(D, bytes))
         return FalhaArquivo{"O arquivo \"" + TextoVisivel(Nome) + "\" não foi salvo. " +
@@ -202,7 +202,7 @@ std::optional<FalhaArquivo> GravaConfiguracao(const Dimensionamento& D, const st
     return std::nullopt;
 }
 
-std::optional<FalhaArquivo> CarregaConfiguracao(Dimensionamento& D, const std::string& Nome) {
+std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::string& Nome) {
     std::string motivo;
     const auto bytes = LeArquivo(Nome, motivo);
     if (!bytes) return FalhaCarga(Nome, motivo);
@@ -296,7 +296,7 @@ std::optional<FalhaArquivo> CarregaConfiguracao(Dimensionamento& D, const std::s
             if (&v == &D.Form1.Check3.Value) {
                 if (novo != v) {
                     v = novo;
-                    D.Check3_Click();
+                    RegraDoAuto(D.Form1);
                 }
             } else {
                 v = novo;
@@ -305,44 +305,6 @@ std::optional<FalhaArquivo> CarregaConfiguracao(Dimensionamento& D, const std::s
     });
     D.Form1.ComboNorma.Text = std::move(norma);
     return std::nullopt;
-}
-
-void CarregaPadraoInicial(Dimensionamento& D) {
-    D.NomeArquivo = ArquivoPadrao;
-    std::error_code ec;
-    if (std::filesystem::status(D.NomeArquivo, ec).type() == std::filesystem::file_type::not_found)
-        return;
-    D.Carrega();
-}
-
-void CarregaArquivo(Dimensionamento& D, const std::string& Nome) {
-    D.NomeArquivo = Nome;
-    if (!Nome.empty()) D.Carrega();
-}
-
-void AbreArquivo(Dimensionamento& D, const std::string& Nome) {
-    CarregaArquivo(D, Nome);
-    D.Programa();
-}
-
-void GravaArquivo(Dimensionamento& D, const std::string& Nome) {
-    // Nome sem extensão ganha ".txt", que o diálogo de abrir mostra.
-    const bool semExtensao = !Nome.empty() && !std::filesystem::path(Nome).has_extension();
-    D.NomeArquivo = semExtensao ? Nome + ".txt" : Nome;
-    if (!Nome.empty()) D.Grava();
-}
-
-void Dimensionamento::Grava() {
-    if (const auto falha = GravaConfiguracao(*this, NomeArquivo))
-        MostraErro(falha->Mensagem, falha->Mensagem2);
-    else
-        Estado = Junta("Valores gravados em \"", TextoVisivel(NomeArquivo), "\".");
-}
-
-void Dimensionamento::Carrega() {
-    // Uma falha não limpa os resultados: só os controles de entrada estariam em jogo.
-    if (const auto falha = CarregaConfiguracao(*this, NomeArquivo))
-        MostraErro(falha->Mensagem, falha->Mensagem2);
 }
 
 } // namespace lumbrio

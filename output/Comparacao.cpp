@@ -25,7 +25,7 @@ std::string TextoBarras(int Barras, int Bitola, std::string_view Separador) {
     return Junta(std::to_string(Barras), " φ ", TextoBitola(Bitola, Separador));
 }
 
-std::string AvisoMrdAbaixoDeMd(const Dimensionamento& D, const Comparacao& C,
+std::string AvisoMrdAbaixoDeMd(const EstadoDeProjeto& D, const Comparacao& C,
                                std::string_view Separador) {
     if (!C.MrdRealAbaixoDeMd) return {};
     const double f = D.FatorUnidade;
@@ -35,7 +35,7 @@ std::string AvisoMrdAbaixoDeMd(const Dimensionamento& D, const Comparacao& C,
                  " < Md = ", FormataNumero(C.MdKgfCm / f, 2, Separador), " ", D.Unidade, ".");
 }
 
-std::string TextoPainelTabulado(const Dimensionamento& D) {
+std::string TextoPainelTabulado(const EstadoDeProjeto& D) {
     const auto& f = D.Form1;
     std::string s = "\tCG\tReal\t\n";
     for (const LinhaPainel& l : LinhasPainel)

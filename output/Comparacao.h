@@ -20,11 +20,11 @@ std::string TextoBarras(int Barras, int Bitola, std::string_view Separador = "."
 
 // Aviso em palavras quando MrdReal < Md; vazio caso contrário. Valores na unidade
 // de momento do cálculo.
-std::string AvisoMrdAbaixoDeMd(const Dimensionamento& D, const Comparacao& C,
+std::string AvisoMrdAbaixoDeMd(const EstadoDeProjeto& D, const Comparacao& C,
                                std::string_view Separador = ".");
 
 // O painel de resultados em texto separado por tabulações, pronto para uma planilha:
 // cabeçalho ("", "CG", "Real", "") e uma linha por grandeza (rótulo, CG, Real, unidade).
-std::string TextoPainelTabulado(const Dimensionamento& D);
+std::string TextoPainelTabulado(const EstadoDeProjeto& D);
 
 } // namespace lumbrio

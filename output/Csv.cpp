@@ -1,5 +1,6 @@
 #include "output/Csv.h"
 
+#include "calc/Catalogos.h"
 #include "calc/Numeros.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
@@ -16,7 +17,7 @@ namespace {
 // Uma coluna de resultado: o nome no cabeçalho e o texto tirado do projeto.
 struct ColunaCsv {
     std::string Nome;
-    std::function<std::string(const Dimensionamento&)> Texto;
+    std::function<std::string(const EstadoDeProjeto&)> Texto;
 };
 
 // Colunas entre "Md" e "erro": as linhas do painel (As antes de As'), a unidade de Mrd,
@@ -25,10 +26,10 @@ std::vector<ColunaCsv> MontaColunas() {
     std::vector<ColunaCsv> c;
     const auto caixa = [&c](std::string Nome, CaixaTexto ControlesForm1::*Caixa) {
         c.push_back(
-            {std::move(Nome), [Caixa](const Dimensionamento& D) { return (D.Form1.*Caixa).Text; }});
+            {std::move(Nome), [Caixa](const EstadoDeProjeto& D) { return (D.Form1.*Caixa).Text; }});
     };
     const auto alerta = [&c](std::string Nome, auto Controle) {
-        c.push_back({std::move(Nome), [Controle](const Dimensionamento& D) {
+        c.push_back({std::move(Nome), [Controle](const EstadoDeProjeto& D) {
                          return std::string(Controle(D.Form1).BackColor == Cor::Alerta ? "1" : "0");
                      }});
     };
@@ -37,16 +38,16 @@ std::vector<ColunaCsv> MontaColunas() {
         caixa(Junta(l.Coluna, "_CG"), l.CG);
         caixa(Junta(l.Coluna, "_Real"), l.Real);
         if (l.UnidadeDeMomento)
-            c.push_back({Junta("unidade_", l.Coluna), [&l](const Dimensionamento& D) {
+            c.push_back({Junta("unidade_", l.Coluna), [&l](const EstadoDeProjeto& D) {
                              return std::string(UnidadeDaLinha(D.Form1, l));
                          }});
     }
     for (std::size_t i = 1; i <= 6; ++i)
         c.push_back({Junta("dlinha_pos", std::to_string(i)),
-                     [i](const Dimensionamento& D) { return D.Form1.Text25[i].Text; }});
+                     [i](const EstadoDeProjeto& D) { return D.Form1.Text25[i].Text; }});
     for (std::size_t i = 1; i <= 3; ++i)
         c.push_back({Junta("dlinha_neg", std::to_string(i)),
-                     [i](const Dimensionamento& D) { return D.Form1.Text3[i].Text; }});
+                     [i](const EstadoDeProjeto& D) { return D.Form1.Text3[i].Text; }});
     caixa("dCG1", &ControlesForm1::Text26);
     caixa("dCG2", &ControlesForm1::Text29);
     caixa("pctH_pos", &ControlesForm1::Text36);
@@ -56,11 +57,11 @@ std::vector<ColunaCsv> MontaColunas() {
     alerta(
         "alerta_pctH_neg", [](const ControlesForm1& f) -> auto& { return f.Text38; });
     for (std::size_t i = 1; i <= 6; ++i)
-        c.push_back({Junta("barras_pos", std::to_string(i)), [i](const Dimensionamento& D) {
+        c.push_back({Junta("barras_pos", std::to_string(i)), [i](const EstadoDeProjeto& D) {
                          return TextoDecimalCurto(D.NumBarrasPos[i]);
                      }});
     for (std::size_t i = 1; i <= 3; ++i)
-        c.push_back({Junta("barras_neg", std::to_string(i)), [i](const Dimensionamento& D) {
+        c.push_back({Junta("barras_neg", std::to_string(i)), [i](const EstadoDeProjeto& D) {
                          return TextoDecimalCurto(D.NumBarrasNeg[i]);
                      }});
     alerta(
@@ -80,7 +81,7 @@ const std::vector<ColunaCsv>& Colunas() {
 std::vector<ColunaCsv> MontaColunasVerificacao() {
     const auto n = [](double v, int casas) { return FormataNumero(v, casas); };
     const auto b = [](bool v) { return std::string(v ? "1" : "0"); };
-    using D = const Dimensionamento&;
+    using D = const EstadoDeProjeto&;
     return {
         {"norma", [](D d) { return std::string(TextoNorma(d.Edicao).substr(9)); }},
         {"xd_CG", [n](D d) { return n(d.Verif.XdCG, 3); }},
@@ -129,7 +130,7 @@ const std::vector<std::string>& ColunasDetalhes() {
     return c;
 }
 
-void AcrescentaDetalhes(std::string& Csv, const Dimensionamento& D) {
+void AcrescentaDetalhes(std::string& Csv, const EstadoDeProjeto& D) {
     if (!D.HaResultados) {
         Csv.append(ColunasDetalhes().size(), ',');
         return;
@@ -184,7 +185,7 @@ void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {
 }
 
 void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
-                        const Dimensionamento& D, bool Detalhes) {
+                        const EstadoDeProjeto& D, bool Detalhes) {
     // Um nome de arquivo que não é UTF-8 não estraga o CSV.
     AcrescentaCampoCsv(Csv, TextoVisivel(Arquivo, Arquivo.size()));
     Csv += ',';
@@ -210,7 +211,7 @@ void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_
     Csv += "\r\n";
 }
 
-PontoSerie PontoDoProjeto(std::string Md, const Dimensionamento& D) {
+PontoSerie PontoDoProjeto(std::string Md, const EstadoDeProjeto& D) {
     PontoSerie p{std::move(Md), D.HaResultados};
     if (!D.HaResultados) return p;
     const Comparacao c = ComparaModelos(D);

@@ -2,7 +2,7 @@
 // resultados e a linha de resumo de uma série de Md.
 #pragma once
 
-#include "calc/Dimensionamento.h"
+#include "calc/EstadoDeProjeto.h"
 
 #include <string>
 #include <string_view>
@@ -18,7 +18,7 @@ void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes = false);
 // Linha do projeto que acabou de rodar em D (Programa), com Md como escrito em Text17.
 // Projeto recusado: colunas de resultado vazias e a mensagem em "erro".
 void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
-                        const Dimensionamento& D, bool Detalhes = false);
+                        const EstadoDeProjeto& D, bool Detalhes = false);
 
 // Um projeto de uma série, para o resumo.
 struct PontoSerie {
@@ -30,7 +30,7 @@ struct PontoSerie {
 };
 
 // O que o resumo guarda do projeto que acabou de rodar em D.
-PontoSerie PontoDoProjeto(std::string Md, const Dimensionamento& D);
+PontoSerie PontoDoProjeto(std::string Md, const EstadoDeProjeto& D);
 
 // Resumo de uma série: primeiro Md em que %h passa de 10 % e a maior diferença de Mrd
 // entre os modelos (em valor absoluto), numa linha em português.

@@ -1,15 +1,14 @@
 // Painel de resultados: limpa (Zera) e escreve (Imprime) as caixas.
 #include "output/Painel.h"
-#include "calc/Dimensionamento.h"
+#include "calc/Catalogos.h"
+#include "calc/EstadoDeProjeto.h"
 #include "calc/Numeros.h"
+#include "calc/Recusa.h"
+#include "output/TextosVerificacao.h"
 
 #include <cmath>
 
 namespace lumbrio {
-
-std::string Dimensionamento::Formata(double Valor, int Casas) const {
-    return FormataNumero(Valor, Casas, SeparadorDecimal);
-}
 
 namespace {
 
@@ -20,84 +19,51 @@ void Alerta(CaixaTexto& Caixa, std::string Motivo) {
 
 } // namespace
 
-void Dimensionamento::Zera() {
-    Desenho.clear();
-    X = 0;
-    EpsC = 0;
-    Rcc = 0;
-    AlturaUtil = 0;
-    MRcc = 0;
-    AsPosRestante = 0;
-    EpsPos[1] = 0;
-    Dominio.clear();
-    NumBarrasPos = {};
-    NumBarrasNeg = {};
-    AsNegRestante = 0;
-    auto& f = Form1;
-    for (Lista& l : f.Combo2) l.BackColor = Cor::Normal;
-    for (Lista& l : f.Combo4) l.BackColor = Cor::Normal;
-    FimDistribPos = "não";
-    FimDistribNeg = "não";
-    PctHPos = 0;
-    PctHNeg = 0;
-    f.Text36.BackColor = Cor::Normal;
-    f.Text38.BackColor = Cor::Normal;
-    AsReal = 0;
-    AsNegReal = 0;
-    ParaCadaCaixaZerada(f, [](CaixaTexto& t) {
-        t.Text.clear();
-        t.BackColor = Cor::Normal;
-        t.ToolTipText.clear();
-    });
-    f.Text34.BackColor = Cor::Normal;
-    for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
-    AsNeg = 0;
-    XCalculo = 0;
-    MinimaGovernou = false;
-    HaResultados = false;
-    AsPosSemLimite = false;
-}
-
-void Dimensionamento::Imprime() {
+void EscrevePainel(EstadoDeProjeto& E) {
+    const auto formata = [&E](double Valor, int Casas) {
+        return FormataNumero(Valor, Casas, E.SeparadorDecimal);
+    };
     // Nenhum valor fora dos números chega ao painel.
     const std::pair<const char*, double> valores[] = {
-        {"As", AsPos},           {"As real", AsReal},     {"x (CG)", XCG},
-        {"x (Real)", XReal},     {"Rcc (CG)", RccCG},     {"Rcc (Real)", RccReal},
-        {"As'", AsNeg},          {"As' real", AsNegReal}, {"Mrd (CG)", MrdCG},
-        {"Mrd (Real)", MrdReal}, {"d'CG1", DCG1},         {"d'CG2", DCG2},
-        {"%h", PctHPos},         {"%h'", PctHNeg},        {"escala X", EscalaX},
-        {"escala Y", EscalaY}};
+        {"As", E.AsPos},           {"As real", E.AsReal},     {"x (CG)", E.XCG},
+        {"x (Real)", E.XReal},     {"Rcc (CG)", E.RccCG},     {"Rcc (Real)", E.RccReal},
+        {"As'", E.AsNeg},          {"As' real", E.AsNegReal}, {"Mrd (CG)", E.MrdCG},
+        {"Mrd (Real)", E.MrdReal}, {"d'CG1", E.DCG1},         {"d'CG2", E.DCG2},
+        {"%h", E.PctHPos},         {"%h'", E.PctHNeg},        {"escala X", E.EscalaX},
+        {"escala Y", E.EscalaY}};
     for (const auto& [nome, v] : valores)
         if (!std::isfinite(v))
             Recusar(Junta("O cálculo produziu um valor inválido para ", nome, "."),
                     "Verifique os dados da seção.");
 
-    auto& f = Form1;
-    f.Text8.Text = AsPosSemLimite ? std::string() : Formata(AsPos, 2);
-    f.Text8.ToolTipText = MinimaGovernou ? Junta("As,min adotada (item 17.3.5.2.1): As para Md = ",
-                                                 Formata(AsPosCalculada, 2), " cm2.")
-                                         : std::string();
-    f.Text33.Text = Formata(AsReal, 2);
-    f.Text9.Text = Formata(XCG, 3);
-    f.Text10.Text = Formata(XReal, 3);
-    f.Text11.Text = DominioCG;
-    f.Text12.Text = DominioReal;
-    f.Text13.Text = Formata(RccCG, 0);
-    f.Text14.Text = Formata(RccReal, 0);
-    f.Text15.Text = Formata(MeioBloco(XCG), 2);
-    f.Text16.Text = Formata(MeioBloco(XReal), 2);
-    f.Text28.Text = Formata(AsNeg, 2);
-    f.Text27.Text = Formata(AsNegReal, 2);
+    auto& f = E.Form1;
+    f.Text8.Text = E.AsPosSemLimite ? std::string() : formata(E.AsPos, 2);
+    f.Text8.ToolTipText =
+        E.MinimaGovernou
+            ? Junta("As,min adotada (item 17.3.5.2.1): As para Md = ", formata(E.AsPosCalculada, 2),
+                    " cm2.")
+            : std::string();
+    f.Text33.Text = formata(E.AsReal, 2);
+    f.Text9.Text = formata(E.XCG, 3);
+    f.Text10.Text = formata(E.XReal, 3);
+    f.Text11.Text = E.DominioCG;
+    f.Text12.Text = E.DominioReal;
+    f.Text13.Text = formata(E.RccCG, 0);
+    f.Text14.Text = formata(E.RccReal, 0);
+    f.Text15.Text = formata(E.MeioBloco(E.XCG), 2);
+    f.Text16.Text = formata(E.MeioBloco(E.XReal), 2);
+    f.Text28.Text = formata(E.AsNeg, 2);
+    f.Text27.Text = formata(E.AsNegReal, 2);
     // Escalas são entradas: escritas como o cálculo as lê, com ".".
-    f.Text5.Text = FormataNumero(EscalaX, 2);
-    f.Text6.Text = FormataNumero(EscalaY, 2);
+    f.Text5.Text = FormataNumero(E.EscalaX, 2);
+    f.Text6.Text = FormataNumero(E.EscalaY, 2);
     // Mrd passa à unidade de momento do usuário, no próprio estado.
-    Unidade = f.Combo5.Text;
-    Unidades();
-    MrdReal = MrdReal / FatorUnidade;
-    MrdCG = MrdCG / FatorUnidade;
-    f.Text24.Text = Formata(MrdReal, 2);
-    f.Text23.Text = Formata(MrdCG, 2);
+    E.Unidade = f.Combo5.Text;
+    E.FatorUnidade = FatorDaUnidade(E.Unidade);
+    E.MrdReal = E.MrdReal / E.FatorUnidade;
+    E.MrdCG = E.MrdCG / E.FatorUnidade;
+    f.Text24.Text = formata(E.MrdReal, 2);
+    f.Text23.Text = formata(E.MrdCG, 2);
     f.Label29.Caption = f.Combo5.Text;
     // Mrd abaixo de Md e domínio 4 sem "Permitir domínio 4": alerta com o motivo.
     for (CaixaTexto* c : {&f.Text23, &f.Text24, &f.Text11, &f.Text12}) {
@@ -105,29 +71,29 @@ void Dimensionamento::Imprime() {
         c->BackColor = Cor::Normal;
         c->ToolTipText.clear();
     }
-    const std::pair<CaixaTexto*, double> mrds[] = {{&f.Text23, MrdCG}, {&f.Text24, MrdReal}};
+    const std::pair<CaixaTexto*, double> mrds[] = {{&f.Text23, E.MrdCG}, {&f.Text24, E.MrdReal}};
     for (auto [caixa, mrd] : mrds)
-        if (mrd * FatorUnidade < Md)
+        if (mrd * E.FatorUnidade < E.Md)
             Alerta(*caixa, Junta("Mrd = ", caixa->Text, " é menor que Md = ",
-                                 Formata(Md / FatorUnidade, 2), " ", f.Combo5.Text, "."));
-    const std::pair<CaixaTexto*, const std::string*> dominios[] = {{&f.Text11, &DominioCG},
-                                                                   {&f.Text12, &DominioReal}};
+                                 formata(E.Md / E.FatorUnidade, 2), " ", f.Combo5.Text, "."));
+    const std::pair<CaixaTexto*, const std::string*> dominios[] = {{&f.Text11, &E.DominioCG},
+                                                                   {&f.Text12, &E.DominioReal}};
     for (auto [caixa, dominio] : dominios)
-        if (*dominio == "4" && OpcaoDominio4 != 1)
+        if (*dominio == "4" && E.OpcaoDominio4 != 1)
             Alerta(*caixa, "Seção no domínio 4 sem \"Permitir domínio 4\" marcado.");
-    for (IndCamada = 1; IndCamada <= NumCamadasPos; ++IndCamada)
-        f.Text25[IndCamada].Text = Formata(DLinhaPos[IndCamada], 3);
-    for (IndCamada = 1; IndCamada <= NumCamadasNeg; ++IndCamada)
-        f.Text3[IndCamada].Text = Formata(DLinhaNeg[IndCamada], 3);
-    f.Text26.Text = Formata(DCG1, 3);
-    f.Text29.Text = Formata(DCG2, 3);
-    f.Text36.Text = Formata(PctHPos, 2);
-    f.Text38.Text = Formata(PctHNeg, 2);
+    for (E.IndCamada = 1; E.IndCamada <= E.NumCamadasPos; ++E.IndCamada)
+        f.Text25[E.IndCamada].Text = formata(E.DLinhaPos[E.IndCamada], 3);
+    for (E.IndCamada = 1; E.IndCamada <= E.NumCamadasNeg; ++E.IndCamada)
+        f.Text3[E.IndCamada].Text = formata(E.DLinhaNeg[E.IndCamada], 3);
+    f.Text26.Text = formata(E.DCG1, 3);
+    f.Text29.Text = formata(E.DCG2, 3);
+    f.Text36.Text = formata(E.PctHPos, 2);
+    f.Text38.Text = formata(E.PctHNeg, 2);
     // Regra dos 10 % da altura: só a cor de alerta é posta aqui; Zera a tira.
-    if (PctHPos > 10) f.Text36.BackColor = Cor::Alerta;
-    if (PctHNeg > 10) f.Text38.BackColor = Cor::Alerta;
+    if (E.PctHPos > 10) f.Text36.BackColor = Cor::Alerta;
+    if (E.PctHNeg > 10) f.Text38.BackColor = Cor::Alerta;
     // Depois de "Tira 1 barra" pode haver menos linhas: as de sobra ficam vazias.
-    const auto linhas = LinhasVerificacao(Verif, SeparadorDecimal);
+    const auto linhas = LinhasVerificacao(E.Verif, E.SeparadorDecimal);
     for (std::size_t i = 1; i < f.TextVerificacao.size(); ++i) {
         CaixaTexto& caixa = f.TextVerificacao[i];
         caixa = CaixaTexto{};

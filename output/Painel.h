@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calc/Controles.h"
+#include "calc/EstadoDeProjeto.h"
 
 #include <array>
 #include <string_view>
@@ -46,5 +47,10 @@ template <class Form, class Fn> void ParaCadaCaixaZerada(Form& f, Fn&& fn) {
     for (int i = 1; i <= 6; ++i) fn(f.Text25[i]);
     for (int i = 1; i <= 3; ++i) fn(f.Text3[i]);
 }
+
+// Escreve o painel de um cálculo completo: as caixas de resultado, Mrd na unidade
+// de momento do usuário (no próprio estado), os alertas e as linhas de verificação.
+// Recusa um valor que não é número.
+void EscrevePainel(EstadoDeProjeto& E);
 
 } // namespace lumbrio

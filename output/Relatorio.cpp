@@ -8,6 +8,7 @@
 #include "lumbrio/Versao.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
+#include "output/TextosVerificacao.h"
 #include "section/Verificacoes.h"
 
 #include <cmath>
@@ -17,7 +18,7 @@ namespace lumbrio {
 
 namespace {
 
-using Dim = Dimensionamento;
+using Dim = EstadoDeProjeto;
 
 // Números e textos com o separador do painel.
 struct Formatos {
@@ -326,7 +327,7 @@ SecaoRelatorio CamadaACamada(const Dim& D, const Comparacao& C, const Formatos& 
 
 } // namespace
 
-Relatorio MontaRelatorio(const Dimensionamento& D) {
+Relatorio MontaRelatorio(const EstadoDeProjeto& D) {
     const Comparacao C = ComparaModelos(D);
     const Formatos N{D};
     Relatorio r;

@@ -3,7 +3,7 @@
 // impressora, PDF) só dispõe os blocos na página. Medidas do leiaute em milímetros.
 #pragma once
 
-#include "calc/Dimensionamento.h"
+#include "calc/EstadoDeProjeto.h"
 
 #include <string>
 #include <variant>
@@ -76,6 +76,6 @@ struct Relatorio {
 
 // O relatório do último cálculo completo de D (HaResultados), com o separador
 // decimal do painel.
-Relatorio MontaRelatorio(const Dimensionamento& D);
+Relatorio MontaRelatorio(const EstadoDeProjeto& D);
 
 } // namespace lumbrio

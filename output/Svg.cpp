@@ -56,16 +56,16 @@ std::string CorSvg(int Cor) {
 
 Recorte RecorteDe(const Primitiva& P) {
     if (P.tipo == Primitiva::Tipo::Linha && P.y1 == P.y2) return Recorte::Ambos;
-    const auto& m = Dimensionamento::Shape4;
+    const auto& m = Shape4;
     const bool noDiagrama = P.x1 >= m.Left - 15 && P.x1 <= m.Left + m.Width + 15 &&
                             P.y1 >= m.Top - 15 && P.y1 <= m.Top + m.Height + 15;
     return noDiagrama ? Recorte::Diagrama : Recorte::Secao;
 }
 
-Dimensionamento::Moldura MolduraDoRecorte(Recorte R) {
-    const auto& d = Dimensionamento::Shape4;
-    const auto& s = Dimensionamento::Shape1;
-    Dimensionamento::Moldura m = R == Recorte::Secao ? s : d;
+Moldura MolduraDoRecorte(Recorte R) {
+    const auto& d = Shape4;
+    const auto& s = Shape1;
+    Moldura m = R == Recorte::Secao ? s : d;
     if (R == Recorte::Ambos) m.Width = s.Left + s.Width - d.Left;
     return {m.Left - 15, m.Top - 15, m.Width + 30, m.Height + 30};
 }

@@ -1,7 +1,7 @@
 // Desenhos em SVG a partir da lista de primitivas: um elemento por primitiva.
 #pragma once
 
-#include "calc/Dimensionamento.h"
+#include "calc/EstadoDeProjeto.h"
 #include "calc/Primitivas.h"
 
 #include <string>
@@ -19,7 +19,7 @@ std::string CorSvg(int Cor);
 enum class Recorte { Diagrama, Secao, Ambos };
 Recorte RecorteDe(const Primitiva& P);
 // A moldura do recorte em twips, com um pixel da janela (15 twips) de borda em volta.
-Dimensionamento::Moldura MolduraDoRecorte(Recorte R);
+Moldura MolduraDoRecorte(Recorte R);
 
 // Documento SVG 1.1 em UTF-8: <line> e <circle> (contorno, sem preenchimento) nas
 // coordenadas das primitivas divididas por TwipsPorUnidadeSvg; a viewBox envolve o

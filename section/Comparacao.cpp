@@ -8,9 +8,9 @@
 
 namespace lumbrio {
 
-Comparacao ComparaModelos(const Dimensionamento& D) {
+Comparacao ComparaModelos(const EstadoDeProjeto& D) {
     Comparacao C;
-    const LeiDoAco lei = D.Lei();
+    const LeiDoAco lei{D.Fyd, D.Es, D.EpsYd, D.ClasseB};
     const double h = D.Altura, d = D.AlturaUtil;
 
     // Modelo Real: cada camada na sua profundidade, em x = XReal.

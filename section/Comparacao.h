@@ -2,7 +2,7 @@
 // cada camada, Mrd nas duas unidades, regra dos 10 % da altura e Mrd < Md.
 #pragma once
 
-#include "calc/Dimensionamento.h"
+#include "calc/EstadoDeProjeto.h"
 
 #include <vector>
 
@@ -50,6 +50,6 @@ struct Comparacao {
 
 // Recalcula a partir do estado de um cálculo completo (HaResultados), depois de
 // Imprime: Mrd está na unidade do usuário e é desfeito com FatorUnidade.
-Comparacao ComparaModelos(const Dimensionamento& D);
+Comparacao ComparaModelos(const EstadoDeProjeto& D);
 
 } // namespace lumbrio

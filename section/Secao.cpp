@@ -1,9 +1,6 @@
 // Lei do aço, domínios e centróides.
 #include "section/Secao.h"
 
-#include "calc/Catalogos.h"
-#include "calc/Dimensionamento.h"
-
 #include <cmath>
 
 namespace lumbrio {
@@ -67,26 +64,6 @@ double Centroide(const std::array<double, 7>& NumBarras, const std::array<int, 7
         SA += Ai;
     }
     return SA > 0 ? SM / SA + DLinha[1] : Anterior;
-}
-
-LeiDoAco Dimensionamento::Lei() const {
-    return {Fyd, Es, EpsYd, ClasseB};
-}
-
-void Dimensionamento::SigSdAço() {
-    SigPos[IndCamada] = Lei().Tensao(EpsPos[IndCamada]);
-}
-
-void Dimensionamento::SigSdAçoNeg() {
-    SigNeg[IndCamada] = Lei().Tensao(EpsNeg[IndCamada]);
-}
-
-void Dimensionamento::CGd1() {
-    DCG1 = Centroide(NumBarrasPos, BitolaPos, NumCamadasPos, AreaBarra, DLinhaPos, DCG1);
-}
-
-void Dimensionamento::CGd2() {
-    DCG2 = Centroide(NumBarrasNeg, BitolaNeg, NumCamadasNeg, AreaBarra, DLinhaNeg, DCG2);
 }
 
 } // namespace lumbrio

@@ -1,8 +1,8 @@
 // Seção de referência dos testes dos modelos CG e Real, montada direto no estado.
 #pragma once
 
-#include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "program/Dimensionamento.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Espaçamentos mínimos, "Tira 1 barra" e a trava das bitolas.
 #include "arrangement/Arranjo.h"
-#include "calc/Dimensionamento.h"
+#include "program/Dimensionamento.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,9 @@
 // pelo fck, linha neutra limitada pela ductilidade, verificações e alertas.
 #include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
-#include "calc/Dimensionamento.h"
+#include "calc/Catalogos.h"
 #include "output/Csv.h"
+#include "program/Dimensionamento.h"
 #include "section/Verificacoes.h"
 
 #include <gtest/gtest.h>

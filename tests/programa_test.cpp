@@ -1,8 +1,8 @@
 // Cálculo completo pelo condutor: painel, recusas com mensagem e desenhos.
 #include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
-#include "calc/Dimensionamento.h"
 #include "output/Painel.h"
+#include "program/Dimensionamento.h"
 
 #include <gtest/gtest.h>
 

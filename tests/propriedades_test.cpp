@@ -1,7 +1,7 @@
 // Propriedades sobre milhares de seções aleatórias realistas (semente fixa).
 #include "calc/Catalogos.h"
-#include "calc/Dimensionamento.h"
 #include "output/Painel.h"
+#include "program/Dimensionamento.h"
 
 #include <gtest/gtest.h>
 

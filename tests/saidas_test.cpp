@@ -2,10 +2,10 @@
 // lida no cálculo, avisos decididos pelo estado) e o SVG dos desenhos.
 #include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
-#include "calc/Dimensionamento.h"
 #include "output/Painel.h"
 #include "output/Relatorio.h"
 #include "output/Svg.h"
+#include "program/Dimensionamento.h"
 
 #include <gtest/gtest.h>
 

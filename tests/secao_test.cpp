@@ -2,8 +2,8 @@
 // centróides, valores finais dos modelos CG e Real e a comparação camada a camada.
 #include "SecaoVerificada.h"
 #include "calc/Catalogos.h"
-#include "calc/Dimensionamento.h"
 #include "output/Comparacao.h"
+#include "program/Dimensionamento.h"
 #include "section/Secao.h"
 
 #include <gtest/gtest.h>

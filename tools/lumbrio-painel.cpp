@@ -1,6 +1,6 @@
 // Calcula a seção com os valores de projeto e imprime o painel de resultados.
-#include "calc/Dimensionamento.h"
 #include "output/Painel.h"
+#include "program/Dimensionamento.h"
 
 #include <cstdio>
 #include <exception>

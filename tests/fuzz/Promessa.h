@@ -2,8 +2,8 @@
 // os dois, nunca um número inválido numa caixa ou num desenho.
 #pragma once
 
-#include "calc/Dimensionamento.h"
 #include "output/Painel.h"
+#include "program/Dimensionamento.h"
 
 #include <cmath>
 #include <cstdio>

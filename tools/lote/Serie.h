@@ -1,7 +1,7 @@
 // lumbrio-lote: séries de Md e os projetos de uma série, em rodadas de trabalhadores.
 #pragma once
 
-#include "calc/Dimensionamento.h"
+#include "program/Dimensionamento.h"
 
 #include <cstddef>
 #include <functional>

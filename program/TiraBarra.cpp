@@ -1,5 +1,5 @@
 // "Tira 1 barra" e a trava de bitolas ("Tranca bitola").
-#include "calc/Dimensionamento.h"
+#include "program/Dimensionamento.h"
 
 namespace lumbrio {
 

@@ -1,14 +1,13 @@
 // Condutor do cálculo: uma execução completa do dimensionamento da seção.
-#include "calc/Dimensionamento.h"
+#include "program/Dimensionamento.h"
+
+#include "calc/Catalogos.h"
 #include "calc/Numeros.h"
+#include "section/Verificacoes.h"
 
 #include <string>
 
 namespace lumbrio {
-
-void Dimensionamento::Recusar(std::string Mensagem, std::string Mensagem2) {
-    throw Recusa{std::move(Mensagem), std::move(Mensagem2)};
-}
 
 void Dimensionamento::MostraErro(const std::string& Mensagem, const std::string& Mensagem2) {
     MensagemErro = Mensagem;
@@ -156,9 +155,7 @@ std::string Dimensionamento::TituloJanela() const {
 }
 
 void Dimensionamento::Check3_Click() {
-    const bool automatica = Form1.Check3.Value == 1;
-    Form1.Text5.Enabled = !automatica;
-    Form1.Text6.Enabled = !automatica;
+    RegraDoAuto(Form1);
 }
 
 } // namespace lumbrio

@@ -1,7 +1,7 @@
 // Bloco retangular de tensões do concreto, momentos limites dos domínios,
 // busca da linha neutra para Md e profundidade máxima da linha neutra.
-#include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "program/Dimensionamento.h"
 #include "section/Secao.h"
 
 #include <cmath>

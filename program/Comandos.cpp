@@ -1,6 +1,6 @@
 // Botões +/- ao lado da base, da altura e de Md.
-#include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "program/Dimensionamento.h"
 
 namespace lumbrio {
 

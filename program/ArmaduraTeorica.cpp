@@ -1,7 +1,8 @@
 // Armaduras teóricas: As' quando x passa de x máximo, e As.
-#include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "program/Dimensionamento.h"
 #include "section/Secao.h"
+#include "section/Verificacoes.h"
 
 #include <cmath>
 
@@ -10,8 +11,8 @@ namespace lumbrio {
 namespace {
 
 [[noreturn]] void SecaoNaoComporta(const std::string& Detalhe) {
-    Dimensionamento::Recusar(Junta("A seção não comporta a armadura: ", Detalhe),
-                             "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
+    Recusar(Junta("A seção não comporta a armadura: ", Detalhe),
+            "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Aços e catálogo de bitolas: tensões de escoamento e índices das listas.
 #include "calc/Catalogos.h"
-#include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "program/Dimensionamento.h"
 
 #include <cmath>
 
@@ -19,9 +19,8 @@ void IndiceBitola(const std::string& Texto, int Quantos, int& Indice, const char
             return;
         }
     }
-    Dimensionamento::Recusar(
-        Junta("Bitola desconhecida em ", Lista, ": \"", TextoVisivel(Texto), "\"."),
-        "Escolha uma bitola da lista.");
+    Recusar(Junta("Bitola desconhecida em ", Lista, ": \"", TextoVisivel(Texto), "\"."),
+            "Escolha uma bitola da lista.");
 }
 
 } // namespace

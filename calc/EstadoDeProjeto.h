@@ -1,13 +1,13 @@
-// Estado de projeto de uma seção retangular de concreto armado à flexão, o modelo
-// dos controles da janela e a lista de primitivas de desenho. Os procedimentos do
-// cálculo são membros sem argumentos e sem retorno: leem e escrevem este estado.
+// Estado de projeto de uma seção retangular de concreto armado à flexão: o modelo
+// dos controles da janela, as grandezas do cálculo com os nomes que ele usa e a
+// lista de primitivas de desenho. Dados apenas; quem o percorre são os
+// procedimentos de Dimensionamento.
 // Unidades internas: kgf, cm, kgf/cm², kgf·cm; deformações em por mil.
 #pragma once
 
 #include "calc/Controles.h"
+#include "calc/Norma.h"
 #include "calc/Primitivas.h"
-#include "section/Secao.h"
-#include "section/Verificacoes.h"
 
 #include <array>
 #include <string>
@@ -19,19 +19,52 @@ namespace lumbrio {
 using PorCamada = std::array<double, 7>;
 using PorBitola = std::array<double, 12>;
 
-// Recusa de um cálculo: as duas linhas do diálogo "Mensagem de erro".
-struct Recusa {
-    std::string Mensagem;
-    std::string Mensagem2;
-};
-
 // Limites de passos das buscas: só são atingidos quando a tolerância não é
 // alcançada e o passo ainda muda X, o que indica uma tolerância impossível.
 inline constexpr long LimitePassosBusca = 100000;
 inline constexpr int LimitePassosPrograma = 1000;
 
-class Dimensionamento {
-  public:
+// Verificações da NBR 6118 depois de um cálculo completo, com as barras colocadas.
+struct Verificacoes {
+    Norma Edicao = Norma::NBR2003;
+    double FckMPa = 0;
+    // Ductilidade, item 14.6.4.3. O veredito é o do dimensionamento: x da busca (ou x
+    // máximo com As') sobre o d da última passagem. Na 2003 o limite vale para apoios
+    // e ligações: acima dele nos domínios 2 e 3, só uma nota; no domínio 4, falha.
+    double XdCalculo = 0, XdLim = 0;
+    bool FalhaXdCalculo = false;   // x/d do cálculo acima do limite
+    bool FalhaDuctilidade = false; // o veredito da linha
+    bool XdSoApoios = false;       // 2003: acima do limite, fora do domínio 4
+    // x/d das barras colocadas em cada modelo, com d = h − d'CG1: informação.
+    double XdCG = 0, XdReal = 0;
+    bool FalhaXdCG = false, FalhaXdReal = false;
+    // As barras colocadas passam do limite que o cálculo atende: a tração a mais do
+    // arredondamento move x. As' que traria a seção de volta ao limite (cm²) e σ's
+    // da camada comprimida com x no limite (kgf/cm²); NaN quando não há número.
+    bool NotaArredondamento = false;
+    double AsLinhaExtra = 0, SigLinhaNoLimite = 0;
+    // Armadura mínima, item 17.3.5.2.1, contra a área positiva colocada.
+    double AsMin = 0;                     // cm²; negativa quando o concreto não resiste a Md,min
+    bool ConcretoNaoResisteMdMin = false; // d² < 2·Md,min/(b·σcd): sem número
+    bool FalhaAsMin = false;
+    // Armadura máxima, item 17.3.5.2.4.
+    double TaxaPct = 0; // (As + As') / (b·h), %
+    bool FalhaTaxa = false;
+    // Armadura de pele, item 17.3.5.2.3, só com h > 60 cm.
+    bool PedePele = false;
+    double AsPele = 0; // cm² por face
+    // Equilíbrio: uma busca final terminou com |Rc − Rst| acima de 1 % de Rcc, ou o Mrd
+    // de um modelo não é positivo; os números são os das entradas, mas pedem revisão.
+    bool AlertaEquilibrio = false;
+    // γc ou γs fora de 1,0 a 2,0 (por exemplo "1,4" lido como 1 ou "14").
+    bool CoeficienteImplausivel = false;
+    double GamaC = 0, GamaS = 0;
+    // Classe do concreto fora da faixa da edição.
+    bool ClasseForaDaFaixa = false;
+    double FckMinimo = 0, FckMaximo = 0; // MPa
+};
+
+struct EstadoDeProjeto {
     // Controles da janela principal, de "Mensagem de erro" e de "Outros valores".
     ControlesForm1 Form1;
     ControlesForm2 Form2;
@@ -42,13 +75,6 @@ class Dimensionamento {
 
     // Separador decimal das caixas de resultado (configurações regionais).
     std::string SeparadorDecimal = ".";
-
-    // Molduras das áreas de desenho (twips): esquerda, topo, largura, altura.
-    struct Moldura {
-        double Left, Top, Width, Height;
-    };
-    static constexpr Moldura Shape4{3720, 3795, 3690, 4740}; // diagrama de deformações
-    static constexpr Moldura Shape1{7410, 3795, 4050, 4740}; // seção
 
     // ---- Entradas (Ler) ----
     double Base = 0, Altura = 0, Cobrimento = 0; // cm
@@ -155,115 +181,12 @@ class Dimensionamento {
 
     // ---- Entradas do último cálculo ----
     std::string EntradasDoCalculo; // EntradasAtuais() ao fim do último cálculo completo
-    // As entradas do cálculo (janela e "Outros valores") numa só cadeia.
-    std::string EntradasAtuais() const;
-    // Há resultados, mas as entradas mudaram depois do cálculo.
-    bool Desatualizado() const { return HaResultados && EntradasAtuais() != EntradasDoCalculo; }
-    // Impressão, exportações e cópia: falso, com a mensagem, sem um cálculo das entradas atuais.
-    bool ResultadosAtuais();
-    // "Lumbrio — NBR 6118:2003": a edição do cálculo mostrado, ou a da lista antes dele.
-    std::string TituloJanela() const;
-    // "&Voltar" de "Outros valores": falso, com a mensagem, quando uma caixa é inválida.
-    bool Form8_Voltar();
-
-    // ---- Comandos ----
-    void Programa();
-    void Command1_Click() { Programa(); }
-    void Command3_Click(); // "Tira 1 barra"
-    void Combo2_Click(int Index);
-    void Combo4_Click(int Index);
-    void Combo3_Click() { Programa(); }
-    void Check3_Click(); // regra de "Auto."
-
-    // ---- Entradas e catálogos ----
-    void Ler();
-    void ConfereOutros(); // caixas de "Outros valores"
-    void Unidades();
-    void Aço();
-    void Bitolas();
-    void BitolaPositiva();
-    void BitolaNegativa();
-    void BitolaEstribo();
-
-    // ---- Análise da seção ----
-    void SigSdAço();
-    void SigSdAçoNeg();
-    void DiagRet();
-    void MomentosLimitesRET();
-    void DescobreXRET();
-    void xMáximo();
-    void AsTeóricaNeg();
-    void AsTeóricaPos();
-    void CGd1();
-    void CGd2();
-    void ValoresFinaisCG();
-    void ValoresCG();
-    void ValoresFinaisReais();
-    void ValoresRET();
-
-    // ---- Arranjo ----
-    void EspMinimosPos();
-    void EspMinimosNeg();
-    void NumMaxdeBarrasPos();
-    void NumMaxdeBarrasNeg();
-    void DistribuiBarrasPos();
-    void DistribuiBarrasNeg();
-    void EspaçamentosReaisPos();
-    void EspaçamentosReaisNeg();
-
-    // ---- Saída ----
-    void Zera();
-    void Imprime();
-    void DesDeformaçao();
-    void Detalha();
-
-    // ---- Arquivos, exportação e botões de passo ----
-    void Grava();
-    void Carrega();
-    void Exporta();
-    void Rapida();
-    void Command16_Click();     // base + passo
-    void Command13_Click();     // base − passo
-    void Command15_Click();     // altura + passo
-    void Command14_Click();     // altura − passo
-    void Command4_Click();      // Md + passo, depois Rapida
-    void Command5_Click();      // Md − passo, depois Rapida
-    bool PassoRecusado = false; // o último botão de passo achou a caixa sem número
-
-    // Mostra uma mensagem no diálogo "Mensagem de erro".
-    void MostraErro(const std::string& Mensagem, const std::string& Mensagem2 = "");
-
-    // Interrompe o comando em curso com uma recusa (capturada por Protegido).
-    [[noreturn]] static void Recusar(std::string Mensagem, std::string Mensagem2 = "");
-
-    // Executa um comando; uma recusa limpa os resultados (Zera) e vai para o diálogo.
-    template <class F> void Protegido(F&& comando) {
-        try {
-            comando();
-        } catch (const Recusa& r) {
-            Zera();
-            MostraErro(r.Mensagem, r.Mensagem2);
-        }
-    }
 
     // Meia altura do bloco retangular de tensões, y/2 = λ·x/2 (cm).
     double MeioBloco(double XLinha) const { return (XLinha * Concreto.Lambda) / 2; }
 
     // Largura interna ao estribo, bw = b − 2c − 2φt (cm).
     double LarguraInterna() const { return Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr]; }
-
-    // Lei do aço do cálculo (aço escolhido, fyd, Es, εyd).
-    LeiDoAco Lei() const;
-
-  private:
-    void ProgramaInterno();
-    void TiraUmaBarra();
-    void VerificaEImprime();
-    std::string Formata(double Valor, int Casas) const;
-    void VerificaCamadas(const PorCamada& NumBarras, int NumCamadas, const char* Face);
-    // Um passo da busca de equilíbrio (comum aos dois modelos).
-    template <bool Real> double ForcaResultante(double& RcOut, double& RstOut);
-    template <bool Real> void BuscaEquilibrio(long& Passos, double& Residuo);
 };
 
 } // namespace lumbrio

@@ -1,6 +1,6 @@
 // Verificação da seção com as barras colocadas, nos modelos CG e Real.
-#include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "program/Dimensionamento.h"
 #include "section/Secao.h"
 
 #include <cmath>

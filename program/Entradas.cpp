@@ -1,7 +1,7 @@
 // Leitura das entradas em unidades internas, unidades e escalas dos desenhos.
 #include "calc/Catalogos.h"
-#include "calc/Dimensionamento.h"
 #include "calc/Numeros.h"
+#include "program/Dimensionamento.h"
 
 #include <cmath>
 
@@ -10,8 +10,7 @@ namespace lumbrio {
 namespace {
 
 [[noreturn]] void RecusaValor(const char* Nome, const char* Regra, const std::string& Texto) {
-    Dimensionamento::Recusar(Junta(Nome, Regra),
-                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
+    Recusar(Junta(Nome, Regra), Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
 }
 
 // Recusa um valor grande demais para a precisão dupla (o texto estourou).
@@ -42,8 +41,8 @@ inline constexpr double FckMaximo2023 = 90;     // MPa
 void ExigeDimensao(double Valor, const char* Nome, const std::string& Texto) {
     if (!(Valor > DimensaoMaxima)) ExigePositivo(Valor, Nome, Texto);
     if (Valor <= DimensaoMaxima) return;
-    Dimensionamento::Recusar(Junta(Nome, " deve ser no máximo 10000 cm."),
-                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
+    Recusar(Junta(Nome, " deve ser no máximo 10000 cm."),
+            Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
 }
 
 // Escalas digitadas: os desenhos usam coordenadas em precisão simples (twips).
@@ -51,27 +50,20 @@ inline constexpr double EscalaMaxima = 100000; // twips por mil ou por cm
 
 void ExigeEscala(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor) && std::fabs(Valor) <= EscalaMaxima) return;
-    Dimensionamento::Recusar(Junta(Nome, " deve estar entre -100000 e 100000."),
-                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
+    Recusar(Junta(Nome, " deve estar entre -100000 e 100000."),
+            Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
 }
 
 void ExigeFinito(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor)) return;
-    Dimensionamento::Recusar(Junta(Nome, " está fora do intervalo dos números."),
-                             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
+    Recusar(Junta(Nome, " está fora do intervalo dos números."),
+            Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
 }
 
 } // namespace
 
 void Dimensionamento::Unidades() {
-    for (const auto& u : TabelaUnidades) {
-        if (u.Texto == Unidade) {
-            FatorUnidade = u.Fator;
-            return;
-        }
-    }
-    Recusar(Junta("Unidade desconhecida: \"", TextoVisivel(Unidade), "\"."),
-            "Escolha a unidade na lista (o arquivo de valores pode trazer uma unidade inválida).");
+    FatorUnidade = FatorDaUnidade(Unidade);
 }
 
 void Dimensionamento::ConfereOutros() {

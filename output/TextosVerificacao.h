@@ -1,0 +1,33 @@
+// As verificações da norma em palavras: uma linha por verificação, para a janela,
+// o relatório e as referências dos testes.
+#pragma once
+
+#include "calc/EstadoDeProjeto.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumbrio {
+
+// Uma linha de verificação em texto: grandeza, valor, limite, item da norma e veredito;
+// Escopo diz onde o item vale; Nota explica um veredito que não é falha nem "atende".
+struct LinhaVerificacao {
+    std::string_view Grandeza;
+    std::string Valor, Limite;
+    std::string_view Item;
+    std::string Veredito;
+    bool Falha = false;
+    std::string_view Escopo = {};
+    std::string Nota = {};
+    bool Informativa = false; // nem falha nem "atende": informação ou nota
+    // A linha da janela: "Ductilidade x/d: cálculo 0.450 (limite ≤ 0.45) — atende (item
+    // 14.6.4.3)"; com escopo, "(apoios e ligações, item 14.6.4.3)".
+    std::string Texto() const;
+};
+
+// As linhas das verificações, na ordem da janela e do relatório.
+std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V,
+                                                std::string_view Separador = ".");
+
+} // namespace lumbrio

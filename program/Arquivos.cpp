@@ -1,0 +1,92 @@
+// Comandos de arquivo: o arquivo de valores (Grava, Carrega e os itens do menu) e
+// resulta.txt (Exporta e Rapida).
+#include "program/Arquivos.h"
+
+#include "calc/Numeros.h"
+#include "files/ArquivoTexto.h"
+#include "files/Configuracao.h"
+#include "files/Exportacao.h"
+#include "section/Verificacoes.h"
+
+#include <filesystem>
+
+namespace lumbrio {
+
+namespace {
+
+std::string PastaAtual() {
+    std::error_code erro;
+    const auto pasta = std::filesystem::current_path(erro);
+    return erro ? std::string(".") : pasta.string();
+}
+
+} // namespace
+
+void CarregaPadraoInicial(Dimensionamento& D) {
+    D.NomeArquivo = ArquivoPadrao;
+    std::error_code ec;
+    if (std::filesystem::status(D.NomeArquivo, ec).type() == std::filesystem::file_type::not_found)
+        return;
+    D.Carrega();
+}
+
+void CarregaArquivo(Dimensionamento& D, const std::string& Nome) {
+    D.NomeArquivo = Nome;
+    if (!Nome.empty()) D.Carrega();
+}
+
+void AbreArquivo(Dimensionamento& D, const std::string& Nome) {
+    CarregaArquivo(D, Nome);
+    D.Programa();
+}
+
+void GravaArquivo(Dimensionamento& D, const std::string& Nome) {
+    // Nome sem extensão ganha ".txt", que o diálogo de abrir mostra.
+    const bool semExtensao = !Nome.empty() && !std::filesystem::path(Nome).has_extension();
+    D.NomeArquivo = semExtensao ? Nome + ".txt" : Nome;
+    if (!Nome.empty()) D.Grava();
+}
+
+void Dimensionamento::Grava() {
+    if (const auto falha = GravaConfiguracao(*this, NomeArquivo))
+        MostraErro(falha->Mensagem, falha->Mensagem2);
+    else
+        Estado = Junta("Valores gravados em \"", TextoVisivel(NomeArquivo), "\".");
+}
+
+void Dimensionamento::Carrega() {
+    // Uma falha não limpa os resultados: só os controles de entrada estariam em jogo.
+    if (const auto falha = CarregaConfiguracao(*this, NomeArquivo))
+        MostraErro(falha->Mensagem, falha->Mensagem2);
+}
+
+void Dimensionamento::Exporta() {
+    const std::string conteudo = TextoResulta(*this);
+
+    // Uma falha avisa e deixa os resultados na tela (MostraErro, sem Zera); o arquivo
+    // anterior fica inteiro. O alerta da taxa vale para o projeto, gravado ou não.
+    std::string bytes, invalido, motivo;
+    if (!ParaWindows1252(conteudo, bytes, invalido))
+        MostraErro("O arquivo \"" + ArquivoExporta + "\" não foi gravado: o caractere \"" +
+                       invalido + "\" não existe no conjunto Windows-1252 dos arquivos.",
+                   "Os resultados do cálculo continuam na tela.");
+    else if (!GravaAtomico(ArquivoExporta, bytes, motivo))
+        MostraErro("O arquivo \"" + ArquivoExporta + "\" não foi gravado: " + motivo + ".",
+                   "Os resultados do cálculo continuam na tela.");
+    else
+        Estado = Junta("Dados exportados em \"", ArquivoExporta, "\" na pasta \"",
+                       TextoVisivel(PastaAtual()), "\".");
+
+    // Teste estrito: exatamente 4 % de b·h mantém a cor normal. Só Zera a restaura.
+    if (TaxaAcimaDaMaxima(AsReal, AsNegReal, Base, Altura)) Form1.Text34.BackColor = Cor::Alerta;
+}
+
+void Dimensionamento::Rapida() {
+    Programa();
+    // Um cálculo recusado já mostrou a sua mensagem e limpou o painel: nada a exportar.
+    if (!HaResultados) return;
+    ArquivoExporta = "resulta.txt";
+    Exporta();
+}
+
+} // namespace lumbrio

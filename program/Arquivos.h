@@ -1,0 +1,22 @@
+// Comandos de arquivo da janela, com as falhas no diálogo "Mensagem de erro". Nome
+// vazio (diálogo cancelado) não lê nem grava.
+#pragma once
+
+#include "program/Dimensionamento.h"
+
+#include <string>
+
+namespace lumbrio {
+
+// "Carregar valores padrões": só os controles, sem cálculo.
+void CarregaArquivo(Dimensionamento& D, const std::string& Nome);
+// "Abrir arquivo..." e "Carrega padrão": carrega e calcula (mesmo sem arquivo).
+void AbreArquivo(Dimensionamento& D, const std::string& Nome);
+// "Salvar como...", "Salva padrão" e "Salvar valores como padrão".
+void GravaArquivo(Dimensionamento& D, const std::string& Nome);
+
+// Carga da abertura da janela: Padrão.txt ausente é o primeiro uso e passa em
+// silêncio (ficam os valores de projeto); outras falhas vão para o diálogo.
+void CarregaPadraoInicial(Dimensionamento& D);
+
+} // namespace lumbrio

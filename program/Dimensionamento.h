@@ -1,0 +1,119 @@
+// O dimensionamento de uma seção: o estado de projeto e os procedimentos do cálculo,
+// membros sem argumentos e sem retorno que leem e escrevem esse estado. Os
+// procedimentos são finos: leem o estado, chamam as funções puras das pastas de
+// baixo e escrevem o resultado de volta.
+#pragma once
+
+#include "calc/EstadoDeProjeto.h"
+#include "calc/Recusa.h"
+#include "section/Secao.h"
+
+#include <string>
+
+namespace lumbrio {
+
+class Dimensionamento : public EstadoDeProjeto {
+  public:
+    // As entradas do cálculo (janela e "Outros valores") numa só cadeia.
+    std::string EntradasAtuais() const;
+    // Há resultados, mas as entradas mudaram depois do cálculo.
+    bool Desatualizado() const { return HaResultados && EntradasAtuais() != EntradasDoCalculo; }
+    // Impressão, exportações e cópia: falso, com a mensagem, sem um cálculo das entradas atuais.
+    bool ResultadosAtuais();
+    // "Lumbrio — NBR 6118:2003": a edição do cálculo mostrado, ou a da lista antes dele.
+    std::string TituloJanela() const;
+    // "&Voltar" de "Outros valores": falso, com a mensagem, quando uma caixa é inválida.
+    bool Form8_Voltar();
+
+    // ---- Comandos ----
+    void Programa();
+    void Command1_Click() { Programa(); }
+    void Command3_Click(); // "Tira 1 barra"
+    void Combo2_Click(int Index);
+    void Combo4_Click(int Index);
+    void Combo3_Click() { Programa(); }
+    void Check3_Click(); // regra de "Auto."
+
+    // ---- Entradas e catálogos ----
+    void Ler();
+    void ConfereOutros(); // caixas de "Outros valores"
+    void Unidades();
+    void Aço();
+    void Bitolas();
+    void BitolaPositiva();
+    void BitolaNegativa();
+    void BitolaEstribo();
+
+    // ---- Análise da seção ----
+    void SigSdAço();
+    void SigSdAçoNeg();
+    void DiagRet();
+    void MomentosLimitesRET();
+    void DescobreXRET();
+    void xMáximo();
+    void AsTeóricaNeg();
+    void AsTeóricaPos();
+    void CGd1();
+    void CGd2();
+    void ValoresFinaisCG();
+    void ValoresCG();
+    void ValoresFinaisReais();
+    void ValoresRET();
+
+    // ---- Arranjo ----
+    void EspMinimosPos();
+    void EspMinimosNeg();
+    void NumMaxdeBarrasPos();
+    void NumMaxdeBarrasNeg();
+    void DistribuiBarrasPos();
+    void DistribuiBarrasNeg();
+    void EspaçamentosReaisPos();
+    void EspaçamentosReaisNeg();
+
+    // ---- Saída ----
+    void Zera();
+    void Imprime();
+    void DesDeformaçao();
+    void Detalha();
+
+    // ---- Arquivos, exportação e botões de passo ----
+    void Grava();
+    void Carrega();
+    void Exporta();
+    void Rapida();
+    void Command16_Click();     // base + passo
+    void Command13_Click();     // base − passo
+    void Command15_Click();     // altura + passo
+    void Command14_Click();     // altura − passo
+    void Command4_Click();      // Md + passo, depois Rapida
+    void Command5_Click();      // Md − passo, depois Rapida
+    bool PassoRecusado = false; // o último botão de passo achou a caixa sem número
+
+    // Mostra uma mensagem no diálogo "Mensagem de erro".
+    void MostraErro(const std::string& Mensagem, const std::string& Mensagem2 = "");
+
+    // Executa um comando; uma recusa limpa os resultados (Zera) e vai para o diálogo.
+    template <class F> void Protegido(F&& comando) {
+        try {
+            comando();
+        } catch (const Recusa& r) {
+            Zera();
+            MostraErro(r.Mensagem, r.Mensagem2);
+        }
+    }
+
+    // Lei do aço do cálculo (aço escolhido, fyd, Es, εyd).
+    LeiDoAco Lei() const;
+
+  private:
+    void ProgramaInterno();
+    void TiraUmaBarra();
+    void VerificaEImprime();
+    std::string Formata(double Valor, int Casas) const;
+    void VerificaCamadas(const PorCamada& NumBarras, int NumCamadas, const char* Face);
+    // Um passo da busca de equilíbrio (comum aos dois modelos).
+    template <bool Real> double ForcaResultante(double& RcOut, double& RstOut);
+    template <bool Real> void BuscaEquilibrio(long& Passos, double& Residuo);
+};
+
+} // namespace lumbrio
