@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 namespace lumbrio {
 
@@ -24,11 +23,15 @@ void EspacamentosMinimos(int N, const Bitolas& Bitola, const Diametros& Diametro
 void Capacidades(int N, double bw, const Bitolas& Bitola, const Diametros& Diametro,
                  const Camadas& EspMinHor, Camadas& NumMax);
 
-// Barras da camada i para a área que falta (parte inteira de As/A mais um), limitadas
-// à capacidade. FimDistrib fica "sim" quando a distribuição termina nesta camada.
-// Devolve verdadeiro quando a última camada (i = NumCamadas) não comporta a área.
-bool DistribuiCamada(int i, int NumCamadas, double Area, const Camadas& NumMax, double& AsRestante,
-                     std::string& FimDistrib, Camadas& NumBarras);
+// Barras de uma camada para a área que falta (parte inteira de As/A mais um),
+// limitadas à capacidade NumMax.
+struct DistribuicaoCamada {
+    double Barras = 0;
+    double AsRestante = 0;   // a área que fica para as camadas seguintes
+    bool Fim = false;        // a distribuição termina nesta camada
+    bool Transborda = false; // a última camada não comporta a área
+};
+DistribuicaoCamada DistribuiCamada(bool Ultima, double Area, double NumMax, double AsRestante);
 
 // Barras espalhadas por toda a largura interna ao estribo, vãos iguais (camadas com
 // duas barras ou mais).

@@ -15,25 +15,18 @@ void Capacidades(int N, double bw, const Bitolas& Bitola, const Diametros& Diame
     }
 }
 
-bool DistribuiCamada(int i, int NumCamadas, double Area, const Camadas& NumMax, double& AsRestante,
-                     std::string& FimDistrib, Camadas& NumBarras) {
-    bool transborda = false;
+DistribuicaoCamada DistribuiCamada(bool Ultima, double Area, double NumMax, double AsRestante) {
+    DistribuicaoCamada r;
+    r.AsRestante = AsRestante;
     const double q = AsRestante / Area;
-    double n = std::floor(q + 1); // parte inteira de q mais um, não o teto
-    if (n > NumMax[i]) {
-        FimDistrib = "não";
-        n = NumMax[i];
-        if (i == NumCamadas) {
-            transborda = true;
-            FimDistrib = "sim";
-        } else {
-            AsRestante = AsRestante - n * Area;
-        }
-    } else {
-        FimDistrib = "sim";
+    r.Barras = std::floor(q + 1); // parte inteira de q mais um, não o teto
+    r.Fim = !(r.Barras > NumMax);
+    if (!r.Fim) {
+        r.Barras = NumMax;
+        r.Fim = r.Transborda = Ultima;
+        if (!Ultima) r.AsRestante = AsRestante - r.Barras * Area;
     }
-    NumBarras[i] = n;
-    return transborda;
+    return r;
 }
 
 void EspacamentosReais(int N, double bw, const Bitolas& Bitola, const Diametros& Diametro,

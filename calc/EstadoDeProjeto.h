@@ -127,7 +127,6 @@ struct EstadoDeProjeto {
     double MRcc = 0;                                     // kgf·cm
     double SigCdRed = 0;                                 // kgf/cm²
     double MLim2a = 0, MLim2b = 0, MLim3 = 0, MLim4 = 0; // kgf·cm
-    double PassoX = 0;                                   // cm
     std::string Dominio;
     std::string MensagemErro, MensagemErro2;
     double DeltaM = 0;           // kgf·cm

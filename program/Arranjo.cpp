@@ -54,16 +54,28 @@ void Dimensionamento::NumMaxdeBarrasNeg() {
     Capacidades(NumCamadasNeg, bw, BitolaNeg, Diametro, EspMinHorNeg, NumMaxBarrasNeg);
 }
 
+namespace {
+
+// Camada i de uma face; a última, quando não comporta a área, fica em alerta.
+void Distribui(int i, int N, double Area, const PorCamada& NumMax, double& AsRestante,
+               std::string& Fim, PorCamada& NumBarras, Lista& Ultima) {
+    const DistribuicaoCamada r = DistribuiCamada(i == N, Area, NumMax[i], AsRestante);
+    NumBarras[i] = r.Barras;
+    AsRestante = r.AsRestante;
+    Fim = r.Fim ? "sim" : "não";
+    if (r.Transborda) Ultima.BackColor = Cor::Alerta;
+}
+
+} // namespace
+
 void Dimensionamento::DistribuiBarrasPos() {
-    if (DistribuiCamada(CamadaPos, NumCamadasPos, AreaBarra[BitolaPos[CamadaPos]], NumMaxBarrasPos,
-                        AsPosRestante, FimDistribPos, NumBarrasPos))
-        Form1.Combo2[NumCamadasPos].BackColor = Cor::Alerta;
+    Distribui(CamadaPos, NumCamadasPos, AreaBarra[BitolaPos[CamadaPos]], NumMaxBarrasPos,
+              AsPosRestante, FimDistribPos, NumBarrasPos, Form1.Combo2[NumCamadasPos]);
 }
 
 void Dimensionamento::DistribuiBarrasNeg() {
-    if (DistribuiCamada(CamadaNeg, NumCamadasNeg, AreaBarra[BitolaNeg[CamadaNeg]], NumMaxBarrasNeg,
-                        AsNegRestante, FimDistribNeg, NumBarrasNeg))
-        Form1.Combo4[NumCamadasNeg].BackColor = Cor::Alerta;
+    Distribui(CamadaNeg, NumCamadasNeg, AreaBarra[BitolaNeg[CamadaNeg]], NumMaxBarrasNeg,
+              AsNegRestante, FimDistribNeg, NumBarrasNeg, Form1.Combo4[NumCamadasNeg]);
 }
 
 void Dimensionamento::EspaçamentosReaisPos() {

@@ -111,9 +111,7 @@ class Dimensionamento : public EstadoDeProjeto {
     void VerificaEImprime();
     std::string Formata(double Valor, int Casas) const;
     void VerificaCamadas(const PorCamada& NumBarras, int NumCamadas, const char* Face);
-    // Um passo da busca de equilíbrio (comum aos dois modelos).
-    template <bool Real> double ForcaResultante(double& RcOut, double& RstOut);
-    template <bool Real> void BuscaEquilibrio(long& Passos, double& Residuo);
+    void Equilibra(bool Real, long& Passos, double& Residuo, double& Mrd);
 };
 
 } // namespace lumbrio

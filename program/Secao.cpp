@@ -1,6 +1,12 @@
-// Membros da seção: lei do aço, tensões das camadas e centróides.
+// Membros da seção: leem o estado, chamam as funções puras de section/ e escrevem o
+// resultado de volta.
 #include "section/Secao.h"
+#include "calc/Numeros.h"
 #include "program/Dimensionamento.h"
+#include "section/ArmaduraTeorica.h"
+#include "section/BlocoRetangular.h"
+#include "section/ValoresFinais.h"
+#include "section/Verificacoes.h"
 
 namespace lumbrio {
 
@@ -22,6 +28,153 @@ void Dimensionamento::CGd1() {
 
 void Dimensionamento::CGd2() {
     DCG2 = Centroide(NumBarrasNeg, BitolaNeg, NumCamadasNeg, AreaBarra, DLinhaNeg, DCG2);
+}
+
+void Dimensionamento::DiagRet() {
+    const Bloco b = BlocoEm(X, AlturaUtil, Base, SigCd, Concreto, RegimeBloco::Pleno);
+    Y = b.Y;
+    Rcc = b.Rcc;
+    Z = b.Z;
+    MRcc = b.MRcc;
+}
+
+void Dimensionamento::MomentosLimitesRET() {
+    const MomentosLimites m = MomentosLimitesDe(AlturaUtil, Base, SigCd, EpsYd, Concreto);
+    MLim2a = m.M2a;
+    MLim2b = m.M2b;
+    MLim3 = m.M3;
+    MLim4 = m.M4;
+}
+
+void Dimensionamento::DescobreXRET() {
+    const LinhaNeutra ln = DescobreX(Md, AlturaUtil, Base, SigCd, EpsYd, Concreto,
+                                     {MLim2a, MLim2b, MLim3, MLim4}, XMax, PrecisãoM);
+    X = ln.X;
+    EpsC = ln.B.EpsC;
+    PassosDescobreX = ln.Passos;
+    if (ln.Dominio.empty()) return; // forçada: vai para a armadura de compressão
+    Dominio = ln.Dominio;
+    Y = ln.B.Y;
+    Rcc = ln.B.Rcc;
+    if (ln.Dominio != "2a") return;
+    SigCdRed = ln.B.Tensao;
+    Z = ln.B.Z;
+    MRcc = ln.B.MRcc;
+}
+
+void Dimensionamento::xMáximo() {
+    const double k = ValorNumerico(Form1.Text19.Text);
+    if (k < 0 || k > 1) Recusar("xMáximo deve estar entre 0 e 1 .d", "");
+    OpcaoDominio4 = Form1.Check4.Value;
+    OpcaoXMaximo = Form1.Check5.Value;
+    FatorXMaximo = k;
+    XMax = XMaximo(AlturaUtil, EpsYd, Concreto, Edicao, k, OpcaoDominio4, OpcaoXMaximo);
+    if (!(XMax > 0))
+        Recusar("A profundidade máxima da linha neutra resultou nula.",
+                "Informe em \"Utilizar x máximo =\" um fator maior que 0.");
+}
+
+void Dimensionamento::AsTeóricaNeg() {
+    const ArmaduraNegativa a = AsTeoricaNeg(X, AlturaUtil, Base, SigCd, Concreto, Lei(), Md, DCG2);
+    Y = a.B.Y;
+    Z = a.B.Z;
+    EpsC = a.B.EpsC;
+    if (a.B.Reduzida) SigCdRed = a.B.Tensao;
+    Rcc = a.B.Rcc;
+    MRcc = a.B.MRcc;
+    DeltaM = a.DeltaM;
+    Rsc = a.Rsc;
+    EpsNeg[1] = a.Eps;
+    SigNeg[1] = a.Sig;
+    AsNegRestante = a.AsLinha;
+    AsNeg = AsNegRestante;
+}
+
+void Dimensionamento::AsTeóricaPos() {
+    const double d = AlturaUtil;
+    MinimaGovernou = false;
+    const ArmaduraPositiva a = AsTeoricaPos(X, d, EpsC, Rcc, Rsc, Lei());
+    AsPosRestante = a.As;
+    AsPosSemLimite = a.SemLimite;
+    if (a.SemLimite) return;
+    EpsPos[1] = a.Eps;
+    SigPos[1] = a.Sig;
+    AsPosCalculada = AsPosRestante;
+    if (Edicao == Norma::NBR2023) {
+        // A edição em vigor dimensiona com pelo menos As,min, com o d desta passagem.
+        const double asMin = ArmaduraMinima(Edicao, Base, Altura, d, SigCd, Fcd, Fyd, Fck / 10);
+        if (AsPosRestante < asMin) {
+            AsPosRestante = asMin;
+            MinimaGovernou = true;
+        }
+    }
+    AsPos = AsPosRestante;
+}
+
+namespace {
+
+SecaoColocada Colocada(const Dimensionamento& D) {
+    return {D.Base,
+            D.Altura,
+            D.AlturaUtil,
+            D.SigCd,
+            D.Concreto,
+            D.Lei(),
+            D.AreaBarra,
+            {D.NumCamadasPos, D.NumBarrasPos, D.BitolaPos, D.DLinhaPos, D.DCG1},
+            {D.NumCamadasNeg, D.NumBarrasNeg, D.BitolaNeg, D.DLinhaNeg, D.DCG2}};
+}
+
+} // namespace
+
+// Busca o equilíbrio de um modelo e guarda o estado do fim da busca (Real: todas as
+// camadas; CG: o índice 1), os passos, o resíduo e Mrd.
+void Dimensionamento::Equilibra(bool Real, long& Passos, double& Residuo, double& Mrd) {
+    const SecaoColocada s = Colocada(*this);
+    const Equilibrio e = BuscaEquilibrio(s, Real, PrecisãoN);
+    X = e.X;
+    EpsC = e.B.EpsC;
+    Y = e.B.Y;
+    Rcc = e.B.Rcc;
+    if (e.B.Reduzida) SigCdRed = e.B.Tensao;
+    Dominio = e.Dominio;
+    const int nPos = Real ? NumCamadasPos : 1, nNeg = Real ? NumCamadasNeg : 1;
+    for (int i = 1; i <= nPos; ++i) EpsPos[i] = e.EpsPos[i], SigPos[i] = e.SigPos[i];
+    for (int i = 1; i <= nNeg; ++i) EpsNeg[i] = e.EpsNeg[i], SigNeg[i] = e.SigNeg[i];
+    Passos = e.Passos;
+    Residuo = e.Residuo;
+    Mrd = Real ? MomentoResistenteReal(s, e) : MomentoResistenteCG(s, e);
+}
+
+void Dimensionamento::ValoresFinaisCG() {
+    Equilibra(false, PassosCG, ResiduoCG, MrdCG);
+    // Distância do centróide à face externa das barras da camada 1, em % de h.
+    const double fiT = Diametro[BitolaEstr];
+    PctHPos = 100 * ((DCG1 - Cobrimento) - fiT) / Altura;
+    if (NumBarrasNeg[1] != 0) PctHNeg = 100 * ((DCG2 - Cobrimento) - fiT) / Altura;
+}
+
+void Dimensionamento::ValoresCG() {
+    XCG = X;
+    DominioCG = Dominio;
+    RccCG = Rcc;
+    EpsCCG = EpsC;
+    EpsS1CG = EpsPos[1];
+    XEscoamento = X + X * EpsYd / EpsC;
+}
+
+void Dimensionamento::ValoresFinaisReais() {
+    Equilibra(true, PassosReal, ResiduoReal, MrdReal);
+    AsReal = 0;
+    for (int i = 1; i <= NumCamadasPos; ++i) AsReal += NumBarrasPos[i] * AreaBarra[BitolaPos[i]];
+    AsNegReal = 0;
+    for (int i = 1; i <= NumCamadasNeg; ++i) AsNegReal += NumBarrasNeg[i] * AreaBarra[BitolaNeg[i]];
+}
+
+void Dimensionamento::ValoresRET() {
+    XReal = X;
+    DominioReal = Dominio;
+    RccReal = Rcc;
 }
 
 } // namespace lumbrio

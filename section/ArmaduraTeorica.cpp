@@ -1,0 +1,57 @@
+// Armaduras teóricas: As' quando x passa de x máximo, e As.
+#include "section/ArmaduraTeorica.h"
+
+#include "calc/Numeros.h"
+#include "calc/Recusa.h"
+
+#include <cmath>
+
+namespace lumbrio {
+
+namespace {
+
+[[noreturn]] void SecaoNaoComporta(const std::string& Detalhe) {
+    Recusar(Junta("A seção não comporta a armadura: ", Detalhe),
+            "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
+}
+
+} // namespace
+
+ArmaduraNegativa AsTeoricaNeg(double X, double d, double b, double SigCd,
+                              const ParametrosConcreto& P, const LeiDoAco& Lei, double Md,
+                              double DCG2) {
+    if (!(d > DCG2))
+        SecaoNaoComporta(Junta("a altura útil d = ", FormataNumero(d, 3),
+                               " cm não passa do centróide da armadura de compressão d'CG2 = ",
+                               FormataNumero(DCG2, 3), " cm."));
+    ArmaduraNegativa a;
+    a.B = BlocoEm(X, d, b, SigCd, P, RegimeBloco::Compressao);
+    a.DeltaM = Md - a.B.MRcc;
+    a.Rsc = a.DeltaM / (d - DCG2);
+    a.Eps = a.B.EpsC * (X - DCG2) / X;
+    a.Sig = Lei.Tensao(a.Eps);
+    a.AsLinha = std::fabs(a.Rsc / a.Sig);
+    if (!std::isfinite(a.AsLinha))
+        SecaoNaoComporta("o centróide da armadura de compressão fica sobre a linha neutra "
+                         "(deformação nula).");
+    return a;
+}
+
+ArmaduraPositiva AsTeoricaPos(double X, double d, double EpsC, double Rcc, double Rsc,
+                              const LeiDoAco& Lei) {
+    ArmaduraPositiva a;
+    if (X == d) {
+        a.SemLimite = true;
+        a.As = 999999999999;
+        return a;
+    }
+    a.Eps = EpsC * (d - X) / X;
+    a.Sig = Lei.Tensao(a.Eps);
+    a.As = (Rsc + Rcc) / a.Sig;
+    if (!(a.As >= 0) || !std::isfinite(a.As))
+        SecaoNaoComporta(Junta("a armadura de tração necessária resultou negativa (As = ",
+                               FormataNumero(a.As, 2), " cm2)."));
+    return a;
+}
+
+} // namespace lumbrio

@@ -1,0 +1,80 @@
+// Bloco retangular de tensões, momentos limites e linha neutra para Md.
+#include "section/BlocoRetangular.h"
+
+namespace lumbrio {
+
+Bloco BlocoEm(double X, double d, double b, double SigCd, const ParametrosConcreto& P,
+              RegimeBloco R) {
+    Bloco k;
+    k.Y = P.Lambda * X;
+    k.Tensao = SigCd;
+    switch (R) {
+    case RegimeBloco::Pleno:
+        break;
+    case RegimeBloco::Dominio2a:
+        k.EpsC = 10 * X / (d - X);
+        k.Reduzida = true;
+        break;
+    case RegimeBloco::Compressao:
+        k.Reduzida = !(X >= XLimite2a(d, P));
+        k.EpsC = k.Reduzida ? 10 * X / (d - X) : P.EpsCu;
+        break;
+    case RegimeBloco::Verificacao:
+        k.EpsC = EpsConcreto(X, d, P);
+        k.Reduzida = !(X > XLimite2a(d, P));
+        break;
+    }
+    if (k.Reduzida) k.Tensao = TensaoBlocoReduzida(SigCd, k.EpsC, P);
+    k.Rcc = k.Y * b * k.Tensao;
+    k.Z = d - k.Y / 2;
+    k.MRcc = k.Z * k.Rcc;
+    return k;
+}
+
+MomentosLimites MomentosLimitesDe(double d, double b, double SigCd, double EpsYd,
+                                  const ParametrosConcreto& P) {
+    const auto m = [&](double X) { return BlocoEm(X, d, b, SigCd, P, RegimeBloco::Pleno).MRcc; };
+    return {m(XLimite2a(d, P)), m(XLimite2b(d, P)), m(XLimite3(d, EpsYd, P)), m(d)};
+}
+
+LinhaNeutra DescobreX(double Md, double d, double b, double SigCd, double EpsYd,
+                      const ParametrosConcreto& P, const MomentosLimites& M, double XMax,
+                      double PrecisaoM) {
+    LinhaNeutra r;
+    if (Md <= M.M2a) {
+        // Domínio 2a: busca em passos, com o bloco de tensão reduzida.
+        r.Dominio = "2a";
+        r.X = BuscaEmPassos(
+            [&](double X) {
+                r.B = BlocoEm(X, d, b, SigCd, P, RegimeBloco::Dominio2a);
+                return r.B.MRcc - Md;
+            },
+            PrecisaoM, r.Passos,
+            {"A linha neutra para Md não pôde ser encontrada.", "da linha neutra",
+             "Aumente a PrecisãoM (Kgf.cm) em \"Outros valores\"."});
+    } else if (Md <= M.M2b || Md <= M.M3 || Md < M.M4) {
+        // Forma fechada do equilíbrio de momentos em torno da armadura tracionada.
+        r.B.Y = d - std::sqrt(d * d - 2 * Md / (b * SigCd));
+        r.X = r.B.Y / P.Lambda;
+        r.B.Rcc = r.B.Y * b * SigCd;
+        r.B.EpsC = EpsConcreto(r.X, d, P);
+        r.Dominio = DominioDe(r.X, d, EpsYd, P);
+    } else {
+        // Nem x = d basta: força a armadura de compressão.
+        r.X = 1.1 * XMax;
+        r.B.EpsC = P.EpsCu;
+    }
+    return r;
+}
+
+double XMaximo(double d, double EpsYd, const ParametrosConcreto& P, Norma Edicao, double k,
+               int Check4, int Check5) {
+    double xLim = XLimite3(d, EpsYd, P);
+    if (Edicao == Norma::NBR2023 && P.XiLim * d < xLim) xLim = P.XiLim * d;
+    if (Check4 == 1 && Check5 == 1) return k * d; // k·d como digitado
+    if (Check4 == 1 && Check5 == 0) return d;
+    if (Check4 == 0 && Check5 == 1) return k * d > xLim ? xLim : k * d;
+    return xLim;
+}
+
+} // namespace lumbrio

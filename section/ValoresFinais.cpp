@@ -1,0 +1,72 @@
+// Equilíbrio e momento resistente da seção com as barras colocadas.
+#include "section/ValoresFinais.h"
+
+namespace lumbrio {
+
+Equilibrio ForcasEm(const SecaoColocada& S, double X, bool Real) {
+    const FaceColocada &pos = S.Pos, &neg = S.Neg;
+    Equilibrio e;
+    e.X = X;
+    e.B = BlocoEm(X, S.AlturaUtil, S.Base, S.SigCd, S.Concreto, RegimeBloco::Verificacao);
+    const double epsC = e.B.EpsC;
+    e.Rc = e.B.Rcc;
+    if (Real) {
+        for (int i = 1; i <= pos.NumCamadas; ++i) {
+            e.EpsPos[i] = epsC * ((S.Altura - pos.DLinha[i]) - X) / X;
+            e.SigPos[i] = S.Lei.Tensao(e.EpsPos[i]);
+        }
+        for (int i = 1; i <= neg.NumCamadas; ++i) {
+            e.EpsNeg[i] = epsC * (X - neg.DLinha[i]) / X;
+            e.SigNeg[i] = S.Lei.Tensao(e.EpsNeg[i]);
+        }
+    } else {
+        e.EpsPos[1] = epsC * ((S.Altura - pos.DCG) - X) / X;
+        e.SigPos[1] = S.Lei.Tensao(e.EpsPos[1]);
+        e.EpsNeg[1] = epsC * (X - neg.DCG) / X;
+        e.SigNeg[1] = S.Lei.Tensao(e.EpsNeg[1]);
+    }
+    for (int i = 1; i <= pos.NumCamadas; ++i)
+        e.Rst += pos.NumBarras[i] * e.SigPos[Real ? i : 1] * S.AreaBarra[pos.Bitola[i]];
+    for (int i = 1; i <= neg.NumCamadas; ++i)
+        e.Rc += neg.NumBarras[i] * e.SigNeg[Real ? i : 1] * S.AreaBarra[neg.Bitola[i]];
+    e.Residuo = e.Rc - e.Rst;
+    return e;
+}
+
+Equilibrio BuscaEquilibrio(const SecaoColocada& S, bool Real, double PrecisaoN) {
+    Equilibrio e;
+    long passos = 0;
+    BuscaEmPassos(
+        [&](double X) {
+            e = ForcasEm(S, X, Real);
+            return e.Residuo;
+        },
+        PrecisaoN, passos,
+        {"O equilíbrio da seção não pôde ser encontrado.", "do equilíbrio da seção",
+         "Aumente a PrecisãoN (Kgf) em \"Outros valores\"."});
+    e.Passos = passos;
+    e.Dominio = DominioDe(e.X, S.AlturaUtil, S.Lei.EpsYd, S.Concreto);
+    return e;
+}
+
+double MomentoResistenteCG(const SecaoColocada& S, const Equilibrio& E) {
+    const double dCG = S.Altura - S.Pos.DCG;
+    double somaNeg = 0;
+    for (int i = 1; i <= S.Neg.NumCamadas; ++i)
+        somaNeg += S.Neg.NumBarras[i] * E.SigNeg[1] * S.AreaBarra[S.Neg.Bitola[i]];
+    return E.B.Rcc * (dCG - E.B.Y / 2) + somaNeg * (dCG - S.Neg.DCG);
+}
+
+double MomentoResistenteReal(const SecaoColocada& S, const Equilibrio& E) {
+    const FaceColocada &pos = S.Pos, &neg = S.Neg;
+    const double d1 = S.Altura - pos.DLinha[1];
+    double mrd = E.B.Rcc * (d1 - E.B.Y / 2);
+    for (int i = 1; i <= neg.NumCamadas; ++i)
+        mrd += neg.NumBarras[i] * E.SigNeg[i] * S.AreaBarra[neg.Bitola[i]] * (d1 - neg.DLinha[i]);
+    for (int i = 1; i <= pos.NumCamadas; ++i)
+        mrd -= pos.NumBarras[i] * E.SigPos[i] * S.AreaBarra[pos.Bitola[i]] *
+               (pos.DLinha[i] - pos.DLinha[1]);
+    return mrd;
+}
+
+} // namespace lumbrio
