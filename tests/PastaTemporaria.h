@@ -43,13 +43,18 @@ inline void EscreveBytes(const std::filesystem::path& Caminho, const std::string
     std::ofstream(Caminho, std::ios::binary) << Bytes;
 }
 
-// Texto comparado com o arquivo de referência em tests/dados, conferido à mão; com
-// LUMBRIO_NOVAS_REFERENCIAS=1 no ambiente, o arquivo é reescrito para ser relido.
+// Texto comparado com o arquivo de referência em tests/dados, conferido à mão. Quando
+// difere, o obtido fica em <nome>.novo ao lado da referência, para ler o diff e, se
+// for o caso, copiá-lo por cima dela à mão.
 inline void ConfereReferencia(const std::string& Nome, const std::string& Obtido) {
     const std::string caminho = std::string(LUMBRIO_DADOS_TESTE) + "/" + Nome;
-    if (std::getenv("LUMBRIO_NOVAS_REFERENCIAS"))
-        std::ofstream(caminho, std::ios::binary) << Obtido;
-    EXPECT_EQ(Obtido, LeBytes(caminho)) << Nome;
+    const std::string novo = caminho + ".novo";
+    if (Obtido == LeBytes(caminho)) {
+        std::filesystem::remove(novo);
+        return;
+    }
+    EscreveBytes(novo, Obtido);
+    ADD_FAILURE() << Nome << " difere da referência; o obtido está em " << novo;
 }
 
 } // namespace lumbrio::teste
