@@ -181,6 +181,9 @@ struct EstadoDeProjeto {
     // ---- Entradas do último cálculo ----
     std::string EntradasDoCalculo; // EntradasAtuais() ao fim do último cálculo completo
 
+    // Mrd da unidade do usuário (a do painel depois de Imprime) de volta a kgf·cm.
+    double MrdEmKgfCm(double Mrd) const { return Mrd * FatorUnidade; }
+
     // Meia altura do bloco retangular de tensões, y/2 = λ·x/2 (cm).
     double MeioBloco(double XLinha) const { return (XLinha * Concreto.Lambda) / 2; }
 

@@ -33,8 +33,10 @@ std::vector<ColunaCsv> MontaColunas() {
                          return std::string(Controle(D.Form1).BackColor == Cor::Alerta ? "1" : "0");
                      }});
     };
-    for (const std::size_t i : {1, 0, 2, 3, 4, 5, 6}) {
-        const LinhaPainel& l = LinhasPainel[i];
+    std::array<const LinhaPainel*, LinhasPainel.size()> ordem{};
+    for (const LinhaPainel& l : LinhasPainel) ordem[static_cast<std::size_t>(l.OrdemCsv)] = &l;
+    for (const LinhaPainel* linha : ordem) {
+        const LinhaPainel& l = *linha;
         caixa(Junta(l.Coluna, "_CG"), l.CG);
         caixa(Junta(l.Coluna, "_Real"), l.Real);
         if (l.UnidadeDeMomento)

@@ -37,23 +37,11 @@ void EscrevePainel(EstadoDeProjeto& E) {
                     "Verifique os dados da seção.");
 
     auto& f = E.Form1;
-    f.Text8.Text = E.AsPosSemLimite ? std::string() : formata(E.AsPos, 2);
     f.Text8.ToolTipText =
         E.MinimaGovernou
             ? Junta("As,min adotada (item 17.3.5.2.1): As para Md = ", formata(E.AsPosCalculada, 2),
                     " cm2.")
             : std::string();
-    f.Text33.Text = formata(E.AsReal, 2);
-    f.Text9.Text = formata(E.XCG, 3);
-    f.Text10.Text = formata(E.XReal, 3);
-    f.Text11.Text = E.DominioCG;
-    f.Text12.Text = E.DominioReal;
-    f.Text13.Text = formata(E.RccCG, 0);
-    f.Text14.Text = formata(E.RccReal, 0);
-    f.Text15.Text = formata(E.MeioBloco(E.XCG), 2);
-    f.Text16.Text = formata(E.MeioBloco(E.XReal), 2);
-    f.Text28.Text = formata(E.AsNeg, 2);
-    f.Text27.Text = formata(E.AsNegReal, 2);
     // Escalas são entradas: escritas como o cálculo as lê, com ".".
     f.Text5.Text = FormataNumero(E.EscalaX, 2);
     f.Text6.Text = FormataNumero(E.EscalaY, 2);
@@ -62,8 +50,10 @@ void EscrevePainel(EstadoDeProjeto& E) {
     E.FatorUnidade = FatorDaUnidade(E.Unidade);
     E.MrdReal = E.MrdReal / E.FatorUnidade;
     E.MrdCG = E.MrdCG / E.FatorUnidade;
-    f.Text24.Text = formata(E.MrdReal, 2);
-    f.Text23.Text = formata(E.MrdCG, 2);
+    for (const LinhaPainel& l : LinhasPainel) {
+        (f.*l.CG).Text = l.TextoCG(E);
+        (f.*l.Real).Text = l.TextoReal(E);
+    }
     f.Label29.Caption = f.Combo5.Text;
     // Mrd abaixo de Md e domínio 4 sem "Permitir domínio 4": alerta com o motivo.
     for (CaixaTexto* c : {&f.Text23, &f.Text24, &f.Text11, &f.Text12}) {
@@ -73,7 +63,7 @@ void EscrevePainel(EstadoDeProjeto& E) {
     }
     const std::pair<CaixaTexto*, double> mrds[] = {{&f.Text23, E.MrdCG}, {&f.Text24, E.MrdReal}};
     for (auto [caixa, mrd] : mrds)
-        if (mrd * E.FatorUnidade < E.Md)
+        if (E.MrdEmKgfCm(mrd) < E.Md)
             Alerta(*caixa, Junta("Mrd = ", caixa->Text, " é menor que Md = ",
                                  formata(E.Md / E.FatorUnidade, 2), " ", f.Combo5.Text, "."));
     const std::pair<CaixaTexto*, const std::string*> dominios[] = {{&f.Text11, &E.DominioCG},

@@ -82,53 +82,19 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
     return {.Titulo = "1. Dados de entrada", .Blocos = {std::move(t)}};
 }
 
-// Rótulo e unidade de cada linha do painel por extenso, na ordem de LinhasPainel;
-// unidade vazia: a de momento do cálculo (Mrd) ou nenhuma (domínio).
-constexpr std::pair<std::string_view, std::string_view> NomesPorExtenso[] = {
-    {"As' (compressão)", "cm²"},
-    {"As (tração)", "cm²"},
-    {"Mrd", ""},
-    {"x (linha neutra)", "cm"},
-    {"Domínio", ""},
-    {"Rcc", "kgf"},
-    {"y/2", "cm"},
-};
-static_assert(std::size(NomesPorExtenso) == LinhasPainel.size());
-
-// Valores CG e Real da linha i do painel, tirados do estado do cálculo (as caixas
-// podem ter sido editadas depois dele), com os formatos do painel.
-std::pair<std::string, std::string> ValoresDaLinha(const Dim& D, const Formatos& N, std::size_t i) {
-    switch (i) {
-    case 0:
-        return {N(D.AsNeg, 2), N(D.AsNegReal, 2)};
-    case 1:
-        return {D.AsPosSemLimite ? "—" : N(D.AsPos, 2), N(D.AsReal, 2)};
-    case 2:
-        return {N(D.MrdCG, 2), N(D.MrdReal, 2)};
-    case 3:
-        return {N(D.XCG, 3), N(D.XReal, 3)};
-    case 4:
-        return {D.DominioCG, D.DominioReal};
-    case 5:
-        return {N(D.RccCG, 0), N(D.RccReal, 0)};
-    default:
-        return {N(D.MeioBloco(D.XCG), 2), N(D.MeioBloco(D.XReal), 2)};
-    }
-}
-
 SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) {
     const double d = D.AlturaUtil;
     Tabela t = NovaTabela({{"Grandeza", 60, true}, {"CG", 40}, {"Real", 40}, {"Unidade", 40}});
-    for (std::size_t i = 0; i < LinhasPainel.size(); ++i) {
-        const auto& [rotulo, unidade] = NomesPorExtenso[i];
-        auto [cg, real] = ValoresDaLinha(D, N, i);
-        const bool momento = LinhasPainel[i].UnidadeDeMomento;
-        t.Linhas.push_back({{std::string(rotulo), std::move(cg), std::move(real),
-                             momento ? D.Unidade : std::string(unidade)}});
+    for (const LinhaPainel& l : LinhasPainel) {
+        // As sem limite (x = d): a caixa fica vazia, o relatório diz "—".
+        std::string cg = l.TextoCG(D);
+        if (cg.empty()) cg = "—";
+        t.Linhas.push_back({{std::string(l.PorExtenso), std::move(cg), l.TextoReal(D),
+                             l.UnidadeDeMomento ? D.Unidade : std::string(l.UnidadePorExtenso)}});
         // Mrd também em kN·m; x também relativo à altura útil.
-        if (momento) t.Linhas.push_back({{"Mrd", N(C.MrdCGKNm, 2), N(C.MrdRealKNm, 2), "kN·m"}});
-        if (LinhasPainel[i].Coluna == "x")
-            t.Linhas.push_back({{"x/d", N(D.XCG / d, 3), N(D.XReal / d, 3), "—"}});
+        if (l.UnidadeDeMomento)
+            t.Linhas.push_back({{"Mrd", N(C.MrdCGKNm, 2), N(C.MrdRealKNm, 2), "kN·m"}});
+        if (l.Coluna == "x") t.Linhas.push_back({{"x/d", N(D.XCG / d, 3), N(D.XReal / d, 3), "—"}});
     }
     const std::string dif =
         std::isfinite(C.DiferencaMrdPct) ? N(C.DiferencaMrdPct, 2) + " %" : std::string("—");

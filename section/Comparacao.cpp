@@ -54,8 +54,8 @@ Comparacao ComparaModelos(const EstadoDeProjeto& D) {
     }
 
     // Imprime deixou Mrd na unidade do usuário.
-    C.MrdCGKgfCm = D.MrdCG * D.FatorUnidade;
-    C.MrdRealKgfCm = D.MrdReal * D.FatorUnidade;
+    C.MrdCGKgfCm = D.MrdEmKgfCm(D.MrdCG);
+    C.MrdRealKgfCm = D.MrdEmKgfCm(D.MrdReal);
     C.MrdCGKNm = C.MrdCGKgfCm / KgfCmPorKNm;
     C.MrdRealKNm = C.MrdRealKgfCm / KgfCmPorKNm;
     C.MdKgfCm = D.Md;
