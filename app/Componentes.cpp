@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -23,6 +24,38 @@ int AlinhamentoLegenda(const QWidget* w, const QStyleOption& opt, int Horizontal
     if (!w->style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, w))
         flags |= Qt::TextHideMnemonic;
     return flags;
+}
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QGroupBox* NovaMoldura(QWidget* Pai, const QString& Nome, const QString& Legenda, double Left,
+                       double Top, double Width, double Height) {
+    auto* m = new QGroupBox(Legenda, Pai);
+    m->setObjectName(Nome);
+    m->setFont(FontePadrao());
+    m->setGeometry(RetanguloTwips(Left, Top, Width, Height));
+    return m;
+}
+
+QComboBox* NovaLista(QWidget* Pai, const QString& Nome, double Left, double Top, double Width,
+                     double Height, std::span<const std::string_view> Itens, bool Editavel) {
+    auto* c = new QComboBox(Pai);
+    c->setObjectName(Nome);
+    c->setFont(FontePadrao());
+    c->setGeometry(RetanguloTwips(Left, Top, Width, Height));
+    QStringList itens;
+    for (std::string_view t : Itens) itens << Q(t);
+    c->addItems(itens);
+    c->setEditable(Editavel);
+    if (Editavel) {
+        // Texto digitado fica só na caixa: não entra na lista nem é completado.
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);
+    }
+    c->setMaxVisibleItems(int(Itens.size()));
+    return c;
 }
 
 } // namespace
@@ -154,6 +187,42 @@ CaixaMarcacao* NovaMarca(QWidget* Pai, const QString& Nome, const QString& Legen
     }
     m->setGeometry(r);
     return m;
+}
+
+QWidget* NovoControle(QWidget* Pai, const Controle& C) {
+    using enum TipoControle;
+    const QString nome = Q(C.Nome);
+    const auto* legenda = std::get_if<std::string_view>(&C.Texto);
+    const QString texto = legenda ? Q(*legenda) : QString();
+    switch (C.Tipo) {
+    case Moldura:
+        return NovaMoldura(Pai, nome, texto, C.Left, C.Top, C.Width, C.Height);
+    case Rotulo: {
+        QLabel* r = NovoRotulo(Pai, nome, texto, C.Left, C.Top);
+        if (C.Recuo > 0) {
+            r->setIndent(C.Recuo);
+            r->adjustSize();
+        }
+        if (C.Width > 0) r->resize(px(C.Width), r->height());
+        return r;
+    }
+    case Caixa:
+    case Resultado:
+    case Leitura: {
+        QLineEdit* c = NovaCaixa(Pai, nome, C.Left, C.Top, C.Width, C.Height);
+        if (C.Tipo == Leitura) c->setReadOnly(true);
+        return c;
+    }
+    case Botao:
+        return NovoBotao(Pai, nome, texto, C.Left, C.Top, C.Width, C.Height);
+    case Lista:
+    case Editavel:
+        return NovaLista(Pai, nome, C.Left, C.Top, C.Width, C.Height,
+                         std::get<std::span<const std::string_view>>(C.Texto), C.Tipo == Editavel);
+    case Marca:
+        return NovaMarca(Pai, nome, texto, C.Left, C.Top, C.Width, C.Height);
+    }
+    return nullptr;
 }
 
 QRect AreaDoTexto(const QWidget* W) {

@@ -14,6 +14,8 @@ class QLineEdit;
 
 namespace lumbrio::janela {
 
+struct Controle;
+
 // Legenda quebrada em linhas quando não cabe na largura do botão.
 class BotaoComando : public QPushButton {
     Q_OBJECT
@@ -74,6 +76,8 @@ BotaoComando* NovoBotao(QWidget* Pai, const QString& Nome, const QString& Legend
 // Sem largura, a marca toma o tamanho da legenda; a altura nunca fica menor que a da marca.
 CaixaMarcacao* NovaMarca(QWidget* Pai, const QString& Nome, const QString& Legenda, double Left,
                          double Top, double Width = 0, double Height = 0);
+// O widget de uma linha da tabela de controles (Geometria.h), sem ligação ao modelo.
+QWidget* NovoControle(QWidget* Pai, const Controle& C);
 
 // Fonte de todos os controles: 11 pixels lógicos, como a fonte de sistema de 8
 // pontos. Cada controle a recebe explicitamente (a folha de estilo das molduras

@@ -45,16 +45,11 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     void showEvent(QShowEvent* Evento) override;
 
   private:
-    void CriaDimensoes();
-    void CriaArranjo();
-    void CriaEsforcos();
-    void CriaOpcoesEscala();
-    void CriaBitolas();
-    void CriaResultados();
-    void CriaNormaVerificacoes();
-    void CriaBotoes();
+    // Widgets da tabela de Geometria.h, ligados ao modelo, e a ordem do Tab.
+    void CriaControles();
+    // Botões, listas de bitolas e "Auto." ligados aos comandos do núcleo.
+    void LigaComandos();
     void CriaMenus();
-    void OrdemDoTab();
     void ObservaTeclas();
     void ObservaEntradas();
     // Resultados apagados e título conforme o modelo.

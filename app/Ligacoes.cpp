@@ -2,6 +2,7 @@
 #include "Ligacoes.h"
 
 #include "Componentes.h"
+#include "Geometria.h"
 #include "PintaDesenho.h"
 #include "calc/Numeros.h"
 
@@ -120,6 +121,8 @@ void DaMarca(QCheckBox* w, const Marcador& c) {
     }
 }
 
+template <class... F> struct Sobrecarga : F... { using F::operator()...; };
+
 } // namespace
 
 void TabelaLigacoes::Liga(QLineEdit* Caixa, CaixaTexto& Controle, Filtro F) {
@@ -142,6 +145,29 @@ void TabelaLigacoes::Liga(QCheckBox* Marca, Marcador& Controle) {
 }
 void TabelaLigacoes::Liga(QLabel* Rot, Rotulo& Controle) {
     ligacoes.push_back({Rot, &Controle, Filtro::Livre});
+}
+
+void TabelaLigacoes::Liga(QWidget* Widget, const Controle& Linha, ControlesForm1& Form) {
+    std::visit(Sobrecarga{
+                   [](std::monostate) {},
+                   [&](CaixaTexto& (*campo)(ControlesForm1&)) {
+                       auto* caixa = static_cast<QLineEdit*>(Widget);
+                       if (Linha.Tipo == TipoControle::Caixa)
+                           Liga(caixa, campo(Form), Linha.Teclas);
+                       else
+                           LigaResultado(caixa, campo(Form), Linha.Teclas);
+                   },
+                   [&](Lista& (*campo)(ControlesForm1&)) {
+                       Liga(static_cast<QComboBox*>(Widget), campo(Form), Linha.Teclas);
+                   },
+                   [&](Marcador& (*campo)(ControlesForm1&)) {
+                       Liga(static_cast<QCheckBox*>(Widget), campo(Form));
+                   },
+                   [&](Rotulo& (*campo)(ControlesForm1&)) {
+                       Liga(static_cast<QLabel*>(Widget), campo(Form));
+                   },
+               },
+               Linha.Modelo);
 }
 
 void TabelaLigacoes::ParaModelo() const {

@@ -18,6 +18,8 @@ class QWidget;
 
 namespace lumbrio::janela {
 
+struct Controle;
+
 // Caracteres que uma caixa aceita ao digitar.
 enum class Filtro {
     Livre,        // qualquer caractere
@@ -35,6 +37,8 @@ class TabelaLigacoes {
     void Liga(QComboBox* Combo, Lista& Controle, Filtro F = Filtro::Livre);
     void Liga(QCheckBox* Marca, Marcador& Controle);
     void Liga(QLabel* Rot, Rotulo& Controle);
+    // Widget de uma linha da tabela de Geometria.h: liga ao campo de Form que ela indica.
+    void Liga(QWidget* Widget, const Controle& Linha, ControlesForm1& Form);
 
     // O que o usuário digitou ou escolheu passa ao modelo.
     void ParaModelo() const;
