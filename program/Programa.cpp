@@ -2,10 +2,12 @@
 #include "program/Dimensionamento.h"
 
 #include "calc/Catalogos.h"
+#include "calc/Entradas.h"
 #include "calc/Numeros.h"
 #include "section/Verificacoes.h"
 
 #include <string>
+#include <type_traits>
 
 namespace lumbrio {
 
@@ -121,22 +123,16 @@ void Dimensionamento::VerificaCamadas(const PorCamada& NumBarras, int NumCamadas
 }
 
 std::string Dimensionamento::EntradasAtuais() const {
-    const auto& f = Form1;
-    const auto& o = Form8;
     std::string s;
     s.reserve(512);
-    auto junta = [&s](const std::string& t) { s.append(t).push_back('\x1f'); };
-    for (const CaixaTexto* c :
-         {&f.Text1, &f.Text2, &f.Text4, &f.Text17, &f.Text18, &f.Text20, &f.Text21, &f.Text22,
-          &f.Text19, &f.Text5, &f.Text6, &o.Text2, &o.Text3, &o.Text1, &o.Text4[0], &o.Text4[1]})
-        junta(c->Text);
-    for (const Lista* l : {&f.Combo5, &f.Combo6, &f.Combo1, &f.Combo7, &f.ComboNorma, &f.Combo3})
-        junta(l->Text);
-    for (int i = 1; i <= 6; ++i) junta(f.Combo2[i].Text);
-    for (int i = 1; i <= 3; ++i) junta(f.Combo4[i].Text);
-    for (const Marcador* m :
-         {&f.Check4, &f.Check5, &f.Check3, &f.Check1, &o.Check1[0], &o.Check1[1]})
-        junta(std::to_string(m->Value));
+    ParaCadaEntrada(*this, [&s](const Entrada& e, const auto& v) {
+        if (!e.Calculo) return;
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(v)>, std::string>)
+            s.append(v);
+        else
+            s.append(std::to_string(v));
+        s.push_back('\x1f');
+    });
     return s;
 }
 

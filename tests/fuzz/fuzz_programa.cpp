@@ -3,8 +3,12 @@
 #include "Promessa.h"
 
 #include "calc/Catalogos.h"
+#include "calc/Entradas.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
+
+#include <string>
+#include <type_traits>
 
 using namespace lumbrio;
 
@@ -41,23 +45,36 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
     FuzzedDataProvider d(dados, tamanho);
     Dimensionamento p;
-    auto& f = p.Form1;
-    for (CaixaTexto* t : {&f.Text1, &f.Text2, &f.Text4, &f.Text17, &f.Text18, &f.Text20, &f.Text21,
-                          &f.Text22, &f.Text19, &f.Text5, &f.Text6})
-        if (d.ConsumeBool()) t->Text = Numero(d);
-    for (CaixaTexto* t :
-         {&p.Form8.Text1, &p.Form8.Text2, &p.Form8.Text3, &p.Form8.Text4[0], &p.Form8.Text4[1]})
-        if (d.ConsumeBool()) t->Text = Numero(d);
-    for (Marcador* m :
-         {&f.Check1, &f.Check3, &f.Check4, &f.Check5, &p.Form8.Check1[0], &p.Form8.Check1[1]})
-        m->Value = d.ConsumeIntegralInRange(0, 2);
-    f.Combo5.Text = ItemOuTexto(d, ItensCombo5);
-    f.Combo6.Text = ItemOuTexto(d, ItensTensao);
-    f.Combo7.Text = ItemOuTexto(d, ItensTensao);
-    f.Combo1.Text = ItemOuTexto(d, ItensCombo1);
-    f.Combo3.Text = TextoBitola(d, NumBitolasEstribo);
-    for (int i = 1; i <= 6; ++i) f.Combo2[i].Text = TextoBitola(d, 11);
-    for (int i = 1; i <= 3; ++i) f.Combo4[i].Text = TextoBitola(d, 11);
+    ParaCadaEntrada(p, [&d](const Entrada& e, auto& v) {
+        using V = std::remove_cvref_t<decltype(v)>;
+        if (!e.Calculo) return;
+        if constexpr (std::is_same_v<V, int>) {
+            v = d.ConsumeIntegralInRange(0, 2);
+        } else if constexpr (std::is_same_v<V, std::string>) {
+            switch (e.Tipo) {
+            case TipoEntrada::UnidadeMomento:
+                v = ItemOuTexto(d, ItensCombo5);
+                break;
+            case TipoEntrada::UnidadeTensao:
+                v = ItemOuTexto(d, ItensTensao);
+                break;
+            case TipoEntrada::Aco:
+                v = ItemOuTexto(d, ItensCombo1);
+                break;
+            case TipoEntrada::Norma:
+                v = ItemOuTexto(d, ItensNorma);
+                break;
+            case TipoEntrada::Estribo:
+                v = TextoBitola(d, NumBitolasEstribo);
+                break;
+            case TipoEntrada::Bitola:
+                v = TextoBitola(d, 11);
+                break;
+            default:
+                if (d.ConsumeBool()) v = Numero(d);
+            }
+        }
+    });
 
     p.Programa();
     fuzz::VerificaPromessa(p);
