@@ -30,40 +30,11 @@ inline void PoeBitolas(Dimensionamento& p, const char* Positiva, const char* Neg
 }
 
 // Aço CA-50 com γs = 1,15 e Es = 2 100 000 kgf/cm² (fyd = 4347,83 kgf/cm²).
-inline void AcoCA50(Dimensionamento& p, const char* Texto = "Aço CA-50A") {
-    p.Form1.Combo1.Text = Texto;
+inline void AcoCA50(Dimensionamento& p) {
+    p.Form1.Combo1.Text = "Aço CA-50A";
     p.GamaS = 1.15;
     p.Es = 2100000;
     p.Aço();
-}
-
-// b = 20, h = 50, d = 45 e d' = 4 cm, CA-50A, γc = 1,4, PrecisãoM = 100; x máximo e
-// momentos limites calculados.
-inline Dimensionamento SecaoD45(double FckMPa = 25, Norma Edicao = Norma::NBR2003) {
-    Dimensionamento p;
-    AcoCA50(p);
-    p.Edicao = Edicao;
-    p.Fck = FckMPa * 10;
-    p.Concreto = ParametrosDe(Edicao, FckMPa);
-    p.Fcd = p.Fck / 1.4;
-    p.SigCd = TensaoDoBloco(p.Fcd, p.Concreto);
-    std::tie(p.Base, p.Altura, p.AlturaUtil, p.DCG2, p.PrecisãoM) = std::tuple(20, 50, 45, 4, 100);
-    p.xMáximo();
-    p.MomentosLimitesRET();
-    return p;
-}
-
-// Linha neutra e armaduras teóricas para Md como no condutor: x acima de x máximo
-// fica nele, com armadura de compressão.
-inline void Armaduras(Dimensionamento& p, double Md) {
-    p.Md = Md;
-    p.DescobreXRET();
-    p.Rsc = 0;
-    if (p.X > p.XMax) {
-        p.X = p.XMax;
-        p.AsTeóricaNeg();
-    }
-    p.AsTeóricaPos();
 }
 
 // b = 20, h = 50, c = 2,5, estribo de 5 mm, fck = 250, CA-50A, PrecisãoN = 100;

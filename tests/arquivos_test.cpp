@@ -179,9 +179,9 @@ TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
         // Até 64 KiB o arquivo é lido (e recusado pelo conteúdo); acima, nem é lido.
         {Padrao + std::string(65535 - Padrao.size(), '\n') + "x", "o registro 40 (norma)"},
         {Padrao + std::string(65537 - Padrao.size(), '\n'), "o arquivo tem mais de 64 KiB"}};
-    const std::pair<int, const char*> ruins[] = {{16, "Truex"},     {28, " 3 "}, {29, "1.0"},
-                                                 {29, "10"},        {35, "+"},   {38, "-1"},
-                                                 {39, "0000000001"}};
+    const std::pair<int, const char*> ruins[] = {{16, "Truex"}, {17, "Xrue"},      {28, " 3 "},
+                                                 {29, "1.0"},   {29, "10"},        {35, "+"},
+                                                 {38, "-1"},    {39, "0000000001"}};
     for (const auto& [n, t] : ruins)
         casos.emplace_back(Variante({{n, t}}), "o registro " + std::to_string(n) + " (");
     for (const auto& [bytes, motivo] : casos) {
@@ -240,9 +240,14 @@ TEST(Windows1252, os_256_bytes_vao_e_voltam_textos_longos_passam_e_o_invalido_e_
         EXPECT_EQ(volta, bytes);
     }
     EXPECT_EQ(DeWindows1252("\x80\xE7\x81\x9D a"), "€ç\xC2\x81\xC2\x9D a");
-    const std::pair<const char*, const char*> casos[] = {
-        {"0.5 Ω", "Ω"},           {"ok ✓ fim", "✓"}, {"😀x", "😀"},     {"a\xC3", "\xC3"},
-        {"\xC2\x80", "\xC2\x80"}, {"\xBFx", "\xBF"}, {"\xC2", "\xC2"}};
+    const std::pair<const char*, const char*> casos[] = {{"0.5 Ω", "Ω"},
+                                                         {"ok ✓ fim", "✓"},
+                                                         {"😀x", "😀"},
+                                                         {"a\xC3", "\xC3"},
+                                                         {"\xC2\x80", "\xC2\x80"},
+                                                         {"\xBFx", "\xBF"},
+                                                         {"\xC2", "\xC2"},
+                                                         {"\xE0\xA0\x80", "\xE0\xA0\x80"}};
     for (const auto& [texto, esperado] : casos) {
         EXPECT_FALSE(ParaWindows1252(texto, volta, invalido)) << texto;
         EXPECT_EQ(invalido, esperado);

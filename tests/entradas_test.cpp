@@ -19,6 +19,8 @@ TEST(Numeros, prefixo_numerico_le_o_maior_numero_inicial) {
         {"1e-999", 0},       {"0.000e999", 0},  {"00.5e1", 5},    {"-1e999", -HUGE_VAL},
         {"1e999", HUGE_VAL}, {"1.5e12", 1.5e12}};
     for (const auto& [texto, valor] : casos) EXPECT_EQ(ValorNumerico(texto), valor) << texto;
+    EXPECT_TRUE(ComecaComNumero(" -.5") && !ComecaComNumero("a5") && !ComecaComNumero("+."));
+    EXPECT_TRUE(LeDecimalExato("+5") == 5.0 && !LeDecimalExato("+-5") && !LeDecimalExato("5 "));
     // Fora do alcance do double, a ordem de grandeza decide entre 0 e infinito.
     EXPECT_EQ(ValorNumerico("0." + std::string(4500, '0') + "1e4000"), 0); // 1e-4501 × 1e4000
     EXPECT_EQ(ValorNumerico(std::string(300, '0') + "1e-400"), 0);
@@ -38,7 +40,8 @@ TEST(Numeros, formato_do_painel_arredonda_empates_para_longe_do_zero) {
                                                           {0.0625, 3, "0.063"},
                                                           {1234567.891, 2, "1234567.89"},
                                                           {0, 3, "0.000"},
-                                                          {999999999999, 0, "999999999999"}};
+                                                          {999999999999, 0, "999999999999"},
+                                                          {-2.5, 6, "-2.500000"}};
     for (const auto& [v, casas, texto] : casos) EXPECT_EQ(FormataNumero(v, casas), texto) << v;
     EXPECT_EQ(FormataNumero(5, 2, ","), "5,00");
     EXPECT_EQ(FormataNumero(std::nan(""), 2), "");
@@ -49,6 +52,7 @@ TEST(Numeros, texto_visivel_escapa_controles_e_troca_bytes_que_nao_sao_utf8) {
     EXPECT_EQ(TextoVisivel(std::string("a\0b", 3)), "a\\x00b");
     EXPECT_EQ(TextoVisivel("Aço \xE7"), "Aço \xEF\xBF\xBD");
     EXPECT_EQ(TextoVisivel("\xF0\x9F"), "\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(TextoVisivel("😀"), "😀");
     EXPECT_EQ(TextoVisivel(std::string(500, 'x'), 10), std::string(10, 'x') + "…");
 }
 
@@ -75,6 +79,7 @@ TEST(Ler, textos_em_unidades_internas) {
         {[](auto& f) { f.Combo6.Text = "Kgf/cm2", f.Text18.Text = "250"; }, &D::Fck, 250},
         {[](auto& f) { f.Text4.Text = ""; }, &D::Cobrimento, 0},
         {[](auto& f) { f.Text4.Text = "2,5"; }, &D::Cobrimento, 2},
+        {[](auto& f) { f.Text1.Text = "10000"; }, &D::Base, 10000}, // o máximo aceito
         {[](auto& f) { f.Text1.Text = "60", f.Text2.Text = "30"; }, &D::EscalaY, 67.17},
         {[](auto& f) { f.Check3.Value = 0, f.Text5.Text = "300", f.Text6.Text = "500"; },
          &D::EscalaY, 94.4}};

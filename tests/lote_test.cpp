@@ -179,7 +179,7 @@ TEST(LoteResumo, frase_do_resumo_da_serie) {
           {"3", true, 1, 0, false, 1.25}},
          "%h não passa de 10 % na série; maior diferença de Mrd entre os modelos (Real - CG) / "
          "CG: -1.25 % em Md = 2.\n"},
-        {{{"1", true, 4, 10.5, true, -3}, {"2", true, 11, 12, true, -2}},
+        {{{"1", true, 10, 10.5, true, -3}, {"2", true, 11, 12, true, -2}},
          "%h passa de 10 % a partir de Md = 1 (armadura negativa, %h = 10.50 %); maior diferença "
          "de Mrd entre os modelos (Real - CG) / CG: -3.00 % em Md = 1.\n"},
         // %h' sem barras negativas não conta; recusados e diferenças infinitas ficam de fora.

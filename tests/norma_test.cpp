@@ -5,6 +5,8 @@
 #include "calc/Catalogos.h"
 #include "output/Csv.h"
 #include "program/Dimensionamento.h"
+#include "section/ArmaduraTeorica.h"
+#include "section/BlocoRetangular.h"
 #include "section/Verificacoes.h"
 
 #include <gtest/gtest.h>
@@ -40,41 +42,48 @@ TEST(Norma, parametros_do_concreto_pelo_fck) {
     }
 }
 
-Dimensionamento Secao(Norma n, double fckMPa, double MdKgfCm) {
-    Dimensionamento p = teste::SecaoD45(fckMPa, n);
-    teste::Armaduras(p, MdKgfCm);
-    return p;
-}
-
-TEST(Norma, c30_a_2023_para_x_em_045_d_e_pede_armadura_de_compressao) {
-    const Dimensionamento a = Secao(Norma::NBR2003, 30, 2300000);
-    teste::Confere({{a.X, "21.74"}, {a.X / 45, "0.483"}});
-    EXPECT_DOUBLE_EQ(a.AsNeg, 0);
-    EXPECT_NEAR(a.AsPos, 14.57, 0.005);
-    const Dimensionamento b = Secao(Norma::NBR2023, 30, 2300000);
-    EXPECT_DOUBLE_EQ(b.XMax, 0.45 * 45);
-    teste::Confere({{b.X, "20.25"}, {b.AsNeg, "0.69"}, {b.AsPos, "14.26"}});
+// 20 × 50 com d = 45 e d' = 4 cm, CA-50A, γc = 1,4, pelas funções puras: x, e x acima
+// de x máximo parado nele com As'.
+struct Teorica {
+    double X = 0, As = 0, AsLinha = 0;
+};
+Teorica Dimensiona(Norma n, double fck, double md) {
+    const ParametrosConcreto c = ParametrosDe(n, fck);
+    const double sig = TensaoDoBloco(fck * 10 / 1.4, c), fyd = 5000 / 1.15;
+    const LeiDoAco lei{fyd, 2100000, 1000 * fyd / 2100000, false};
+    const double xMax = XMaximo(45, lei.EpsYd, c, n, 0, 0, 0);
+    const MomentosLimites m = MomentosLimitesDe(45, 20, sig, lei.EpsYd, c);
+    const LinhaNeutra l = DescobreX(md, 45, 20, sig, lei.EpsYd, c, m, xMax, 100);
+    if (!(l.X > xMax)) return {l.X, AsTeoricaPos(l.X, 45, l.B.EpsC, l.B.Rcc, 0, lei).As};
+    const ArmaduraNegativa a = AsTeoricaNeg(xMax, 45, 20, sig, c, lei, md, 4);
+    return {xMax, AsTeoricaPos(xMax, 45, a.B.EpsC, a.B.Rcc, a.Rsc, lei).As, a.AsLinha};
 }
 
 // Acima de C40 a 2023 reduz o bloco por ηc = (40/fck)^(1/3): σcd = αc·ηc·fcd. Valores
 // feitos à mão com y = d − √(d² − 2·Md/(b·σcd)), x = y/λ, As = Md/(fyd·(d − y/2)); em
-// C90, x para em 0,35·d e entra As'.
+// C90, e em C30 sob a 2023, x para no limite (0,35·d, 0,45·d) e entra As'.
 TEST(Norma, eta_c_reduz_o_bloco_acima_de_c40) {
     const struct {
+        Norma n;
         double fck, md; // MPa, kgf·cm
-        const char *eta, *x, *as, *asLinha;
+        const char *x, *as, *asLinha;
     } casos[] = {
-        {40, 2300000, "1.0000", "15.21", "13.59", "0.00"},
-        {45, 2000000, "0.9615", "11.81", "11.42", "0.00"},
-        {70, 2800000, "0.8298", "14.93", "16.34", "0.00"},
-        {90, 3000000, "0.7631", "15.75", "17.45", "0.57"},
+        {Norma::NBR2003, 30, 2300000, "21.74", "14.57", "0.00"},
+        {Norma::NBR2023, 30, 2300000, "20.25", "14.26", "0.69"},
+        {Norma::NBR2023, 40, 2300000, "15.21", "13.59", "0.00"},
+        {Norma::NBR2023, 45, 2000000, "11.81", "11.42", "0.00"},
+        {Norma::NBR2023, 70, 2800000, "14.93", "16.34", "0.00"},
+        {Norma::NBR2023, 90, 3000000, "15.75", "17.45", "0.57"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.fck);
-        const Dimensionamento p = Secao(Norma::NBR2023, c.fck, c.md);
-        teste::Confere(
-            {{p.Concreto.EtaC, c.eta}, {p.X, c.x}, {p.AsPos, c.as}, {p.AsNeg, c.asLinha}});
+        const Teorica t = Dimensiona(c.n, c.fck, c.md);
+        teste::Confere({{t.X, c.x}, {t.As, c.as}, {t.AsLinha, c.asLinha}});
     }
+    const std::pair<double, const char*> etas[] = {
+        {40, "1.0000"}, {45, "0.9615"}, {70, "0.8298"}, {90, "0.7631"}};
+    for (const auto& [fck, eta] : etas)
+        teste::Confere({{ParametrosDe(Norma::NBR2023, fck).EtaC, eta}});
     // Até C40, e sempre na 2003, ηc é exatamente 1: a tensão é a de antes, bit a bit.
     for (const auto& [n, fck] : {std::pair{Norma::NBR2023, 40.0}, {Norma::NBR2003, 90.0}}) {
         const ParametrosConcreto p = ParametrosDe(n, fck);
@@ -185,6 +194,12 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
         {"Mrd Real acima de Md = 22500", [](D& p) { Barras20(p, "22500"); }},
         {"Mrd em Kgf.m",
          [](D& p) { p.Form1.Combo5.Text = "Kgf.m", p.Form1.Text17.Text = "10000"; }},
+        // x máximo = 0,2·d, no domínio 2b: As' com εcu desde d/6 (As' = 3,74 cm²).
+        {"20 x 100, x máximo 0,2·d: As' com εcu",
+         [](D& p) {
+             p.Form1.Text2.Text = "100", p.Form1.Text17.Text = "40000";
+             p.Form1.Check5.Value = 1, p.Form1.Text19.Text = "0.2";
+         }},
         // Ductilidade: o veredito é o do cálculo; as barras colocadas são informação.
         {"2023, C30: cálculo em 0,45·d, barras colocadas acima, A's,extra",
          [](D& p) {

@@ -124,6 +124,7 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
         const char* Esperado;
     } const mudancas[] = {
         {[](auto& d) { d.OpcaoDominio4 = 2; }, 1, 0, 7, 1, "indefinido"},
+        {[](auto& d) { d.OpcaoDominio4 = 2; }, 4, -1, 2, 0, "fica no domínio 4 sem"},
         {[](auto& d) { d.OpcaoXMaximo = 1, d.FatorXMaximo = 0.45; }, 1, 0, 7, 3, "sim, k = 0.450"},
         {[](auto& d) { d.PrecisãoM = 12.5, d.PrecisãoN = 50; }, 1, 0, 8, 3, "12.5 kgf·cm / 50 kgf"},
         {[](auto& d) { d.ResiduoCG = -d.PrecisãoN; }, 5, 0, 0, 4, "dentro da tolerância"},
@@ -183,7 +184,7 @@ TEST(Svg, recorte_na_moldura_onde_a_primitiva_comeca) {
         Recorte R;
     } const casos[] = {
         {{T::Linha, 5000, 5000, 20000, 9000, 0, CorVermelhoClaro}, Recorte::Diagrama},
-        {{T::Linha, 7424, 4000, 7424, 5000, 0, CorPrimeiroPlano}, Recorte::Diagrama}, // borda
+        {{T::Linha, 7425, 4000, 7425, 5000, 0, CorPrimeiroPlano}, Recorte::Diagrama}, // borda
         {{T::Linha, 7426, 4000, 7426, 5000, 0, CorPrimeiroPlano}, Recorte::Secao},
         {{T::Linha, 3705, 3780, 3705, 3700, 0, CorPrimeiroPlano}, Recorte::Diagrama}, // canto
         {{T::Linha, 3704, 3780, 3704, 3700, 0, CorPrimeiroPlano}, Recorte::Secao},

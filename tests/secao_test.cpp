@@ -1,10 +1,14 @@
-// Análise da seção: lei do aço, bloco retangular, linha neutra, armaduras teóricas,
-// centróides, valores finais dos modelos CG e Real e a comparação camada a camada.
+// Análise da seção pelas funções puras, com valores literais: lei do aço, bloco
+// retangular e os seus regimes, linha neutra, armaduras teóricas, equilíbrio e Mrd dos
+// modelos CG e Real e a comparação camada a camada.
 #include "SecaoVerificada.h"
 #include "calc/Catalogos.h"
 #include "output/Comparacao.h"
 #include "program/Dimensionamento.h"
+#include "section/ArmaduraTeorica.h"
+#include "section/BlocoRetangular.h"
 #include "section/Secao.h"
+#include "section/ValoresFinais.h"
 
 #include <gtest/gtest.h>
 
@@ -13,141 +17,161 @@
 namespace lumbrio {
 namespace {
 
-using teste::AcoCA50;
-using teste::SecaoD45;
+// CA-50 com γs = 1,15 e Es = 2 100 000 kgf/cm²; classe B: 2 por mil além de fyd/Es.
+constexpr double Fyd = 5000 / 1.15, Es = 2100000, EpsYd = 1000 * Fyd / Es;
+constexpr LeiDoAco CA50A{Fyd, Es, EpsYd, false}, CA50B{Fyd, Es, 2 + EpsYd, true};
+// C25, γc = 1,4, NBR 6118:2003; b = 20 cm, d = 45 cm.
+const ParametrosConcreto C25;
+constexpr double SigCd = 0.85 * 250 / 1.4, B = 20, D = 45;
 
 TEST(LeiDoAco, tensao_de_calculo_das_duas_faces_e_limites_dos_trechos) {
-    const std::tuple<const char*, double, double> casos[] = {
-        {"Aço CA-50A", 1.5, 3150.00}, {"Aço CA-50A", 2.5, 4347.83}, {"Aço CA-50B", 1.2, 2520.00},
-        {"Aço CA-50B", 2.0, 3554.73}, {"Aço CA-50B", 3.0, 4007.20}, {"Aço CA-50B", -3.0, -4007.20},
-        {"Aço CA-50B", 4.5, 4347.83}, {"Aço CA-50A", 25, 4347.83},  {"Aço CA-50B", 0, 0}};
-    for (const auto& [aco, eps, sigma] : casos) {
-        Dimensionamento p;
-        AcoCA50(p, aco);
-        p.IndCamada = 2;
-        p.EpsPos[2] = eps;
-        p.SigSdAço();
-        EXPECT_NEAR(p.SigPos[2], sigma, 0.005) << aco << " " << eps;
-        p.EpsNeg[2] = eps;
-        p.SigSdAçoNeg();
-        EXPECT_DOUBLE_EQ(p.SigNeg[2], p.SigPos[2]);
+    // 2,351 por mil: com C em precisão simples, 3739,88; em dupla seria 3739,87.
+    const std::tuple<const LeiDoAco*, double, const char*> casos[] = {
+        {&CA50A, 1.5, "3150.00"},  {&CA50A, 2.5, "4347.83"}, {&CA50B, 1.2, "2520.00"},
+        {&CA50B, 2.0, "3554.73"},  {&CA50B, 3.0, "4007.20"}, {&CA50B, -3.0, "-4007.20"},
+        {&CA50B, 4.5, "4347.83"},  {&CA50A, 25, "4347.83"},  {&CA50B, 0, "0.00"},
+        {&CA50B, 2.351, "3739.88"}};
+    for (const auto& [lei, eps, sigma] : casos) {
+        SCOPED_TRACE(eps);
+        teste::Confere({{lei->Tensao(eps), sigma}});
         // εyd dá fyd e o limite de proporcionalidade, 0,7 fyd.
-        for (const auto& [e, s] : {std::pair{p.EpsYd, p.Fyd}, {700 * p.Fyd / p.Es, 0.7 * p.Fyd}}) {
-            p.EpsPos[2] = e;
-            p.SigSdAço();
-            EXPECT_NEAR(p.SigPos[2], s, 1e-9) << aco << " " << e;
-        }
+        EXPECT_NEAR(lei->Tensao(lei->EpsYd), Fyd, 1e-9);
+        EXPECT_NEAR(lei->Tensao(700 * Fyd / Es), 0.7 * Fyd, 1e-9);
+    }
+}
+
+TEST(BlocoRetangular, regimes_de_deformacao_e_de_tensao) {
+    // Em x = d/6 = 7,5 cm (fronteira 2a/2b) e no domínio 2b: a verificação reduz a
+    // tensão até a fronteira inclusive; a armadura de compressão toma εcu já nela.
+    using R = RegimeBloco;
+    const struct {
+        double x;
+        R regime;
+        const char *epsC, *tensao;
+        bool reduzida;
+    } casos[] = {{7.5, R::Verificacao, "2.0000", "151.7857", true},
+                 {7.5, R::Compressao, "3.5000", "151.7857", false},
+                 {10, R::Verificacao, "2.8571", "151.7857", false},
+                 {10, R::Compressao, "3.5000", "151.7857", false},
+                 {6, R::Verificacao, "1.5385", "116.7582", true},
+                 {6, R::Compressao, "1.5385", "116.7582", true},
+                 {6, R::Dominio2a, "1.5385", "116.7582", true},
+                 {6, R::Pleno, "0.0000", "151.7857", false}};
+    for (const auto& c : casos) {
+        const Bloco b = BlocoEm(c.x, D, B, SigCd, C25, c.regime);
+        SCOPED_TRACE(testing::Message() << c.x << " " << int(c.regime));
+        teste::Confere({{b.EpsC, c.epsC}, {b.Tensao, c.tensao}});
+        EXPECT_EQ(b.Reduzida, c.reduzida);
+        EXPECT_DOUBLE_EQ(b.Y, 0.8 * c.x);
+        EXPECT_DOUBLE_EQ(b.MRcc, (D - b.Y / 2) * b.Y * B * b.Tensao);
     }
 }
 
 TEST(BlocoRetangular, momentos_limites_e_linha_neutra_de_cada_dominio) {
-    Dimensionamento p = SecaoD45();
-    teste::Confere({{p.MLim2a, "765000.0"},
-                    {p.MLim2b, "1142777.8"},
-                    {p.MLim3, "2313392.1"},
-                    {p.MLim4, "2950714.3"},
-                    {p.XMax, "28.2745"}});
-    p.Md = 500000; // 2a: busca em 16 passos
-    p.DescobreXRET();
-    EXPECT_EQ(p.PassosDescobreX, 16);
-    teste::Confere({{p.X, "6.133"}, {p.EpsC, "1.5779"}, {p.Rcc, "11751.3"}, {p.MRcc, "499980.07"}});
-    // 2b, 3 e 4 em forma fechada; Md = MLim4 vai a x = 1,1 XMax e Md nulo termina num
-    // x pequeno e positivo.
+    const MomentosLimites m = MomentosLimitesDe(D, B, SigCd, EpsYd, C25);
+    const double xMax = XMaximo(D, EpsYd, C25, Norma::NBR2003, 0, 0, 0);
+    teste::Confere({{m.M2a, "765000.0"},
+                    {m.M2b, "1142777.8"},
+                    {m.M3, "2313392.1"},
+                    {m.M4, "2950714.3"},
+                    {xMax, "28.2745"}});
+    // 2a: busca em 16 passos.
+    const LinhaNeutra a = DescobreX(500000, D, B, SigCd, EpsYd, C25, m, xMax, 100);
+    EXPECT_EQ(a.Passos, 16);
+    teste::Confere(
+        {{a.X, "6.133"}, {a.B.EpsC, "1.5779"}, {a.B.Rcc, "11751.3"}, {a.B.MRcc, "499980.07"}});
+    // 2b, 3 e 4 em forma fechada; Md = MLim4 vai a x = 1,1 x máximo e Md nulo termina
+    // num x pequeno e positivo.
     const std::tuple<double, double, double, const char*> casos[] = {
         {1000000, 10.0477, 2.8747, "2b"}, {2000000, 23.0049, 3.5, "3"},
-        {2800000, 39.4658, 3.5, "4"},     {p.MLim4, 1.1 * p.XMax, 3.5, "4"},
-        {0, 0.01, 0.1 / 44.99, "2a"},     {p.MLim2a, 7.5, 2, "2a"}};
+        {2800000, 39.4658, 3.5, "4"},     {m.M4, 1.1 * xMax, 3.5, ""},
+        {0, 0.01, 0.1 / 44.99, "2a"},     {m.M2a, 7.5, 2, "2a"}};
     for (const auto& [md, x, eps, dominio] : casos) {
-        p.Md = md;
-        p.DescobreXRET();
-        EXPECT_NEAR(p.X, x, 0.00005) << md;
-        EXPECT_NEAR(p.EpsC, eps, 0.00005) << md;
-        EXPECT_EQ(p.Dominio, dominio) << md;
+        const LinhaNeutra l = DescobreX(md, D, B, SigCd, EpsYd, C25, m, xMax, 100);
+        EXPECT_NEAR(l.X, x, 0.00005) << md;
+        EXPECT_NEAR(l.B.EpsC, eps, 0.00005) << md;
+        EXPECT_EQ(l.Dominio, dominio) << md;
     }
     // Cada fronteira já é do domínio seguinte: d/6, 3,5·d/13,5 e x34.
-    const ParametrosConcreto c;
-    EXPECT_EQ(DominioDe(7.5, 45, p.EpsYd, c), "2b");
-    EXPECT_EQ(DominioDe(XLimite2b(45, c), 45, p.EpsYd, c), "3");
-    EXPECT_EQ(DominioDe(XLimite3(45, p.EpsYd, c), 45, p.EpsYd, c), "4");
+    EXPECT_EQ(DominioDe(7.5, D, EpsYd, C25), "2b");
+    EXPECT_EQ(DominioDe(XLimite2b(D, C25), D, EpsYd, C25), "3");
+    EXPECT_EQ(DominioDe(XLimite3(D, EpsYd, C25), D, EpsYd, C25), "4");
+    // x máximo de cada par de marcações, com k = 0,5 e a 2023 limitada a 0,45·d.
+    const ParametrosConcreto c30 = ParametrosDe(Norma::NBR2023, 30);
+    teste::Confere({{XMaximo(D, EpsYd, C25, Norma::NBR2003, 0.5, 0, 1), "22.5"},
+                    {XMaximo(D, EpsYd, C25, Norma::NBR2003, 0.7, 0, 1), "28.2745"},
+                    {XMaximo(D, EpsYd, C25, Norma::NBR2003, 0.5, 1, 0), "45"},
+                    {XMaximo(D, EpsYd, C25, Norma::NBR2003, 0.7, 1, 1), "31.5"},
+                    {XMaximo(D, EpsYd, c30, Norma::NBR2023, 0, 2, 0), "20.25"}});
 }
 
-TEST(ArmaduraTeorica, dominio_3_sem_armadura_de_compressao) {
-    Dimensionamento s = SecaoD45();
-    teste::Armaduras(s, 2000000);
-    EXPECT_NEAR(s.EpsPos[1], 3.3464, 0.00005);
-    EXPECT_DOUBLE_EQ(s.SigPos[1], s.Fyd);
-    teste::Confere({{s.AsPos, "12.850"}, {s.Rcc, "55868.96"}, {s.AsNeg, "0.000"}});
-    // x = d: área sem limite, As fica como estava.
-    s.X = 45;
-    s.AsPos = 7;
-    s.AsTeóricaPos();
-    EXPECT_DOUBLE_EQ(s.AsPosRestante, 999999999999);
-    EXPECT_TRUE(s.AsPosSemLimite);
-    EXPECT_DOUBLE_EQ(s.AsPos, 7);
-}
-
-TEST(ArmaduraTeorica, armadura_dupla_em_x_maximo) {
-    Dimensionamento p = SecaoD45();
-    teste::Armaduras(p, 2800000);
-    teste::Confere({{p.X, "28.2745"},
-                    {p.Rcc, "68666.60"},
-                    {p.MRcc, "2313392.08"},
-                    {p.DeltaM, "486607.92"},
-                    {p.Rsc, "11868.49"},
-                    {p.EpsNeg[1], "3.0049"},
-                    {p.AsNeg, "2.730"},
-                    {p.EpsPos[1], "2.0704"},
-                    {p.AsPos, "18.523"}});
-    EXPECT_DOUBLE_EQ(p.SigNeg[1], p.Fyd);
-    // Em x = x34 a deformação cai um passo de arredondamento abaixo de εyd: ramo
-    // elástico, com a mesma área.
-    EXPECT_LT(p.EpsPos[1], p.EpsYd);
-    EXPECT_LT(p.SigPos[1], p.Fyd);
-}
-
-TEST(ArmaduraTeorica, armadura_dupla_com_x_maximo_no_dominio_2a) {
-    // k = 0,1: x = 4,5 cm < d/6, bloco reduzido com εc = 10·x/(d − x) = 1,1111 por mil.
-    Dimensionamento p = SecaoD45();
-    p.Form1.Check5.Value = 1;
-    p.Form1.Text19.Text = "0.1";
-    p.xMáximo();
-    teste::Armaduras(p, 2000000);
+TEST(ArmaduraTeorica, simples_dupla_e_sem_limite) {
+    // Domínio 3: só As.
+    const LinhaNeutra l = DescobreX(2000000, D, B, SigCd, EpsYd, C25,
+                                    MomentosLimitesDe(D, B, SigCd, EpsYd, C25), 28.2745, 100);
+    const ArmaduraPositiva s = AsTeoricaPos(l.X, D, l.B.EpsC, l.B.Rcc, 0, CA50A);
     teste::Confere(
-        {{p.EpsC, "1.1111"}, {p.Rcc, "6071.43"}, {p.MRcc, "262285.71"}, {p.Rsc, "42383.28"}});
+        {{s.Eps, "3.3464"}, {s.Sig, "4347.83"}, {s.As, "12.850"}, {l.B.Rcc, "55868.96"}});
+    // Dupla em x34: As' com d' = 4 cm; εs cai um arredondamento abaixo de εyd.
+    const double x34 = XLimite3(D, EpsYd, C25);
+    const ArmaduraNegativa n = AsTeoricaNeg(x34, D, B, SigCd, C25, CA50A, 2800000, 4);
+    const ArmaduraPositiva p = AsTeoricaPos(x34, D, n.B.EpsC, n.B.Rcc, n.Rsc, CA50A);
+    teste::Confere({{n.B.Rcc, "68666.60"},
+                    {n.B.MRcc, "2313392.08"},
+                    {n.DeltaM, "486607.92"},
+                    {n.Rsc, "11868.49"},
+                    {n.Eps, "3.0049"},
+                    {n.AsLinha, "2.730"},
+                    {p.Eps, "2.0704"},
+                    {p.As, "18.523"}});
+    EXPECT_TRUE(p.Eps < EpsYd && p.Sig < Fyd);
+    // x máximo no domínio 2a (k = 0,1): bloco reduzido com εc = 10·x/(d − x).
+    const ArmaduraNegativa r = AsTeoricaNeg(4.5, D, B, SigCd, C25, CA50A, 2000000, 4);
+    teste::Confere(
+        {{r.B.EpsC, "1.1111"}, {r.B.Rcc, "6071.43"}, {r.B.MRcc, "262285.71"}, {r.Rsc, "42383.28"}});
+    // x = d: área sem limite.
+    EXPECT_TRUE(AsTeoricaPos(D, D, 3.5, 1000, 0, CA50A).SemLimite);
 }
 
-TEST(ValoresFinais, modelos_cg_e_real) {
-    Dimensionamento p = teste::SecaoVerificada();
-    EXPECT_NEAR(p.DCG1, 5.8, 1e-12);
-    p.ValoresFinaisCG();
-    p.ValoresCG();
-    EXPECT_EQ(p.DominioCG, "4");
-    EXPECT_EQ(p.PassosCG, 45);
-    teste::Confere({{p.XCG, "27.880"},
-                    {p.RccCG, "67708.57"},
-                    {p.MrdCG, "2237632.87"},
-                    {p.PctHPos, "5.60"},
-                    {p.EpsS1CG, "2.0488"},
-                    {p.XEscoamento, "44.372"}});
-    EXPECT_LE(std::abs(p.ResiduoCG), p.PrecisãoN);
+// b = 20, h = 50 cm, C25, CA-50A: 3 barras de 20 mm a 4,0 cm e 2 a 8,5 cm da face
+// tracionada (d'CG1 = 5,8 cm, d = 44,2 cm); sem barras negativas.
+SecaoColocada Colocada() {
+    PorBitola area{};
+    for (int k = 1; k <= 11; ++k) area[k] = TabelaBitolas[k - 1].AreaBarra;
+    return {B,
+            50,
+            44.2,
+            SigCd,
+            C25,
+            CA50A,
+            area,
+            {6, {0, 3, 2}, {0, 7, 7, 7, 7, 7, 7}, {0, 4.0, 8.5, 12.5, 16.5, 20.5, 24.5}, 5.8},
+            {3, {}, {0, 7, 7, 7}, {0, 4.0, 8.0, 12.0}, 4.0}};
+}
 
-    p.ValoresFinaisReais();
-    p.ValoresRET();
-    EXPECT_EQ(p.DominioReal, "3");
-    EXPECT_EQ(p.PassosReal, 35);
-    teste::Confere({{p.XReal, "27.060"},
-                    {p.RccReal, "65717.14"},
-                    {p.MrdReal, "2200472.61"},
-                    {p.AsReal, "15.750"},
-                    {p.SigPos[1], "4347.83"},
-                    {p.SigPos[2], "3922.17"}});
+TEST(ValoresFinais, equilibrio_e_mrd_dos_modelos_cg_e_real) {
+    const SecaoColocada s = Colocada();
+    const Equilibrio cg = BuscaEquilibrio(s, false, 100);
+    EXPECT_EQ(cg.Dominio, "4");
+    EXPECT_EQ(cg.Passos, 45);
+    EXPECT_LE(std::abs(cg.Residuo), 100);
+    teste::Confere({{cg.X, "27.880"},
+                    {cg.B.Rcc, "67708.57"},
+                    {MomentoResistenteCG(s, cg), "2237632.87"},
+                    {cg.EpsPos[1], "2.0488"}});
+    const Equilibrio real = BuscaEquilibrio(s, true, 100);
+    EXPECT_EQ(real.Dominio, "3");
+    EXPECT_EQ(real.Passos, 35);
+    teste::Confere({{real.X, "27.060"},
+                    {real.B.Rcc, "65717.14"},
+                    {MomentoResistenteReal(s, real), "2200472.61"},
+                    {real.SigPos[1], "4347.83"},
+                    {real.SigPos[2], "3922.17"}});
     // Tolerância enorme: as duas buscas terminam em x = 1 cm no primeiro passo.
-    p.PrecisãoN = 100000;
-    p.ValoresFinaisCG();
-    EXPECT_DOUBLE_EQ(p.X, 1);
-    EXPECT_EQ(p.PassosCG, 1);
-    p.ValoresFinaisReais();
-    EXPECT_DOUBLE_EQ(p.X, 1);
+    for (const bool r : {false, true}) {
+        const Equilibrio e = BuscaEquilibrio(s, r, 100000);
+        EXPECT_TRUE(e.X == 1 && e.Passos == 1) << r;
+    }
 }
 
 // Seção verificada com Md entre Mrd Real e Mrd CG; Mrd escrito em KN.cm.
@@ -188,13 +212,11 @@ TEST(Comparacao, secao_verificada_camada_1_escoa_a_2_nao_e_o_cg_fica_abaixo_de_f
                     {c.MrdCGKNm, "223.763287"},
                     {c.MrdRealKNm, "220.047261"},
                     {c.DiferencaMrdPct, "-1.6607"}});
-}
-
-TEST(Comparacao, cg_positivo_existe_com_qualquer_area) {
-    Dimensionamento p = teste::SecaoVerificada();
-    for (const double as : {0.0, 0.8}) { // 0,8 cm²: uma barra de 10 mm
-        p.AsReal = as;
-        EXPECT_EQ(ComparaModelos(p).CGPos.Existe, as > 0) << as;
+    // O CG positivo existe com qualquer área.
+    Dimensionamento q = p;
+    for (const double as : {0.0, 0.8}) {
+        q.AsReal = as;
+        EXPECT_EQ(ComparaModelos(q).CGPos.Existe, as > 0) << as;
     }
     EXPECT_EQ(TextoBarras(2, 5, ","), "2 φ 12,5 mm");
 }
