@@ -1,8 +1,8 @@
 // Consultas às tabelas das listas.
 #include "calc/Catalogos.h"
 
-#include "calc/Numeros.h"
 #include "calc/Recusa.h"
+#include "calc/Textos.h"
 
 namespace lumbrio {
 

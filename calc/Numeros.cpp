@@ -1,4 +1,4 @@
-// Números e textos, independentes do locale.
+// Números, independentes do locale.
 #include "calc/Numeros.h"
 
 #include <algorithm>
@@ -184,50 +184,6 @@ std::optional<double> LeDecimalExato(std::string_view Texto) {
     if (r.ec != std::errc{} || r.ptr != Texto.data() + Texto.size() || !std::isfinite(v))
         return std::nullopt;
     return v;
-}
-
-std::string TextoVisivel(std::string_view Texto, std::size_t Maximo) {
-    std::string s;
-    for (std::size_t i = 0; i < Texto.size();) {
-        if (s.size() >= Maximo) {
-            s += "…";
-            break;
-        }
-        const auto b = static_cast<unsigned char>(Texto[i]);
-        if (b < 0x20 || b == 0x7F) {
-            constexpr char hex[] = "0123456789ABCDEF";
-            s += "\\x";
-            s += hex[b >> 4];
-            s += hex[b & 15];
-            ++i;
-            continue;
-        }
-        // Comprimento e validade da sequência UTF-8 que começa em b.
-        std::size_t n = b < 0x80         ? 1
-                        : (b >> 5) == 6  ? 2
-                        : (b >> 4) == 14 ? 3
-                        : (b >> 3) == 30 ? 4
-                                         : 0;
-        if (n > 1 && b >= 0xC2 && b <= 0xF4 && i + n <= Texto.size()) {
-            for (std::size_t k = 1; k < n; ++k)
-                if ((static_cast<unsigned char>(Texto[i + k]) & 0xC0) != 0x80) n = 0;
-        } else if (n != 1) {
-            n = 0;
-        }
-        if (n == 0) {
-            s += "\xEF\xBF\xBD"; // U+FFFD
-            ++i;
-        } else {
-            s.append(Texto.substr(i, n));
-            i += n;
-        }
-    }
-    return s;
-}
-
-void TrocaSeparador(std::string& Texto, std::string_view Separador) {
-    if (Separador == ".") return;
-    if (const auto p = Texto.find('.'); p != std::string::npos) Texto.replace(p, 1, Separador);
 }
 
 std::vector<std::string> FormasDoNumero(std::string_view Texto, std::string_view Separador) {

@@ -1,6 +1,8 @@
-// Números e textos: leitura das caixas, formatos do painel, textos decimais curtos
-// (botões de passo, resulta.txt, séries) e o separador decimal. Independe do locale.
+// Números: leitura das caixas, formatos do painel, textos decimais curtos (botões de
+// passo, resulta.txt, séries) e o separador decimal. Independe do locale.
 #pragma once
+
+#include "calc/Textos.h"
 
 #include <optional>
 #include <string>
@@ -8,14 +10,6 @@
 #include <vector>
 
 namespace lumbrio {
-
-// Concatena textos numa mensagem (evita cadeias de operator+ entre temporários).
-template <class... Partes> std::string Junta(const Partes&... partes) {
-    std::string s;
-    s.reserve((std::string_view(partes).size() + ...));
-    (s.append(std::string_view(partes)), ...);
-    return s;
-}
 
 // Regra do prefixo numérico: brancos, tabulações e quebras de linha são ignorados;
 // vale o maior trecho inicial que forma um número decimal (sinal, dígitos, um ".",
@@ -45,14 +39,6 @@ bool ComecaComNumero(std::string_view Texto);
 // O texto inteiro é um número decimal ("." como separador, sinal e expoente
 // opcionais, sem brancos); nullopt caso contrário ou fora do intervalo do double.
 std::optional<double> LeDecimalExato(std::string_view Texto);
-
-// Texto vindo de fora (arquivo, nome de arquivo, caixa) pronto para uma mensagem ou
-// para o CSV: bytes de controle escritos como \xNN, bytes que não formam UTF-8 como
-// U+FFFD e, além de Maximo bytes, o resto trocado por "…".
-std::string TextoVisivel(std::string_view Texto, std::size_t Maximo = 200);
-
-// Troca, no próprio texto, o primeiro "." pelo Separador ("12.5" → "12,5").
-void TrocaSeparador(std::string& Texto, std::string_view Separador);
 
 // TextoDecimalCurto com o separador dado: 20 → "20", 12.5 → "12,5".
 inline std::string TextoCurto(double Valor, std::string_view Separador) {

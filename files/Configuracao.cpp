@@ -2,7 +2,7 @@
 #include "files/Configuracao.h"
 
 #include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "calc/Textos.h"
 #include "files/ArquivoTexto.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Aços e catálogo de bitolas: tensões de escoamento e índices das listas.
 #include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "calc/Textos.h"
 #include "program/Dimensionamento.h"
 
 #include <cmath>
