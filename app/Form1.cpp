@@ -7,6 +7,7 @@
 #include "FiltroTeclas.h"
 #include "Geometria.h"
 #include "calc/Numeros.h"
+#include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
@@ -290,7 +291,7 @@ void Form1::CopiarResultados() {
 }
 
 void Form1::AvisaFalha(const QString& Nome) {
-    modelo.MostraErro(Junta("O arquivo \"", Nome.toStdString(), "\" não pôde ser gravado."),
+    modelo.MostraErro(ArquivoNaoGravado(Nome.toStdString(), "a gravação falhou"),
                       "Verifique a pasta e as permissões.");
     Atualiza();
 }

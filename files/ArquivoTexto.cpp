@@ -1,6 +1,8 @@
 // Conversão Windows-1252 ⇄ UTF-8 com iconv, leitura e gravação atômica de arquivos.
 #include "files/ArquivoTexto.h"
 
+#include "calc/Textos.h"
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -339,6 +341,10 @@ bool GravacaoAtomica::Conclui(std::string& Motivo) {
     }
     Registra({});
     return true;
+}
+
+std::string ArquivoNaoGravado(std::string_view Nome, std::string_view Motivo) {
+    return Junta("O arquivo \"", TextoVisivel(Nome), "\" não foi gravado: ", Motivo, ".");
 }
 
 } // namespace lumbrio

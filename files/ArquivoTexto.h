@@ -63,4 +63,7 @@ void AbreDescritoresPadrao();
 // gravação atômica em curso antes de encerrar o programa.
 void ApagaTemporarioAoInterromper();
 
+// A frase de toda gravação que falhou: "O arquivo "Nome" não foi gravado: Motivo."
+std::string ArquivoNaoGravado(std::string_view Nome, std::string_view Motivo);
+
 } // namespace lumbrio

@@ -184,21 +184,16 @@ std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::str
         texto(D.Form1.ComboNorma.Text);
         acrescenta("norma");
     }
-    // A primeira letra em maiúscula: a frase começa com o registro.
-    if (falha) falha->Mensagem[0] = 'O';
     return falha;
 }
 
 std::optional<FalhaArquivo> GravaConfiguracao(const EstadoDeProjeto& D, const std::string& Nome) {
     std::string bytes, motivo;
     if (auto falha = TextoConfiguracao(D, bytes))
-        return FalhaArquivo{"O arquivo \"" + TextoVisivel(Nome) + "\" não foi salvo. " +
-                                falha->Mensagem + ".",
+        return FalhaArquivo{ArquivoNaoGravado(Nome, falha->Mensagem),
                             "Troque o caractere; o arquivo não foi alterado."};
     if (!GravaAtomico(Nome, bytes, motivo))
-        return FalhaArquivo{"O arquivo \"" + TextoVisivel(Nome) + "\" não foi salvo: " + motivo +
-                                ".",
-                            "O arquivo não foi alterado."};
+        return FalhaArquivo{ArquivoNaoGravado(Nome, motivo), "O arquivo não foi alterado."};
     return std::nullopt;
 }
 

@@ -67,11 +67,12 @@ void Dimensionamento::Exporta() {
     // anterior fica inteiro. O alerta da taxa vale para o projeto, gravado ou não.
     std::string bytes, invalido, motivo;
     if (!ParaWindows1252(conteudo, bytes, invalido))
-        MostraErro("O arquivo \"" + ArquivoExporta + "\" não foi gravado: o caractere \"" +
-                       invalido + "\" não existe no conjunto Windows-1252 dos arquivos.",
+        MostraErro(ArquivoNaoGravado(ArquivoExporta,
+                                     Junta("o caractere \"", invalido,
+                                           "\" não existe no conjunto Windows-1252 dos arquivos")),
                    "Os resultados do cálculo continuam na tela.");
     else if (!GravaAtomico(ArquivoExporta, bytes, motivo))
-        MostraErro("O arquivo \"" + ArquivoExporta + "\" não foi gravado: " + motivo + ".",
+        MostraErro(ArquivoNaoGravado(ArquivoExporta, motivo),
                    "Os resultados do cálculo continuam na tela.");
     else
         Estado = Junta("Dados exportados em \"", ArquivoExporta, "\" na pasta \"",

@@ -209,20 +209,20 @@ TEST_F(ArquivoDeValores, gravacao_recusada_avisa_e_deixa_arquivo_e_pasta_como_es
     const std::pair<const char*, std::string> casos[] = {
         {"protegido.txt", ": o arquivo é protegido contra gravação."},
         {"fifo", ": o destino não é um arquivo comum (é um dispositivo, FIFO ou soquete)."},
-        {"norma.txt", ". O registro 40 (norma) tem o caractere \"Ω\", que não existe no "
+        {"norma.txt", ": o registro 40 (norma) tem o caractere \"Ω\", que não existe no "
                       "conjunto Windows-1252 dos arquivos."},
-        {"v.txt", ". O registro 30 (Text19, fator de x máximo) tem o caractere \"Ω\", que não "
+        {"v.txt", ": o registro 30 (Text19, fator de x máximo) tem o caractere \"Ω\", que não "
                   "existe no conjunto Windows-1252 dos arquivos."},
         {"ocupado.txt", ": o nome é de uma pasta."},
         {"sem_pasta/v.txt", ": o arquivo ou a pasta não existe."}};
     for (const auto& [nome, motivo] : casos) {
         Dimensionamento d;
-        d.Form1.Text19.Text = motivo[0] == '.' && nome[0] == 'v' ? "0.5 Ω" : "";
+        d.Form1.Text19.Text = std::string_view(nome) == "v.txt" ? "0.5 Ω" : "";
         d.Form1.ComboNorma.Text = nome[0] == 'n' ? "NBR 6118:2023 Ω" : "NBR 6118:2003";
         d.Form1.Text8.Text = "resultado";
         d.NomeArquivo = nome;
         d.Grava();
-        EXPECT_EQ(d.MensagemErro, "O arquivo \"" + d.NomeArquivo + "\" não foi salvo" + motivo);
+        EXPECT_EQ(d.MensagemErro, "O arquivo \"" + d.NomeArquivo + "\" não foi gravado" + motivo);
         EXPECT_EQ(d.Form1.Text8.Text + d.Estado, "resultado")
             << "falha ao salvar não limpa o painel";
     }
