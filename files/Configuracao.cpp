@@ -11,6 +11,7 @@
 #include <string_view>
 #include <type_traits>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace lumbrio {
@@ -197,18 +198,14 @@ std::optional<FalhaArquivo> GravaConfiguracao(const EstadoDeProjeto& D, const st
     return std::nullopt;
 }
 
-std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::string& Nome) {
-    std::string motivo;
-    const auto bytes = LeArquivo(Nome, motivo);
-    if (!bytes) return FalhaCarga(Nome, motivo);
-    const std::string texto = DeWindows1252(*bytes);
+namespace {
 
-    // Primeiro os 39 campos, todos lidos e conferidos; os controles só mudam depois,
-    // para que uma falha no meio não deixe a janela com valores de dois arquivos.
-    std::vector<std::string> campos(NumRegistrosConfiguracao);
-    std::size_t pos = 0;
+// Leitura: os 39 campos do texto, sem interpretar; Pos fica depois do último.
+std::optional<FalhaArquivo> LeCampos(const std::string& Nome, std::string_view Texto,
+                                     std::size_t& Pos, std::vector<std::string>& Campos) {
+    Campos.assign(NumRegistrosConfiguracao, {});
     for (int i = 0; i < NumRegistrosConfiguracao; ++i) {
-        switch (LeCampo(texto, pos, campos[static_cast<std::size_t>(i)])) {
+        switch (LeCampo(Texto, Pos, Campos[static_cast<std::size_t>(i)])) {
         case Leitura::Campo:
             break;
         case Leitura::Fim:
@@ -223,25 +220,34 @@ std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::s
                                         " tem texto depois das aspas de fechamento");
         }
     }
+    return std::nullopt;
+}
 
-    std::array<bool, NumRegistrosConfiguracao + 1> verdades{};
-    std::array<int, NumRegistrosConfiguracao + 1> marcas{};
+// Conversão: True/False e as marcações de cada registro, conferidos contra o tipo do
+// controle, e o registro 40, opcional, a norma, depois do qual só há linhas em branco.
+std::optional<FalhaArquivo> Converte(const std::string& Nome, std::string_view Texto,
+                                     std::size_t Pos, RegistrosLidos& R) {
     std::optional<FalhaArquivo> falha;
     int n = 0;
-    ParaCadaRegistro(std::as_const(D), [&](const char* descricao, const auto& v) {
-        const std::string& campo = campos[static_cast<std::size_t>(n++)];
+    // Controles só para o tipo de cada registro: texto, habilitação ou marcação.
+    static const struct {
+        ControlesForm1 Form1;
+        ControlesForm8 Form8;
+    } tipos;
+    ParaCadaRegistro(tipos, [&](const char* descricao, const auto& v) {
+        const std::string& campo = R.Campos[static_cast<std::size_t>(n++)];
         if (falha) return;
         using T = Valor<decltype(v)>;
         if constexpr (std::is_same_v<T, bool>) {
             if (const auto b = LeVerdade(campo))
-                verdades[static_cast<std::size_t>(n)] = *b;
+                R.Verdades[static_cast<std::size_t>(n)] = *b;
             else
                 falha = FalhaCarga(Nome, Registro(n, descricao) +
                                              " deveria ser True ou False e traz \"" +
                                              TextoVisivel(campo) + "\"");
         } else if constexpr (std::is_same_v<T, int>) {
             if (const auto m = LeMarca(campo))
-                marcas[static_cast<std::size_t>(n)] = *m;
+                R.Marcas[static_cast<std::size_t>(n)] = *m;
             else
                 falha =
                     FalhaCarga(Nome, Registro(n, descricao) + " deveria ser 0, 1 ou 2 e traz \"" +
@@ -250,55 +256,75 @@ std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::s
     });
     if (falha) return falha;
 
-    // Registro 40, opcional: a norma; depois dele só linhas em branco.
     const auto pulaBrancos = [&] {
-        while (pos < texto.size() &&
-               (EhBranco(texto[pos]) || texto[pos] == '\r' || texto[pos] == '\n'))
-            ++pos;
+        while (Pos < Texto.size() &&
+               (EhBranco(Texto[Pos]) || Texto[Pos] == '\r' || Texto[Pos] == '\n'))
+            ++Pos;
     };
-    const auto linhaAtual = [&] {
-        return std::to_string(
-            1 + std::count(texto.begin(), texto.begin() + static_cast<std::ptrdiff_t>(pos), '\n'));
-    };
-    std::string norma(ItensNorma[0]);
+    R.Norma = ItensNorma[0];
     pulaBrancos();
-    if (pos < texto.size()) {
+    if (Pos < Texto.size()) {
         constexpr int r = NumRegistrosConfiguracao + 1;
-        if (LeCampo(texto, pos, norma) != Leitura::Campo ||
-            (norma != ItensNorma[0] && norma != ItensNorma[1]))
+        if (LeCampo(Texto, Pos, R.Norma) != Leitura::Campo ||
+            (R.Norma != ItensNorma[0] && R.Norma != ItensNorma[1]))
             return FalhaCarga(Nome, Junta(Registro(r, "norma"), " deveria ser \"", ItensNorma[0],
                                           "\" ou \"", ItensNorma[1], "\" e traz \"",
-                                          TextoVisivel(norma), "\""));
+                                          TextoVisivel(R.Norma), "\""));
         pulaBrancos();
-        if (pos < texto.size())
+        if (Pos < Texto.size())
             return FalhaCarga(
-                Nome, Junta("há conteúdo depois do último registro, na linha ", linhaAtual()));
+                Nome,
+                Junta("há conteúdo depois do último registro, na linha ",
+                      std::to_string(
+                          1 + std::count(Texto.begin(),
+                                         Texto.begin() + static_cast<std::ptrdiff_t>(Pos), '\n'))));
     }
+    return std::nullopt;
+}
 
-    // Agora os controles, na ordem dos registros. Marcar ou desmarcar "Auto." aplica a
-    // sua regra, que habilita as escalas exatamente quando a caixa não está marcada;
-    // os registros 16 e 17 valem só quando o 18 deixa a caixa como estava.
-    n = 0;
+} // namespace
+
+std::variant<RegistrosLidos, FalhaArquivo> LeRegistros(const std::string& Nome) {
+    std::string motivo;
+    const auto bytes = LeArquivo(Nome, motivo);
+    if (!bytes) return FalhaCarga(Nome, motivo);
+    const std::string texto = DeWindows1252(*bytes);
+    RegistrosLidos r;
+    std::size_t pos = 0;
+    if (auto falha = LeCampos(Nome, texto, pos, r.Campos)) return *falha;
+    if (auto falha = Converte(Nome, texto, pos, r)) return *falha;
+    return r;
+}
+
+void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
+    // Na ordem dos registros. Marcar ou desmarcar "Auto." aplica a sua regra, que
+    // habilita as escalas exatamente quando a caixa não está marcada; os registros 16
+    // e 17 valem só quando o 18 deixa a caixa como estava.
+    int n = 0;
     ParaCadaRegistro(D, [&](const char*, auto& v) {
         const auto i = static_cast<std::size_t>(n++);
         using T = Valor<decltype(v)>;
         if constexpr (std::is_same_v<T, std::string>) {
-            v = std::move(campos[i]);
+            v = std::move(R.Campos[i]);
         } else if constexpr (std::is_same_v<T, bool>) {
-            v = verdades[i + 1];
+            v = R.Verdades[i + 1];
         } else {
-            const int novo = marcas[i + 1];
-            if (&v == &D.Form1.Check3.Value) {
-                if (novo != v) {
-                    v = novo;
-                    RegraDoAuto(D.Form1);
-                }
+            const int novo = R.Marcas[i + 1];
+            if (&v == &D.Form1.Check3.Value && novo != v) {
+                v = novo;
+                RegraDoAuto(D.Form1);
             } else {
                 v = novo;
             }
         }
     });
-    D.Form1.ComboNorma.Text = std::move(norma);
+    D.Form1.ComboNorma.Text = std::move(R.Norma);
+}
+
+std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::string& Nome) {
+    auto lidos = LeRegistros(Nome);
+    if (auto* falha = std::get_if<FalhaArquivo>(&lidos)) return std::move(*falha);
+    AplicaRegistros(D, std::move(std::get<RegistrosLidos>(lidos)));
     return std::nullopt;
 }
 

@@ -6,8 +6,11 @@
 #include "calc/EstadoDeProjeto.h"
 #include "calc/Recusa.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace lumbrio {
 
@@ -33,8 +36,24 @@ std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::str
 // Grava os 39 registros em Nome, substituindo o arquivo de uma vez.
 std::optional<FalhaArquivo> GravaConfiguracao(const EstadoDeProjeto& D, const std::string& Nome);
 
-// Lê os 39 registros de Nome e só então os põe nos controles: com qualquer falha
-// (arquivo ausente, ilegível, curto ou com registro malformado) nada muda.
+// Os registros de um arquivo de valores, lidos e convertidos: os textos de cada
+// registro, as habilitações (True/False) e as marcações pelo número do registro, e a
+// norma (a da 2003 quando o registro 40 falta).
+struct RegistrosLidos {
+    std::vector<std::string> Campos;
+    std::array<bool, NumRegistrosConfiguracao + 1> Verdades{};
+    std::array<int, NumRegistrosConfiguracao + 1> Marcas{};
+    std::string Norma;
+};
+
+// Lê e confere os registros de Nome (arquivo ausente, ilegível, curto ou com
+// registro malformado é uma falha), sem tocar nos controles.
+std::variant<RegistrosLidos, FalhaArquivo> LeRegistros(const std::string& Nome);
+
+// Põe os registros nos controles, na ordem do arquivo, com a regra de "Auto.".
+void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R);
+
+// Lê e só então aplica: com qualquer falha nada muda.
 std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::string& Nome);
 
 } // namespace lumbrio
