@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 
 namespace lumbrio {
 
@@ -31,7 +32,20 @@ struct DistribuicaoCamada {
     bool Fim = false;        // a distribuição termina nesta camada
     bool Transborda = false; // a última camada não comporta a área
 };
-DistribuicaoCamada DistribuiCamada(bool Ultima, double Area, double NumMax, double AsRestante);
+inline DistribuicaoCamada DistribuiCamada(bool Ultima, double Area, double NumMax,
+                                          double AsRestante) {
+    DistribuicaoCamada r;
+    r.AsRestante = AsRestante;
+    const double q = AsRestante / Area;
+    r.Barras = std::floor(q + 1); // parte inteira de q mais um, não o teto
+    r.Fim = !(r.Barras > NumMax);
+    if (!r.Fim) {
+        r.Barras = NumMax;
+        r.Fim = r.Transborda = Ultima;
+        if (!Ultima) r.AsRestante = AsRestante - r.Barras * Area;
+    }
+    return r;
+}
 
 // Barras espalhadas por toda a largura interna ao estribo, vãos iguais (camadas com
 // duas barras ou mais).

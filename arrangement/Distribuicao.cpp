@@ -15,20 +15,6 @@ void Capacidades(int N, double bw, const Bitolas& Bitola, const Diametros& Diame
     }
 }
 
-DistribuicaoCamada DistribuiCamada(bool Ultima, double Area, double NumMax, double AsRestante) {
-    DistribuicaoCamada r;
-    r.AsRestante = AsRestante;
-    const double q = AsRestante / Area;
-    r.Barras = std::floor(q + 1); // parte inteira de q mais um, não o teto
-    r.Fim = !(r.Barras > NumMax);
-    if (!r.Fim) {
-        r.Barras = NumMax;
-        r.Fim = r.Transborda = Ultima;
-        if (!Ultima) r.AsRestante = AsRestante - r.Barras * Area;
-    }
-    return r;
-}
-
 void EspacamentosReais(int N, double bw, const Bitolas& Bitola, const Diametros& Diametro,
                        const Camadas& NumBarras, Camadas& EspLivre, Camadas& EspHor) {
     for (int i = 1; i <= N; ++i) {

@@ -127,10 +127,15 @@ std::string Dimensionamento::EntradasAtuais() const {
     s.reserve(512);
     ParaCadaEntrada(*this, [&s](const Entrada& e, const auto& v) {
         if (!e.Calculo) return;
-        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(v)>, std::string>)
-            s.append(v);
+        using V = std::remove_cvref_t<decltype(v)>;
+        if constexpr (std::is_same_v<V, std::string>)
+            s += v;
+        else if constexpr (std::is_same_v<V, bool>)
+            s += v ? '1' : '0';
+        else if (v >= 0 && v <= 9) // marcações: 0, 1 ou 2
+            s += static_cast<char>('0' + v);
         else
-            s.append(std::to_string(v));
+            s += std::to_string(v);
         s.push_back('\x1f');
     });
     return s;

@@ -3,34 +3,6 @@
 
 namespace lumbrio {
 
-Bloco BlocoEm(double X, double d, double b, double SigCd, const ParametrosConcreto& P,
-              RegimeBloco R) {
-    Bloco k;
-    k.Y = P.Lambda * X;
-    k.Tensao = SigCd;
-    switch (R) {
-    case RegimeBloco::Pleno:
-        break;
-    case RegimeBloco::Dominio2a:
-        k.EpsC = 10 * X / (d - X);
-        k.Reduzida = true;
-        break;
-    case RegimeBloco::Compressao:
-        k.Reduzida = !(X >= XLimite2a(d, P));
-        k.EpsC = k.Reduzida ? 10 * X / (d - X) : P.EpsCu;
-        break;
-    case RegimeBloco::Verificacao:
-        k.EpsC = EpsConcreto(X, d, P);
-        k.Reduzida = !(X > XLimite2a(d, P));
-        break;
-    }
-    if (k.Reduzida) k.Tensao = TensaoBlocoReduzida(SigCd, k.EpsC, P);
-    k.Rcc = k.Y * b * k.Tensao;
-    k.Z = d - k.Y / 2;
-    k.MRcc = k.Z * k.Rcc;
-    return k;
-}
-
 MomentosLimites MomentosLimitesDe(double d, double b, double SigCd, double EpsYd,
                                   const ParametrosConcreto& P) {
     const auto m = [&](double X) { return BlocoEm(X, d, b, SigCd, P, RegimeBloco::Pleno).MRcc; };

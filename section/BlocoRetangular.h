@@ -32,9 +32,35 @@ struct Bloco {
     double MRcc = 0;       // kgf·cm, em torno de d
 };
 
-// O bloco em x para a altura útil d, a largura b e σcd.
-Bloco BlocoEm(double X, double d, double b, double SigCd, const ParametrosConcreto& P,
-              RegimeBloco R);
+// O bloco em x para a altura útil d, a largura b e σcd (em linha: as buscas o
+// avaliam a cada passo).
+inline Bloco BlocoEm(double X, double d, double b, double SigCd, const ParametrosConcreto& P,
+                     RegimeBloco R) {
+    Bloco k;
+    k.Y = P.Lambda * X;
+    k.Tensao = SigCd;
+    switch (R) {
+    case RegimeBloco::Pleno:
+        break;
+    case RegimeBloco::Dominio2a:
+        k.EpsC = 10 * X / (d - X);
+        k.Reduzida = true;
+        break;
+    case RegimeBloco::Compressao:
+        k.Reduzida = !(X >= XLimite2a(d, P));
+        k.EpsC = k.Reduzida ? 10 * X / (d - X) : P.EpsCu;
+        break;
+    case RegimeBloco::Verificacao:
+        k.EpsC = EpsConcreto(X, d, P);
+        k.Reduzida = !(X > XLimite2a(d, P));
+        break;
+    }
+    if (k.Reduzida) k.Tensao = TensaoBlocoReduzida(SigCd, k.EpsC, P);
+    k.Rcc = k.Y * b * k.Tensao;
+    k.Z = d - k.Y / 2;
+    k.MRcc = k.Z * k.Rcc;
+    return k;
+}
 
 // Momentos do bloco pleno nas fronteiras 2a/2b, 2b/3, 3/4 e em x = d.
 struct MomentosLimites {

@@ -5,29 +5,6 @@
 
 namespace lumbrio {
 
-double LeiDoAco::Tensao(double Eps) const {
-    const double e = std::fabs(Eps);
-    double sig;
-    if (!ClasseB) {
-        sig = e >= EpsYd ? Fyd : Es * e / 1000;
-    } else if (!(e > 700 * Fyd / Es)) {
-        sig = Es * e / 1000; // trecho linear até 0,7 fyd
-    } else if (e >= EpsYd) {
-        sig = Fyd;
-    } else {
-        // Raiz maior de A·σ² − B·σ + C = 0; C passa por precisão simples.
-        const double A = 1 / (45 * Fyd * Fyd);
-        const double B = 1.4 / (45 * Fyd) - 1 / Es;
-        const double C = static_cast<float>(0.49 / 45 - e / 1000);
-        sig = (B + std::sqrt(B * B - 4 * A * C)) / (2 * A);
-    }
-    return std::copysign(sig, Eps);
-}
-
-bool LeiDoAco::Escoa(double Eps) const {
-    return std::fabs(Eps) >= EpsYd;
-}
-
 ParametrosConcreto ParametrosDe(Norma Edicao, double FckMPa) {
     ParametrosConcreto P;
     if (Edicao == Norma::NBR2003) {

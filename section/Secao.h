@@ -7,6 +7,7 @@
 #include "calc/Norma.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
 
 namespace lumbrio {
@@ -31,6 +32,30 @@ struct LeiDoAco {
     double Tensao(double Eps) const;
     bool Escoa(double Eps) const;
 };
+
+// Em linha: as buscas de equilíbrio a chamam para cada camada a cada passo.
+inline double LeiDoAco::Tensao(double Eps) const {
+    const double e = std::fabs(Eps);
+    double sig;
+    if (!ClasseB) {
+        sig = e >= EpsYd ? Fyd : Es * e / 1000;
+    } else if (!(e > 700 * Fyd / Es)) {
+        sig = Es * e / 1000; // trecho linear até 0,7 fyd
+    } else if (e >= EpsYd) {
+        sig = Fyd;
+    } else {
+        // Raiz maior de A·σ² − B·σ + C = 0; C passa por precisão simples.
+        const double A = 1 / (45 * Fyd * Fyd);
+        const double B = 1.4 / (45 * Fyd) - 1 / Es;
+        const double C = static_cast<float>(0.49 / 45 - e / 1000);
+        sig = (B + std::sqrt(B * B - 4 * A * C)) / (2 * A);
+    }
+    return std::copysign(sig, Eps);
+}
+
+inline bool LeiDoAco::Escoa(double Eps) const {
+    return std::fabs(Eps) >= EpsYd;
+}
 
 // Fronteiras dos domínios para a altura útil d: 2a/2b (εc2 com o aço a 10 por mil),
 // 2b/3 (εcu e 10 por mil) e 3/4 (x34: εcu e εyd).

@@ -3,34 +3,37 @@
 
 namespace lumbrio {
 
-Equilibrio ForcasEm(const SecaoColocada& S, double X, bool Real) {
+void ForcasEm(const SecaoColocada& S, double X, bool Real, Equilibrio& E) {
     const FaceColocada &pos = S.Pos, &neg = S.Neg;
-    Equilibrio e;
-    e.X = X;
-    e.B = BlocoEm(X, S.AlturaUtil, S.Base, S.SigCd, S.Concreto, RegimeBloco::Verificacao);
-    const double epsC = e.B.EpsC;
-    e.Rc = e.B.Rcc;
+    E.X = X;
+    E.B = BlocoEm(X, S.AlturaUtil, S.Base, S.SigCd, S.Concreto, RegimeBloco::Verificacao);
+    const double epsC = E.B.EpsC;
+    E.Rc = E.B.Rcc;
+    E.Rst = 0;
     if (Real) {
         for (int i = 1; i <= pos.NumCamadas; ++i) {
-            e.EpsPos[i] = epsC * ((S.Altura - pos.DLinha[i]) - X) / X;
-            e.SigPos[i] = S.Lei.Tensao(e.EpsPos[i]);
+            E.EpsPos[i] = epsC * ((S.Altura - pos.DLinha[i]) - X) / X;
+            E.SigPos[i] = S.Lei.Tensao(E.EpsPos[i]);
         }
         for (int i = 1; i <= neg.NumCamadas; ++i) {
-            e.EpsNeg[i] = epsC * (X - neg.DLinha[i]) / X;
-            e.SigNeg[i] = S.Lei.Tensao(e.EpsNeg[i]);
+            E.EpsNeg[i] = epsC * (X - neg.DLinha[i]) / X;
+            E.SigNeg[i] = S.Lei.Tensao(E.EpsNeg[i]);
         }
+        for (int i = 1; i <= pos.NumCamadas; ++i)
+            E.Rst += pos.NumBarras[i] * E.SigPos[i] * S.AreaBarra[pos.Bitola[i]];
+        for (int i = 1; i <= neg.NumCamadas; ++i)
+            E.Rc += neg.NumBarras[i] * E.SigNeg[i] * S.AreaBarra[neg.Bitola[i]];
     } else {
-        e.EpsPos[1] = epsC * ((S.Altura - pos.DCG) - X) / X;
-        e.SigPos[1] = S.Lei.Tensao(e.EpsPos[1]);
-        e.EpsNeg[1] = epsC * (X - neg.DCG) / X;
-        e.SigNeg[1] = S.Lei.Tensao(e.EpsNeg[1]);
+        E.EpsPos[1] = epsC * ((S.Altura - pos.DCG) - X) / X;
+        E.SigPos[1] = S.Lei.Tensao(E.EpsPos[1]);
+        E.EpsNeg[1] = epsC * (X - neg.DCG) / X;
+        E.SigNeg[1] = S.Lei.Tensao(E.EpsNeg[1]);
+        for (int i = 1; i <= pos.NumCamadas; ++i)
+            E.Rst += pos.NumBarras[i] * E.SigPos[1] * S.AreaBarra[pos.Bitola[i]];
+        for (int i = 1; i <= neg.NumCamadas; ++i)
+            E.Rc += neg.NumBarras[i] * E.SigNeg[1] * S.AreaBarra[neg.Bitola[i]];
     }
-    for (int i = 1; i <= pos.NumCamadas; ++i)
-        e.Rst += pos.NumBarras[i] * e.SigPos[Real ? i : 1] * S.AreaBarra[pos.Bitola[i]];
-    for (int i = 1; i <= neg.NumCamadas; ++i)
-        e.Rc += neg.NumBarras[i] * e.SigNeg[Real ? i : 1] * S.AreaBarra[neg.Bitola[i]];
-    e.Residuo = e.Rc - e.Rst;
-    return e;
+    E.Residuo = E.Rc - E.Rst;
 }
 
 Equilibrio BuscaEquilibrio(const SecaoColocada& S, bool Real, double PrecisaoN) {
@@ -38,7 +41,7 @@ Equilibrio BuscaEquilibrio(const SecaoColocada& S, bool Real, double PrecisaoN) 
     long passos = 0;
     BuscaEmPassos(
         [&](double X) {
-            e = ForcasEm(S, X, Real);
+            ForcasEm(S, X, Real, e);
             return e.Residuo;
         },
         PrecisaoN, passos,

@@ -41,7 +41,8 @@ struct Equilibrio {
     std::string_view Dominio; // da busca
 };
 
-Equilibrio ForcasEm(const SecaoColocada& S, double X, bool Real);
+// Preenche E com o estado da seção em x.
+void ForcasEm(const SecaoColocada& S, double X, bool Real, Equilibrio& E);
 
 // x de Rc = Rst, a menos de PrecisaoN (kgf), pela busca em passos.
 Equilibrio BuscaEquilibrio(const SecaoColocada& S, bool Real, double PrecisaoN);
