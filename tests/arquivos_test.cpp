@@ -247,7 +247,8 @@ TEST(Windows1252, os_256_bytes_vao_e_voltam_textos_longos_passam_e_o_invalido_e_
                                                          {"\xC2\x80", "\xC2\x80"},
                                                          {"\xBFx", "\xBF"},
                                                          {"\xC2", "\xC2"},
-                                                         {"\xE0\xA0\x80", "\xE0\xA0\x80"}};
+                                                         {"\xE0\xA0\x80", "\xE0\xA0\x80"},
+                                                         {"\xC0\x80", "\xC0\x80"}};
     for (const auto& [texto, esperado] : casos) {
         EXPECT_FALSE(ParaWindows1252(texto, volta, invalido)) << texto;
         EXPECT_EQ(invalido, esperado);

@@ -25,6 +25,13 @@ TEST(EspacamentosMinimos, maior_de_2_cm_diametro_agregado_e_minimo_do_usuario) {
         EXPECT_DOUBLE_EQ(centros[1], c.centros) << c.fi1 << " " << c.agregado;
         EXPECT_EQ(centros[6], 0); // a última camada não tem vizinha
     }
+    // Os mínimos de "Outros valores" chegam ao cálculo: 5 cm na vertical entre as
+    // camadas de 40 mm põe a camada 2 a 8 + 5 + 4 = 17 cm da face.
+    Dimensionamento p;
+    p.Form8.Check1[1].Value = 1;
+    p.Form8.Text4[1].Text = "5";
+    p.Programa();
+    EXPECT_DOUBLE_EQ(p.DLinhaPos[2], 17);
 }
 
 // Retira da camada mais interna para a face, com as entradas do cálculo; antes de um

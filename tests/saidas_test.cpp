@@ -189,7 +189,8 @@ TEST(Svg, recorte_na_moldura_onde_a_primitiva_comeca) {
         {{T::Linha, 3705, 3780, 3705, 3700, 0, CorPrimeiroPlano}, Recorte::Diagrama}, // canto
         {{T::Linha, 3704, 3780, 3704, 3700, 0, CorPrimeiroPlano}, Recorte::Secao},
         {{T::Circulo, 9000, 5000, 0, 0, 40, CorCinza}, Recorte::Secao},
-        {{T::Linha, 5000, 6000, 11000, 6000, 0, CorVerdeClaro}, Recorte::Ambos}, // nível
+        {{T::Linha, 5000, 6000, 11000, 6000, 0, CorVerdeClaro}, Recorte::Ambos},      // nível
+        {{T::Linha, 5000, 8550, 5000, 8000, 0, CorPrimeiroPlano}, Recorte::Diagrama}, // pé
     };
     std::vector<Primitiva> lista;
     for (const Caso& c : casos) {
