@@ -265,8 +265,9 @@ void AjustaLegendas(QWidget* Raiz) {
 QFont FontePadrao() {
     QFont f = QApplication::font();
     // Famílias de largura próxima à da fonte de sistema de 8 pontos, para que as
-    // legendas caibam nos espaços da janela de projeto.
-    f.setFamilies({"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial", "Helvetica",
+    // legendas caibam nos espaços da janela de projeto; a primeira vem com o programa
+    // (fonts-liberation2), as outras têm as mesmas medidas ou quase.
+    f.setFamilies({"Liberation Sans", "Microsoft Sans Serif", "Arimo", "Arial", "Helvetica",
                    "DejaVu Sans Condensed", f.family()});
     f.setPixelSize(11);
     f.setBold(false);

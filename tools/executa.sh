@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/instala-pacotes.sh build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev \
-  libbenchmark-dev
+  libbenchmark-dev fonts-liberation2
 cmake --preset release
 cmake --build --preset release
 if [ -x build/release/app/lumbrio ]; then

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 fonte=$PWD
 pacotes=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-         dpkg-dev lintian desktop-file-utils appstream man-db)
+         dpkg-dev lintian desktop-file-utils appstream man-db fonts-liberation2)
 faltam=()
 for p in "${pacotes[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || faltam+=("$p")

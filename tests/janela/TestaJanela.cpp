@@ -141,7 +141,16 @@ class TestaJanela : public QObject {
     }
 
   private slots:
-    void initTestCase() { std::setlocale(LC_NUMERIC, "C"); }
+    // Os textos foram medidos nas famílias de FontePadrao(); com outra (a DejaVu Sans
+    // de uma instalação mínima é 10 % mais larga), números perderiam dígitos.
+    void initTestCase() {
+        std::setlocale(LC_NUMERIC, "C");
+        const QString familia = QFontInfo(lumbrio::janela::FontePadrao()).family();
+        QVERIFY2(lumbrio::janela::FontePadrao().families().contains(familia) &&
+                     familia != QApplication::font().family(),
+                 qPrintable("A fonte da janela resolveu para \"" + familia +
+                            "\": instale o pacote fonts-liberation2."));
+    }
 
     // Cada teste numa pasta temporária vazia, onde ficam Padrão.txt e resulta.txt.
     void init() {
