@@ -2,6 +2,7 @@
 #include "FiltroTeclas.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace lumbrio::janela {
@@ -28,9 +29,20 @@ bool TeclaAceita(Filtro F, const QKeyEvent& Tecla) {
     return true;
 }
 
+QString MotivoDaRecusa(Filtro F) {
+    switch (F) {
+    case Filtro::Digitos:
+        return "Base e altura em centímetros inteiros: só algarismos.";
+    case Filtro::DigitosPonto:
+        return "Só algarismos e o separador decimal (\".\" ou \",\").";
+    default:
+        return "Esta caixa não se digita: escolha na lista ou veja o resultado.";
+    }
+}
+
 FiltroTeclas::FiltroTeclas(const TabelaLigacoes& Tabela, QPushButton* BotaoPadrao,
-                           std::function<void()> Bipe, QObject* Pai)
-    : QObject(Pai), tabela(Tabela), botaoPadrao(BotaoPadrao), bipe(std::move(Bipe)) {}
+                           std::function<void(const QString&)> Recusa, QObject* Pai)
+    : QObject(Pai), tabela(Tabela), botaoPadrao(BotaoPadrao), recusa(std::move(Recusa)) {}
 
 void FiltroTeclas::Observa(QWidget* Widget) {
     Widget->installEventFilter(this);
@@ -46,8 +58,16 @@ bool FiltroTeclas::eventFilter(QObject* Objeto, QEvent* Evento) {
         botaoPadrao->click();
         return true;
     }
-    if (TeclaAceita(tabela.FiltroDe(Objeto), *tecla)) return false;
-    bipe();
+    const Filtro f = tabela.FiltroDe(Objeto);
+    // A vírgula (teclado brasileiro, teclado numérico) é o separador decimal.
+    auto* caixa = qobject_cast<QLineEdit*>(Objeto);
+    if (f == Filtro::DigitosPonto && caixa && tecla->text() == u"," &&
+        !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        caixa->insert(".");
+        return true;
+    }
+    if (TeclaAceita(f, *tecla)) return false;
+    recusa(MotivoDaRecusa(f));
     return true;
 }
 

@@ -1,5 +1,6 @@
-// Filtro de teclas da janela principal: caracteres recusados por caixa (com bipe)
-// e Enter, que sempre aciona o botão padrão ("&Calcula").
+// Filtro de teclas da janela principal: caracteres recusados por caixa (com bipe e
+// uma nota do motivo), a vírgula como separador decimal e Enter, que sempre aciona o
+// botão padrão ("&Calcula").
 #pragma once
 
 #include "Ligacoes.h"
@@ -16,11 +17,15 @@ namespace lumbrio::janela {
 // navegação e atalhos (Ctrl, Alt) nunca são filtrados; Backspace só em Nenhum.
 bool TeclaAceita(Filtro F, const QKeyEvent& Tecla);
 
+// Por que a caixa recusou uma tecla, para a barra de estado.
+QString MotivoDaRecusa(Filtro F);
+
 class FiltroTeclas : public QObject {
     Q_OBJECT
   public:
-    FiltroTeclas(const TabelaLigacoes& Tabela, QPushButton* BotaoPadrao, std::function<void()> Bipe,
-                 QObject* Pai);
+    // Recusa chama Recusa(motivo): o bipe e a nota.
+    FiltroTeclas(const TabelaLigacoes& Tabela, QPushButton* BotaoPadrao,
+                 std::function<void(const QString&)> Recusa, QObject* Pai);
 
     // Passa a observar as teclas do widget.
     void Observa(QWidget* Widget);
@@ -31,7 +36,7 @@ class FiltroTeclas : public QObject {
   private:
     const TabelaLigacoes& tabela;
     QPushButton* botaoPadrao;
-    std::function<void()> bipe;
+    std::function<void(const QString&)> recusa;
 };
 
 } // namespace lumbrio::janela

@@ -201,7 +201,12 @@ void Form1::MarcaDesatualizado() {
 
 void Form1::ObservaTeclas() {
     auto* filtro = new FiltroTeclas(
-        tabela, Command1, [this] { Bipa(); }, this);
+        tabela, Command1,
+        [this](const QString& Motivo) {
+            Bipa();
+            statusBar()->showMessage(Motivo, 6000);
+        },
+        this);
     for (QWidget* w : superficie->findChildren<QWidget*>())
         if (w->focusPolicy() != Qt::NoFocus) filtro->Observa(w);
     // Marca acinzentada vinda do arquivo: um clique do usuário volta a duas posições.

@@ -172,7 +172,8 @@ class TestaJanela : public QObject {
             const char *Caixa, *Texto, *Antes, *Depois;
             int Tecla, Bipes;
         } const casos[] = {
-            {"Text17", ",", "100", "100", Qt::Key_Comma, 1},   // vírgula em Md bipa
+            {"Text17", ",", "100", "100.", Qt::Key_Comma, 0},  // vírgula em Md é o ponto
+            {"Text21", ",", "1", "1.", Qt::Key_Comma, 0},      // e em γc
             {"Text17", ".", "100", "100.", Qt::Key_Period, 0}, // ponto em Md entra
             {"Text1", ".", "20", "20", Qt::Key_Period, 1},     // ponto na base bipa
             {"Text32", " ", "1", "1", Qt::Key_Space, 1},       // espaço no passo da altura
@@ -187,12 +188,18 @@ class TestaJanela : public QObject {
             QLineEdit* caixa = Caixa(c.Caixa);
             caixa->setText(c.Antes);
             caixa->setCursorPosition(c.Tecla == Qt::Key_Delete ? 0 : int(strlen(c.Antes)));
+            janela->statusBar()->clearMessage();
             QSignalSpy bipou(janela.get(), &Form1::Bipou);
             QKeyEvent evento(QEvent::KeyPress, c.Tecla, Qt::NoModifier, c.Texto);
             QApplication::sendEvent(caixa, &evento);
             const QByteArray caso = QByteArray(c.Caixa) + " " + c.Texto;
             QVERIFY2(caixa->text() == c.Depois && bipou.count() == c.Bipes, caso.data());
+            // Cada recusa diz o motivo na barra de estado.
+            QVERIFY2(janela->statusBar()->currentMessage().isEmpty() == !c.Bipes, caso.data());
         }
+        QKeyEvent virgula(QEvent::KeyPress, Qt::Key_Comma, Qt::NoModifier, ",");
+        QApplication::sendEvent(Caixa("Text1"), &virgula);
+        QVERIFY(janela->statusBar()->currentMessage().contains("centímetros inteiros"));
     }
 
     // Enter sempre calcula (nunca sai); Espaço e Alt+letra acionam botões; o Tab
