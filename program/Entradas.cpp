@@ -158,7 +158,9 @@ void Dimensionamento::Ler() {
     ExigeNaoNegativo(Cobrimento, "O cobrimento (cm)", f.Text4.Text);
     ExigeFinito(PrecisãoM, "PrecisãoM (Kgf.cm)", Form8.Text3.Text);
     ExigeFinito(PrecisãoN, "PrecisãoN (Kgf)", Form8.Text1.Text);
-    ExigeFinito(DiamAgregado, "O diâmetro máximo do agregado graúdo", Form8.Text2.Text);
+    // Um agregado nulo, negativo ou sem número agiria como um agregado pequeno: contra a
+    // segurança nos espaçamentos mínimos.
+    ExigePositivo(DiamAgregado, "O diâmetro máximo do agregado graúdo", Form8.Text2.Text);
     if (DiamAgregado > DimensaoMaxima)
         RecusaValor("O diâmetro máximo do agregado graúdo", " deve ser no máximo 10000 cm.",
                     Form8.Text2.Text);

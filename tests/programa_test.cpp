@@ -77,6 +77,8 @@ const struct CasoRecusa {
     {"md_estourado", [](D& p) { p.Form1.Text17.Text = "1e400"; }, "grande demais"},
     {"es_subnormal", [](D& p) { p.Form1.Text20.Text = "1e-320"; }, "módulo Es é pequeno demais"},
     {"gama_s_subnormal", [](D& p) { p.Form1.Text22.Text = "1e-320"; }, "γs é pequeno demais"},
+    {"agregado_sem_numero", [](D& p) { p.Form8.Text2.Text = "xyz"; },
+     "agregado graúdo deve ser um número maior que zero"},
     {"agregado_enorme", [](D& p) { p.Form8.Text2.Text = "1e308"; },
      "agregado graúdo deve ser no máximo"},
     {"espacamento_enorme",
