@@ -109,9 +109,18 @@ Form8::Form8(QWidget* Pai) : QDialog(Pai) {
                "OBS: Valores muito alto ou muito baixo de precisão podem causar travamento do "
                "programa. O valor padrão é de 0,0001",
                240, 3600, 2775, 855);
-    // "&Voltar" confere as caixas pelo núcleo (Form1); a caixa de fechar só esconde.
+    // "&Voltar", Esc e a caixa de fechar conferem as caixas pelo núcleo (Form1).
     Command1 = NovoBotao(this, "Command1", "&Voltar", 3960, 3720, 1335, 495);
     Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form8::accept);
+}
+
+void Form8::accept() {
+    if (!Confere || Confere()) QDialog::accept();
+}
+
+void Form8::reject() {
+    if (!Confere || Confere()) QDialog::reject();
 }
 
 void Form8::Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles) {

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -41,6 +42,12 @@ class Form8 : public QDialog {
   public:
     explicit Form8(QWidget* Pai);
     void Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles);
+
+    // Confere as caixas (pelo núcleo); falso mantém o diálogo aberto. "&Voltar",
+    // Esc e a caixa de fechar passam todos por ela.
+    std::function<bool()> Confere;
+    void accept() override;
+    void reject() override;
 
     QLineEdit* Text2; // diâmetro máximo do agregado graúdo (cm)
     QLineEdit* Text3; // PrecisãoM (kgf·cm)

@@ -278,12 +278,13 @@ void Form1::Outros() {
         form8 = new Form8(this);
         form8->Liga(tabela, modelo.Form8);
         tabela.DoModelo();
-        // "&Voltar" confere as caixas; com um valor inválido o diálogo fica aberto.
-        connect(form8->Command1, &QPushButton::clicked, this, [this] {
+        // "&Voltar", Esc e fechar conferem as caixas; um valor inválido mantém o diálogo.
+        form8->Confere = [this] {
             tabela.ParaModelo();
-            if (modelo.Form8_Voltar()) form8->accept();
+            const bool aceito = modelo.Form8_Voltar();
             Atualiza();
-        });
+            return aceito;
+        };
     }
     MostraModal(*form8);
     tabela.ParaModelo();

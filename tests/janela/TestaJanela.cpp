@@ -347,6 +347,8 @@ class TestaJanela : public QObject {
             Controle<QLineEdit>(&d, "Text2")->setText("-1");
             Controle<QPushButton>(&d, "Command1")->click(); // recusado: fica aberto
             QVERIFY(d.isVisible());
+            QTest::keyClick(&d, Qt::Key_Escape); // Esc confere como "&Voltar"
+            QVERIFY(d.isVisible());
             Controle<QLineEdit>(&d, "Text2")->setText("2");
             Controle<QPushButton>(&d, "Command1")->click();
             QVERIFY(!d.isVisible());
@@ -355,7 +357,7 @@ class TestaJanela : public QObject {
         QCOMPARE(erro, QString("xMáximo deve estar entre 0 e 1 .d"));
         Menu("mnuItemPrecisao")->trigger();
         QVERIFY(erro.startsWith("O diâmetro máximo do agregado graúdo"));
-        QCOMPARE(janela->Mostrados, (QStringList{"Form2", "Form8", "Form2"}));
+        QCOMPARE(janela->Mostrados, (QStringList{"Form2", "Form8", "Form2", "Form2"}));
         QString sobre;
         janela->AoMostrar = [&](QDialog& d) {
             for (QLabel* l : d.findChildren<QLabel*>()) sobre += l->text();
