@@ -8,6 +8,9 @@ void Dimensionamento::Command3_Click() {
         MostraErro("Não há cálculo para tirar uma barra.", "Calcule a seção primeiro.");
         return;
     }
+    // O painel apagado diz que as entradas mudaram: tirar uma barra do projeto antigo
+    // mostraria resultados de uma seção que já não está na janela.
+    if (!ResultadosAtuais()) return;
     double total = 0;
     for (int i = 1; i <= NumCamadasPos; ++i) total += NumBarrasPos[i];
     if (!(total > 1)) {

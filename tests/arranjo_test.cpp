@@ -34,8 +34,8 @@ TEST(EspacamentosMinimos, maior_de_2_cm_diametro_agregado_e_minimo_do_usuario) {
     EXPECT_DOUBLE_EQ(p.DLinhaPos[2], 17);
 }
 
-// Retira da camada mais interna para a face, com as entradas do cálculo; antes de um
-// cálculo ou na última barra, só avisa.
+// Retira da camada mais interna para a face; antes de um cálculo, com as entradas
+// mudadas depois dele ou na última barra, só avisa.
 TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {
     Dimensionamento p;
     p.Command3_Click();
@@ -44,7 +44,11 @@ TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {
     p.Programa();
     p.NumBarrasPos = {0, 3, 2, 0, 0, 0, 0};
     const double dcg2 = p.DCG2;
-    p.Form1.Text2.Text = "80"; // entrada mudada depois do cálculo: não vale
+    p.Form1.Text2.Text = "80"; // entrada mudada depois do cálculo: pede um novo cálculo
+    p.Command3_Click();
+    EXPECT_TRUE(p.Form2.Visivel && p.NumBarrasPos[1] == 3);
+    p.Form2.Visivel = false;
+    p.Form1.Text2.Text = "50";
     for (const auto& [camada1, camada2] : {std::pair{3, 1}, {3, 0}, {2, 0}, {1, 0}}) {
         p.Command3_Click();
         EXPECT_FALSE(p.Form2.Visivel) << p.Form2.Label1.Caption;
