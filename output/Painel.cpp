@@ -82,6 +82,8 @@ void EscrevePainel(EstadoDeProjeto& E) {
     // Regra dos 10 % da altura: só a cor de alerta é posta aqui; Zera a tira.
     if (E.PctHPos > 10) f.Text36.BackColor = Cor::Alerta;
     if (E.PctHNeg > 10) f.Text38.BackColor = Cor::Alerta;
+    // "Taxa > 4%" em alerta quando (As + As')/(b·h) passa de 4 % (exatamente 4 % atende).
+    f.Text34.BackColor = E.Verif.FalhaTaxa ? Cor::Alerta : Cor::Normal;
     // Depois de "Tira 1 barra" pode haver menos linhas: as de sobra ficam vazias.
     const auto linhas = LinhasVerificacao(E.Verif, E.SeparadorDecimal);
     for (std::size_t i = 1; i < f.TextVerificacao.size(); ++i) {

@@ -6,7 +6,6 @@
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 #include "files/Exportacao.h"
-#include "section/Verificacoes.h"
 
 #include <filesystem>
 
@@ -64,7 +63,7 @@ void Dimensionamento::Exporta() {
     const std::string conteudo = TextoResulta(*this);
 
     // Uma falha avisa e deixa os resultados na tela (MostraErro, sem Zera); o arquivo
-    // anterior fica inteiro. O alerta da taxa vale para o projeto, gravado ou não.
+    // anterior fica inteiro.
     std::string bytes, invalido, motivo;
     if (!ParaWindows1252(conteudo, bytes, invalido))
         MostraErro(ArquivoNaoGravado(ArquivoExporta,
@@ -77,9 +76,6 @@ void Dimensionamento::Exporta() {
     else
         Estado = Junta("Dados exportados em \"", ArquivoExporta, "\" na pasta \"",
                        TextoVisivel(PastaAtual()), "\".");
-
-    // Teste estrito: exatamente 4 % de b·h mantém a cor normal. Só Zera a restaura.
-    if (TaxaAcimaDaMaxima(AsReal, AsNegReal, Base, Altura)) Form1.Text34.BackColor = Cor::Alerta;
 }
 
 void Dimensionamento::Rapida() {

@@ -6,6 +6,7 @@
 #include "files/Configuracao.h"
 #include "program/Arquivos.h"
 #include "program/Dimensionamento.h"
+#include "section/Verificacoes.h"
 
 #include <gtest/gtest.h>
 
@@ -346,21 +347,18 @@ TEST_F(Exportacao, conta_as_camadas_com_barras_e_compara_o_escoamento_ate_a_prim
     }
 }
 
-TEST_F(Exportacao, taxa_acima_de_4_por_cento_alerta_ate_zerar_e_falha_avisa_sem_limpar) {
+TEST_F(Exportacao, falha_avisa_sem_limpar_e_a_taxa_de_4_por_cento_e_estrita) {
     std::filesystem::create_directories("ocupado/dentro");
     Dimensionamento d = EstadoExportavel();
-    d.AsReal = 30;
-    // {As negativa (45 cm² são 4 % de 22.5 x 50), arquivo, bitola, cor, motivo da falha}
-    const std::tuple<double, const char*, const char*, Cor, const char*> casos[] = {
-        {15, "resulta.txt", "16 mm", Cor::Normal, ""},
-        {15.01, "ocupado", "16 mm", Cor::Alerta, ": o nome é de uma pasta."},
-        {0, "resulta.txt", "16 mm ✓", Cor::Alerta,
+    // {arquivo, bitola, motivo da falha}
+    const std::tuple<const char*, const char*, const char*> casos[] = {
+        {"resulta.txt", "16 mm", ""},
+        {"ocupado", "16 mm", ": o nome é de uma pasta."},
+        {"resulta.txt", "16 mm ✓",
          ": o caractere \"✓\" não existe no conjunto Windows-1252 dos arquivos."}};
-    for (const auto& [negativa, arquivo, bitola, cor, motivo] : casos) {
-        std::tie(d.AsNegReal, d.ArquivoExporta, d.Form1.Combo2[1].Text) =
-            std::tuple(negativa, arquivo, bitola);
+    for (const auto& [arquivo, bitola, motivo] : casos) {
+        std::tie(d.ArquivoExporta, d.Form1.Combo2[1].Text) = std::tuple(arquivo, bitola);
         d.Exporta();
-        EXPECT_EQ(d.Form1.Text34.BackColor, cor) << negativa;
         EXPECT_EQ(d.Form2.Visivel, *motivo != 0);
         EXPECT_EQ(d.MensagemErro,
                   *motivo ? "O arquivo \"" + d.ArquivoExporta + "\" não foi gravado" + motivo : "");
@@ -369,6 +367,9 @@ TEST_F(Exportacao, taxa_acima_de_4_por_cento_alerta_ate_zerar_e_falha_avisa_sem_
     EXPECT_EQ(d.Form1.Text23.Text, "12345.67") << "a falha não limpa os resultados";
     EXPECT_EQ(LeBytes("resulta.txt").substr(0, 7), "16 mm\r\n") << "o anterior fica inteiro";
     EXPECT_EQ(ArquivosNaPasta(), 2u) << "temporário deixado na pasta";
+    // 45 cm² são 4 % de 22,5 × 50: exatamente 4 % atende.
+    EXPECT_FALSE(TaxaAcimaDaMaxima(30, 15, 22.5, 50));
+    EXPECT_TRUE(TaxaAcimaDaMaxima(30, 15.01, 22.5, 50));
 }
 
 TEST_F(Exportacao, botoes_de_passo_somam_o_passo_e_recalculam_so_com_numero_na_caixa) {
