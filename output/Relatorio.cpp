@@ -177,6 +177,12 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
     for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal))
         if (v.Falha)
             s.Blocos.push_back(Paragrafo{"• " + v.Texto() + ".", Estilo::Destaque, Enfase::Alerta});
+    if (D.Verif.PedePele)
+        s.Blocos.push_back(Paragrafo{Junta("• Acrescentar armadura de pele: ",
+                                           FormataNumero(D.Verif.AsPele, 2, D.SeparadorDecimal),
+                                           " cm² por face, com espaçamento ≤ 20 cm (item "
+                                           "17.3.5.2.3)."),
+                                     Estilo::Destaque});
     if (s.Blocos.empty())
         s.Blocos.push_back(Paragrafo{Junta("Nenhum aviso: as barras colocadas resistem a Md nos "
                                            "dois modelos e a regra dos ",

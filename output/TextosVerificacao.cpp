@@ -59,9 +59,12 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
     l.push_back({"Armadura máxima", Junta("(As + As')/Ac = ", n(V.TaxaPct, 2), " %"),
                  Junta("≤ ", n(TaxaMaxima * 100, 0), " %"), "17.3.5.2.4", veredito(V.FalhaTaxa),
                  V.FalhaTaxa});
-    if (V.PedePele)
+    if (V.PedePele) {
+        // Uma instrução, não um "atende": o relatório a lista entre os avisos.
         l.push_back({"Armadura de pele", Junta(n(V.AsPele, 2), " cm2 por face"),
-                     "barras a no máximo 20 cm", "17.3.5.2.3", "acrescentar", false});
+                     "espaçamento ≤ 20 cm", "17.3.5.2.3", "acrescentar"});
+        l.back().Informativa = true;
+    }
     if (V.AlertaEquilibrio)
         l.push_back({"Equilíbrio", "Rc − Rst acima de 1 % de Rcc ou Mrd ≤ 0",
                      "reduza a PrecisãoN e confira Es", "17.2.2", "resultado não confiável", true});
