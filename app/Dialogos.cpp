@@ -124,12 +124,13 @@ void Form8::reject() {
 }
 
 void Form8::Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles) {
-    Tabela.Liga(Text2, Controles.Text2);
-    Tabela.Liga(Text3, Controles.Text3);
-    Tabela.Liga(Text1, Controles.Text1);
+    // Números com "." ou com a vírgula do teclado brasileiro, que vira ponto.
+    Tabela.Liga(Text2, Controles.Text2, Filtro::Decimal);
+    Tabela.Liga(Text3, Controles.Text3, Filtro::Decimal);
+    Tabela.Liga(Text1, Controles.Text1, Filtro::Decimal);
     for (int i = 0; i < 2; ++i) {
         Tabela.Liga(Check1[i], Controles.Check1[i]);
-        Tabela.Liga(Text4[i], Controles.Text4[i]);
+        Tabela.Liga(Text4[i], Controles.Text4[i], Filtro::Decimal);
     }
 }
 

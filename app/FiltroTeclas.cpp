@@ -16,7 +16,7 @@ bool Digito(QChar c) {
 } // namespace
 
 bool TeclaAceita(Filtro F, const QKeyEvent& Tecla) {
-    if (F == Filtro::Livre) return true;
+    if (F == Filtro::Livre || F == Filtro::Decimal) return true;
     if (Tecla.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return true;
     if (Tecla.key() == Qt::Key_Backspace) return F != Filtro::Nenhum;
     const QString texto = Tecla.text();
@@ -61,7 +61,7 @@ bool FiltroTeclas::eventFilter(QObject* Objeto, QEvent* Evento) {
     const Filtro f = tabela.FiltroDe(Objeto);
     // A vírgula (teclado brasileiro, teclado numérico) é o separador decimal.
     auto* caixa = qobject_cast<QLineEdit*>(Objeto);
-    if (f == Filtro::DigitosPonto && caixa && tecla->text() == u"," &&
+    if ((f == Filtro::DigitosPonto || f == Filtro::Decimal) && caixa && tecla->text() == u"," &&
         !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         caixa->insert(".");
         return true;

@@ -200,7 +200,7 @@ void Form1::MarcaDesatualizado() {
 }
 
 void Form1::ObservaTeclas() {
-    auto* filtro = new FiltroTeclas(
+    auto* filtro = filtroTeclas = new FiltroTeclas(
         tabela, Command1,
         [this](const QString& Motivo) {
             Bipa();
@@ -277,6 +277,7 @@ void Form1::Outros() {
     if (!form8) {
         form8 = new Form8(this);
         form8->Liga(tabela, modelo.Form8);
+        for (QLineEdit* caixa : form8->findChildren<QLineEdit*>()) filtroTeclas->Observa(caixa);
         tabela.DoModelo();
         // "&Voltar", Esc e fechar conferem as caixas; um valor inválido mantém o diálogo.
         form8->Confere = [this] {

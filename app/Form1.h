@@ -18,6 +18,7 @@ namespace lumbrio::janela {
 
 class Form2;
 class Form6;
+class FiltroTeclas;
 class Form8;
 class Superficie;
 
@@ -76,6 +77,7 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     Form2* form2 = nullptr;
     Form6* form6 = nullptr;
     Form8* form8 = nullptr;
+    FiltroTeclas* filtroTeclas = nullptr;
     bool centrada = false;
     // Itens que só valem depois de um cálculo completo.
     std::vector<QAction*> acoesDoCalculo;

@@ -26,6 +26,7 @@ enum class Filtro {
     Digitos,      // 0 a 9 e Backspace
     DigitosPonto, // 0 a 9, "." e Backspace
     Nenhum,       // nenhum (escolha só pela lista)
+    Decimal,      // qualquer caractere; a vírgula digitada vira ponto
 };
 
 class TabelaLigacoes {

@@ -349,7 +349,10 @@ class TestaJanela : public QObject {
             QVERIFY(d.isVisible());
             QTest::keyClick(&d, Qt::Key_Escape); // Esc confere como "&Voltar"
             QVERIFY(d.isVisible());
-            Controle<QLineEdit>(&d, "Text2")->setText("2");
+            auto* agregado = Controle<QLineEdit>(&d, "Text2");
+            agregado->clear();
+            QTest::keyClicks(agregado, "2,5"); // a vírgula do teclado vira ponto
+            QCOMPARE(agregado->text(), QString("2.5"));
             Controle<QPushButton>(&d, "Command1")->click();
             QVERIFY(!d.isVisible());
         };
