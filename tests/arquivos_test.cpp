@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -306,6 +308,20 @@ Dimensionamento EstadoExportavel() {
     d.NumBarrasPos = {0, 3, 2};
     d.DLinhaPos = {0, 6.8, 9.5, 12.2};
     return d;
+}
+
+// Um descritor padrão fechado ao iniciar volta aberto (em /dev/null): um arquivo
+// aberto depois dele não vira a saída de erros.
+TEST(DescritoresPadrao, fechados_voltam_abertos) {
+    for (const int fd : {0, 2})
+        EXPECT_EXIT(
+            {
+                ::close(fd);
+                AbreDescritoresPadrao();
+                std::_Exit(::fcntl(fd, F_GETFD) != -1 ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "")
+            << fd;
 }
 
 TEST_F(Exportacao, exporta_o_resulta_de_referencia_por_cima_de_outro) {

@@ -213,6 +213,7 @@ TEST(Svg, recorte_na_moldura_onde_a_primitiva_comeca) {
     for (std::size_t i = 0; i < lista.size(); ++i)
         EXPECT_EQ(usados[i], nomes[int(casos[i].R)]) << i;
     EXPECT_EQ(DesenhoSvg(lista).find("clip-path"), std::string::npos);
+    EXPECT_NE(DesenhoSvg({}).find("viewBox=\"-4 -4 8 8\""), std::string::npos); // vazio
 }
 } // namespace
 } // namespace lumbrio
