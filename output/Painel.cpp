@@ -71,10 +71,8 @@ void EscrevePainel(EstadoDeProjeto& E) {
     for (auto [caixa, dominio] : dominios)
         if (*dominio == "4" && E.OpcaoDominio4 != 1)
             Alerta(*caixa, "Seção no domínio 4 sem \"Permitir domínio 4\" marcado.");
-    for (E.IndCamada = 1; E.IndCamada <= E.NumCamadasPos; ++E.IndCamada)
-        f.Text25[E.IndCamada].Text = formata(E.DLinhaPos[E.IndCamada], 3);
-    for (E.IndCamada = 1; E.IndCamada <= E.NumCamadasNeg; ++E.IndCamada)
-        f.Text3[E.IndCamada].Text = formata(E.DLinhaNeg[E.IndCamada], 3);
+    for (int i = 1; i <= E.NumCamadasPos; ++i) f.Text25[i].Text = formata(E.DLinhaPos[i], 3);
+    for (int i = 1; i <= E.NumCamadasNeg; ++i) f.Text3[i].Text = formata(E.DLinhaNeg[i], 3);
     f.Text26.Text = formata(E.DCG1, 3);
     f.Text29.Text = formata(E.DCG2, 3);
     f.Text36.Text = formata(E.PctHPos, 2);

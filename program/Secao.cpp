@@ -11,7 +11,7 @@
 namespace lumbrio {
 
 LeiDoAco Dimensionamento::Lei() const {
-    return {Fyd, Es, EpsYd, ClasseB};
+    return LeiDoCalculo(*this);
 }
 
 void Dimensionamento::SigSdAço() {
@@ -56,10 +56,9 @@ void Dimensionamento::DescobreXRET() {
     Dominio = ln.Dominio;
     Y = ln.B.Y;
     Rcc = ln.B.Rcc;
-    if (ln.Dominio != "2a") return;
-    SigCdRed = ln.B.Tensao;
     Z = ln.B.Z;
     MRcc = ln.B.MRcc;
+    if (ln.B.Reduzida) SigCdRed = ln.B.Tensao;
 }
 
 void Dimensionamento::xMáximo() {

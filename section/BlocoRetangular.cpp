@@ -28,7 +28,10 @@ LinhaNeutra DescobreX(double Md, double d, double b, double SigCd, double EpsYd,
         // Forma fechada do equilíbrio de momentos em torno da armadura tracionada.
         r.B.Y = d - std::sqrt(d * d - 2 * Md / (b * SigCd));
         r.X = r.B.Y / P.Lambda;
+        r.B.Tensao = SigCd;
         r.B.Rcc = r.B.Y * b * SigCd;
+        r.B.Z = d - r.B.Y / 2;
+        r.B.MRcc = r.B.Z * r.B.Rcc;
         r.B.EpsC = EpsConcreto(r.X, d, P);
         r.Dominio = DominioDe(r.X, d, EpsYd, P);
     } else {

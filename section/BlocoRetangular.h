@@ -111,7 +111,7 @@ double BuscaEmPassos(F&& Excesso, double Tolerancia, long& Passos, const Mensage
 struct LinhaNeutra {
     double X = 0;
     std::string_view Dominio; // vazio quando forçada
-    Bloco B;                  // Y e Rcc; Z e MRcc só da busca do domínio 2a
+    Bloco B;                  // vazio (só εcu) quando forçada
     long Passos = 0;          // passos da busca do domínio 2a
 };
 LinhaNeutra DescobreX(double Md, double d, double b, double SigCd, double EpsYd,

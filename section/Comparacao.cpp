@@ -10,7 +10,7 @@ namespace lumbrio {
 
 Comparacao ComparaModelos(const EstadoDeProjeto& D) {
     Comparacao C;
-    const LeiDoAco lei{D.Fyd, D.Es, D.EpsYd, D.ClasseB};
+    const LeiDoAco lei = LeiDoCalculo(D);
     const double h = D.Altura, d = D.AlturaUtil;
 
     // Modelo Real: cada camada na sua profundidade, em x = XReal.

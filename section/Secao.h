@@ -4,6 +4,7 @@
 // Unidades: cm, kgf/cm²; deformações em por mil.
 #pragma once
 
+#include "calc/EstadoDeProjeto.h"
 #include "calc/Norma.h"
 
 #include <array>
@@ -55,6 +56,11 @@ inline double LeiDoAco::Tensao(double Eps) const {
 
 inline bool LeiDoAco::Escoa(double Eps) const {
     return std::fabs(Eps) >= EpsYd;
+}
+
+// A lei do aço que o cálculo leu (aço escolhido, fyd, Es, εyd).
+inline LeiDoAco LeiDoCalculo(const EstadoDeProjeto& E) {
+    return {E.Fyd, E.Es, E.EpsYd, E.ClasseB};
 }
 
 // Fronteiras dos domínios para a altura útil d: 2a/2b (εc2 com o aço a 10 por mil),

@@ -45,7 +45,7 @@ void AvaliaDuctilidade(const EstadoDeProjeto& D, Verificacoes& V) {
     // a mais na camada comprimida com x no limite.
     const double xLim = V.XdLim * d;
     const double epsLinha = EpsConcreto(xLim, d, D.Concreto) * (xLim - D.DCG2) / xLim;
-    V.SigLinhaNoLimite = LeiDoAco{D.Fyd, D.Es, D.EpsYd, D.ClasseB}.Tensao(epsLinha);
+    V.SigLinhaNoLimite = LeiDoCalculo(D).Tensao(epsLinha);
     V.AsLinhaExtra = (D.AsReal - D.AsPos) * D.Fyd / V.SigLinhaNoLimite;
     if (!(V.AsLinhaExtra > 0) || !std::isfinite(V.AsLinhaExtra))
         V.AsLinhaExtra = std::numeric_limits<double>::quiet_NaN();
