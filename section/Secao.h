@@ -54,6 +54,11 @@ inline double LeiDoAco::Tensao(double Eps) const {
     return std::copysign(sig, Eps);
 }
 
+// fctm (MPa) da classe: 0,3·fck^(2/3) até C50, 2,12·ln(1 + 0,11·fck) acima.
+inline double FctmMPa(double FckMPa) {
+    return FckMPa <= 50 ? 0.3 * std::pow(FckMPa, 2.0 / 3) : 2.12 * std::log(1 + 0.11 * FckMPa);
+}
+
 inline bool LeiDoAco::Escoa(double Eps) const {
     return std::fabs(Eps) >= EpsYd;
 }

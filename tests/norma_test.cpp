@@ -7,6 +7,7 @@
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"
 #include "section/BlocoRetangular.h"
+#include "section/ForcaCortante.h"
 #include "section/Verificacoes.h"
 
 #include <gtest/gtest.h>
@@ -238,6 +239,103 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
         s += Retrato(nome, p);
     }
     teste::ConfereReferencia("projetos.txt", s);
+}
+
+} // namespace
+} // namespace lumbrio
+
+namespace lumbrio {
+namespace {
+
+// Força cortante: exemplos de curso recalculados (C25, γc 1,4, γs 1,15; kN e cm²/m).
+TEST(ForcaCortante, exemplos_dos_modelos_I_e_II_e_armadura_minima) {
+    const SecaoCortante s1{14, 46, 2.5, 250, 1.4, 1.15, 0.63, 0.315};
+    const SecaoCortante s2{15, 31, 2.5, 250, 1.4, 1.15, 0.5, 0.2};
+    const struct {
+        SecaoCortante secao;
+        EntradasCortante e;
+        const char *vrd2, *vc, *vsw, *asws, *aswsMin, *vdMin, *sCalc, *sAdotado, *sMax;
+    } casos[] = {
+        {s1,
+         {true, 15300},
+         "279.5",
+         "49.6",
+         "103.4",
+         "5.75",
+         "1.44",
+         "75.4",
+         "11.0",
+         "10.5",
+         "27.6"},
+        {s1,
+         {true, 15300, ModeloTrelica::II},
+         "242.0",
+         "22.9",
+         "130.1",
+         "4.17",
+         "1.44",
+         "85.2",
+         "15.1",
+         "15.0",
+         "27.6"},
+        // CA-60: fywd limitada a 435 MPa; a mínima governa.
+        {s2,
+         {true, 3906, ModeloTrelica::I, 30, 90, 2, 6000},
+         "201.8",
+         "35.8",
+         "3.3",
+         "0.27",
+         "1.28",
+         "51.3",
+         "31.2",
+         "18.5",
+         "18.6"},
+    };
+    for (const auto& c : casos) {
+        const auto r = CalculaCortante(c.e, c.secao);
+        teste::Confere({{r.VRd2 / 100, c.vrd2},
+                        {r.Vc / 100, c.vc},
+                        {r.Vsw / 100, c.vsw},
+                        {r.AswS * 100, c.asws},
+                        {r.AswSMin * 100, c.aswsMin},
+                        {r.VdMin / 100, c.vdMin},
+                        {r.SCalculado, c.sCalc},
+                        {r.S, c.sAdotado},
+                        {r.SMax, c.sMax}});
+    }
+    // ρsw,min com CA-50 por classe.
+    for (auto [fck, rho] : {std::pair{200.0, "0.0884"}, {250.0, "0.1026"}, {300.0, "0.1159"}})
+        teste::Confere({{CalculaCortante({}, {14, 46, 2.5, fck}).RhoSwMin * 100, rho}});
+}
+
+TEST(ForcaCortante, limites_de_espacamento_e_do_diametro_do_estribo) {
+    // d 46: com bw 14, VRd2 = 27 945 kgf (0,20·VRd2 = 5589, 0,67·VRd2 = 18 723);
+    // com bw 60, 0,20·VRd2 = 23 953: st,máx = d.
+    const struct {
+        double vd, bw, phiT;
+        int ramos;
+        double sMax, stMax;
+        bool falhaSt, falhaPhiT, bielas;
+    } casos[] = {
+        {5000, 14, 0.63, 2, 27.6, 46, false, false, false},
+        {6000, 14, 0.63, 2, 27.6, 27.6, false, false, false},
+        {19000, 14, 0.63, 2, 13.8, 27.6, false, false, false},
+        {28000, 14, 0.63, 2, 13.8, 27.6, false, false, true},
+        {6000, 60, 0.5, 2, 27.6, 46, true, false, false},
+        {6000, 60, 0.5, 3, 27.6, 46, false, false, false},
+        {6000, 14, 1.6, 2, 27.6, 27.6, false, true, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.vd);
+        const auto r = CalculaCortante({true, c.vd, ModeloTrelica::I, 30, 90, c.ramos},
+                                       {c.bw, 46, 2.5, 250, 1.4, 1.15, c.phiT, 0.315});
+        EXPECT_DOUBLE_EQ(r.SMax, c.sMax);
+        EXPECT_DOUBLE_EQ(r.StMax, c.stMax);
+        EXPECT_EQ(r.FalhaSt, c.falhaSt);
+        EXPECT_EQ(r.FalhaPhiT, c.falhaPhiT);
+        EXPECT_EQ(r.FalhaBielas, c.bielas);
+        EXPECT_LE(r.S, r.SMax);
+    }
 }
 
 } // namespace

@@ -1,0 +1,42 @@
+// Força cortante numa seção retangular (item 17.4): as entradas lidas e os resultados
+// do último cálculo. Dados apenas. Unidades: kgf, cm, kgf/cm²; Asw/s em cm²/cm.
+#pragma once
+
+namespace lumbrio {
+
+// Modelos de cálculo da treliça: I (bielas a 45°) e II (θ de 30° a 45°).
+enum class ModeloTrelica { I, II };
+
+struct EntradasCortante {
+    bool Usada = false; // Vd vazio: sem verificação
+    double Vd = 0;      // kgf
+    ModeloTrelica Modelo = ModeloTrelica::I;
+    double Teta = 30, Alfa = 90; // graus
+    int Ramos = 2;
+    double Fywk = 5000; // kgf/cm²
+};
+
+// A seção para a força cortante: bw, d, o concreto, os coeficientes e o estribo.
+struct SecaoCortante {
+    double Bw = 0, D = 0, Cobrimento = 0; // cm
+    double Fck = 0;                       // kgf/cm²
+    double GamaC = 1.4, GamaS = 1.15;
+    double PhiT = 0, AreaEstribo = 0; // cm, cm² de uma barra do estribo
+};
+
+struct ResultadoCortante {
+    bool Calculado = false;
+    double AlfaV2 = 0, FctmMPa = 0;
+    double Fctd = 0, Fywd = 0;                            // kgf/cm²
+    double VRd2 = 0, Vc0 = 0, Vc = 0, Vsw = 0, VdMin = 0; // kgf
+    double AswS = 0, AswSMin = 0, AswSAdotada = 0;        // cm²/cm
+    double RhoSwMin = 0;                                  // fração
+    double SCalculado = 0;                                // cm, antes do arredondamento
+    double S = 0;           // cm: o espaçamento a adotar, múltiplo de 0,5 e ≤ s,máx
+    bool SLimitado = false; // s,máx governou
+    double SMax = 0, St = 0, StMax = 0; // cm
+    double PhiTMin = 0.5, PhiTMax = 0;  // cm
+    bool FalhaBielas = false, FalhaSt = false, FalhaPhiT = false;
+};
+
+} // namespace lumbrio
