@@ -38,6 +38,16 @@ inline constexpr std::array<std::string_view, 13> ItensTensao{
 inline constexpr std::array<std::string_view, 6> ItensCombo1{
     "Aço CA-25A", "Aço CA-50A", "Aço CA-60A", "Aço CA-25B", "Aço CA-50B", "Aço CA-60B"};
 
+// Unidades de força (Vd): fator para kgf.
+inline constexpr std::array<Unidade, 4> TabelaForcas{
+    {{"Kgf", 1}, {"KN", 100}, {"Tf", 1000}, {"N", 0.1}}};
+inline constexpr std::array<std::string_view, 4> ItensForca{"Kgf", "KN", "Tf", "N"};
+
+// Modelos de cálculo da cortante, aços do estribo e classes de agressividade.
+inline constexpr std::array<std::string_view, 2> ItensModelo{"Modelo I", "Modelo II"};
+inline constexpr std::array<std::string_view, 2> ItensAcoEstribo{"CA-50", "CA-60"};
+inline constexpr std::array<std::string_view, 4> ItensCAA{"I", "II", "III", "IV"};
+
 // Edições da NBR 6118 da lista "Norma"; a primeira é a de projeto.
 inline constexpr std::array<std::string_view, 2> ItensNorma{"NBR 6118:2003", "NBR 6118:2023"};
 

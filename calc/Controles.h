@@ -95,6 +95,19 @@ struct ControlesForm1 {
     CaixaTexto Text34{"Taxa > 4%"};
     // "Verificações": uma linha por verificação da norma (1..8), vazias até um cálculo.
     std::array<CaixaTexto, 9> TextVerificacao{};
+    // Força cortante: Vd vazio é "sem verificação".
+    CaixaTexto TextVd;                        // Vd
+    Lista ComboVd{"KN"};                      // unidade de Vd
+    Lista ComboModelo{"Modelo I"};            // modelo de cálculo
+    CaixaTexto TextTeta{"30"};                // θ das bielas (graus), modelo II
+    CaixaTexto TextAlfa{"90"};                // α dos estribos (graus)
+    CaixaTexto TextRamos{"2"};                // ramos do estribo
+    Lista ComboAcoEstribo{"CA-50"};           // aço do estribo
+    std::array<CaixaTexto, 7> TextCortante{}; // resultados (1..6), vazios até um cálculo
+    // Abertura de fissuras: Mser vazio é "sem verificação".
+    CaixaTexto TextMser;      // Mser, combinação frequente
+    Lista ComboMser{"KN.cm"}; // unidade de Mser
+    Lista ComboCAA{"II"};     // classe de agressividade ambiental
 };
 
 // "Mensagem de erro".

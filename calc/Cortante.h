@@ -4,6 +4,11 @@
 
 namespace lumbrio {
 
+// Faixas das entradas que o cálculo aceita.
+inline constexpr double TetaMinimo = 30, TetaMaximo = 45; // graus
+inline constexpr double AlfaMinimo = 45, AlfaMaximo = 90; // graus
+inline constexpr int RamosMinimo = 2, RamosMaximo = 12;
+
 // Modelos de cálculo da treliça: I (bielas a 45°) e II (θ de 30° a 45°).
 enum class ModeloTrelica { I, II };
 

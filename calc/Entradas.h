@@ -1,6 +1,7 @@
 // As entradas da janela principal e de "Outros valores": cada controle que o usuário
 // muda, uma vez, com a sua descrição, o número do registro no arquivo de valores (0:
-// fora dele; a norma é o registro 40, opcional), se o cálculo o lê e o que ele guarda.
+// fora dele; a norma é o registro 40, opcional; a cortante e o serviço, 41 a 50, vêm
+// só quando usados), se o cálculo o lê e o que ele guarda.
 #pragma once
 
 namespace lumbrio {
@@ -16,11 +17,18 @@ enum class TipoEntrada {
     Bitola,         // bitolas das camadas
     Marca,          // caixa de marcação (0, 1, 2)
     Habilitacao,    // a habilitação de uma caixa (True/False)
+    UnidadeForca,   // lista de unidades de força
+    Modelo,         // modelo de cálculo da cortante
+    AcoEstribo,     // aço do estribo
+    Classe,         // classe de agressividade ambiental
+    Teta,           // θ das bielas (graus)
+    Alfa,           // α dos estribos (graus)
+    Ramos,          // ramos do estribo
 };
 
 struct Entrada {
     const char* Descricao;
-    int Registro; // 1..39 no arquivo de valores; 0 fora dele
+    int Registro; // 1..39 e 41..50 no arquivo de valores; 0 fora dele
     bool Calculo; // o cálculo o lê: mudá-lo desatualiza os resultados
     TipoEntrada Tipo;
 };
@@ -76,6 +84,16 @@ template <class D, class F> void ParaCadaEntrada(D& d, F&& f) {
       o.Check1[0].Value);
     f(Entrada{"Outros valores, usar espaçamento vertical", 39, true, T::Marca}, o.Check1[1].Value);
     f(Entrada{"ComboNorma, norma", 0, true, T::Norma}, a.ComboNorma.Text);
+    f(Entrada{"Vd", 41, true, T::Numero}, a.TextVd.Text);
+    f(Entrada{"unidade de Vd", 42, true, T::UnidadeForca}, a.ComboVd.Text);
+    f(Entrada{"modelo de cálculo da cortante", 43, true, T::Modelo}, a.ComboModelo.Text);
+    f(Entrada{"θ das bielas", 44, true, T::Teta}, a.TextTeta.Text);
+    f(Entrada{"α dos estribos", 45, true, T::Alfa}, a.TextAlfa.Text);
+    f(Entrada{"ramos do estribo", 46, true, T::Ramos}, a.TextRamos.Text);
+    f(Entrada{"aço do estribo", 47, true, T::AcoEstribo}, a.ComboAcoEstribo.Text);
+    f(Entrada{"Mser", 48, true, T::Numero}, a.TextMser.Text);
+    f(Entrada{"unidade de Mser", 49, true, T::UnidadeMomento}, a.ComboMser.Text);
+    f(Entrada{"classe de agressividade", 50, true, T::Classe}, a.ComboCAA.Text);
 }
 
 } // namespace lumbrio

@@ -2,11 +2,14 @@
 #include "files/Configuracao.h"
 
 #include "calc/Catalogos.h"
+#include "calc/Cortante.h"
+#include "calc/Numeros.h"
 #include "calc/Textos.h"
 #include "files/ArquivoTexto.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <string_view>
 #include <type_traits>
@@ -144,7 +147,63 @@ std::string Registro(int n, const char* Descricao) {
     return "o registro " + std::to_string(n) + " (" + Descricao + ")";
 }
 
+// Controles com os valores de projeto: o tipo de cada registro e os padrões.
+struct ModeloDosControles {
+    ControlesForm1 Form1;
+    ControlesForm8 Form8;
+};
+
+template <std::size_t N>
+bool NaLista(const std::array<std::string_view, N>& Itens, std::string_view t) {
+    return std::ranges::find(Itens, t) != Itens.end();
+}
+
+template <std::size_t N> std::string ListaDeItens(const std::array<std::string_view, N>& Itens) {
+    std::string s;
+    for (std::size_t i = 0; i < N; ++i)
+        s += Junta(i == 0 ? "" : (i + 1 == N ? " ou " : ", "), "\"", Itens[i], "\"");
+    return "deveria ser " + s;
+}
+
 } // namespace
+
+bool UsaRegistrosExtras(const ControlesForm1& F) {
+    return !F.TextVd.Text.empty() || !F.TextMser.Text.empty();
+}
+
+std::string ConfereRegistroExtra(const Entrada& E, const std::string& Texto) {
+    const auto faixa = [&](double Min, double Max) -> std::string {
+        const auto v = LeDecimalExato(Texto);
+        if (v && *v >= Min && *v <= Max) return {};
+        return Junta("deveria ser um número de ", TextoDecimalCurto(Min), " a ",
+                     TextoDecimalCurto(Max));
+    };
+    using T = TipoEntrada;
+    switch (E.Tipo) {
+    case T::UnidadeForca:
+        return NaLista(ItensForca, Texto) ? "" : ListaDeItens(ItensForca);
+    case T::UnidadeMomento:
+        return NaLista(ItensCombo5, Texto) ? "" : ListaDeItens(ItensCombo5);
+    case T::Modelo:
+        return NaLista(ItensModelo, Texto) ? "" : ListaDeItens(ItensModelo);
+    case T::AcoEstribo:
+        return NaLista(ItensAcoEstribo, Texto) ? "" : ListaDeItens(ItensAcoEstribo);
+    case T::Classe:
+        return NaLista(ItensCAA, Texto) ? "" : ListaDeItens(ItensCAA);
+    case T::Teta:
+        return faixa(TetaMinimo, TetaMaximo);
+    case T::Alfa:
+        return faixa(AlfaMinimo, AlfaMaximo);
+    case T::Ramos: {
+        const auto v = LeDecimalExato(Texto);
+        if (v && *v == std::floor(*v) && *v >= RamosMinimo && *v <= RamosMaximo) return {};
+        return Junta("deveria ser um número inteiro de ", std::to_string(RamosMinimo), " a ",
+                     std::to_string(RamosMaximo));
+    }
+    default:
+        return {}; // Vd e Mser: o texto como digitado, conferido no cálculo
+    }
+}
 
 std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::string& Bytes) {
     Bytes.clear();
@@ -165,7 +224,7 @@ std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::str
     const auto texto = [&linha](const std::string& t) {
         linha = PrecisaAspas(t) ? ComAspas(t) : t;
     };
-    ParaCadaRegistro(D, [&](const char* descricao, const auto& v) {
+    ParaCadaRegistro(D, [&](const Entrada& e, const auto& v) {
         ++n;
         if (falha) return;
         using T = Valor<decltype(v)>;
@@ -177,14 +236,35 @@ std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::str
             static_assert(std::is_same_v<T, int>);
             linha = Numero(v);
         }
-        acrescenta(descricao);
+        acrescenta(e.Descricao);
     });
-    // Registro 40, a norma, só fora da NBR 6118:2003: os arquivos dela ficam com 39.
-    if (!falha && D.Form1.ComboNorma.Text != ItensNorma[0]) {
+    // Registro 40, a norma, só fora da NBR 6118:2003 ou antes dos registros 41 a 50:
+    // os arquivos sem eles ficam como sempre foram.
+    const bool extras = UsaRegistrosExtras(D.Form1);
+    if (!falha && (extras || D.Form1.ComboNorma.Text != ItensNorma[0])) {
         ++n;
         texto(D.Form1.ComboNorma.Text);
         acrescenta("norma");
     }
+    if (!extras) return falha;
+    ParaCadaRegistro(
+        D,
+        [&](const Entrada& e, const auto& v) {
+            n = e.Registro;
+            if constexpr (std::is_same_v<Valor<decltype(v)>, std::string>) {
+                if (falha) return;
+                // Um arquivo que a própria janela não leria de volta não é gravado.
+                if (const auto motivo = ConfereRegistroExtra(e, v); !motivo.empty()) {
+                    falha = FalhaArquivo{Junta(Registro(n, e.Descricao), " ", motivo, " e traz \"",
+                                               TextoVisivel(v), "\""),
+                                         ""};
+                    return;
+                }
+                texto(v);
+                acrescenta(e.Descricao);
+            }
+        },
+        PrimeiroRegistroExtra, UltimoRegistroExtra);
     return falha;
 }
 
@@ -192,7 +272,7 @@ std::optional<FalhaArquivo> GravaConfiguracao(const EstadoDeProjeto& D, const st
     std::string bytes, motivo;
     if (auto falha = TextoConfiguracao(D, bytes))
         return FalhaArquivo{ArquivoNaoGravado(Nome, falha->Mensagem),
-                            "Troque o caractere; o arquivo não foi alterado."};
+                            "Corrija o valor; o arquivo não foi alterado."};
     if (!GravaAtomico(Nome, bytes, motivo))
         return FalhaArquivo{ArquivoNaoGravado(Nome, motivo), "O arquivo não foi alterado."};
     return std::nullopt;
@@ -223,19 +303,54 @@ std::optional<FalhaArquivo> LeCampos(const std::string& Nome, std::string_view T
     return std::nullopt;
 }
 
+// Os registros 41 a 50, todos, conferidos contra as listas e as faixas.
+std::optional<FalhaArquivo> LeExtras(const std::string& Nome, std::string_view Texto,
+                                     std::size_t& Pos, RegistrosLidos& R) {
+    static const ModeloDosControles tipos;
+    std::optional<FalhaArquivo> falha;
+    R.Extras.clear();
+    ParaCadaRegistro(
+        tipos,
+        [&](const Entrada& e, const auto&) {
+            if (falha) return;
+            std::string campo;
+            switch (LeCampo(Texto, Pos, campo)) {
+            case Leitura::Campo:
+                break;
+            case Leitura::Fim:
+                falha = FalhaCarga(Nome, Junta("o arquivo acaba no registro ",
+                                               std::to_string(e.Registro - 1),
+                                               " e, com os registros da cortante e do serviço, "
+                                               "são necessários ",
+                                               std::to_string(UltimoRegistroExtra)));
+                return;
+            case Leitura::AspasAbertas:
+            case Leitura::TextoAposAspas:
+                falha =
+                    FalhaCarga(Nome, Registro(e.Registro, e.Descricao) + " tem aspas malformadas");
+                return;
+            }
+            if (const auto motivo = ConfereRegistroExtra(e, campo); !motivo.empty()) {
+                falha = FalhaCarga(Nome, Junta(Registro(e.Registro, e.Descricao), " ", motivo,
+                                               " e traz \"", TextoVisivel(campo), "\""));
+                return;
+            }
+            R.Extras.push_back(std::move(campo));
+        },
+        PrimeiroRegistroExtra, UltimoRegistroExtra);
+    return falha;
+}
+
 // Conversão: True/False e as marcações de cada registro, conferidos contra o tipo do
 // controle, e o registro 40, opcional, a norma, depois do qual só há linhas em branco.
 std::optional<FalhaArquivo> Converte(const std::string& Nome, std::string_view Texto,
                                      std::size_t Pos, RegistrosLidos& R) {
     std::optional<FalhaArquivo> falha;
     int n = 0;
-    // Controles só para o tipo de cada registro: texto, habilitação ou marcação.
-    static const struct {
-        ControlesForm1 Form1;
-        ControlesForm8 Form8;
-    } tipos;
-    ParaCadaRegistro(tipos, [&](const char* descricao, const auto& v) {
+    static const ModeloDosControles tipos;
+    ParaCadaRegistro(tipos, [&](const Entrada& e, const auto& v) {
         const std::string& campo = R.Campos[static_cast<std::size_t>(n++)];
+        const char* descricao = e.Descricao;
         if (falha) return;
         using T = Valor<decltype(v)>;
         if constexpr (std::is_same_v<T, bool>) {
@@ -272,6 +387,9 @@ std::optional<FalhaArquivo> Converte(const std::string& Nome, std::string_view T
                                           TextoVisivel(R.Norma), "\""));
         pulaBrancos();
         if (Pos < Texto.size())
+            if (auto f = LeExtras(Nome, Texto, Pos, R)) return f;
+        pulaBrancos();
+        if (Pos < Texto.size())
             return FalhaCarga(
                 Nome,
                 Junta("há conteúdo depois do último registro, na linha ",
@@ -301,7 +419,7 @@ void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
     // habilita as escalas exatamente quando a caixa não está marcada; os registros 16
     // e 17 valem só quando o 18 deixa a caixa como estava.
     int n = 0;
-    ParaCadaRegistro(D, [&](const char*, auto& v) {
+    ParaCadaRegistro(D, [&](const Entrada&, auto& v) {
         const auto i = static_cast<std::size_t>(n++);
         using T = Valor<decltype(v)>;
         if constexpr (std::is_same_v<T, std::string>) {
@@ -319,6 +437,24 @@ void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
         }
     });
     D.Form1.ComboNorma.Text = std::move(R.Norma);
+    // Sem os registros 41 a 50, a cortante e o serviço voltam ao padrão (sem verificação).
+    static const ModeloDosControles padrao;
+    std::vector<std::string> padroes;
+    ParaCadaRegistro(
+        padrao,
+        [&](const Entrada&, const auto& t) {
+            if constexpr (std::is_same_v<Valor<decltype(t)>, std::string>) padroes.push_back(t);
+        },
+        PrimeiroRegistroExtra, UltimoRegistroExtra);
+    auto& valores = R.Extras.empty() ? padroes : R.Extras;
+    std::size_t k = 0;
+    ParaCadaRegistro(
+        D,
+        [&](const Entrada&, auto& v) {
+            if constexpr (std::is_same_v<Valor<decltype(v)>, std::string>)
+                v = std::move(valores[k++]);
+        },
+        PrimeiroRegistroExtra, UltimoRegistroExtra);
 }
 
 std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::string& Nome) {

@@ -1,5 +1,6 @@
 // Arquivo de valores (Padrão.txt e outros): os 39 registros das entradas da janela
-// principal e de "Outros valores", uma linha cada, CRLF, Windows-1252 no disco.
+// principal e de "Outros valores", uma linha cada, CRLF, Windows-1252 no disco; o 40,
+// a norma, fora da 2003; com a cortante ou o serviço em uso, o 40 e os 41 a 50.
 #pragma once
 
 #include "calc/Entradas.h"
@@ -16,14 +17,24 @@ namespace lumbrio {
 
 inline constexpr const char* ArquivoPadrao = "Padrão.txt";
 inline constexpr int NumRegistrosConfiguracao = 39;
+inline constexpr int PrimeiroRegistroExtra = 41, UltimoRegistroExtra = 50;
+inline constexpr int NumRegistrosExtras = UltimoRegistroExtra - PrimeiroRegistroExtra + 1;
 
-// Os 39 registros na ordem do arquivo (o registro 40, a norma, é opcional e vem
-// depois deles só fora da NBR 6118:2003). F recebe (descrição, valor).
-template <class D, class F> void ParaCadaRegistro(D& d, F&& f) {
-    ParaCadaEntrada(d, [&f](const Entrada& e, auto& v) {
-        if (e.Registro > 0) f(e.Descricao, v);
+// Os registros De a Ate na ordem do arquivo: os 39 (o registro 40, a norma, vem
+// depois deles fora da NBR 6118:2003) ou os 41 a 50. F recebe (entrada, valor).
+template <class D, class F>
+void ParaCadaRegistro(D& d, F&& f, int De = 1, int Ate = NumRegistrosConfiguracao) {
+    ParaCadaEntrada(d, [&](const Entrada& e, auto& v) {
+        if (e.Registro >= De && e.Registro <= Ate) f(e, v);
     });
 }
+
+// A cortante ou o serviço estão em uso: o arquivo leva os registros 40 a 50.
+bool UsaRegistrosExtras(const ControlesForm1& F);
+
+// Motivo pelo qual o texto não serve ao registro extra E (fora da lista ou da
+// faixa); vazio quando serve.
+std::string ConfereRegistroExtra(const Entrada& E, const std::string& Texto);
 
 // Falha de leitura ou gravação: as duas linhas do diálogo "Mensagem de erro", como
 // uma recusa do cálculo.
@@ -44,6 +55,7 @@ struct RegistrosLidos {
     std::array<bool, NumRegistrosConfiguracao + 1> Verdades{};
     std::array<int, NumRegistrosConfiguracao + 1> Marcas{};
     std::string Norma;
+    std::vector<std::string> Extras; // 41 a 50; vazio: o arquivo não os traz
 };
 
 // Lê e confere os registros de Nome (arquivo ausente, ilegível, curto ou com

@@ -25,6 +25,13 @@ namespace {
 class ArquivoDeValores : public PastaTemporaria {};
 
 const std::string Padrao = LeBytes(std::filesystem::path(LUMBRIO_DADOS_TESTE) / "Padrão.txt");
+// Registros 41 a 50 (cortante e serviço) diferentes dos de projeto; (n, t) troca o registro n.
+std::string Extras(int n = 0, const char* t = "") {
+    const char* l[] = {"153", "Tf", "Modelo II", "35", "60", "4", "CA-60", "6000", "KN.m", "IV"};
+    std::string s;
+    for (int i = 41; i <= 50; ++i) s += std::string(i == n ? t : l[i - 41]) + "\r\n";
+    return s;
+}
 
 // Linhas do arquivo de referência, sem CRLF, com registros trocados ({número, linha nova}).
 using Trocas = std::vector<std::pair<int, std::string>>;
@@ -107,6 +114,19 @@ TEST_F(ArquivoDeValores, registro_40_e_a_norma_e_cada_arquivo_lido_poe_a_sua) {
         EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
         EXPECT_EQ(d.Form1.ComboNorma.Text, norma);
     }
+    // Com a cortante ou o serviço em uso: o 40 sempre e os 41 a 50; sem eles, o padrão volta.
+    const std::string comExtras = Padrao + "NBR 6118:2003\r\n" + Extras();
+    EscreveBytes("v.txt", comExtras);
+    EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
+    EXPECT_EQ(Retrato(d), comExtras);
+    d.Form1.TextTeta.Text = "29.9";
+    std::string bytes;
+    EXPECT_NE(TextoConfiguracao(d, bytes)->Mensagem.find("registro 44 (θ das bielas) deveria ser "
+                                                         "um número de 30 a 45 e traz \"29.9\""),
+              std::string::npos);
+    EscreveBytes("v.txt", Padrao);
+    EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
+    EXPECT_EQ(Retrato(d), Padrao);
 }
 
 // "Salvar como..." dá ".txt" a um nome sem extensão e diz na linha de estado o que gravou.
@@ -177,8 +197,9 @@ TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
         {Variante({{31, "0,0001"}}),
          "o registro 35 (Check1, \"Tranca bitola\") deveria ser 0, 1 ou 2 e traz \"40 mm\""},
         {Padrao + "NBR 6118:2014\r\n", "o registro 40 (norma)"},
-        {Padrao + "NBR 6118:2023\r\nlixo\r\n",
-         "há conteúdo depois do último registro, na linha 41"},
+        {Padrao + "NBR 6118:2023\r\n150\r\n", "o arquivo acaba no registro 41 e, com os"},
+        {Padrao + "NBR 6118:2003\r\n" + Extras() + "x\r\n",
+         "há conteúdo depois do último registro, na linha 51"},
         // Até 64 KiB o arquivo é lido (e recusado pelo conteúdo); acima, nem é lido.
         {Padrao + std::string(65535 - Padrao.size(), '\n') + "x", "o registro 40 (norma)"},
         {Padrao + std::string(65537 - Padrao.size(), '\n'), "o arquivo tem mais de 64 KiB"}};
@@ -187,6 +208,12 @@ TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
                                                  {38, "-1"},    {39, "0000000001"}};
     for (const auto& [n, t] : ruins)
         casos.emplace_back(Variante({{n, t}}), "o registro " + std::to_string(n) + " (");
+    const std::pair<int, const char*> extrasRuins[] = {
+        {42, "kN"},  {43, "Modelo III"}, {44, "46"},  {45, "44.9"}, {46, "1"},
+        {46, "2.5"}, {47, "CA-25"},      {49, "MPa"}, {50, "V"}};
+    for (const auto& [n, t] : extrasRuins)
+        casos.emplace_back(Padrao + "NBR 6118:2023\r\n" + Extras(n, t),
+                           "o registro " + std::to_string(n) + " (");
     for (const auto& [bytes, motivo] : casos) {
         const std::string nome = bytes.empty()      ? "não há.txt"
                                  : bytes == "pasta" ? "pasta.txt"
