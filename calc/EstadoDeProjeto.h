@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc/Controles.h"
+#include "calc/Cortante.h"
 #include "calc/Norma.h"
 #include "calc/Primitivas.h"
 
@@ -159,6 +160,10 @@ struct EstadoDeProjeto {
     double EpsCCG = 0, EpsS1CG = 0;   // por mil
     double XEscoamento = 0;           // cm
     Verificacoes Verif;               // verificações da norma do último cálculo
+    EntradasCortante EntCortante;     // a cortante lida pelo último cálculo
+    ResultadoCortante ResCortante;    // e os estribos das barras colocadas
+    std::string UnidadeVd;            // unidade de Vd do último cálculo
+    double FatorVd = 1;               // kgf por unidade de Vd
 
     // ---- Arquivos ----
     std::string NomeArquivo;

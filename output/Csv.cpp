@@ -78,6 +78,13 @@ const std::vector<ColunaCsv>& Colunas() {
     return c;
 }
 
+// Coluna da força cortante: vazia sem a verificação.
+template <class F> std::function<std::string(const EstadoDeProjeto&)> Cortante(F Valor) {
+    return [Valor](const EstadoDeProjeto& D) {
+        return D.ResCortante.Calculado ? Valor(D) : std::string();
+    };
+}
+
 // Colunas das verificações da norma, logo depois de "erro", o alerta de equilíbrio e o
 // x/d do dimensionamento.
 std::vector<ColunaCsv> MontaColunasVerificacao() {
@@ -102,6 +109,25 @@ std::vector<ColunaCsv> MontaColunasVerificacao() {
         {"alerta_equilibrio", [b](D d) { return b(d.Verif.AlertaEquilibrio); }},
         {"xd_calculo", [n](D d) { return n(d.Verif.XdCalculo, 3); }},
         {"alerta_xd_calculo", [b](D d) { return b(d.Verif.FalhaXdCalculo); }},
+        {"alerta_Mrd_CG", [b](D d) { return b(d.MrdEmKgfCm(d.MrdCG) < d.Md); }},
+        {"alerta_Mrd_Real", [b](D d) { return b(d.MrdEmKgfCm(d.MrdReal) < d.Md); }},
+        {"alerta_classe", [b](D d) { return b(d.Verif.ClasseForaDaFaixa); }},
+        {"alerta_coeficientes", [b](D d) { return b(d.Verif.CoeficienteImplausivel); }},
+        // Força cortante: vazias sem Vd.
+        {"Vd", Cortante([n](D d) { return n(d.EntCortante.Vd, 1); })},
+        {"modelo", Cortante([](D d) {
+             return std::string(d.EntCortante.Modelo == ModeloTrelica::I ? "I" : "II");
+         })},
+        {"VRd2", Cortante([n](D d) { return n(d.ResCortante.VRd2, 1); })},
+        {"alerta_VRd2", Cortante([b](D d) { return b(d.ResCortante.FalhaBielas); })},
+        {"Vc", Cortante([n](D d) { return n(d.ResCortante.Vc, 1); })},
+        {"Vsw", Cortante([n](D d) { return n(d.ResCortante.Vsw, 1); })},
+        {"Asw_s", Cortante([n](D d) { return n(d.ResCortante.AswSAdotada * 100, 2); })},
+        {"Asw_s_min", Cortante([n](D d) { return n(d.ResCortante.AswSMin * 100, 2); })},
+        {"s_estribo", Cortante([n](D d) { return n(d.ResCortante.S, 1); })},
+        {"s_max", Cortante([n](D d) { return n(d.ResCortante.SMax, 1); })},
+        {"alerta_estribo",
+         Cortante([b](D d) { return b(d.ResCortante.FalhaSt || d.ResCortante.FalhaPhiT); })},
     };
 }
 

@@ -17,6 +17,19 @@ void Alerta(CaixaTexto& Caixa, std::string Motivo) {
     Caixa.ToolTipText = std::move(Motivo);
 }
 
+// As linhas nas caixas 1..N, falhas na cor de alerta, a nota na dica; as de sobra vazias.
+template <std::size_t N>
+void EscreveLinhas(std::array<CaixaTexto, N>& Caixas, const std::vector<LinhaVerificacao>& Linhas) {
+    for (std::size_t i = 1; i < N; ++i) {
+        CaixaTexto& caixa = Caixas[i];
+        caixa = CaixaTexto{};
+        if (i > Linhas.size()) continue;
+        caixa.Text = Linhas[i - 1].Texto();
+        caixa.BackColor = Linhas[i - 1].Falha ? Cor::Alerta : Cor::Normal;
+        caixa.ToolTipText = Linhas[i - 1].Nota;
+    }
+}
+
 } // namespace
 
 void EscrevePainel(EstadoDeProjeto& E) {
@@ -83,15 +96,8 @@ void EscrevePainel(EstadoDeProjeto& E) {
     // "Taxa > 4%" em alerta quando (As + As')/(b·h) passa de 4 % (exatamente 4 % atende).
     f.Text34.BackColor = E.Verif.FalhaTaxa ? Cor::Alerta : Cor::Normal;
     // Depois de "Tira 1 barra" pode haver menos linhas: as de sobra ficam vazias.
-    const auto linhas = LinhasVerificacao(E.Verif, E.SeparadorDecimal);
-    for (std::size_t i = 1; i < f.TextVerificacao.size(); ++i) {
-        CaixaTexto& caixa = f.TextVerificacao[i];
-        caixa = CaixaTexto{};
-        if (i > linhas.size()) continue;
-        caixa.Text = linhas[i - 1].Texto();
-        caixa.BackColor = linhas[i - 1].Falha ? Cor::Alerta : Cor::Normal;
-        caixa.ToolTipText = linhas[i - 1].Nota;
-    }
+    EscreveLinhas(f.TextVerificacao, LinhasVerificacao(E.Verif, E.SeparadorDecimal));
+    EscreveLinhas(f.TextCortante, LinhasCortante(E, E.SeparadorDecimal));
 }
 
 } // namespace lumbrio

@@ -2,6 +2,7 @@
 #include "output/TextosVerificacao.h"
 
 #include "calc/Numeros.h"
+#include "section/ForcaCortante.h"
 #include "section/Verificacoes.h"
 
 #include <cmath>
@@ -9,9 +10,64 @@
 namespace lumbrio {
 
 std::string LinhaVerificacao::Texto() const {
-    const std::string item = Junta(" (", Escopo, Escopo.empty() ? "" : ", ", "item ", Item, ")");
-    if (Limite.empty()) return Junta(Grandeza, ": ", Valor, " — ", Veredito, item);
-    return Junta(Grandeza, ": ", Valor, " (limite ", Limite, ") — ", Veredito, item);
+    const std::string item =
+        Item.empty() ? std::string()
+                     : Junta(" (", Escopo, Escopo.empty() ? "" : ", ", "item ", Item, ")");
+    const std::string veredito = Veredito.empty() ? std::string() : Junta(" — ", Veredito);
+    if (Limite.empty()) return Junta(Grandeza, ": ", Valor, veredito, item);
+    return Junta(Grandeza, ": ", Valor, " (limite ", Limite, ")", veredito, item);
+}
+
+std::string_view SimboloDaForca(std::string_view Item) {
+    return Item == "KN" ? "kN" : Item == "Kgf" ? "kgf" : Item == "Tf" ? "tf" : Item;
+}
+
+std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::string_view Separador) {
+    const ResultadoCortante& R = E.ResCortante;
+    if (!R.Calculado) return {};
+    const auto n = [&](double v, int casas) { return FormataNumero(v, casas, Separador); };
+    const auto f = [&](double kgf) {
+        return Junta(n(kgf / E.FatorVd, 1), " ", SimboloDaForca(E.UnidadeVd));
+    };
+    const auto veredito = [](bool falha) { return falha ? "não atende" : "atende"; };
+    const bool modeloI = E.EntCortante.Modelo == ModeloTrelica::I;
+    std::vector<LinhaVerificacao> l;
+    l.push_back({modeloI ? "Bielas, modelo I" : "Bielas, modelo II",
+                 Junta("Vd = ", f(E.EntCortante.Vd)), Junta("≤ VRd2 = ", f(R.VRd2)), "17.4.2.2",
+                 veredito(R.FalhaBielas), R.FalhaBielas});
+    if (R.FalhaBielas)
+        l.back().Nota = "As bielas de concreto não resistem a Vd: nenhum estribo resolve. "
+                        "Aumente a largura, a altura ou o fck.";
+    l.push_back({modeloI ? "Parcelas" : "Parcelas (Vc1)",
+                 Junta("Vc = ", f(R.Vc), ", Vsw = ", f(R.Vsw), "; mínima até Vd = ", f(R.VdMin)),
+                 "", "", "", false});
+    l.back().Informativa = true;
+    l.back().Nota = Junta("Vc é a parcela do concreto e Vsw = Vd − Vc a dos estribos (item "
+                          "17.4.2.2); até Vd,min = ",
+                          f(R.VdMin), " a armadura mínima governa.");
+    l.push_back({"Asw/s",
+                 Junta("calculada ", n(R.AswS * 100, 2), ", mínima ", n(R.AswSMin * 100, 2),
+                       ", adotada ", n(R.AswSAdotada * 100, 2), " cm²/m"),
+                 "", "", "", false});
+    l.back().Informativa = true;
+    l.back().Nota = Junta("Mínima: ρsw,min = ", n(0.2, 1), "·fctm/fywk = ", n(R.RhoSwMin * 100, 4),
+                          " % de bw·sen α (item 17.4.1.1.1).");
+    const std::string phi = TextoCurto(E.Diametro[E.BitolaEstr] * 10, Separador);
+    l.push_back({"Estribos",
+                 Junta("φ ", phi, " mm c/ ", n(R.S, 1), " cm, ",
+                       std::to_string(E.EntCortante.Ramos), " ramos"),
+                 Junta("s ≤ ", n(R.SMax, 1), " cm"), "18.3.3.2",
+                 R.SLimitado ? "s,máx governa" : "atende", false});
+    l.back().Informativa = R.SLimitado;
+    l.back().Nota = Junta("Espaçamento para Asw/s adotada: ", n(R.SCalculado, 2),
+                          " cm, arredondado para baixo a múltiplo de ", n(PassoEspacamento, 1),
+                          " cm e limitado a s,máx.");
+    l.push_back({"Ramos", Junta("st = ", n(R.St, 1), " cm"), Junta("≤ ", n(R.StMax, 1), " cm"),
+                 "18.3.3.2", veredito(R.FalhaSt), R.FalhaSt});
+    l.push_back({"Diâmetro do estribo", Junta("φt = ", phi, " mm"),
+                 Junta(n(R.PhiTMin * 10, 0), " a ", n(R.PhiTMax * 10, 1), " mm"), "18.3.3.2",
+                 veredito(R.FalhaPhiT), R.FalhaPhiT});
+    return l;
 }
 
 std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::string_view Separador) {

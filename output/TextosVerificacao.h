@@ -30,4 +30,12 @@ struct LinhaVerificacao {
 std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V,
                                                 std::string_view Separador = ".");
 
+// "kN", "kgf", "tf" ou "N" de um item da lista de unidades de força.
+std::string_view SimboloDaForca(std::string_view Item);
+
+// As linhas da força cortante, forças na unidade de Vd (Fator kgf por unidade); vazia
+// sem verificação.
+std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E,
+                                             std::string_view Separador = ".");
+
 } // namespace lumbrio

@@ -43,6 +43,7 @@ class Dimensionamento : public EstadoDeProjeto {
     void BitolaPositiva();
     void BitolaNegativa();
     void BitolaEstribo();
+    void LerCortante();
 
     // ---- Análise da seção ----
     void SigSdAço();
@@ -59,6 +60,7 @@ class Dimensionamento : public EstadoDeProjeto {
     void ValoresCG();
     void ValoresFinaisReais();
     void ValoresRET();
+    void VerificaCortante();
 
     // ---- Arranjo ----
     void EspMinimosPos();

@@ -33,6 +33,7 @@ void Dimensionamento::ProgramaInterno() {
     for (CamadaNeg = 1; CamadaNeg <= NumCamadasNeg; ++CamadaNeg) BitolaNegativa();
     BitolaEstribo();
     Ler();
+    LerCortante();
     Aço();
     Fcd = Fck / GamaC;
     SigCd = TensaoDoBloco(Fcd, Concreto);
@@ -105,6 +106,7 @@ void Dimensionamento::VerificaEImprime() {
     ValoresFinaisReais();
     ValoresRET();
     Verif = Verifica(*this);
+    VerificaCortante();
     Imprime();
     DesDeformaçao();
     Detalha();

@@ -41,6 +41,8 @@ void Dimensionamento::Zera() {
     });
     f.Text34.BackColor = Cor::Normal;
     for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
+    for (CaixaTexto& t : f.TextCortante) t = CaixaTexto{};
+    ResCortante = {};
     AsNeg = 0;
     XCalculo = 0;
     MinimaGovernou = false;

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <span>
 
 namespace lumbrio {
 namespace {
@@ -112,10 +113,13 @@ TEST(Norma, armadura_minima) {
 std::string Retrato(const char* Nome, const Dimensionamento& p) {
     std::string s;
     AcrescentaLinhaCsv(s, Nome, p.Form1.Text17.Text, p, true);
-    for (const CaixaTexto& v : p.Form1.TextVerificacao) {
-        if (!v.Text.empty()) s += Junta(v.BackColor == Cor::Alerta ? "  ! " : "    ", v.Text, "\n");
-        if (!v.ToolTipText.empty()) s += Junta("      dica: ", v.ToolTipText, "\n");
-    }
+    for (std::span<const CaixaTexto> linhas : {std::span<const CaixaTexto>(p.Form1.TextVerificacao),
+                                               std::span<const CaixaTexto>(p.Form1.TextCortante)})
+        for (const CaixaTexto& v : linhas) {
+            if (!v.Text.empty())
+                s += Junta(v.BackColor == Cor::Alerta ? "  ! " : "    ", v.Text, "\n");
+            if (!v.ToolTipText.empty()) s += Junta("      dica: ", v.ToolTipText, "\n");
+        }
     const auto& f = p.Form1;
     if (!f.Text8.ToolTipText.empty()) s += Junta("  dica em As CG: ", f.Text8.ToolTipText, "\n");
     for (const auto& [nome, c] : {std::pair{"Mrd CG", &f.Text23},
@@ -222,6 +226,24 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
          [](D& p) {
              p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
              teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
+         }},
+        {"cortante, 14 x 50 C25, estribo 6,3 mm: Vd = 153 KN no modelo I",
+         [](D& p) {
+             Barras20(p, "10000");
+             p.Form1.Text1.Text = "14", p.Form1.Combo3.Text = "6.3 mm (1/4'')";
+             p.Form1.TextVd.Text = "153";
+         }},
+        {"cortante, modelo II com θ = 30°, CA-60 e 3 ramos: Vd = 40 Tf passa de VRd2",
+         [](D& p) {
+             Barras20(p, "10000");
+             p.Form1.TextVd.Text = "40", p.Form1.ComboVd.Text = "Tf";
+             p.Form1.ComboModelo.Text = "Modelo II", p.Form1.ComboAcoEstribo.Text = "CA-60";
+             p.Form1.TextRamos.Text = "3";
+         }},
+        {"cortante, Vd = 20 KN em 60 x 50: a mínima governa, st passa de st,máx",
+         [](D& p) {
+             Barras20(p, "10000");
+             p.Form1.Text1.Text = "60", p.Form1.TextVd.Text = "20";
          }},
         {"2023, 20 x 90 C25 com Md = 2000 KN.cm: As,min de 2,70 cm² no cálculo",
          [](D& p) {

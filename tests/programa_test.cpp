@@ -126,12 +126,27 @@ const struct CasoRecusa {
          p.Form1.Combo7.Text = "MPa", p.Form1.Text20.Text = "5e-40";
          p.Form1.Combo1.Text = "Aço CA-60B";
      },
-     "desenhos"}};
+     "desenhos"},
+    {"vd_sem_numero", [](D& p) { p.Form1.TextVd.Text = "1,5"; }, "Vd deve ser um número"},
+    {"vd_negativo", [](D& p) { p.Form1.TextVd.Text = "-1"; }, "Vd deve ser um número"},
+    {"teta_abaixo", [](D& p) { p.Form1.TextTeta.Text = "29.99"; },
+     "θ das bielas (graus) deve "
+     "ser um número de 30 a 45"},
+    {"alfa_acima", [](D& p) { p.Form1.TextAlfa.Text = "91"; },
+     "α dos estribos (graus) deve "
+     "ser um número de 45 a 90"},
+    {"um_ramo", [](D& p) { p.Form1.TextRamos.Text = "1"; },
+     "ramos do estribo deve ser um número "
+     "de 2 a 12"},
+    {"ramos_fracionarios", [](D& p) { p.Form1.TextRamos.Text = "2.5"; }, "deve ser inteiro"},
+    {"unidade_de_vd", [](D& p) { p.Form1.ComboVd.Text = "kN"; }, "unidade de Vd"},
+    {"modelo_III", [](D& p) { p.Form1.ComboModelo.Text = "Modelo III"; }, "modelo de cálculo"}};
 
 TEST(Programa, cada_recusa_limpa_o_painel_e_explica) {
     for (const CasoRecusa& c : Recusas) {
         SCOPED_TRACE(c.nome);
         Dimensionamento p;
+        p.Form1.TextVd.Text = "100";
         p.Programa(); // um cálculo anterior deixa o painel cheio
         ASSERT_TRUE(p.HaResultados);
         for (auto& l : p.Form1.Combo2) l.BackColor = Cor::Alerta; // camadas cheias antes
@@ -151,6 +166,7 @@ TEST(Programa, cada_recusa_limpa_o_painel_e_explica) {
         });
         for (int i = 1; i <= 6; ++i) cheias += p.Form1.Combo2[i].BackColor != Cor::Normal;
         for (int i = 1; i <= 3; ++i) cheias += p.Form1.Combo4[i].BackColor != Cor::Normal;
+        for (const auto& t : p.Form1.TextCortante) cheias += !t.Text.empty();
         EXPECT_EQ(cheias, 0);
         // O estado da análise também volta a zero: nada do cálculo anterior fica nele.
         for (const double v :
