@@ -74,6 +74,7 @@ using F = ControlesForm1;
 inline constexpr int Fora = 0;
 inline constexpr auto& P = LinhasPainel;
 inline constexpr auto V = &F::TextVerificacao;
+inline constexpr auto C = &F::TextCortante;
 static_assert(P.size() == 7, "uma linha de Resultados na tabela por linha do painel");
 
 inline constexpr auto TextosBitolas = [] {
@@ -241,6 +242,32 @@ inline constexpr Controle Form1[] = {
     // Alt+A é do menu "&Arquivo": o botão fica com Alt+L.
     {"Command2", Botao, "", 7935, 1155, 975, 660, "Sa&lva padrão", 44},
     {"Command8", Botao, "", 7680, 1920, 2655, 735, "&Exporta dados", 45},
+
+    // Força cortante, à direita: entradas e uma linha por resultado.
+    {"Frame11", Moldura, "", 11580, 120, 7260, 2940, "Força cortante (item 17.4)"},
+    {"LabelVd", Rotulo, "Frame11", 120, 345, 0, 0, "Vd"},
+    {"TextVd", Caixa, "Frame11", 480, 300, 975, 285, "", 46, Campo<&F::TextVd>, DigitosPonto},
+    {"ComboVd", Lista, "Frame11", 1500, 285, 855, 315, ItensForca, 47, Campo<&F::ComboVd>, Nenhum},
+    {"LabelModelo", Rotulo, "Frame11", 2520, 345, 0, 0, "Modelo"},
+    {"ComboModelo", Lista, "Frame11", 3240, 285, 1335, 315, ItensModelo, 48, Campo<&F::ComboModelo>,
+     Nenhum},
+    {"LabelAcoEstribo", Rotulo, "Frame11", 4740, 345, 0, 0, "Aço"},
+    {"ComboAcoEstribo", Lista, "Frame11", 5220, 285, 1095, 315, ItensAcoEstribo, 49,
+     Campo<&F::ComboAcoEstribo>, Nenhum},
+    {"LabelTeta", Rotulo, "Frame11", 120, 765, 0, 0, "θ"},
+    {"TextTeta", Caixa, "Frame11", 480, 720, 615, 285, "", 50, Campo<&F::TextTeta>, DigitosPonto},
+    {"LabelGrauTeta", Rotulo, "Frame11", 1110, 735, 0, 0, "°"},
+    {"LabelAlfa", Rotulo, "Frame11", 1500, 765, 0, 0, "α"},
+    {"TextAlfa", Caixa, "Frame11", 1860, 720, 615, 285, "", 51, Campo<&F::TextAlfa>, DigitosPonto},
+    {"LabelGrauAlfa", Rotulo, "Frame11", 2490, 735, 0, 0, "°"},
+    {"LabelRamos", Rotulo, "Frame11", 2880, 765, 0, 0, "Ramos"},
+    {"TextRamos", Caixa, "Frame11", 3600, 720, 495, 285, "", 52, Campo<&F::TextRamos>, Digitos},
+    {"TextCortante(1)", Leitura, "Frame11", 120, 1140, 7020, 270, "", Fora, Campo<C, 1>},
+    {"TextCortante(2)", Leitura, "Frame11", 120, 1410, 7020, 270, "", Fora, Campo<C, 2>},
+    {"TextCortante(3)", Leitura, "Frame11", 120, 1680, 7020, 270, "", Fora, Campo<C, 3>},
+    {"TextCortante(4)", Leitura, "Frame11", 120, 1950, 7020, 270, "", Fora, Campo<C, 4>},
+    {"TextCortante(5)", Leitura, "Frame11", 120, 2220, 7020, 270, "", Fora, Campo<C, 5>},
+    {"TextCortante(6)", Leitura, "Frame11", 120, 2490, 7020, 270, "", Fora, Campo<C, 6>},
 };
 
 // Nomes únicos; moldura-mãe antes dos filhos; texto e campo do modelo do tipo do
@@ -287,8 +314,9 @@ constexpr bool Coerente(std::span<const Controle> Tabela) {
 }
 static_assert(Coerente(Form1));
 static_assert(std::ranges::count(Form1, Leitura, &Controle::Tipo) ==
-                  std::tuple_size_v<decltype(F::TextVerificacao)> - 1,
-              "uma linha de Verificações por verificação da norma");
+                  std::tuple_size_v<decltype(F::TextVerificacao)> - 1 +
+                      std::tuple_size_v<decltype(F::TextCortante)> - 1,
+              "uma linha de Verificações por verificação da norma e uma por resultado da cortante");
 
 } // namespace geometria
 

@@ -85,7 +85,9 @@ void DaCaixa(QLineEdit* w, const CaixaTexto& c, bool Resultado, const std::strin
             texto = Q(forma);
             if (m.horizontalAdvance(texto) <= LarguraTexto(w)) break;
         }
-        if (texto != Q(c.Text)) dica = dica.isEmpty() ? Q(c.Text) : Q(c.Text) + "\n" + dica;
+        // Número encurtado ou linha que não cabe: o texto inteiro na dica.
+        if (texto != Q(c.Text) || m.horizontalAdvance(texto) > LarguraTexto(w))
+            dica = dica.isEmpty() ? Q(c.Text) : Q(c.Text) + "\n" + dica;
         w->setProperty("mostrado", texto);
     }
     if (w->text() != texto) {

@@ -32,9 +32,8 @@ std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::stri
     const auto veredito = [](bool falha) { return falha ? "não atende" : "atende"; };
     const bool modeloI = E.EntCortante.Modelo == ModeloTrelica::I;
     std::vector<LinhaVerificacao> l;
-    l.push_back({modeloI ? "Bielas, modelo I" : "Bielas, modelo II",
-                 Junta("Vd = ", f(E.EntCortante.Vd)), Junta("≤ VRd2 = ", f(R.VRd2)), "17.4.2.2",
-                 veredito(R.FalhaBielas), R.FalhaBielas});
+    l.push_back({"Bielas", Junta("Vd = ", f(E.EntCortante.Vd)), Junta("≤ VRd2 = ", f(R.VRd2)),
+                 "17.4.2.2", veredito(R.FalhaBielas), R.FalhaBielas});
     if (R.FalhaBielas)
         l.back().Nota = "As bielas de concreto não resistem a Vd: nenhum estribo resolve. "
                         "Aumente a largura, a altura ou o fck.";

@@ -230,13 +230,14 @@ class TestaJanela : public QObject {
             w->setFocus();
             QTest::keyClick(w, Qt::Key_Tab);
         }
-        QCOMPARE(paradas.size(), 43); // escalas desabilitadas por "Auto."
-        const char* leitura[] = {"Text1",      "Text4",  "Combo3", "Combo2(1)", "Text17",
-                                 "ComboNorma", "Check4", "Check3", "Command1",  "Command8"};
+        QCOMPARE(paradas.size(), 50); // escalas desabilitadas por "Auto."
+        const char* leitura[] = {"Text1",    "Text4",      "Combo3", "Combo2(1)",
+                                 "Text17",   "ComboNorma", "Check4", "Check3",
+                                 "Command1", "Command8",   "TextVd", "TextRamos"};
         for (std::size_t i = 1; i < std::size(leitura); ++i)
             QVERIFY2(paradas.indexOf(leitura[i - 1]) < paradas.indexOf(leitura[i]), leitura[i]);
-        for (const char* r :
-             {"Text8", "Text24", "Text34", "Text36", "Text25(1)", "TextVerificacao(1)"}) {
+        for (const char* r : {"Text8", "Text24", "Text34", "Text36", "Text25(1)",
+                              "TextVerificacao(1)", "TextCortante(1)"}) {
             QVERIFY2(!paradas.contains(r), r);
             QTest::mouseClick(Caixa(r), Qt::LeftButton); // o mouse ainda seleciona
             QCOMPARE(QApplication::focusWidget(), Caixa(r));
@@ -248,13 +249,13 @@ class TestaJanela : public QObject {
     // vermelho escuro, com o motivo na dica; linhas de verificação só leitura.
     void textos_cabem() {
         struct Caso {
-            const char *Md, *Unidade, *Bitola;
+            const char *Md, *Unidade, *Bitola, *Vd, *Modelo;
         } const casos[] = {
-            {"10000", "KN.cm", "40 mm"},
-            {"23000", "KN.cm", "20 mm (3/4'')"}, // a nota de A's,extra
-            {"60001", "KN.cm", "20 mm (3/4'')"},
-            {"23000000", "Kgf.mm", "22.5 mm (7/8'')"},
-            {"1e30", "Kgf.mm", "32 mm (1 1/4'')"},
+            {"10000", "KN.cm", "40 mm", "", "Modelo I"},
+            {"23000", "KN.cm", "20 mm (3/4'')", "153", "Modelo II"}, // a nota de A's,extra
+            {"60001", "KN.cm", "20 mm (3/4'')", "99999", "Modelo I"},
+            {"23000000", "Kgf.mm", "22.5 mm (7/8'')", "0", "Modelo II"},
+            {"1e30", "Kgf.mm", "32 mm (1 1/4'')", "", "Modelo I"},
         };
         Combo("ComboNorma")->setCurrentText("NBR 6118:2023");
         QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2023"));
@@ -263,6 +264,8 @@ class TestaJanela : public QObject {
             Caixa("Text17")->setText(c.Md);
             Caixa("Text7")->setText("10000");
             Combo("Combo5")->setCurrentText(c.Unidade);
+            Caixa("TextVd")->setText(c.Vd);
+            Combo("ComboModelo")->setCurrentText(c.Modelo);
             Bitolas(c.Bitola, "8 mm (5/16'')");
             Botao("Command1")->click();
             const QStringList falhas = NaoCabem(Area());
@@ -276,7 +279,8 @@ class TestaJanela : public QObject {
                 QCOMPARE(w->palette().color(QPalette::Text), QColor(Qt::white));
             }
         }
-        QVERIFY(alertas.contains("Text24") && alertas.filter("TextVerificacao").size() >= 1);
+        QVERIFY(alertas.contains("Text24") && alertas.filter("TextVerificacao").size() >= 1 &&
+                alertas.contains("TextCortante(1)"));
         QVERIFY(Caixa("Text24")->toolTip().endsWith(Q(janela->Modelo().Form1.Text24.ToolTipText)));
         const auto& v = janela->Modelo().Form1.TextVerificacao;
         for (std::size_t i = 1; i < v.size(); ++i) {
@@ -420,7 +424,7 @@ class TestaJanela : public QObject {
     void calcula_e_pinta() {
         const QString esperado = qEnvironmentVariable("LUMBRIO_SEPARADOR_ESPERADO", ".");
         QCOMPARE(QLocale::system().decimalPoint(), esperado);
-        QCOMPARE(Area()->size(), QSize(770, 745)); // 11550 × (8595 + 2580) twips
+        QCOMPARE(Area()->size(), QSize(1264, 745)); // (11550 + 7410) × (8595 + 2580) twips
         Botao("Command1")->click();
         const auto& f = janela->Modelo().Form1;
         QVERIFY(!f.Text8.Text.empty() && janela->Mostrados.isEmpty());
