@@ -9,6 +9,7 @@
 #include "output/Comparacao.h"
 #include "output/Painel.h"
 #include "output/TextosVerificacao.h"
+#include "section/ForcaCortante.h"
 #include "section/Verificacoes.h"
 
 #include <cmath>
@@ -177,6 +178,10 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
     for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal))
         if (v.Falha)
             s.Blocos.push_back(Paragrafo{"• " + v.Texto() + ".", Estilo::Destaque, Enfase::Alerta});
+    for (const LinhaVerificacao& v : LinhasCortante(D, D.SeparadorDecimal))
+        if (v.Falha)
+            s.Blocos.push_back(Paragrafo{"• Força cortante — " + v.Texto() + ".", Estilo::Destaque,
+                                         Enfase::Alerta});
     if (D.Verif.PedePele)
         s.Blocos.push_back(Paragrafo{Junta("• Acrescentar armadura de pele: ",
                                            FormataNumero(D.Verif.AsPele, 2, D.SeparadorDecimal),
@@ -231,15 +236,16 @@ SecaoRelatorio Desenhos(const Dim& D, const Formatos& N) {
                           Estilo::Nota}}};
 }
 
-SecaoRelatorio SecaoVerificacoes(const Dim& D) {
+// Uma linha de tabela por verificação; as notas, em parágrafos depois dela.
+Tabela TabelaVerificacoes(const std::vector<LinhaVerificacao>& Linhas,
+                          std::vector<BlocoRelatorio>& notas) {
     Tabela t = NovaTabela({{"Verificação", 36, true},
                            {"Valor", 50, true},
                            {"Limite", 38, true},
                            {"Item", 20},
                            {"Resultado", 36}});
     t.Miuda = true;
-    std::vector<BlocoRelatorio> notas;
-    for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal)) {
+    for (const LinhaVerificacao& v : Linhas) {
         const std::string limite =
             v.Escopo.empty() ? v.Limite : Junta(v.Limite, " (", v.Escopo, ")");
         const Enfase cor =
@@ -248,6 +254,12 @@ SecaoRelatorio SecaoVerificacoes(const Dim& D) {
             {{std::string(v.Grandeza), v.Valor, limite, std::string(v.Item), v.Veredito}, cor});
         if (!v.Nota.empty()) notas.push_back(Paragrafo{Junta("Nota: ", v.Nota), Estilo::Resumo});
     }
+    return t;
+}
+
+SecaoRelatorio SecaoVerificacoes(const Dim& D) {
+    std::vector<BlocoRelatorio> notas;
+    Tabela t = TabelaVerificacoes(LinhasVerificacao(D.Verif, D.SeparadorDecimal), notas);
     SecaoRelatorio s{.Titulo = Junta("8. Verificações (", TextoNorma(D.Edicao), ")"),
                      .Blocos = {std::move(t)}};
     s.Blocos.insert(s.Blocos.end(), notas.begin(), notas.end());
@@ -297,6 +309,68 @@ SecaoRelatorio CamadaACamada(const Dim& D, const Comparacao& C, const Formatos& 
                       Estilo::Nota}}};
 }
 
+// Força cortante: entradas, expressões em palavras, valores e vereditos.
+SecaoRelatorio ForcaCortante(const Dim& D, const Formatos& N) {
+    const ResultadoCortante& R = D.ResCortante;
+    const EntradasCortante& E = D.EntCortante;
+    const std::string u = Junta(" ", SimboloDaForca(D.UnidadeVd));
+    const auto f = [&](double kgf) { return N(kgf / D.FatorVd, 1) + u; };
+    const auto m2 = [&](double cm2cm) { return N(cm2cm * 100, 2) + " cm²/m"; };
+    const auto mpa = [&](double kgf) { return N(kgf / 10, 1) + " MPa"; };
+    const bool modeloI = E.Modelo == ModeloTrelica::I;
+    const std::string fator = modeloI ? "(sen α + cos α)" : "(cotg α + cotg θ)·sen α";
+    // Constantes das expressões com o separador do relatório.
+    const auto k = [&](double c) { return N.Curto(c); };
+    Tabela t = NovaTabela({{"Grandeza", 30, true}, {"Expressão", 100, true}, {"Valor", 50}});
+    t.Miuda = true;
+    t.Linhas = {
+        {{"αv2", Junta("1 − fck/", k(250), ", fck em MPa"), N(R.AlfaV2, 3)}},
+        {{"fctm / fctd",
+          Junta(D.Fck / 10 <= 50 ? Junta(k(0.3), "·fck^(2/3)")
+                                 : Junta(k(2.12), "·ln(1 + ", k(0.11), "·fck)"),
+                " / ", k(0.7), "·fctm/γc"),
+          Junta(N(R.FctmMPa, 3), " / ", N(R.Fctd / 10, 3), " MPa")}},
+        {{"fywd", "fywk/γs, no máximo 435 MPa", mpa(R.Fywd)}},
+        {{"VRd2",
+          modeloI ? Junta(k(0.27), "·αv2·fcd·bw·d")
+                  : Junta(k(0.54), "·αv2·fcd·bw·d·sen²θ·(cotg α + cotg θ)"),
+          f(R.VRd2)}},
+        {{modeloI ? "Vc = Vc0" : "Vc = Vc1",
+          modeloI ? Junta(k(0.6), "·fctd·bw·d")
+                  : Junta("Vc0 = ", k(0.6), "·fctd·bw·d = ", f(R.Vc0),
+                          " até Vd = Vc0, zero em Vd = VRd2, linear entre eles"),
+          f(R.Vc)}},
+        {{"Vsw", "Vd − Vc", f(R.Vsw)}},
+        {{"Asw/s calculada", Junta("Vsw / (", k(0.9), "·d·fywd·", fator, ")"), m2(R.AswS)}},
+        {{"Asw/s mínima",
+          Junta("ρsw,min·bw·sen α, ρsw,min = ", k(0.2), "·fctm/fywk = ", N(R.RhoSwMin * 100, 4),
+                " %"),
+          m2(R.AswSMin)}},
+        {{"Asw/s adotada", "a maior das duas", m2(R.AswSAdotada)}},
+        {{"Vd,min", "Vd até o qual a armadura mínima governa", f(R.VdMin)}},
+        {{"s",
+          Junta("ramos·Asw,φ / (Asw/s adotada) = ", N(R.SCalculado, 2), " cm, múltiplo de ",
+                k(PassoEspacamento), " cm abaixo, ≤ s,máx"),
+          N(R.S, 1) + " cm"}},
+    };
+    std::vector<BlocoRelatorio> notas;
+    Tabela v = TabelaVerificacoes(LinhasCortante(D, D.SeparadorDecimal), notas);
+    SecaoRelatorio s{
+        .Titulo = "9. Força cortante (item 17.4)",
+        .ConteudoMm = 40,
+        .Blocos = {
+            Paragrafo{Junta("Vd = ", f(E.Vd), "; modelo ", modeloI ? "I" : "II",
+                            modeloI ? " (bielas a 45°)" : Junta(" com θ = ", N.Curto(E.Teta), "°"),
+                            "; estribos a α = ", N.Curto(E.Alfa), "° com ", std::to_string(E.Ramos),
+                            " ramos de φ ", N.Curto(D.Diametro[D.BitolaEstr] * 10), " mm em ",
+                            E.Fywk > 5000 ? "CA-60" : "CA-50", "; bw = ", N.Curto(D.Base),
+                            " cm e d = h − d'CG1 = ", N(D.Altura - D.DCG1, 2),
+                            " cm, das barras colocadas.")},
+            std::move(t), std::move(v)}};
+    s.Blocos.insert(s.Blocos.end(), notas.begin(), notas.end());
+    return s;
+}
+
 } // namespace
 
 Relatorio MontaRelatorio(const EstadoDeProjeto& D) {
@@ -313,6 +387,7 @@ Relatorio MontaRelatorio(const EstadoDeProjeto& D) {
     r.Secoes = {DadosDeEntrada(D, N),   Resultados(D, C, N), Armaduras(D, C, N),
                 Avisos(D, C, N),        Equilibrio(D, N),    Desenhos(D, N),
                 CamadaACamada(D, C, N), SecaoVerificacoes(D)};
+    if (D.ResCortante.Calculado) r.Secoes.push_back(ForcaCortante(D, N));
     return r;
 }
 

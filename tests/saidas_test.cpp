@@ -15,7 +15,7 @@ namespace {
 struct Caso {
     const char *Md, *Base, *Altura, *Positivas, *Negativas, *Aco, *Separador;
     int Dominio4;
-    const char *Norma = "NBR 6118:2003", *Fck = "20";
+    const char *Norma = "NBR 6118:2003", *Fck = "20", *Vd = "", *Modelo = "Modelo I";
 };
 
 // Cálculo completo com os outros valores de projeto da janela.
@@ -29,6 +29,8 @@ Dimensionamento Projeto(const Caso& c) {
     p.Form1.Check4.Value = c.Dominio4;
     p.Form1.ComboNorma.Text = c.Norma;
     p.Form1.Text18.Text = c.Fck;
+    p.Form1.TextVd.Text = c.Vd;
+    p.Form1.ComboModelo.Text = c.Modelo;
     teste::PoeBitolas(p, c.Positivas, c.Negativas);
     p.Programa();
     EXPECT_TRUE(p.HaResultados);
@@ -38,9 +40,10 @@ Dimensionamento Projeto(const Caso& c) {
 const char *B20 = "20 mm (3/4'')", *B16 = "16 mm (5/8'')", *B12 = "12.5 mm (1/2'')";
 const Caso Casos[] = {
     {"10000", "20", "50", "40 mm", "40 mm", "Aço CA-50A", ".", 0},
-    {"25000", "20", "50", B20, B16, "Aço CA-50A", ".", 0},
+    {"25000", "20", "50", B20, B16, "Aço CA-50A", ".", 0, "NBR 6118:2003", "20", "330"},
     {"18000", "25", "60", B16, B12, "Aço CA-60B", ",", 1},
-    {"30000", "20", "80", "10 mm (3/8'')", "8 mm (5/16'')", "Aço CA-25B", ",", 1},
+    {"30000", "20", "80", "10 mm (3/8'')", "8 mm (5/16'')", "Aço CA-25B", ",", 1, "NBR 6118:2003",
+     "20", "150", "Modelo II"},
     {"12000", "22.5", "45", B12, "40 mm", "Aço CA-25A", ",", 0},
     // No limite x/d do cálculo, com as barras colocadas acima dele.
     {"23000", "20", "50", B20, "10 mm (3/8'')", "Aço CA-50A", ".", 0, "NBR 6118:2023", "30"},
