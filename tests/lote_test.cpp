@@ -2,6 +2,8 @@
 // séries de Md, argumentos, saídas de erro, progresso e o resumo de uma série.
 #include "PastaTemporaria.h"
 #include "calc/Numeros.h"
+#include "files/Configuracao.h"
+#include "program/Dimensionamento.h"
 #include "output/Csv.h"
 #include "tools/lote/Lote.h"
 
@@ -86,6 +88,22 @@ TEST_F(Lote, serie_da_viga_padrao_da_o_csv_conferido) {
         Captura([&o](std::FILE* s, std::FILE* e) { return ExecutaLote(o, s, e, false); });
     EXPECT_EQ(p.saida, detalhes);
     EXPECT_EQ(p.erros, Resumo);
+}
+
+// A cortante gravada pela janela, lida pelo lote: os mesmos números da janela.
+TEST_F(Lote, cortante_gravada_pela_janela_da_os_mesmos_numeros_no_lote) {
+    Dimensionamento janela;
+    auto& f = janela.Form1;
+    f.TextVd.Text = "15.3", f.ComboVd.Text = "Tf", f.ComboModelo.Text = "Modelo II";
+    f.TextTeta.Text = "35", f.TextAlfa.Text = "60", f.TextRamos.Text = "3";
+    f.ComboAcoEstribo.Text = "CA-60";
+    ASSERT_FALSE(GravaConfiguracao(janela, "c.txt"));
+    janela.Programa();
+    std::string esperado;
+    AcrescentaCabecalhoCsv(esperado, false);
+    AcrescentaLinhaCsv(esperado, "c.txt", f.Text17.Text, janela, false);
+    EXPECT_NE(esperado.find(",15300.0,II,"), std::string::npos) << esperado;
+    EXPECT_EQ(Roda(Args{"c.txt"}), (Execucao{0, esperado, ""}));
 }
 
 // Cada linha de comando com o status, a saída e os erros inteiros, contra a referência:
