@@ -259,6 +259,9 @@ TEST(Fissuracao, viga_20x50_estadio_ii_areas_criticas_e_wk_barra_a_barra) {
     const AnaliseFissuracao n = AnalisaFissuracao(d);
     EXPECT_TRUE(n.Situacao() == "não fissura" && n.WkMax == 0);
     for (const auto& b : n.Barras) EXPECT_TRUE(b.W.Wk == 0 && b.Sigma > 0);
+    // Sem barras tracionadas não há centróide tracionado.
+    d.Camadas[0].XBarras.clear(), d.Camadas[1].Tracionada = false;
+    EXPECT_TRUE(std::isnan(AnalisaFissuracao(d).SigmaCG));
     // Uma barra só fica na primeira posição.
     EXPECT_EQ(AbscissasDasBarras(1, 20, 2.5, 0.63, 1.6), std::vector{d.Camadas[0].XBarras[0]});
 }
@@ -273,8 +276,8 @@ TEST(Fissuracao, formulas_de_wk_eta1_tabela_17_2_e_limites) {
     EXPECT_TRUE(std::isnan(Eta1("Aço CA-50", Norma::NBR2023)));
     // {σs (MPa), φmax (mm), smax (cm)}: entre linhas vale a de cima.
     const std::tuple<double, double, double> linhas[] = {
-        {-10, 32, 30}, {160, 32, 30},   {160.01, 25, 25}, {240, 20, 20},
-        {279, 16, 15}, {320, 12.5, 10}, {360, 10, 5}};
+        {-10, 32, 30},    {160, 32, 30},      {160.01, 25, 25}, {200.01, 20, 20},
+        {240.01, 16, 15}, {280.01, 12.5, 10}, {320.01, 10, 5},  {360, 10, 5}};
     for (const auto& [sigma, fi, s] : linhas) {
         const auto l = LimitesSemCalculoDeWk(sigma);
         ASSERT_TRUE(l) << sigma;
