@@ -2,8 +2,11 @@
 #include "Exportacoes.h"
 
 #include "Relatorio.h"
+#include "files/ArquivoTexto.h"
 #include "output/Svg.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -11,7 +14,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace lumbrio::janela {
 
@@ -24,12 +26,14 @@ QString ComExtensao(const QString& Nome, const QString& Padrao) {
     return QFileInfo(Nome).suffix().isEmpty() ? Nome + "." + Padrao : Nome;
 }
 
-bool GravaSvg(const QString& Nome, const Dimensionamento& D) {
-    QSaveFile arquivo(Nome);
-    const std::string svg =
-        DesenhoSvg(D.Desenho, "Lumbrio: diagrama de deformações e seção", 4, true);
-    return arquivo.open(QIODevice::WriteOnly) &&
-           arquivo.write(svg.data(), qint64(svg.size())) == qint64(svg.size()) && arquivo.commit();
+// Substitui o arquivo pelos bytes de uma vez; o nome vai ao sistema na codificação dele.
+bool GravaBytes(const QString& Nome, std::string_view Bytes, std::string& Motivo) {
+    return GravaAtomico(QFile::encodeName(Nome).toStdString(), Bytes, Motivo);
+}
+
+bool GravaSvg(const QString& Nome, const Dimensionamento& D, std::string& Motivo) {
+    return GravaBytes(
+        Nome, DesenhoSvg(D.Desenho, "Lumbrio: diagrama de deformações e seção", 4, true), Motivo);
 }
 
 } // namespace
@@ -39,16 +43,34 @@ void PreparaFolha(QPagedPaintDevice& Dispositivo) {
     Dispositivo.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
 }
 
-bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D) {
-    QPdfWriter pdf(Nome);
-    PreparaFolha(pdf);
-    pdf.setResolution(300);
-    pdf.setTitle(TituloDocumento);
-    pdf.setCreator("Lumbrio");
-    QPainter p;
-    if (!p.begin(&pdf)) return false;
-    PintaRelatorio(p, pdf, D);
-    return p.end();
+bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D, std::string& Motivo) {
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&memoria);
+        PreparaFolha(pdf);
+        pdf.setResolution(300);
+        pdf.setTitle(TituloDocumento);
+        pdf.setCreator("Lumbrio");
+        QPainter p;
+        if (!p.begin(&pdf) || (PintaRelatorio(p, pdf, D), !p.end())) {
+            Motivo = "o relatório não pôde ser montado";
+            return false;
+        }
+    }
+    const QByteArray& bytes = memoria.data();
+    return GravaBytes(Nome, {bytes.constData(), std::size_t(bytes.size())}, Motivo);
+}
+
+bool GravaPng(const QString& Nome, const QImage& Imagem, std::string& Motivo) {
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    if (!Imagem.save(&memoria, "PNG")) {
+        Motivo = "a imagem não pôde ser montada (memória insuficiente?)";
+        return false;
+    }
+    const QByteArray& bytes = memoria.data();
+    return GravaBytes(Nome, {bytes.constData(), std::size_t(bytes.size())}, Motivo);
 }
 
 void Imprime(PedidosExportacao& Pedidos, const Dimensionamento& D) {
@@ -58,7 +80,8 @@ void Imprime(PedidosExportacao& Pedidos, const Dimensionamento& D) {
     impressora.setDocName(TituloDocumento);
     if (!Pedidos.PedeImpressora(impressora)) return;
     QPainter pintor;
-    if (!pintor.begin(&impressora)) return Pedidos.AvisaFalha(impressora.printerName());
+    if (!pintor.begin(&impressora))
+        return Pedidos.AvisaFalha(impressora.printerName(), "a impressora não respondeu");
     PintaRelatorio(pintor, impressora, D);
     pintor.end();
 }
@@ -68,7 +91,8 @@ void ExportaPdf(PedidosExportacao& Pedidos, const Dimensionamento& D) {
     const QString nome = Pedidos.PedeArquivoSaida("Exportar relatório PDF", "PDF (*.pdf)");
     if (nome.isEmpty()) return;
     const QString arquivo = ComExtensao(nome, "pdf");
-    if (!GravaRelatorioPdf(arquivo, D)) Pedidos.AvisaFalha(arquivo);
+    std::string motivo;
+    if (!GravaRelatorioPdf(arquivo, D, motivo)) Pedidos.AvisaFalha(arquivo, motivo);
 }
 
 void ExportaDesenho(PedidosExportacao& Pedidos, const Dimensionamento& D) {
@@ -76,13 +100,14 @@ void ExportaDesenho(PedidosExportacao& Pedidos, const Dimensionamento& D) {
     const QString nome = Pedidos.PedeArquivoSaida("Exportar desenho", "SVG (*.svg);;PNG (*.png)");
     if (nome.isEmpty()) return;
     const QString arquivo = ComExtensao(nome, "svg");
+    std::string motivo;
     if (QFileInfo(arquivo).suffix().compare("png", Qt::CaseInsensitive) != 0) {
-        if (!GravaSvg(arquivo, D)) Pedidos.AvisaFalha(arquivo);
+        if (!GravaSvg(arquivo, D, motivo)) Pedidos.AvisaFalha(arquivo, motivo);
         return;
     }
     const int dpi = Pedidos.PedeResolucao();
     if (dpi <= 0) return;
-    if (!ImagemDesenhos(D, dpi).save(arquivo, "PNG")) Pedidos.AvisaFalha(arquivo);
+    if (!GravaPng(arquivo, ImagemDesenhos(D, dpi), motivo)) Pedidos.AvisaFalha(arquivo, motivo);
 }
 
 } // namespace lumbrio::janela

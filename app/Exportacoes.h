@@ -5,7 +5,9 @@
 #include "program/Dimensionamento.h"
 
 #include <QString>
+#include <string>
 
+class QImage;
 class QPagedPaintDevice;
 class QPrinter;
 
@@ -22,15 +24,20 @@ class PedidosExportacao {
     virtual int PedeResolucao() = 0;
     // Diálogo de impressão; falso quando cancelado.
     virtual bool PedeImpressora(QPrinter& Impressora) = 0;
-    // Falha ao gravar ou imprimir.
-    virtual void AvisaFalha(const QString& Nome) = 0;
+    // Falha ao gravar ou imprimir, com o motivo em português.
+    virtual void AvisaFalha(const QString& Nome, const std::string& Motivo) = 0;
 };
 
 // Folha do relatório: A4, margens de 15 mm dos lados e 12 mm em cima e embaixo.
 void PreparaFolha(QPagedPaintDevice& Dispositivo);
 
-// Relatório em PDF A4; falso quando o arquivo não pôde ser gravado.
-bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D);
+// Relatório em PDF A4; falso, com o motivo, quando o arquivo não pôde ser gravado.
+// Como as outras gravações daqui, monta tudo na memória e substitui o arquivo de uma
+// vez (GravaAtomico): numa falha o arquivo anterior fica intacto.
+bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D, std::string& Motivo);
+
+// Imagem em PNG, gravada de uma vez; falso, com o motivo, numa falha.
+bool GravaPng(const QString& Nome, const QImage& Imagem, std::string& Motivo);
 
 // Os comandos do menu Arquivo; nada fazem sem um cálculo completo (HaResultados).
 void Imprime(PedidosExportacao& Pedidos, const Dimensionamento& D);

@@ -298,8 +298,8 @@ void Form1::CopiarResultados() {
     QApplication::clipboard()->setText(QString::fromStdString(TextoPainelTabulado(modelo)));
 }
 
-void Form1::AvisaFalha(const QString& Nome) {
-    modelo.MostraErro(ArquivoNaoGravado(Nome.toStdString(), "a gravação falhou"),
+void Form1::AvisaFalha(const QString& Nome, const std::string& Motivo) {
+    modelo.MostraErro(ArquivoNaoGravado(Nome.toStdString(), Motivo),
                       "Verifique a pasta e as permissões.");
     Atualiza();
 }

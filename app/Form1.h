@@ -42,7 +42,7 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     int PedeResolucao() override;
     bool PedeImpressora(QPrinter& Impressora) override;
     // Falha ao gravar: a mensagem vai ao diálogo "Mensagem de erro".
-    void AvisaFalha(const QString& Nome) override;
+    void AvisaFalha(const QString& Nome, const std::string& Motivo) override;
     void showEvent(QShowEvent* Evento) override;
 
   private:

@@ -181,6 +181,8 @@ std::string MotivoErro(int Codigo) {
         return "o temporário ficou em outro disco";
     case EPIPE:
         return "quem lia a saída a fechou";
+    case EFBIG:
+        return "o arquivo passou do tamanho máximo permitido";
     default:
         return "erro do sistema " + std::to_string(Codigo);
     }

@@ -9,9 +9,11 @@
 #include <QtWidgets>
 #include <clocale>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 
 using lumbrio::Primitiva;
 using lumbrio::janela::Form1;
@@ -405,6 +407,31 @@ class TestaJanela : public QObject {
         Menu("mnuItemRelatorioPdf")->trigger();
         QVERIFY(janela->Mostrados == QStringList{"Form2"} &&
                 janela->Modelo().Form2.Label1.Caption.find("sem_pasta") != std::string::npos);
+        // Disco cheio (aqui, limite de tamanho): os arquivos anteriores ficam inteiros.
+        QMap<QString, QByteArray> antes;
+        for (const char* n : {"relatório.pdf", "desenho.svg", "desenho.png"}) {
+            QFile f(n);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            antes[n] = f.readAll();
+        }
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit normal = limite;
+        limite.rlim_cur = 100;
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limite);
+        for (const QString& n : antes.keys()) {
+            janela->ArquivoEscolhido = n;
+            Menu(n.endsWith("pdf") ? "mnuItemRelatorioPdf" : "mnuItemExportarDesenho")->trigger();
+            QVERIFY(janela->Modelo().Form2.Label1.Caption.find("tamanho máximo") !=
+                    std::string::npos);
+        }
+        setrlimit(RLIMIT_FSIZE, &normal);
+        QCOMPARE(janela->Mostrados.size(), 4);
+        for (const QString& n : antes.keys()) {
+            QFile f(n);
+            QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == antes[n]);
+        }
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext (poppler-utils) não está instalado");
         QProcess pdftotext;
