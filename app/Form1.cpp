@@ -43,7 +43,8 @@ QString Indice(const char* Nome, int i) {
 
 } // namespace
 
-Form1::Form1(QWidget* Pai) : QMainWindow(Pai) {
+Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
+    : QMainWindow(Pai), semDialogos(std::move(SemDialogos)) {
     AplicaFontePadrao(this);
     setObjectName("Form1");
     modelo.SeparadorDecimal = QLocale::system().decimalPoint().toStdString();
@@ -241,6 +242,12 @@ void Form1::Atualiza() {
         modelo.Estado.clear();
     }
     if (!modelo.Form2.Visivel) return;
+    if (semDialogos) {
+        const auto& f = modelo.Form2;
+        semDialogos(f.Label1.Caption + (f.Label2.Caption.empty() ? "" : " ") + f.Label2.Caption);
+        modelo.Form2.Visivel = false;
+        return;
+    }
     if (!form2) {
         form2 = new Form2(this);
         form2->Liga(tabela, modelo.Form2);

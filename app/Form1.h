@@ -25,7 +25,10 @@ class Superficie;
 class Form1 : public QMainWindow, protected PedidosExportacao {
     Q_OBJECT
   public:
-    explicit Form1(QWidget* Pai = nullptr);
+    // SemDialogos: as mensagens de erro vão para essa função, não para o diálogo
+    // modal (a captura de tela roda sem ninguém para fechá-lo).
+    explicit Form1(QWidget* Pai = nullptr,
+                   std::function<void(const std::string&)> SemDialogos = {});
 
     Dimensionamento& Modelo() { return modelo; }
 
@@ -81,6 +84,7 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     bool centrada = false;
     // Itens que só valem depois de um cálculo completo.
     std::vector<QAction*> acoesDoCalculo;
+    std::function<void(const std::string&)> semDialogos;
 };
 
 } // namespace lumbrio::janela

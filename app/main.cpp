@@ -1,4 +1,5 @@
 // Programa Lumbrio: abre a janela principal.
+#include "Exportacoes.h"
 #include "Form1.h"
 #include "calc/Catalogos.h"
 #include "calc/Textos.h"
@@ -40,6 +41,11 @@ bool RespondeSemJanela(int argc, char** argv) {
     return false;
 }
 
+int Erro(const std::string& Mensagem) {
+    std::fputs(lumbrio::Junta("lumbrio: ", Mensagem, "\n").c_str(), stderr);
+    return 1;
+}
+
 int Executa(int argc, char** argv) {
     QApplication app(argc, argv);
     // O núcleo lê e escreve números com "." qualquer que seja o locale do sistema.
@@ -51,23 +57,25 @@ int Executa(int argc, char** argv) {
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&traducao);
 
-    lumbrio::janela::Form1 janela;
-    janela.show();
-
-    // Opção oculta: calcula com os valores da janela e grava a imagem dela.
+    // Opção oculta: calcula com os valores da janela e grava a imagem dela. Nada
+    // espera resposta: um erro vai para a saída de erros e encerra com status 1.
     const QStringList args = app.arguments();
     const qsizetype i = args.indexOf("--captura");
-    if (i >= 0 && i + 1 < args.size()) {
-        janela.centralWidget()->findChild<QPushButton*>("Command1")->click();
-        if (janela.grab().save(args[i + 1])) return 0;
-        std::fputs(lumbrio::Junta(lumbrio::ArquivoNaoGravado(args[i + 1].toStdString(),
-                                                             "a imagem não pôde ser escrita"),
-                                  "\n")
-                       .c_str(),
-                   stderr);
-        return 1;
+    if (i < 0) {
+        lumbrio::janela::Form1 janela;
+        janela.show();
+        return app.exec();
     }
-    return app.exec();
+    const QString nome = i + 1 < args.size() ? args[i + 1] : QString();
+    if (nome.isEmpty()) return Erro("--captura pede o nome do arquivo da imagem.");
+    bool falhou = false;
+    lumbrio::janela::Form1 janela(nullptr, [&](const std::string& m) { falhou = Erro(m) != 0; });
+    janela.show();
+    if (!falhou) janela.centralWidget()->findChild<QPushButton*>("Command1")->click();
+    if (falhou) return 1;
+    std::string motivo;
+    if (lumbrio::janela::GravaPng(nome, janela.grab().toImage(), motivo)) return 0;
+    return Erro(lumbrio::ArquivoNaoGravado(nome.toStdString(), motivo));
 }
 
 } // namespace
