@@ -26,6 +26,11 @@ inline constexpr std::array<Unidade, 25> TabelaUnidades{{
 // valores pode trazer uma unidade inválida).
 double FatorDaUnidade(std::string_view Texto);
 
+// Valor × Fator em unidades internas. Os fatores são potências de 10: fora do 1, o
+// produto é arredondado a 15 algarismos, e o mesmo número em outra unidade dá o mesmo
+// double (90 000 000 N/m2 dá 900 kgf/cm2, não 900,0000000000001, que passaria de C90).
+double NaUnidadeInterna(double Valor, double Fator);
+
 inline constexpr std::array<std::string_view, 12> ItensCombo5{"Kgf.mm", "Kgf.cm", "Kgf.m", "Tf.mm",
                                                               "Tf.cm",  "Tf.m",   "N.mm",  "N.cm",
                                                               "N.m",    "KN.mm",  "KN.cm", "KN.m"};

@@ -104,13 +104,13 @@ void Dimensionamento::Ler() {
     Altura = ValorNumerico(f.Text2.Text);
     Unidade = f.Combo5.Text;
     Unidades();
-    Md = ValorNumerico(f.Text17.Text) * FatorUnidade;
+    Md = NaUnidadeInterna(ValorNumerico(f.Text17.Text), FatorUnidade);
     Unidade = f.Combo6.Text;
     Unidades();
-    Fck = ValorNumerico(f.Text18.Text) * FatorUnidade;
+    Fck = NaUnidadeInterna(ValorNumerico(f.Text18.Text), FatorUnidade);
     Unidade = f.Combo7.Text;
     Unidades();
-    Es = ValorNumerico(f.Text20.Text) * FatorUnidade;
+    Es = NaUnidadeInterna(ValorNumerico(f.Text20.Text), FatorUnidade);
     Edicao = f.ComboNorma.Text == ItensNorma[1] ? Norma::NBR2023 : Norma::NBR2003;
     if (f.ComboNorma.Text != ItensNorma[0] && f.ComboNorma.Text != ItensNorma[1])
         Recusar(Junta("Norma desconhecida: \"", TextoVisivel(f.ComboNorma.Text), "\"."),

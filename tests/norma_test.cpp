@@ -3,6 +3,7 @@
 #include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
 #include "calc/Catalogos.h"
+#include "calc/Numeros.h"
 #include "output/Csv.h"
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"
@@ -134,6 +135,25 @@ std::string Retrato(const char* Nome, const Dimensionamento& p) {
                        "\n");
     if (f.Combo2[6].BackColor == Cor::Alerta) s += "  alerta: a camada positiva 6 não comporta\n";
     return s;
+}
+
+// O mesmo concreto em cada unidade de tensão dá o mesmo projeto: nos limites das
+// edições (35 MPa na 2003; 50 e 90 na 2023) a conversão não muda de faixa.
+TEST(Projetos, mesmo_fck_em_qualquer_unidade) {
+    for (const auto& [norma, mpa] :
+         {std::pair{"NBR 6118:2003", 35}, {"NBR 6118:2023", 50}, {"NBR 6118:2023", 90}}) {
+        std::string esperado;
+        for (const std::string_view unidade : ItensTensao) {
+            Dimensionamento p;
+            p.Form1.ComboNorma.Text = norma;
+            p.Form1.Text17.Text = "26000";
+            p.Form1.Combo6.Text = std::string(unidade);
+            p.Form1.Text18.Text = TextoDecimalCurto(mpa * 10 / FatorDaUnidade(unidade));
+            p.Programa();
+            if (esperado.empty()) esperado = Retrato("", p);
+            EXPECT_EQ(Retrato("", p), esperado) << mpa << " MPa em " << unidade;
+        }
+    }
 }
 
 // 20 × 50 com cobrimento de 2,5 cm, estribo de 5 mm, C25 e barras de 20 mm.
