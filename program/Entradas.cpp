@@ -147,6 +147,10 @@ void Dimensionamento::Ler() {
     // Sem estes valores não há cálculo possível.
     ExigeDimensao(Base, "A base (cm)", f.Text1.Text);
     ExigeDimensao(Altura, "A altura (cm)", f.Text2.Text);
+    // Texto sem número ("abc", "inf", "NaN") não vira 0 em silêncio; o cobrimento
+    // vazio continua sendo zero.
+    if (!ComecaComNumero(f.Text17.Text))
+        RecusaValor("O momento Md", " deve ser um número.", f.Text17.Text);
     ExigeNaoNegativo(Md, "O momento Md", f.Text17.Text);
     ExigePositivo(Fck, "O fck", f.Text18.Text);
     if (Edicao == Norma::NBR2023 && Fck / 10 > FckMaximo2023)
@@ -155,6 +159,9 @@ void Dimensionamento::Ler() {
     ExigePositivo(Es, "O módulo Es", f.Text20.Text);
     ExigePositivo(GamaC, "O coeficiente γc", f.Text21.Text);
     ExigePositivo(GamaS, "O coeficiente γs", f.Text22.Text);
+    if (!ComecaComNumero(f.Text4.Text) &&
+        f.Text4.Text.find_first_not_of(" \t\r\n") != std::string::npos)
+        RecusaValor("O cobrimento (cm)", " deve ser um número.", f.Text4.Text);
     ExigeNaoNegativo(Cobrimento, "O cobrimento (cm)", f.Text4.Text);
     ExigeFinito(PrecisãoM, "PrecisãoM (Kgf.cm)", Form8.Text3.Text);
     ExigeFinito(PrecisãoN, "PrecisãoN (Kgf)", Form8.Text1.Text);
