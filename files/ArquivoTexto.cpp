@@ -181,6 +181,8 @@ std::string MotivoErro(int Codigo) {
         return "o temporário ficou em outro disco";
     case EPIPE:
         return "quem lia a saída a fechou";
+    case EBADF:
+        return "a saída não está aberta para gravação";
     case EFBIG:
         return "o arquivo passou do tamanho máximo permitido";
     default:
@@ -233,8 +235,9 @@ std::optional<std::string> LeArquivo(const std::string& Nome, std::string& Motiv
 void AbreDescritoresPadrao() {
     for (int fd = 0; fd <= 2; ++fd) {
         if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-        // open dá o menor descritor livre: justamente este.
-        [[maybe_unused]] const int aberto = ::open("/dev/null", O_RDWR);
+        // open dá o menor descritor livre: justamente este. Só para leitura: quem
+        // escreve nele (o CSV com ">&-") falha com EBADF, não some em silêncio.
+        [[maybe_unused]] const int aberto = ::open("/dev/null", O_RDONLY);
     }
 }
 

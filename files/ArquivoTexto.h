@@ -55,8 +55,9 @@ class GravacaoAtomica {
     int Descritor = -1;
 };
 
-// Abre /dev/null nos descritores 0, 1 e 2 que estiverem fechados: assim nenhum arquivo
-// aberto depois ocupa o lugar da saída de erros.
+// Abre /dev/null, só para leitura, nos descritores 0, 1 e 2 que estiverem fechados:
+// nenhum arquivo aberto depois ocupa o lugar da saída de erros, e escrever na saída
+// fechada continua sendo uma falha.
 void AbreDescritoresPadrao();
 
 // Instala o tratamento de SIGINT, SIGTERM e SIGHUP que apaga o temporário de uma

@@ -2,6 +2,7 @@
 // séries de Md, argumentos, saídas de erro, progresso e o resumo de uma série.
 #include "PastaTemporaria.h"
 #include "calc/Numeros.h"
+#include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 #include "program/Dimensionamento.h"
 #include "output/Csv.h"
@@ -17,6 +18,8 @@
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include <unistd.h>
 
 namespace lumbrio::teste {
 namespace {
@@ -145,6 +148,14 @@ TEST_F(Lote, argumentos_arquivos_ilegiveis_e_status_de_saida) {
         EXPECT_EQ(ruim.status, 2) << nome;
         EXPECT_EQ(ruim.erros.rfind("lumbrio-lote: o CSV não foi gravado: ", 0), 0u) << ruim.erros;
     }
+    // Saída padrão fechada ao iniciar (">&-"): o CSV não vai a lugar nenhum.
+    EXPECT_EXIT(
+        {
+            ::close(1);
+            AbreDescritoresPadrao();
+            std::_Exit(Principal(Args{Viga}, stdout, stderr, false));
+        },
+        ::testing::ExitedWithCode(2), "o CSV não foi gravado: a saída não está aberta");
 }
 
 // Acima de 10 000 projetos, o progresso reescreve uma linha; as mensagens a fecham antes.
