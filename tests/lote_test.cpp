@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
@@ -19,6 +20,7 @@
 #include <tuple>
 #include <vector>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace lumbrio::teste {
@@ -148,6 +150,19 @@ TEST_F(Lote, argumentos_arquivos_ilegiveis_e_status_de_saida) {
         EXPECT_EQ(ruim.status, 2) << nome;
         EXPECT_EQ(ruim.erros.rfind("lumbrio-lote: o CSV não foi gravado: ", 0), 0u) << ruim.erros;
     }
+    // Disco cheio (limite de tamanho) já no cabeçalho: o velho fica, status 2.
+    rlimit limite{}, normal{};
+    ::getrlimit(RLIMIT_FSIZE, &normal);
+    limite = {100, normal.rlim_max};
+    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    const auto cheio = Roda(Args{"--saida", "velho.csv", Viga});
+    ::setrlimit(RLIMIT_FSIZE, &normal);
+    std::signal(SIGXFSZ, sinal);
+    EXPECT_EQ(cheio.status, 2);
+    EXPECT_EQ(cheio.erros, "lumbrio-lote: o CSV não foi gravado: o arquivo passou do tamanho "
+                           "máximo permitido.\n");
+    EXPECT_EQ(LeBytes("velho.csv"), "velho");
     // Saída padrão fechada ao iniciar (">&-"): o CSV não vai a lugar nenhum.
     EXPECT_EXIT(
         {

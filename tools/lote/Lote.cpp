@@ -152,8 +152,9 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
         }
     }
     saida.FechaLinha();
-    // Nenhum arquivo lido: um --saida que já existia fica como estava.
-    if (lidos == 0 && !Opcoes.Saida.empty()) return status;
+    // Nenhum arquivo lido: um --saida que já existia fica como estava (e uma falha
+    // de gravação, mesmo a do cabeçalho, é dita abaixo).
+    if (lidos == 0 && !Opcoes.Saida.empty() && gravou) return status;
     if (!saida.Conclui(motivo)) {
         std::fprintf(Erros, "lumbrio-lote: o CSV não foi gravado: %s.\n", motivo.c_str());
         return 2;
