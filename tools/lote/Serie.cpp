@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <iterator>
 #include <thread>
@@ -30,14 +31,19 @@ std::optional<SerieMd> LeSerieMd(std::string_view Texto) {
 
 std::size_t TamanhoSerie(const SerieMd& Serie) {
     if (Serie.Inicio == Serie.Fim) return 1;
-    // Folga relativa para que 0:1:0.1 inclua o 1 apesar do arredondamento.
+    // Folga para que 0:1:0.1 inclua o 1 apesar do arredondamento; Fim − Inicio erra
+    // até um ulp do maior deles, o que em passos pequenos (16500:16500.01:0.001) pesa.
     const double passos = (Serie.Fim - Serie.Inicio) / Serie.Passo;
-    return static_cast<std::size_t>(std::floor(passos * (1 + 1e-12) + 1e-9)) + 1;
+    const double maior = std::max(std::fabs(Serie.Inicio), std::fabs(Serie.Fim));
+    const double folga = std::min(1e-3, 1e-9 + 8 * DBL_EPSILON * maior / std::fabs(Serie.Passo));
+    return static_cast<std::size_t>(std::floor(passos * (1 + 1e-12) + folga)) + 1;
 }
 
 std::string TextoMdDaSerie(const SerieMd& Serie, std::size_t k) {
     // Multiplicação, não soma acumulada: o erro não cresce ao longo da série.
-    return TextoDecimalCurto(Serie.Inicio + static_cast<double>(k) * Serie.Passo);
+    // O último não passa do fim por arredondamento: é o próprio fim.
+    const double md = Serie.Inicio + static_cast<double>(k) * Serie.Passo;
+    return TextoDecimalCurto(Serie.Passo > 0 ? std::min(md, Serie.Fim) : std::max(md, Serie.Fim));
 }
 
 bool Paralelo::Rodadas(std::size_t Total,
