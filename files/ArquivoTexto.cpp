@@ -82,8 +82,36 @@ std::string NomeTemporario(const std::filesystem::path& Destino) {
 char TemporarioEmCurso[4096];
 volatile std::sig_atomic_t HaTemporario = 0;
 
+// Programa que encerra, para a mensagem do tratador ("lumbrio-lote").
+char ProgramaEmCurso[64];
+
+// O que cada sinal tratado quer dizer, para a mensagem de encerramento.
+const char* MotivoSinal(int Sinal) {
+    switch (Sinal) {
+    case SIGINT:
+        return "interrompido (Ctrl+C)";
+    case SIGHUP:
+        return "o terminal foi fechado (SIGHUP)";
+    case SIGXCPU:
+        return "o limite de tempo de processador acabou (SIGXCPU)";
+    case SIGALRM:
+        return "o alarme de tempo disparou (SIGALRM)";
+    case SIGTERM:
+        return "encerrado (SIGTERM)";
+    case SIGUSR1:
+        return "encerrado (SIGUSR1)";
+    default:
+        return "encerrado por um sinal";
+    }
+}
+
 extern "C" void ApagaEEncerra(int Sinal) {
-    if (HaTemporario) ::unlink(TemporarioEmCurso);
+    const bool havia = HaTemporario;
+    if (havia) ::unlink(TemporarioEmCurso);
+    // Só funções seguras num tratador: write, sem formatação.
+    for (const char* parte : {static_cast<const char*>(ProgramaEmCurso), ": ", MotivoSinal(Sinal),
+                              havia ? "; a gravação em curso foi descartada.\n" : ".\n"})
+        [[maybe_unused]] const auto n = ::write(STDERR_FILENO, parte, std::strlen(parte));
     std::signal(Sinal, SIG_DFL);
     std::raise(Sinal);
 }
@@ -241,8 +269,17 @@ void AbreDescritoresPadrao() {
     }
 }
 
-void ApagaTemporarioAoInterromper() {
-    for (const int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, ApagaEEncerra);
+void ApagaTemporarioAoInterromper(const char* Programa) {
+    std::snprintf(ProgramaEmCurso, sizeof ProgramaEmCurso, "%s", Programa);
+    // Passar do limite de tamanho (ulimit -f) vira um erro de escrita (EFBIG), que a
+    // gravação já trata: apaga o temporário e diz o motivo.
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP, SIGXCPU, SIGALRM, SIGUSR1}) {
+        struct sigaction atual {};
+        // Um sinal ignorado desde o início (nohup, trap '' INT) continua ignorado.
+        if (::sigaction(s, nullptr, &atual) == 0 && atual.sa_handler == SIG_IGN) continue;
+        std::signal(s, ApagaEEncerra);
+    }
 }
 
 bool GravaAtomico(const std::string& Nome, std::string_view Conteudo, std::string& Motivo) {

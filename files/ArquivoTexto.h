@@ -60,9 +60,11 @@ class GravacaoAtomica {
 // fechada continua sendo uma falha.
 void AbreDescritoresPadrao();
 
-// Instala o tratamento de SIGINT, SIGTERM e SIGHUP que apaga o temporário de uma
-// gravação atômica em curso antes de encerrar o programa.
-void ApagaTemporarioAoInterromper();
+// Instala o tratamento de SIGINT, SIGTERM, SIGHUP, SIGXCPU, SIGALRM e SIGUSR1 que
+// apaga o temporário de uma gravação atômica em curso e diz o motivo na saída de
+// erros, em nome de Programa, antes de encerrar; os sinais ignorados ao iniciar
+// ficam ignorados. SIGXFSZ passa a ser ignorado: a escrita falha com EFBIG.
+void ApagaTemporarioAoInterromper(const char* Programa);
 
 // A frase de toda gravação que falhou: "O arquivo "Nome" não foi gravado: Motivo."
 std::string ArquivoNaoGravado(std::string_view Nome, std::string_view Motivo);

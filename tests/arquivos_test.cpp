@@ -351,6 +351,27 @@ TEST(DescritoresPadrao, fechados_voltam_abertos) {
             << fd;
 }
 
+// Um sinal apaga o temporário e diz por quê; um ignorado ao iniciar (nohup) fica.
+TEST_F(ArquivoDeValores, sinal_apaga_o_temporario_e_o_ignorado_fica_ignorado) {
+    for (const int s : {SIGUSR1, SIGALRM, SIGINT})
+        EXPECT_EXIT(
+            {
+                if (s == SIGINT) std::signal(s, SIG_IGN);
+                ApagaTemporarioAoInterromper("lote");
+                GravacaoAtomica g;
+                std::string motivo;
+                if (g.Abre("s.csv", motivo)) std::raise(s);
+                std::_Exit(g.Conclui(motivo) ? 7 : 1);
+            },
+            [s](int st) {
+                return s == SIGINT ? testing::ExitedWithCode(7)(st)
+                                   : testing::KilledBySignal(s)(st);
+            },
+            s == SIGINT ? "" : "^lote: .*a gravação em curso foi descartada")
+            << s;
+    EXPECT_EQ(ArquivosNaPasta(), 1u); // só o s.csv de quem ignorou: nenhum temporário
+}
+
 TEST_F(Exportacao, exporta_o_resulta_de_referencia_por_cima_de_outro) {
     EscreveBytes("resulta.txt", std::string(500, 'x'));
     Dimensionamento d = EstadoExportavel();

@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv) {
     lumbrio::AbreDescritoresPadrao();
-    lumbrio::ApagaTemporarioAoInterromper();
+    lumbrio::ApagaTemporarioAoInterromper("lumbrio-lote");
     try {
         return lumbrio::Principal(std::vector<std::string>(argv + 1, argv + argc), stdout, stderr,
                                   ::isatty(STDERR_FILENO) != 0);
