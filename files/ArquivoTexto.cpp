@@ -211,6 +211,8 @@ std::string MotivoErro(int Codigo) {
         return "quem lia a saída a fechou";
     case EBADF:
         return "a saída não está aberta para gravação";
+    case ELOOP:
+        return "os links simbólicos formam um ciclo";
     case EFBIG:
         return "o arquivo passou do tamanho máximo permitido";
     default:
@@ -312,10 +314,15 @@ bool GravacaoAtomica::Abre(const std::string& Nome, std::string& Motivo) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::path destino(Nome);
-    // Um link simbólico continua link: grava-se no arquivo para o qual aponta.
-    if (fs::is_symlink(destino, ec)) {
-        const auto alvo = fs::weakly_canonical(destino, ec);
-        if (!ec) destino = alvo;
+    // Um link simbólico continua link: grava-se no arquivo para o qual aponta, mesmo
+    // que ele ainda não exista (link pendente).
+    for (int elos = 0; fs::is_symlink(destino, ec); ++elos) {
+        const fs::path alvo = fs::read_symlink(destino, ec);
+        if (ec || elos == 40) {
+            Motivo = MotivoErro(ec ? ec.value() : ELOOP);
+            return false;
+        }
+        destino = alvo.is_absolute() ? alvo : destino.parent_path() / alvo;
     }
     Destino = destino.string();
     // Só um arquivo comum e gravável é substituído; um dispositivo, um FIFO ou um

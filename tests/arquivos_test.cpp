@@ -314,6 +314,14 @@ TEST_F(ArquivoDeValores,
     EXPECT_FALSE(g.Escreve("x", motivo));
     EXPECT_FALSE(g.Conclui(motivo));
     EXPECT_EQ(motivo, "a saída não está aberta para gravação");
+    // Link pendente: o alvo é criado e o link fica; um ciclo é recusado.
+    std::filesystem::create_symlink("sub/../novo.txt", "pendente");
+    std::filesystem::create_directory("sub");
+    ASSERT_TRUE(GravaAtomico("pendente", "x", motivo)) << motivo;
+    EXPECT_TRUE(std::filesystem::is_symlink("pendente") && LeBytes("novo.txt") == "x");
+    std::filesystem::create_symlink("ciclo", "ciclo");
+    EXPECT_FALSE(GravaAtomico("ciclo", "x", motivo));
+    EXPECT_EQ(motivo, "os links simbólicos formam um ciclo");
 }
 
 class Exportacao : public PastaTemporaria {};
