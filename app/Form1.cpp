@@ -41,6 +41,13 @@ QString Indice(const char* Nome, int i) {
     return QString("%1(%2)").arg(Nome).arg(i);
 }
 
+// Um texto que cabe num arquivo de valores cabe na caixa: sem o corte do QLineEdit
+// em 32767 caracteres, o que foi carregado volta inteiro ao salvar.
+void LimiteDasCaixas(QWidget* Raiz) {
+    for (QLineEdit* c : Raiz->findChildren<QLineEdit*>())
+        c->setMaxLength(int(TamanhoMaximoLeitura));
+}
+
 } // namespace
 
 Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
@@ -68,6 +75,7 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
     ObservaEntradas();
     AjustaLegendas(superficie);
     statusBar()->setObjectName("BarraEstado");
+    LimiteDasCaixas(superficie);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Padrões de projeto, depois Padrão.txt quando existe; nenhum cálculo.
@@ -285,6 +293,7 @@ void Form1::Outros() {
     if (!form8) {
         form8 = new Form8(this);
         form8->Liga(tabela, modelo.Form8);
+        LimiteDasCaixas(form8);
         for (QLineEdit* caixa : form8->findChildren<QLineEdit*>()) filtroTeclas->Observa(caixa);
         tabela.DoModelo();
         // "&Voltar", Esc e fechar conferem as caixas; um valor inválido mantém o diálogo.

@@ -273,6 +273,13 @@ std::optional<FalhaArquivo> GravaConfiguracao(const EstadoDeProjeto& D, const st
     if (auto falha = TextoConfiguracao(D, bytes))
         return FalhaArquivo{ArquivoNaoGravado(Nome, falha->Mensagem),
                             "Corrija o valor; o arquivo não foi alterado."};
+    // Um arquivo que o programa não leria de volta não é gravado.
+    if (bytes.size() > TamanhoMaximoLeitura)
+        return FalhaArquivo{
+            ArquivoNaoGravado(Nome,
+                              Junta("teria ", std::to_string(bytes.size()), " bytes, mais que os ",
+                                    std::to_string(TamanhoMaximoLeitura), " que o programa lê")),
+            "Encurte os textos das caixas; o arquivo não foi alterado."};
     if (!GravaAtomico(Nome, bytes, motivo))
         return FalhaArquivo{ArquivoNaoGravado(Nome, motivo), "O arquivo não foi alterado."};
     return std::nullopt;

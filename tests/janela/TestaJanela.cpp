@@ -3,6 +3,7 @@
 #include "Componentes.h"
 #include "Form1.h"
 #include "PintaDesenho.h"
+#include "files/Configuracao.h"
 #include "output/Painel.h"
 
 #include <QtTest>
@@ -375,6 +376,26 @@ class TestaJanela : public QObject {
         QCOMPARE(Menu("mnuItemAbout")->parent()->objectName(), QString("mnuAjuda"));
         Menu("mnuItemAbout")->trigger();
         QVERIFY(!janela->Travou && sobre.contains("Versão 0.1") && sobre.contains("Licença MIT"));
+    }
+
+    // Um texto além dos 32767 caracteres de um QLineEdit volta inteiro ao salvar; um
+    // arquivo que passaria do limite de leitura não é gravado.
+    void textos_longos_nao_sao_cortados() {
+        lumbrio::Dimensionamento d;
+        d.Form1.Text31.Text = std::string(40000, '5');
+        QVERIFY(!lumbrio::GravaConfiguracao(d, "longo.txt"));
+        for (const char* nome : {"longo.txt", "copia.txt"}) {
+            janela->ArquivoEscolhido = nome;
+            Menu(nome[0] == 'l' ? "mnuItemload" : "mnuItemSave")->trigger();
+        }
+        QVERIFY(janela->Mostrados.isEmpty());
+        QFile longo("longo.txt"), copia("copia.txt");
+        QVERIFY(longo.open(QIODevice::ReadOnly) && copia.open(QIODevice::ReadOnly));
+        QCOMPARE(copia.readAll(), longo.readAll());
+        Caixa("Text32")->setText(QString(30000, '5'));
+        janela->ArquivoEscolhido = "grande.txt";
+        Menu("mnuItemSave")->trigger();
+        QVERIFY(janela->Mostrados == QStringList{"Form2"} && !QFile::exists("grande.txt"));
     }
 
     // Exportações só depois de um cálculo; de ponta a ponta (armadura dupla, %h acima
