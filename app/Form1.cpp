@@ -250,6 +250,8 @@ void Form1::Atualiza() {
         modelo.Estado.clear();
     }
     if (!modelo.Form2.Visivel) return;
+    // Um erro apaga a mensagem anterior ("Valores gravados em ..."), que já não vale.
+    statusBar()->clearMessage();
     if (semDialogos) {
         const auto& f = modelo.Form2;
         semDialogos(f.Label1.Caption + (f.Label2.Caption.empty() ? "" : " ") + f.Label2.Caption);

@@ -396,6 +396,7 @@ class TestaJanela : public QObject {
         janela->ArquivoEscolhido = "grande.txt";
         Menu("mnuItemSave")->trigger();
         QVERIFY(janela->Mostrados == QStringList{"Form2"} && !QFile::exists("grande.txt"));
+        QVERIFY(janela->statusBar()->currentMessage().isEmpty());
     }
 
     // Exportações só depois de um cálculo; de ponta a ponta (armadura dupla, %h acima
