@@ -214,10 +214,11 @@ void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {
 
 void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
                         const EstadoDeProjeto& D, bool Detalhes) {
-    // Um nome de arquivo que não é UTF-8 não estraga o CSV.
-    AcrescentaCampoCsv(Csv, TextoVisivel(Arquivo, Arquivo.size()));
+    // Um nome que não é UTF-8 não estraga o CSV; controles (NUL, ESC) no nome ou no Md
+    // saem escapados, por inteiro: nenhum fim cortado.
+    AcrescentaCampoCsv(Csv, TextoVisivel(Arquivo, std::string_view::npos));
     Csv += ',';
-    AcrescentaCampoCsv(Csv, Md);
+    AcrescentaCampoCsv(Csv, TextoVisivel(Md, std::string_view::npos));
     std::string erro;
     if (D.HaResultados) {
         for (const ColunaCsv& c : Colunas()) {

@@ -193,6 +193,16 @@ TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
     for (const char* campo : {"simples", ",", "", "diz \"oi\"", "a\rb", "a\nb"})
         AcrescentaCampoCsv(csv, campo);
     EXPECT_EQ(csv, "simples\",\"\"diz \"\"oi\"\"\"\"a\rb\"\"a\nb\"");
+    // Controles no nome e no Md: escapados por inteiro, sem cortar o fim.
+    csv.clear();
+    AcrescentaLinhaCsv(csv,
+                       "\x1B\x1B"
+                       "fim",
+                       std::string("1\0"
+                                   "0000",
+                                   6),
+                       Dimensionamento{}, false);
+    EXPECT_EQ(csv.rfind("\\x1B\\x1Bfim,1\\x000000,", 0), 0u) << csv;
 }
 
 TEST(LoteSerie, gera_os_momentos_ou_recusa) {
