@@ -3,6 +3,25 @@
 
 namespace lumbrio {
 
+namespace {
+
+// Código de uma sequência UTF-8 válida de 2 a 4 bytes.
+char32_t CodigoUtf8(std::string_view Seq) {
+    char32_t c = static_cast<unsigned char>(Seq[0]) & (0x7F >> Seq.size());
+    for (std::size_t k = 1; k < Seq.size(); ++k)
+        c = (c << 6) | (static_cast<unsigned char>(Seq[k]) & 0x3F);
+    return c;
+}
+
+// Caracteres que não se veem ou parecem um branco comum.
+bool Invisivel(char32_t c) {
+    return (c >= 0x80 && c <= 0xA0) || c == 0xAD || (c >= 0x2000 && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x206F) || c == 0x3000 ||
+           c == 0xFEFF;
+}
+
+} // namespace
+
 std::string TextoVisivel(std::string_view Texto, std::size_t Maximo) {
     std::string s;
     for (std::size_t i = 0; i < Texto.size();) {
@@ -34,6 +53,13 @@ std::string TextoVisivel(std::string_view Texto, std::size_t Maximo) {
         if (n == 0) {
             s += "\xEF\xBF\xBD"; // U+FFFD
             ++i;
+        } else if (const char32_t c = CodigoUtf8(Texto.substr(i, n)); Invisivel(c)) {
+            // Espaço sem quebra, larguras zero, marcas de direção: "\u00A0", não um
+            // branco que parece o esperado.
+            constexpr char hex[] = "0123456789ABCDEF";
+            s += "\\u";
+            for (int k = 12; k >= 0; k -= 4) s += hex[(c >> k) & 15];
+            i += n;
         } else {
             s.append(Texto.substr(i, n));
             i += n;

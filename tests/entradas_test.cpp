@@ -52,7 +52,9 @@ TEST(Numeros, texto_visivel_escapa_controles_e_troca_bytes_que_nao_sao_utf8) {
     EXPECT_EQ(TextoVisivel(std::string("a\0b", 3)), "a\\x00b");
     EXPECT_EQ(TextoVisivel("Aço \xE7"), "Aço \xEF\xBF\xBD");
     EXPECT_EQ(TextoVisivel("\xF0\x9F"), "\xEF\xBF\xBD\xEF\xBF\xBD");
-    EXPECT_EQ(TextoVisivel("😀"), "😀");
+    EXPECT_EQ(TextoVisivel("😀 é"), "😀 é");
+    EXPECT_EQ(TextoVisivel("NBR\u00A06118\u200B\uFEFF\u0085"),
+              "NBR\\u00A06118\\u200B\\uFEFF\\u0085");
     EXPECT_EQ(TextoVisivel(std::string(500, 'x'), 10), std::string(10, 'x') + "…");
 }
 
