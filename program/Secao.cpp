@@ -63,7 +63,9 @@ void Dimensionamento::DescobreXRET() {
 
 void Dimensionamento::xMáximo() {
     const double k = ValorNumerico(Form1.Text19.Text);
-    if (k < 0 || k > 1) Recusar("xMáximo deve estar entre 0 e 1 .d", "");
+    // O fator só vale com "Utilizar x máximo" marcado; desmarcado, não é conferido.
+    if (Form1.Check5.Value == 1 && (k < 0 || k > 1))
+        Recusar("xMáximo deve estar entre 0 e 1 .d", "");
     OpcaoDominio4 = Form1.Check4.Value;
     OpcaoXMaximo = Form1.Check5.Value;
     FatorXMaximo = k;

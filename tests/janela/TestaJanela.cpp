@@ -341,7 +341,10 @@ class TestaJanela : public QObject {
     // Recusa no diálogo de erro, do tamanho do texto; "Outros valores" conferido no
     // "&Voltar"; "Sobre" em "Aj&uda" com a versão.
     void dialogos() {
-        Caixa("Text19")->setText("2"); // x máximo fora de 0 a 1
+        Caixa("Text19")->setText("2"); // x máximo fora de 0 a 1: só conta se marcado
+        Botao("Command1")->click();
+        QVERIFY(janela->Mostrados.isEmpty() && janela->Modelo().HaResultados);
+        Marca("Check5")->setChecked(true);
         QString erro;
         janela->AoMostrar = [&](QDialog& d) {
             if (d.objectName() == "Form2") {
