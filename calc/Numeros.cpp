@@ -69,6 +69,11 @@ double ValorNumerico(std::string_view Texto) {
     return negativo ? -valor : valor;
 }
 
+std::string NumeroMensagem(double Valor, int Casas) {
+    if (std::fabs(Valor) < 1e15) return FormataNumero(Valor, Casas);
+    return "fora do alcance (além de 1E+15)";
+}
+
 std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
     if (!std::isfinite(Valor)) return {};
     constexpr double Potencias[] = {1, 10, 100, 1000, 10000};

@@ -22,6 +22,11 @@ double ValorNumerico(std::string_view Texto);
 // valor que arredonda para zero não leva sinal.
 std::string FormataNumero(double Valor, int Casas, std::string_view Separador = ".");
 
+// Número de uma mensagem: FormataNumero até 1E+15 em valor absoluto; além disso, ou
+// infinito ou indefinido, "fora do alcance (além de 1E+15)", nunca vazio nem com
+// centenas de algarismos.
+std::string NumeroMensagem(double Valor, int Casas);
+
 // Menor texto decimal com no máximo 15 algarismos significativos e "." como
 // separador: 20 + 1 dá "21", 10000 + 0.5 dá "10000.5", 0.1 + 0.2 dá "0.3".
 // Expoente só fora de 1E-05 a 1E+15 ("1E+20", "1.5E-07"); -0 é escrito "0".

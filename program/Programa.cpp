@@ -62,7 +62,7 @@ void Dimensionamento::ProgramaInterno() {
         AlturaUtil = Altura - DCG1;
         if (!(AlturaUtil > 0))
             Recusar(Junta("A seção não comporta a armadura: a altura útil d = ",
-                          FormataNumero(AlturaUtil, 2), " cm não é positiva."),
+                          NumeroMensagem(AlturaUtil, 2), " cm não é positiva."),
                     "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
         xMáximo();
         Rsc = 0;

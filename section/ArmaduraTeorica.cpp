@@ -21,9 +21,9 @@ ArmaduraNegativa AsTeoricaNeg(double X, double d, double b, double SigCd,
                               const ParametrosConcreto& P, const LeiDoAco& Lei, double Md,
                               double DCG2) {
     if (!(d > DCG2))
-        SecaoNaoComporta(Junta("a altura útil d = ", FormataNumero(d, 3),
+        SecaoNaoComporta(Junta("a altura útil d = ", NumeroMensagem(d, 3),
                                " cm não passa do centróide da armadura de compressão d'CG2 = ",
-                               FormataNumero(DCG2, 3), " cm."));
+                               NumeroMensagem(DCG2, 3), " cm."));
     ArmaduraNegativa a;
     a.B = BlocoEm(X, d, b, SigCd, P, RegimeBloco::Compressao);
     a.DeltaM = Md - a.B.MRcc;
@@ -50,7 +50,7 @@ ArmaduraPositiva AsTeoricaPos(double X, double d, double EpsC, double Rcc, doubl
     a.As = (Rsc + Rcc) / a.Sig;
     if (!(a.As >= 0) || !std::isfinite(a.As))
         SecaoNaoComporta(Junta("a armadura de tração necessária resultou negativa (As = ",
-                               FormataNumero(a.As, 2), " cm2)."));
+                               NumeroMensagem(a.As, 2), " cm2)."));
     return a;
 }
 

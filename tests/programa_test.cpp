@@ -96,6 +96,8 @@ const struct CasoRecusa {
     {"es_infinito", [](D& p) { p.Form1.Text20.Text = "1e999"; }, "Es"},
     {"fck_zero", [](D& p) { p.Form1.Text18.Text = "0"; }, "fck"},
     {"md_negativo", [](D& p) { p.Form1.Text17.Text = "-5"; }, "Md"},
+    {"gama_c_minusculo", [](D& p) { p.Form1.Text21.Text = "1e-310"; }, "As = fora do alcance"},
+    {"cobrimento_enorme", [](D& p) { p.Form1.Text4.Text = "1e308"; }, "d = fora do alcance"},
     {"md_nan", [](D& p) { p.Form1.Text17.Text = "NaN"; }, "Md deve ser um número."},
     {"md_vazio", [](D& p) { p.Form1.Text17.Text = " "; }, "Md deve ser um número."},
     {"cobrimento_inf", [](D& p) { p.Form1.Text4.Text = "inf"; }, "cobrimento (cm) deve ser"},
