@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace lumbrio::teste {
@@ -41,6 +43,20 @@ inline std::string LeBytes(const std::filesystem::path& Caminho) {
 
 inline void EscreveBytes(const std::filesystem::path& Caminho, const std::string& Bytes) {
     std::ofstream(Caminho, std::ios::binary) << Bytes;
+}
+
+// Roda Passo com arquivos limitados a 100 bytes e SIGXFSZ ignorado: a escrita falha
+// com EFBIG, como num disco cheio.
+template <class F> auto ComDiscoCheio(F&& Passo) {
+    rlimit normal{};
+    ::getrlimit(RLIMIT_FSIZE, &normal);
+    const rlimit cheio{100, normal.rlim_max};
+    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &cheio);
+    auto r = Passo();
+    ::setrlimit(RLIMIT_FSIZE, &normal);
+    std::signal(SIGXFSZ, sinal);
+    return r;
 }
 
 // Texto comparado com o arquivo de referência em tests/dados, conferido à mão. Quando

@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <tuple>
 #include <vector>
@@ -297,16 +296,8 @@ TEST_F(ArquivoDeValores,
     struct stat st {};
     ::stat("alvo.txt", &st);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    // Disco "cheio": o limite de tamanho de arquivo faz a escrita falhar com EFBIG.
-    rlimit antes{};
-    ::getrlimit(RLIMIT_FSIZE, &antes);
-    const rlimit limite{1000, antes.rlim_max};
-    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limite);
-    const bool gravou = GravaAtomico("alvo.txt", std::string(5000, 'x'), motivo);
-    ::setrlimit(RLIMIT_FSIZE, &antes);
-    std::signal(SIGXFSZ, sinal);
-    EXPECT_FALSE(gravou);
+    EXPECT_FALSE(
+        ComDiscoCheio([&] { return GravaAtomico("alvo.txt", std::string(500, 'x'), motivo); }));
     EXPECT_EQ(motivo, "o arquivo passou do tamanho máximo permitido");
     EXPECT_EQ(LeBytes("alvo.txt"), "novo");
     EXPECT_EQ(ArquivosNaPasta(), 2u) << "temporário deixado na pasta";

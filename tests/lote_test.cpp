@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
@@ -20,7 +19,6 @@
 #include <tuple>
 #include <vector>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace lumbrio::teste {
@@ -150,15 +148,8 @@ TEST_F(Lote, argumentos_arquivos_ilegiveis_e_status_de_saida) {
         EXPECT_EQ(ruim.status, 2) << nome;
         EXPECT_EQ(ruim.erros.rfind("lumbrio-lote: o CSV não foi gravado: ", 0), 0u) << ruim.erros;
     }
-    // Disco cheio (limite de tamanho) já no cabeçalho: o velho fica, status 2.
-    rlimit limite{}, normal{};
-    ::getrlimit(RLIMIT_FSIZE, &normal);
-    limite = {100, normal.rlim_max};
-    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limite);
-    const auto cheio = Roda(Args{"--saida", "velho.csv", Viga});
-    ::setrlimit(RLIMIT_FSIZE, &normal);
-    std::signal(SIGXFSZ, sinal);
+    // Disco cheio já no cabeçalho: o velho fica, status 2.
+    const auto cheio = ComDiscoCheio([] { return Roda(Args{"--saida", "velho.csv", Viga}); });
     EXPECT_EQ(cheio.status, 2);
     EXPECT_EQ(cheio.erros, "lumbrio-lote: o CSV não foi gravado: o arquivo passou do tamanho "
                            "máximo permitido.\n");
@@ -195,13 +186,7 @@ TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
     EXPECT_EQ(csv, "simples\",\"\"diz \"\"oi\"\"\"\"a\rb\"\"a\nb\"");
     // Controles no nome e no Md: escapados por inteiro, sem cortar o fim.
     csv.clear();
-    AcrescentaLinhaCsv(csv,
-                       "\x1B\x1B"
-                       "fim",
-                       std::string("1\0"
-                                   "0000",
-                                   6),
-                       Dimensionamento{}, false);
+    AcrescentaLinhaCsv(csv, "\033\033fim", std::string("1\0000000", 6), Dimensionamento{}, false);
     EXPECT_EQ(csv.rfind("\\x1B\\x1Bfim,1\\x000000,", 0), 0u) << csv;
 }
 
