@@ -392,8 +392,8 @@ std::optional<FalhaArquivo> Converte(const std::string& Nome, std::string_view T
             return FalhaCarga(Nome, Junta(Registro(r, "norma"), " deveria ser \"", ItensNorma[0],
                                           "\" ou \"", ItensNorma[1], "\" e traz \"",
                                           TextoVisivel(R.Norma), "\""));
-        pulaBrancos();
-        if (Pos < Texto.size())
+        // Os registros 41 a 50 começam na linha seguinte: o 41 (Vd) pode ser vazio.
+        if (Texto.find_first_not_of(" \t\r\n", Pos) != std::string_view::npos)
             if (auto f = LeExtras(Nome, Texto, Pos, R)) return f;
         pulaBrancos();
         if (Pos < Texto.size())

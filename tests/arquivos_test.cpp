@@ -114,10 +114,12 @@ TEST_F(ArquivoDeValores, registro_40_e_a_norma_e_cada_arquivo_lido_poe_a_sua) {
         EXPECT_EQ(d.Form1.ComboNorma.Text, norma);
     }
     // Com a cortante ou o serviço em uso: o 40 sempre e os 41 a 50; sem eles, o padrão volta.
-    const std::string comExtras = Padrao + "NBR 6118:2003\r\n" + Extras();
-    EscreveBytes("v.txt", comExtras);
-    EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
-    EXPECT_EQ(Retrato(d), comExtras);
+    for (const std::string& extras : {Extras(), Extras(41, "")}) { // só o serviço: Vd vazio
+        const std::string comExtras = Padrao + "NBR 6118:2003\r\n" + extras;
+        EscreveBytes("v.txt", comExtras);
+        EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
+        EXPECT_EQ(Retrato(d), comExtras);
+    }
     d.Form1.TextTeta.Text = "29.9";
     std::string bytes;
     EXPECT_NE(TextoConfiguracao(d, bytes)->Mensagem.find("registro 44 (θ das bielas) deveria ser "
