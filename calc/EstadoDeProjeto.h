@@ -9,6 +9,7 @@
 #include "calc/Cortante.h"
 #include "calc/Norma.h"
 #include "calc/Primitivas.h"
+#include "calc/Servico.h"
 
 #include <array>
 #include <string>
@@ -164,6 +165,9 @@ struct EstadoDeProjeto {
     ResultadoCortante ResCortante;    // e os estribos das barras colocadas
     std::string UnidadeVd;            // unidade de Vd do último cálculo
     double FatorVd = 1;               // kgf por unidade de Vd
+    EntradasServico EntServico;       // o serviço lido pelo último cálculo
+    ResultadoServico ResServico;      // e a abertura de fissuras das barras colocadas
+    std::string UnidadeMser;          // unidade de Mser do último cálculo
 
     // ---- Arquivos ----
     std::string NomeArquivo;

@@ -85,6 +85,13 @@ template <class F> std::function<std::string(const EstadoDeProjeto&)> Cortante(F
     };
 }
 
+// Coluna da abertura de fissuras: vazia sem a verificação.
+template <class F> std::function<std::string(const EstadoDeProjeto&)> Servico(F Valor) {
+    return [Valor](const EstadoDeProjeto& D) {
+        return D.ResServico.Calculado ? Valor(D) : std::string();
+    };
+}
+
 // Colunas das verificações da norma, logo depois de "erro", o alerta de equilíbrio e o
 // x/d do dimensionamento.
 std::vector<ColunaCsv> MontaColunasVerificacao() {
@@ -128,6 +135,15 @@ std::vector<ColunaCsv> MontaColunasVerificacao() {
         {"s_max", Cortante([n](D d) { return n(d.ResCortante.SMax, 1); })},
         {"alerta_estribo",
          Cortante([b](D d) { return b(d.ResCortante.FalhaSt || d.ResCortante.FalhaPhiT); })},
+        // Abertura de fissuras: vazias sem Mser.
+        {"Mser", Servico([n](D d) { return n(d.EntServico.Mser, 2); })},
+        {"xII_Real", Servico([n](D d) { return n(d.ResServico.XReal, 2); })},
+        {"sigma_s_Real", Servico([n](D d) { return n(d.ResServico.SigmaReal, 1); })},
+        {"sigma_s_CG", Servico([n](D d) { return n(d.ResServico.SigmaCG, 1); })},
+        {"wk_max", Servico([n](D d) { return n(d.ResServico.WkMax, 3); })},
+        {"wk_lim", Servico([n](D d) { return n(d.ResServico.WkLim, 2); })},
+        {"alerta_wk", Servico([b](D d) { return b(d.ResServico.FalhaWk); })},
+        {"Mr", Servico([n](D d) { return n(d.ResServico.Mr, 2); })},
     };
 }
 
@@ -150,6 +166,9 @@ std::vector<std::string> MontaColunasDetalhes() {
     for (const char* face : {"pos", "neg"})
         for (const char* g : {"eps", "sig", "escoa"}) c.push_back(Junta(g, "_CG_", face));
     c.push_back("dif_Mrd_pct");
+    // Em serviço, cada camada positiva no modelo Real: σs (kgf/cm²) e a maior wk (mm).
+    for (int i = 1; i <= 6; ++i)
+        for (const char* g : {"sigma_s_pos", "wk_pos"}) c.push_back(Junta(g, std::to_string(i)));
     return c;
 }
 
@@ -185,6 +204,17 @@ void AcrescentaDetalhes(std::string& Csv, const EstadoDeProjeto& D) {
     for (const FaceCG* f : {&c.CGPos, &c.CGNeg}) tres(f->Existe, f->Eps, f->Sig, f->Escoa);
     Csv += ',';
     Csv += FormataNumero(c.DiferencaMrdPct, 3);
+    for (int i = 1; i <= 6; ++i) {
+        const auto k = std::ranges::find_if(D.ResServico.Camadas, [i](const CamadaServico& s) {
+            return !s.Negativa && s.Camada == i;
+        });
+        if (k == D.ResServico.Camadas.end()) {
+            Csv += ",,";
+            continue;
+        }
+        Csv += Junta(",", FormataNumero(k->SigmaReal, 1), ",",
+                     FormataNumero(std::max(k->WkPonta, k->WkDentro), 3));
+    }
 }
 
 } // namespace

@@ -98,6 +98,7 @@ void EscrevePainel(EstadoDeProjeto& E) {
     // Depois de "Tira 1 barra" pode haver menos linhas: as de sobra ficam vazias.
     EscreveLinhas(f.TextVerificacao, LinhasVerificacao(E.Verif, E.SeparadorDecimal));
     EscreveLinhas(f.TextCortante, LinhasCortante(E, E.SeparadorDecimal));
+    EscreveLinhas(f.TextFissuracao, LinhasServico(E, E.SeparadorDecimal));
 }
 
 } // namespace lumbrio

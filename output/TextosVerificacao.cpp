@@ -1,6 +1,7 @@
 // As linhas das verificações da norma em texto.
 #include "output/TextosVerificacao.h"
 
+#include "calc/Catalogos.h"
 #include "calc/Numeros.h"
 #include "section/ForcaCortante.h"
 #include "section/Verificacoes.h"
@@ -20,6 +21,60 @@ std::string LinhaVerificacao::Texto() const {
 
 std::string_view SimboloDaForca(std::string_view Item) {
     return Item == "KN" ? "kN" : Item == "Kgf" ? "kgf" : Item == "Tf" ? "tf" : Item;
+}
+
+std::string SimboloDoMomento(std::string_view Item) {
+    const auto ponto = Item.find('.');
+    if (ponto == std::string_view::npos) return std::string(Item);
+    return Junta(SimboloDaForca(Item.substr(0, ponto)), "·", Item.substr(ponto + 1));
+}
+
+std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::string_view Separador) {
+    const ResultadoServico& R = E.ResServico;
+    if (!R.Calculado) return {};
+    const auto n = [&](double v, int casas) { return FormataNumero(v, casas, Separador); };
+    const double fator = FatorDaUnidade(E.UnidadeMser);
+    const auto m = [&](double kgfcm) {
+        return Junta(n(kgfcm / fator, 1), " ", SimboloDoMomento(E.UnidadeMser));
+    };
+    const char* classes[] = {"I", "II", "III", "IV"};
+    std::vector<LinhaVerificacao> l;
+    LinhaVerificacao wk{"Abertura de fissuras",
+                        R.Fissura ? Junta("wk,máx = ", n(R.WkMax, 3), " mm",
+                                          R.CamadaWkMax > 0
+                                              ? Junta(" na camada ", std::to_string(R.CamadaWkMax))
+                                              : std::string())
+                                  : std::string("não fissura, wk = 0"),
+                        Junta("≤ ", n(R.WkLim, 2), " mm, CAA ", classes[E.EntServico.Classe - 1]),
+                        "17.3.3.2",
+                        R.FalhaWk ? "não atende" : "atende",
+                        R.FalhaWk};
+    const auto k = [&](double c) { return TextoCurto(c, Separador); };
+    wk.Nota =
+        Junta("wk de cada barra tracionada, a menor de φ/(", k(12.5), "·η1)·σs/Es·3σs/fctm e φ/(",
+              k(12.5), "·η1)·σs/Es·(4/ρr + 45), com η1 = ", n(R.Eta1, 2),
+              " e ρr sobre a área crítica da barra.");
+    l.push_back(std::move(wk));
+    l.push_back({"Fissuração", Junta("Mser = ", m(E.EntServico.Mser), ", Mr = ", m(R.Mr)), "", "",
+                 R.Fissura ? "fissura" : "não fissura", false});
+    l.back().Informativa = true;
+    l.back().Nota =
+        Junta("Mr = ", k(1.5), "·fctk,inf·b·h²/6 com fctk,inf = ", k(0.7), "·fctm (item 17.3.1).");
+    const double dif = R.SigmaReal != 0 ? (R.SigmaCG / R.SigmaReal - 1) * 100 : 0;
+    l.push_back({"Estádio II",
+                 Junta("x = ", n(R.XReal, 2), " cm; σs camada 1: Real ", n(R.SigmaReal / 10, 1),
+                       ", CG ", n(R.SigmaCG / 10, 1), " MPa (CG ", n(dif, 1), " %)"),
+                 "", "", "", false});
+    l.back().Informativa = true;
+    l.back().Nota = "Seção fissurada com αe = 15, sem o concreto tracionado (item 17.3.3.2).";
+    l.push_back({"Tabela 17.2",
+                 R.TemLimites ? Junta("σs = ", n(R.SigmaReal / 10, 1), " MPa: φ ≤ ",
+                                      TextoCurto(R.FiMaxTabela, Separador), " mm, s ≤ ",
+                                      TextoCurto(R.SMaxTabela, Separador), " cm")
+                              : Junta("σs = ", n(R.SigmaReal / 10, 1), " MPa, acima da tabela"),
+                 "", "17.3.3.3", "informação", false});
+    l.back().Informativa = true;
+    return l;
 }
 
 std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::string_view Separador) {

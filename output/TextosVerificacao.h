@@ -33,6 +33,13 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V,
 // "kN", "kgf", "tf" ou "N" de um item da lista de unidades de força.
 std::string_view SimboloDaForca(std::string_view Item);
 
+// "kN·m", "kgf·cm", "tf·m"... de um item da lista de unidades de momento.
+std::string SimboloDoMomento(std::string_view Item);
+
+// As linhas da abertura de fissuras, momentos na unidade de Mser; vazia sem verificação.
+std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E,
+                                            std::string_view Separador = ".");
+
 // As linhas da força cortante, forças na unidade de Vd (Fator kgf por unidade); vazia
 // sem verificação.
 std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E,

@@ -44,6 +44,7 @@ class Dimensionamento : public EstadoDeProjeto {
     void BitolaNegativa();
     void BitolaEstribo();
     void LerCortante();
+    void LerServico();
 
     // ---- Análise da seção ----
     void SigSdAço();
@@ -61,6 +62,7 @@ class Dimensionamento : public EstadoDeProjeto {
     void ValoresFinaisReais();
     void ValoresRET();
     void VerificaCortante();
+    void VerificaServico();
 
     // ---- Arranjo ----
     void EspMinimosPos();

@@ -34,6 +34,7 @@ void Dimensionamento::ProgramaInterno() {
     BitolaEstribo();
     Ler();
     LerCortante();
+    LerServico();
     Aço();
     Fcd = Fck / GamaC;
     SigCd = TensaoDoBloco(Fcd, Concreto);
@@ -107,6 +108,7 @@ void Dimensionamento::VerificaEImprime() {
     ValoresRET();
     Verif = Verifica(*this);
     VerificaCortante();
+    VerificaServico();
     Imprime();
     DesDeformaçao();
     Detalha();

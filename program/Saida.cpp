@@ -43,6 +43,8 @@ void Dimensionamento::Zera() {
     for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
     for (CaixaTexto& t : f.TextCortante) t = CaixaTexto{};
     ResCortante = {};
+    for (CaixaTexto& t : f.TextFissuracao) t = CaixaTexto{};
+    ResServico = {};
     AsNeg = 0;
     XCalculo = 0;
     MinimaGovernou = false;

@@ -115,7 +115,8 @@ std::string Retrato(const char* Nome, const Dimensionamento& p) {
     std::string s;
     AcrescentaLinhaCsv(s, Nome, p.Form1.Text17.Text, p, true);
     for (std::span<const CaixaTexto> linhas : {std::span<const CaixaTexto>(p.Form1.TextVerificacao),
-                                               std::span<const CaixaTexto>(p.Form1.TextCortante)})
+                                               std::span<const CaixaTexto>(p.Form1.TextCortante),
+                                               std::span<const CaixaTexto>(p.Form1.TextFissuracao)})
         for (const CaixaTexto& v : linhas) {
             if (!v.Text.empty())
                 s += Junta(v.BackColor == Cor::Alerta ? "  ! " : "    ", v.Text, "\n");
@@ -265,6 +266,16 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
              Barras20(p, "10000");
              p.Form1.Text1.Text = "60", p.Form1.TextVd.Text = "20";
          }},
+        {"serviço, 2023, 20 x 50 C25, 16 mm em duas camadas e 10 mm: Mser = 60 KN.m",
+         [](D& p) {
+             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
+             p.Form1.Text4.Text = "2.5", p.Form1.Combo3.Text = "6.3 mm (1/4'')";
+             p.Form1.Text17.Text = "17000";
+             teste::PoeBitolas(p, "16 mm (5/8'')", "10 mm (3/8'')");
+             p.Form1.TextMser.Text = "60", p.Form1.ComboMser.Text = "KN.m";
+         }},
+        {"serviço, CAA IV e Mser abaixo de Mr: não fissura",
+         [](D& p) { p.Form1.TextMser.Text = "1000", p.Form1.ComboCAA.Text = "IV"; }},
         {"2023, 20 x 90 C25 com Md = 2000 KN.cm: As,min de 2,70 cm² no cálculo",
          [](D& p) {
              p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";

@@ -1,0 +1,104 @@
+// Abertura de fissuras em serviço com as barras colocadas, camada a camada.
+#include "calc/Catalogos.h"
+#include "calc/Numeros.h"
+#include "program/Dimensionamento.h"
+#include "section/Fissuracao.h"
+
+#include <algorithm>
+
+namespace lumbrio {
+
+void Dimensionamento::LerServico() {
+    const auto& f = Form1;
+    EntradasServico e;
+    if (std::ranges::find(ItensCombo5, f.ComboMser.Text) == ItensCombo5.end())
+        Recusar(Junta("Unidade de Mser desconhecida: \"", TextoVisivel(f.ComboMser.Text), "\"."),
+                "Escolha a unidade de Mser na lista.");
+    const auto classe = std::ranges::find(ItensCAA, f.ComboCAA.Text);
+    if (classe == ItensCAA.end())
+        Recusar(
+            Junta("Classe de agressividade desconhecida: \"", TextoVisivel(f.ComboCAA.Text), "\"."),
+            "Escolha a classe de I a IV na lista.");
+    e.Classe = static_cast<int>(classe - ItensCAA.begin()) + 1;
+    UnidadeMser = f.ComboMser.Text;
+    const std::string& t = f.TextMser.Text;
+    const auto primeiro = t.find_first_not_of(" \t");
+    e.Usada = primeiro != std::string::npos;
+    if (e.Usada) {
+        const auto mser =
+            LeDecimalExato(t.substr(primeiro, t.find_last_not_of(" \t") + 1 - primeiro));
+        const double fator = FatorDaUnidade(f.ComboMser.Text);
+        if (!mser || !(*mser >= 0) || !std::isfinite(*mser * fator))
+            Recusar("Mser deve ser um número maior ou igual a zero (ou vazio: sem verificação "
+                    "da abertura de fissuras).",
+                    Junta("Valor lido: \"", TextoVisivel(t), "\"."));
+        e.Mser = NaUnidadeInterna(*mser, fator);
+    }
+    EntServico = e;
+}
+
+void Dimensionamento::VerificaServico() {
+    ResServico = {};
+    if (!EntServico.Usada) return;
+    DadosFissuracao d;
+    d.b = Base;
+    d.h = Altura;
+    d.Mser = EntServico.Mser;
+    d.Es = Es;
+    d.Fctm = FctmMPa(Fck / 10) * 10;
+    d.Eta1 = Eta1(TextoAco, Edicao);
+    // As barras como o desenho as põe: a primeira junto ao estribo, as outras a EspHor.
+    const double inicio = Cobrimento + Diametro[BitolaEstr];
+    std::vector<CamadaServico> camadas;
+    const auto camada = [&](bool neg, int i, double n, int bitola, double dLinha, double esp) {
+        if (n <= 0) return;
+        const double fi = Diametro[bitola];
+        CamadaFissuracao c{neg ? dLinha : Altura - dLinha, fi, AreaBarra[bitola], {}, !neg};
+        for (int j = 0; j < static_cast<int>(n); ++j)
+            c.XBarras.push_back(inicio + fi / 2 + j * esp);
+        d.Camadas.push_back(std::move(c));
+        camadas.push_back({neg, i, d.Camadas.back().Y, static_cast<int>(n), fi});
+    };
+    for (int i = 1; i <= NumCamadasPos; ++i)
+        camada(false, i, NumBarrasPos[i], BitolaPos[i], DLinhaPos[i], EspHorPos[i]);
+    for (int i = 1; i <= NumCamadasNeg; ++i)
+        camada(true, i, NumBarrasNeg[i], BitolaNeg[i], DLinhaNeg[i], EspHorNeg[i]);
+
+    const AnaliseFissuracao a = AnalisaFissuracao(d);
+    ResultadoServico& r = ResServico;
+    r.Calculado = true;
+    r.XReal = a.Real.X;
+    r.XCG = a.CG.X;
+    r.Mr = a.Mr;
+    r.Fissura = a.Fissura;
+    r.Eta1 = d.Eta1;
+    r.SigmaCG = a.SigmaCG;
+    r.WkLim = AberturaLimite(EntServico.Classe);
+    for (std::size_t k = 0; k < camadas.size(); ++k) {
+        CamadaServico& c = camadas[k];
+        c.SigmaReal = a.Real.TensaoAco(c.Y, d.Mser, d.AlfaE);
+        c.SigmaCG = c.Negativa ? a.CG.TensaoAco(DCG2, d.Mser, d.AlfaE) : a.SigmaCG;
+        for (const BarraFissuracao& b : a.Barras) {
+            if (b.Camada != k) continue;
+            const bool ponta =
+                b.X == d.Camadas[k].XBarras.front() || b.X == d.Camadas[k].XBarras.back();
+            double& wk = ponta ? c.WkPonta : c.WkDentro;
+            wk = std::max(wk, b.W.Wk);
+            (ponta ? c.AcriPonta : c.AcriDentro) = b.Acri;
+            if (b.W.Wk > r.WkMax) {
+                r.WkMax = b.W.Wk;
+                r.CamadaWkMax = c.Camada;
+            }
+        }
+    }
+    r.SigmaReal = camadas.empty() || camadas.front().Negativa ? 0 : camadas.front().SigmaReal;
+    r.FalhaWk = r.WkMax > r.WkLim;
+    if (const auto l = LimitesSemCalculoDeWk(r.SigmaReal / 10)) {
+        r.TemLimites = true;
+        r.FiMaxTabela = l->FiMax;
+        r.SMaxTabela = l->SMax;
+    }
+    r.Camadas = std::move(camadas);
+}
+
+} // namespace lumbrio
