@@ -75,6 +75,7 @@ inline constexpr int Fora = 0;
 inline constexpr auto& P = LinhasPainel;
 inline constexpr auto V = &F::TextVerificacao;
 inline constexpr auto C = &F::TextCortante;
+inline constexpr auto W = &F::TextFissuracao;
 static_assert(P.size() == 7, "uma linha de Resultados na tabela por linha do painel");
 
 inline constexpr auto TextosBitolas = [] {
@@ -268,6 +269,19 @@ inline constexpr Controle Form1[] = {
     {"TextCortante(4)", Leitura, "Frame11", 120, 1950, 7020, 270, "", Fora, Campo<C, 4>},
     {"TextCortante(5)", Leitura, "Frame11", 120, 2220, 7020, 270, "", Fora, Campo<C, 5>},
     {"TextCortante(6)", Leitura, "Frame11", 120, 2490, 7020, 270, "", Fora, Campo<C, 6>},
+
+    // Abertura de fissuras em serviço, abaixo da cortante.
+    {"Frame12", Moldura, "", 11580, 3180, 7260, 1920, "Abertura de fissuras (item 17.3.3)"},
+    {"LabelMser", Rotulo, "Frame12", 120, 345, 0, 0, "Mser"},
+    {"TextMser", Caixa, "Frame12", 600, 300, 975, 285, "", 53, Campo<&F::TextMser>, DigitosPonto},
+    {"ComboMser", Lista, "Frame12", 1680, 285, 1005, 315, ItensCombo5, 54, Campo<&F::ComboMser>,
+     Nenhum},
+    {"LabelCAA", Rotulo, "Frame12", 2880, 345, 0, 0, "CAA"},
+    {"ComboCAA", Lista, "Frame12", 3480, 285, 735, 315, ItensCAA, 55, Campo<&F::ComboCAA>, Nenhum},
+    {"TextFissuracao(1)", Leitura, "Frame12", 120, 720, 7020, 270, "", Fora, Campo<W, 1>},
+    {"TextFissuracao(2)", Leitura, "Frame12", 120, 990, 7020, 270, "", Fora, Campo<W, 2>},
+    {"TextFissuracao(3)", Leitura, "Frame12", 120, 1260, 7020, 270, "", Fora, Campo<W, 3>},
+    {"TextFissuracao(4)", Leitura, "Frame12", 120, 1530, 7020, 270, "", Fora, Campo<W, 4>},
 };
 
 // Nomes únicos; moldura-mãe antes dos filhos; texto e campo do modelo do tipo do
@@ -315,8 +329,9 @@ constexpr bool Coerente(std::span<const Controle> Tabela) {
 static_assert(Coerente(Form1));
 static_assert(std::ranges::count(Form1, Leitura, &Controle::Tipo) ==
                   std::tuple_size_v<decltype(F::TextVerificacao)> - 1 +
-                      std::tuple_size_v<decltype(F::TextCortante)> - 1,
-              "uma linha de Verificações por verificação da norma e uma por resultado da cortante");
+                      std::tuple_size_v<decltype(F::TextCortante)> - 1 +
+                      std::tuple_size_v<decltype(F::TextFissuracao)> - 1,
+              "uma linha por verificação da norma e por resultado da cortante e do serviço");
 
 } // namespace geometria
 

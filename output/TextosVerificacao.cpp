@@ -39,19 +39,20 @@ std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::strin
     };
     const char* classes[] = {"I", "II", "III", "IV"};
     std::vector<LinhaVerificacao> l;
-    LinhaVerificacao wk{"Abertura de fissuras",
-                        R.Fissura ? Junta("wk,máx = ", n(R.WkMax, 3), " mm",
+    LinhaVerificacao wk{"wk,máx",
+                        R.Fissura ? Junta(n(R.WkMax, 3), " mm",
                                           R.CamadaWkMax > 0
                                               ? Junta(" na camada ", std::to_string(R.CamadaWkMax))
                                               : std::string())
                                   : std::string("não fissura, wk = 0"),
-                        Junta("≤ ", n(R.WkLim, 2), " mm, CAA ", classes[E.EntServico.Classe - 1]),
+                        Junta("≤ ", n(R.WkLim, 2), " mm"),
                         "17.3.3.2",
                         R.FalhaWk ? "não atende" : "atende",
                         R.FalhaWk};
     const auto k = [&](double c) { return TextoCurto(c, Separador); };
     wk.Nota =
-        Junta("wk de cada barra tracionada, a menor de φ/(", k(12.5), "·η1)·σs/Es·3σs/fctm e φ/(",
+        Junta("Limite da classe de agressividade ", classes[E.EntServico.Classe - 1],
+              ". wk de cada barra tracionada, a menor de φ/(", k(12.5), "·η1)·σs/Es·3σs/fctm e φ/(",
               k(12.5), "·η1)·σs/Es·(4/ρr + 45), com η1 = ", n(R.Eta1, 2),
               " e ρr sobre a área crítica da barra.");
     l.push_back(std::move(wk));

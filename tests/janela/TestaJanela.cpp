@@ -238,10 +238,10 @@ class TestaJanela : public QObject {
             w->setFocus();
             QTest::keyClick(w, Qt::Key_Tab);
         }
-        QCOMPARE(paradas.size(), 50); // escalas desabilitadas por "Auto."
-        const char* leitura[] = {"Text1",    "Text4",      "Combo3", "Combo2(1)",
-                                 "Text17",   "ComboNorma", "Check4", "Check3",
-                                 "Command1", "Command8",   "TextVd", "TextRamos"};
+        QCOMPARE(paradas.size(), 53); // escalas desabilitadas por "Auto."
+        const char* leitura[] = {"Text1",      "Text4",     "Combo3",   "Combo2(1)", "Text17",
+                                 "ComboNorma", "Check4",    "Check3",   "Command1",  "Command8",
+                                 "TextVd",     "TextRamos", "TextMser", "ComboCAA"};
         for (std::size_t i = 1; i < std::size(leitura); ++i)
             QVERIFY2(paradas.indexOf(leitura[i - 1]) < paradas.indexOf(leitura[i]), leitura[i]);
         for (const char* r : {"Text8", "Text24", "Text34", "Text36", "Text25(1)",
@@ -273,6 +273,8 @@ class TestaJanela : public QObject {
             Caixa("Text7")->setText("10000");
             Combo("Combo5")->setCurrentText(c.Unidade);
             Caixa("TextVd")->setText(c.Vd);
+            Caixa("TextMser")->setText(c.Vd); // o mesmo número em KN.cm
+            Combo("ComboCAA")->setCurrentText("IV");
             Combo("ComboModelo")->setCurrentText(c.Modelo);
             Bitolas(c.Bitola, "8 mm (5/16'')");
             Botao("Command1")->click();
@@ -288,7 +290,7 @@ class TestaJanela : public QObject {
             }
         }
         QVERIFY(alertas.contains("Text24") && alertas.filter("TextVerificacao").size() >= 1 &&
-                alertas.contains("TextCortante(1)"));
+                alertas.contains("TextCortante(1)") && alertas.contains("TextFissuracao(1)"));
         QVERIFY(Caixa("Text24")->toolTip().endsWith(Q(janela->Modelo().Form1.Text24.ToolTipText)));
         const auto& v = janela->Modelo().Form1.TextVerificacao;
         for (std::size_t i = 1; i < v.size(); ++i) {
