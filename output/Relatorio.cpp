@@ -371,6 +371,60 @@ SecaoRelatorio ForcaCortante(const Dim& D, const Formatos& N) {
     return s;
 }
 
+// Abertura de fissuras: entradas, a tabela por camada e os vereditos.
+SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
+    const ResultadoServico& R = D.ResServico;
+    const double fator = FatorDaUnidade(D.UnidadeMser);
+    const auto m = [&](double kgfcm) {
+        return Junta(N(kgfcm / fator, 1), " ", SimboloDoMomento(D.UnidadeMser));
+    };
+    const auto mpa = [&](double kgf) { return N(kgf / 10, 1); };
+    const auto wk = [&](double w, bool existe) { return existe ? N(w, 3) : std::string("—"); };
+    Tabela t = NovaTabela({{"Camada", 28, true},
+                           {"y (cm)", 18},
+                           {"Barras", 24},
+                           {"σs Real (MPa)", 24},
+                           {"σs CG (MPa)", 22},
+                           {"Acri ponta / dentro (cm²)", 32},
+                           {"wk ponta / dentro (mm)", 32}});
+    t.Miuda = true;
+    for (const CamadaServico& c : R.Camadas) {
+        const bool dentro = c.Barras > 2;
+        t.Linhas.push_back(
+            {{Junta(c.Negativa ? "negativa " : "positiva ", std::to_string(c.Camada)), N(c.Y, 2),
+              Junta(std::to_string(c.Barras), " φ ", N.Curto(c.Fi * 10)), mpa(c.SigmaReal),
+              mpa(c.SigmaCG),
+              c.Negativa ? std::string("—")
+                         : Junta(N(c.AcriPonta, 1), " / ", dentro ? N(c.AcriDentro, 1) : "—"),
+              c.Negativa ? std::string("—")
+                         : Junta(wk(c.WkPonta, true), " / ", wk(c.WkDentro, dentro))},
+             !c.Negativa && c.Camada == R.CamadaWkMax && R.FalhaWk ? Enfase::Alerta
+                                                                   : Enfase::Normal});
+    }
+    std::vector<BlocoRelatorio> notas;
+    Tabela v = TabelaVerificacoes(LinhasServico(D, D.SeparadorDecimal), notas);
+    const char* classes[] = {"I", "II", "III", "IV"};
+    SecaoRelatorio s{
+        .Titulo = "10. Estado-limite de abertura de fissuras (item 17.3.3)",
+        .ConteudoMm = 40,
+        .Blocos = {Paragrafo{Junta("Mser = ", m(D.EntServico.Mser),
+                                   " (combinação frequente); classe de "
+                                   "agressividade ",
+                                   classes[D.EntServico.Classe - 1], ", wk,lim = ", N(R.WkLim, 2),
+                                   " mm; αe = 15; η1 = ", N(R.Eta1, 2), "; Mr = ", m(R.Mr), " (",
+                                   R.Fissura ? "a seção fissura" : "a seção não fissura: wk = 0",
+                                   "). Estádio II com as barras colocadas: x = ", N(R.XReal, 2),
+                                   " cm nos dois modelos; o CG põe toda a tração no centróide.")},
+                   std::move(t), std::move(v)}};
+    s.Blocos.insert(s.Blocos.end(), notas.begin(), notas.end());
+    s.Blocos.push_back(
+        Paragrafo{"Acri: o quadrado de lado 15φ em torno da barra, cortado pelas faces da seção "
+                  "e pela mediatriz entre ela e cada outra barra tracionada. y medido da face "
+                  "comprimida; σs positiva na tração.",
+                  Estilo::Nota});
+    return s;
+}
+
 } // namespace
 
 Relatorio MontaRelatorio(const EstadoDeProjeto& D) {
@@ -388,6 +442,7 @@ Relatorio MontaRelatorio(const EstadoDeProjeto& D) {
                 Avisos(D, C, N),        Equilibrio(D, N),    Desenhos(D, N),
                 CamadaACamada(D, C, N), SecaoVerificacoes(D)};
     if (D.ResCortante.Calculado) r.Secoes.push_back(ForcaCortante(D, N));
+    if (D.ResServico.Calculado) r.Secoes.push_back(AberturaDeFissuras(D, N));
     return r;
 }
 

@@ -15,7 +15,7 @@ namespace {
 struct Caso {
     const char *Md, *Base, *Altura, *Positivas, *Negativas, *Aco, *Separador;
     int Dominio4;
-    const char *Norma = "NBR 6118:2003", *Fck = "20", *Vd = "", *Modelo = "Modelo I";
+    const char *Norma = "NBR 6118:2003", *Fck = "20", *Vd = "", *Modelo = "Modelo I", *Mser = "";
 };
 
 // Cálculo completo com os outros valores de projeto da janela.
@@ -31,6 +31,7 @@ Dimensionamento Projeto(const Caso& c) {
     p.Form1.Text18.Text = c.Fck;
     p.Form1.TextVd.Text = c.Vd;
     p.Form1.ComboModelo.Text = c.Modelo;
+    p.Form1.TextMser.Text = c.Mser;
     teste::PoeBitolas(p, c.Positivas, c.Negativas);
     p.Programa();
     EXPECT_TRUE(p.HaResultados);
@@ -46,7 +47,8 @@ const Caso Casos[] = {
      "20", "150", "Modelo II"},
     {"12000", "22.5", "45", B12, "40 mm", "Aço CA-25A", ",", 0},
     // No limite x/d do cálculo, com as barras colocadas acima dele.
-    {"23000", "20", "50", B20, "10 mm (3/8'')", "Aço CA-50A", ".", 0, "NBR 6118:2023", "30"},
+    {"23000", "20", "50", B20, "10 mm (3/8'')", "Aço CA-50A", ".", 0, "NBR 6118:2023", "30", "",
+     "Modelo I", "17000"},
 };
 
 template <class T> std::vector<const T*> Blocos(const SecaoRelatorio& S) {
