@@ -4,8 +4,8 @@
 #include "calc/Numeros.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
-#include "program/Dimensionamento.h"
 #include "output/Csv.h"
+#include "program/Dimensionamento.h"
 #include "tools/lote/Lote.h"
 
 #include <gtest/gtest.h>
@@ -93,19 +93,21 @@ TEST_F(Lote, serie_da_viga_padrao_da_o_csv_conferido) {
     EXPECT_EQ(p.erros, Resumo);
 }
 
-// A cortante gravada pela janela, lida pelo lote: os mesmos números da janela.
-TEST_F(Lote, cortante_gravada_pela_janela_da_os_mesmos_numeros_no_lote) {
+// A cortante e o serviço gravados pela janela, lidos pelo lote: os mesmos números.
+TEST_F(Lote, cortante_e_servico_gravados_pela_janela_dao_os_mesmos_numeros_no_lote) {
     Dimensionamento janela;
     auto& f = janela.Form1;
     f.TextVd.Text = "15.3", f.ComboVd.Text = "Tf", f.ComboModelo.Text = "Modelo II";
     f.TextTeta.Text = "35", f.TextAlfa.Text = "60", f.TextRamos.Text = "3";
     f.ComboAcoEstribo.Text = "CA-60";
+    f.TextMser.Text = "60", f.ComboMser.Text = "KN.m", f.ComboCAA.Text = "III";
     ASSERT_FALSE(GravaConfiguracao(janela, "c.txt"));
     janela.Programa();
     std::string esperado;
     AcrescentaCabecalhoCsv(esperado, false);
     AcrescentaLinhaCsv(esperado, "c.txt", f.Text17.Text, janela, false);
     EXPECT_NE(esperado.find(",15300.0,II,"), std::string::npos) << esperado;
+    EXPECT_NE(esperado.find(",600000.00,"), std::string::npos) << esperado;
     EXPECT_EQ(Roda(Args{"c.txt"}), (Execucao{0, esperado, ""}));
 }
 
