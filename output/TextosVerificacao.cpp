@@ -29,10 +29,20 @@ std::string SimboloDoMomento(std::string_view Item) {
     return Junta(SimboloDaForca(Item.substr(0, ponto)), "·", Item.substr(ponto + 1));
 }
 
+namespace {
+
+// Número de uma linha: com o separador até 1E+15; além disso, "fora do alcance".
+std::string NumeroDaLinha(double Valor, int Casas, std::string_view Separador) {
+    return std::fabs(Valor) <= 1e15 ? FormataNumero(Valor, Casas, Separador)
+                                    : NumeroMensagem(Valor, Casas);
+}
+
+} // namespace
+
 std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::string_view Separador) {
     const ResultadoServico& R = E.ResServico;
     if (!R.Calculado) return {};
-    const auto n = [&](double v, int casas) { return FormataNumero(v, casas, Separador); };
+    const auto n = [&](double v, int casas) { return NumeroDaLinha(v, casas, Separador); };
     const double fator = FatorDaUnidade(E.UnidadeMser);
     const auto m = [&](double kgfcm) {
         return Junta(n(kgfcm / fator, 1), " ", SimboloDoMomento(E.UnidadeMser));
@@ -81,7 +91,7 @@ std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::strin
 std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::string_view Separador) {
     const ResultadoCortante& R = E.ResCortante;
     if (!R.Calculado) return {};
-    const auto n = [&](double v, int casas) { return FormataNumero(v, casas, Separador); };
+    const auto n = [&](double v, int casas) { return NumeroDaLinha(v, casas, Separador); };
     const auto f = [&](double kgf) {
         return Junta(n(kgf / E.FatorVd, 1), " ", SimboloDaForca(E.UnidadeVd));
     };

@@ -148,7 +148,9 @@ const struct CasoRecusa {
      "de 2 a 12"},
     {"ramos_fracionarios", [](D& p) { p.Form1.TextRamos.Text = "2.5"; }, "deve ser inteiro"},
     {"unidade_de_vd", [](D& p) { p.Form1.ComboVd.Text = "kN"; }, "unidade de Vd"},
-    {"modelo_III", [](D& p) { p.Form1.ComboModelo.Text = "Modelo III"; }, "modelo de cálculo"}};
+    {"modelo_III", [](D& p) { p.Form1.ComboModelo.Text = "Modelo III"; }, "modelo de cálculo"},
+    {"mser_negativo", [](D& p) { p.Form1.TextMser.Text = "-1"; }, "Mser deve ser um número"},
+    {"classe_V", [](D& p) { p.Form1.ComboCAA.Text = "V"; }, "Classe de agressividade"}};
 
 TEST(Programa, cada_recusa_limpa_o_painel_e_explica) {
     for (const CasoRecusa& c : Recusas) {

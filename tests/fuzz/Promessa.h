@@ -44,6 +44,13 @@ inline void VerificaPromessa(const Dimensionamento& p, bool AvisoPermitido = fal
         Falha("resultado e recusa ao mesmo tempo");
     if (p.Form2.Visivel && p.Form2.Label1.Caption.empty()) Falha("recusa sem mensagem");
     if (p.HaResultados && f.Text9.Text.empty()) Falha("resultado sem x no painel");
+    // As linhas da cortante e do serviço só com números finitos.
+    const auto& c = p.ResCortante;
+    for (double v : {c.VRd2, c.Vc, c.Vsw, c.AswSAdotada, c.VdMin, c.S, c.SMax, c.St, c.StMax})
+        if (c.Calculado && !std::isfinite(v)) Falha("cortante com número inválido");
+    const auto& s = p.ResServico;
+    for (double v : {s.XReal, s.SigmaReal, s.SigmaCG, s.Mr, s.WkMax})
+        if (s.Calculado && !std::isfinite(v)) Falha("serviço com número inválido");
 }
 
 // Pasta própria do processo de fuzzing, que passa a ser a pasta atual.

@@ -70,6 +70,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
             case TipoEntrada::Bitola:
                 v = TextoBitola(d, 11);
                 break;
+            case TipoEntrada::UnidadeForca:
+                v = ItemOuTexto(d, ItensForca);
+                break;
+            case TipoEntrada::Modelo:
+                v = ItemOuTexto(d, ItensModelo);
+                break;
+            case TipoEntrada::AcoEstribo:
+                v = ItemOuTexto(d, ItensAcoEstribo);
+                break;
+            case TipoEntrada::Classe:
+                v = ItemOuTexto(d, ItensCAA);
+                break;
             default:
                 if (d.ConsumeBool()) v = Numero(d);
             }
