@@ -15,12 +15,14 @@ namespace {
 // Os registros vistos pelo arquivo, com a norma.
 std::string Retrato(const Dimensionamento& p) {
     std::string s = p.Form1.ComboNorma.Text;
-    ParaCadaRegistro(p, [&s](const char*, const auto& v) {
+    const auto registro = [&s](const Entrada&, const auto& v) {
         if constexpr (std::is_same_v<std::remove_cvref_t<decltype(v)>, std::string>)
             s += '\x1f' + v;
         else
             s += '\x1f' + std::to_string(v);
-    });
+    };
+    ParaCadaRegistro(p, registro);
+    ParaCadaRegistro(p, registro, PrimeiroRegistroExtra, UltimoRegistroExtra);
     return s;
 }
 
