@@ -59,9 +59,9 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
 
     superficie = new Superficie(modelo, this);
     superficie->setObjectName("Superficie");
-    // A faixa de baixo (norma e verificações) acrescenta 2580 twips à janela de projeto e a
-    // coluna da direita (força cortante), 7410.
-    superficie->setFixedSize(px(11550 + 7410), px(8595 + 2580));
+    // A faixa de baixo (norma e verificações) acrescenta 4260 twips à janela de projeto e a
+    // coluna da direita (força cortante e fissuras), 7410.
+    superficie->setFixedSize(px(11550 + 7410), px(8595 + 4260));
     // Molduras como na janela de projeto: a borda passa pelo meio da legenda.
     superficie->setStyleSheet(
         "QGroupBox { border: 1px solid palette(mid); margin-top: 0.55em; }"

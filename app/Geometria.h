@@ -226,7 +226,7 @@ inline constexpr Controle Form1[] = {
     {"Label47", Rotulo, "", 120, 8760, 0, 0, "&Norma"},
     {"ComboNorma", Lista, "", 120, 9000, 2085, 315, ItensNorma, 33, Campo<&F::ComboNorma>, Nenhum},
     // Uma linha por verificação da norma.
-    {"Frame10", Moldura, "", 3720, 8640, 7740, 2475, "Verificações"},
+    {"Frame10", Moldura, "", 3720, 8640, 7740, 4155, "Verificações"},
     {"TextVerificacao(1)", Leitura, "Frame10", 120, 255, 7500, 270, "", Fora, Campo<V, 1>},
     {"TextVerificacao(2)", Leitura, "Frame10", 120, 525, 7500, 270, "", Fora, Campo<V, 2>},
     {"TextVerificacao(3)", Leitura, "Frame10", 120, 795, 7500, 270, "", Fora, Campo<V, 3>},
@@ -235,6 +235,12 @@ inline constexpr Controle Form1[] = {
     {"TextVerificacao(6)", Leitura, "Frame10", 120, 1605, 7500, 270, "", Fora, Campo<V, 6>},
     {"TextVerificacao(7)", Leitura, "Frame10", 120, 1875, 7500, 270, "", Fora, Campo<V, 7>},
     {"TextVerificacao(8)", Leitura, "Frame10", 120, 2145, 7500, 270, "", Fora, Campo<V, 8>},
+    {"TextVerificacao(9)", Leitura, "Frame10", 120, 2415, 7500, 270, "", Fora, Campo<V, 9>},
+    {"TextVerificacao(10)", Leitura, "Frame10", 120, 2685, 7500, 270, "", Fora, Campo<V, 10>},
+    {"TextVerificacao(11)", Leitura, "Frame10", 120, 2955, 7500, 270, "", Fora, Campo<V, 11>},
+    {"TextVerificacao(12)", Leitura, "Frame10", 120, 3225, 7500, 270, "", Fora, Campo<V, 12>},
+    {"TextVerificacao(13)", Leitura, "Frame10", 120, 3495, 7500, 270, "", Fora, Campo<V, 13>},
+    {"TextVerificacao(14)", Leitura, "Frame10", 120, 3765, 7500, 270, "", Fora, Campo<V, 14>},
 
     {"Command1", Botao, "", 6840, 120, 1335, 660, "&Calcula", 40},
     {"Command6", Botao, "", 8175, 120, 735, 660, "&Sai", 41},

@@ -58,6 +58,25 @@ struct Verificacoes {
     // Equilíbrio: uma busca final terminou com |Rc − Rst| acima de 1 % de Rcc, ou o Mrd
     // de um modelo não é positivo; os números são os das entradas, mas pedem revisão.
     bool AlertaEquilibrio = false;
+    bool AlertaEquilibrioCG = false, AlertaEquilibrioReal = false;
+    double ResiduoMax = 0, LimiteResiduo = 0; // kgf: o maior |Rc − Rst| e 1 % do menor Rcc
+    // Resistência: Mrd das barras colocadas em cada modelo contra Md (kgf·cm).
+    double Md = 0, MrdCG = 0, MrdReal = 0;
+    bool FalhaMrdCG = false, FalhaMrdReal = false;
+    std::string UnidadeMd; // a lista de Md do cálculo, para as linhas
+    double FatorMd = 1;    // kgf·cm por unidade de Md
+    // Regra dos 10 % da altura (item 17.2.4.1) nas faces com barras.
+    double PctHPos = 0, PctHNeg = 0;
+    bool TemNeg = false, FalhaPctH = false;
+    // Camadas esgotadas: a última camada de uma face não comporta a área que sobrou.
+    int CamadasPos = 0, CamadasNeg = 0; // camadas com barras
+    bool EsgotadasPos = false, EsgotadasNeg = false;
+    // Domínio 4 com as barras colocadas sem "Permitir domínio 4" (o painel o pinta).
+    std::string DominioCG, DominioReal;
+    bool FalhaDominio4 = false;
+    // A primeira camada tracionada leva pelo menos duas barras, nos cantos do estribo.
+    int BarrasCamada1 = 0;
+    bool FalhaBarrasCamada1 = false;
     // γc ou γs fora de 1,0 a 2,0 (por exemplo "1,4" lido como 1 ou "14").
     bool CoeficienteImplausivel = false;
     double GamaC = 0, GamaS = 0;
@@ -150,6 +169,7 @@ struct EstadoDeProjeto {
     PorCamada EspLivrePos{}, EspLivreNeg{}; // cm
     PorCamada EspHorPos{}, EspHorNeg{};     // cm
     std::string FimDistribPos, FimDistribNeg;
+    bool TransbordaPos = false, TransbordaNeg = false; // a última camada não comportou
 
     // ---- Resultados ----
     double MrdCG = 0, MrdReal = 0; // kgf·cm (unidade do usuário depois de Imprime)

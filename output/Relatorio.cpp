@@ -176,7 +176,7 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
                                      "\"Permitir domínio 4\" marcado.",
                                      Estilo::Destaque, Enfase::Alerta});
     for (const LinhaVerificacao& v : LinhasVerificacao(D.Verif, D.SeparadorDecimal))
-        if (v.Falha)
+        if (v.Falha && !v.AvisoProprio)
             s.Blocos.push_back(Paragrafo{"• " + v.Texto() + ".", Estilo::Destaque, Enfase::Alerta});
     for (const LinhaVerificacao& v : LinhasCortante(D, D.SeparadorDecimal))
         if (v.Falha)
@@ -197,17 +197,24 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
 }
 
 SecaoRelatorio Equilibrio(const Dim& D, const Formatos& N) {
-    const auto linha = [&](const char* modelo, double residuo, long passos) {
-        const bool ok = std::fabs(residuo) <= D.PrecisãoN;
-        return LinhaTabela{{modelo, N(residuo, 2), N(D.PrecisãoN, 2), std::to_string(passos),
-                            ok ? "dentro da tolerância" : "fora da tolerância"}};
+    // A mesma regra da linha "Equilíbrio" das verificações: 1 % de Rcc e Mrd positivo.
+    const auto linha = [&](const char* modelo, double residuo, long passos, bool alerta,
+                           double mrd) {
+        const char* situacao = !alerta      ? "dentro da tolerância"
+                               : !(mrd > 0) ? "Mrd ≤ 0: não confiável"
+                                            : "longe do equilíbrio";
+        return LinhaTabela{
+            {modelo, N(residuo, 2), N(D.PrecisãoN, 2), std::to_string(passos), situacao},
+            alerta ? Enfase::Alerta : Enfase::Normal};
     };
     Tabela t = NovaTabela({{"Modelo", 35, true},
                            {"Rc − Rst (kgf)", 40},
                            {"PrecisãoN (kgf)", 40},
                            {"Passos", 25},
                            {"Situação", 40}});
-    t.Linhas = {linha("CG", D.ResiduoCG, D.PassosCG), linha("Real", D.ResiduoReal, D.PassosReal)};
+    t.Linhas = {
+        linha("CG", D.ResiduoCG, D.PassosCG, D.Verif.AlertaEquilibrioCG, D.Verif.MrdCG),
+        linha("Real", D.ResiduoReal, D.PassosReal, D.Verif.AlertaEquilibrioReal, D.Verif.MrdReal)};
     const std::string busca =
         D.PassosDescobreX > 0
             ? Junta("Busca da linha neutra para Md: ", std::to_string(D.PassosDescobreX), " passos")

@@ -7,6 +7,8 @@
 #include "section/Verificacoes.h"
 
 #include <cmath>
+#include <cstdio>
+#include <tuple>
 
 namespace lumbrio {
 
@@ -31,10 +33,16 @@ std::string SimboloDoMomento(std::string_view Item) {
 
 namespace {
 
-// Número de uma linha: com o separador até 1E+15; além disso, "fora do alcance".
+// Número de uma linha: com o separador até 1E+9; além disso, em notação científica
+// ("1.000E+30"), para a linha caber; infinito ou indefinido, "fora do alcance".
 std::string NumeroDaLinha(double Valor, int Casas, std::string_view Separador) {
-    return std::fabs(Valor) <= 1e15 ? FormataNumero(Valor, Casas, Separador)
-                                    : NumeroMensagem(Valor, Casas);
+    if (!std::isfinite(Valor)) return NumeroMensagem(Valor, Casas);
+    if (std::fabs(Valor) < 1e9) return FormataNumero(Valor, Casas, Separador);
+    char t[32];
+    std::snprintf(t, sizeof t, "%.3E", Valor);
+    std::string s = t;
+    TrocaSeparador(s, Separador);
+    return s;
 }
 
 } // namespace
@@ -136,10 +144,45 @@ std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::stri
 }
 
 std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::string_view Separador) {
-    const auto n = [&](double v, int casas) { return FormataNumero(v, casas, Separador); };
+    const auto n = [&](double v, int casas) { return NumeroDaLinha(v, casas, Separador); };
     const auto veredito = [](bool falha) { return falha ? "não atende" : "atende"; };
     std::vector<LinhaVerificacao> l;
-    l.reserve(8);
+    l.reserve(14);
+    const std::string unidade = SimboloDoMomento(V.UnidadeMd);
+    for (const auto& [grandeza, mrd, falha] : {std::tuple{"Mrd CG", V.MrdCG, V.FalhaMrdCG},
+                                               std::tuple{"Mrd Real", V.MrdReal, V.FalhaMrdReal}})
+        l.push_back({grandeza, Junta(n(mrd / V.FatorMd, 2), " ", unidade),
+                     Junta("≥ Md = ", n(V.Md / V.FatorMd, 2)), "17.2.2", veredito(falha), falha});
+    l.back().AvisoProprio = true; // Mrd Real < Md
+    LinhaVerificacao pct{
+        "%h",
+        Junta("positiva ", n(V.PctHPos, 2), " %",
+              V.TemNeg ? Junta(", negativa ", n(V.PctHNeg, 2), " %") : std::string()),
+        "≤ 10 %",
+        "17.2.4.1",
+        veredito(V.FalhaPctH),
+        V.FalhaPctH};
+    if (V.FalhaPctH) pct.Nota = "O modelo CG não deve ser usado: vale o modelo Real.";
+    pct.AvisoProprio = true;
+    l.push_back(std::move(pct));
+    const bool esgotadas = V.EsgotadasPos || V.EsgotadasNeg;
+    l.push_back({"Camadas",
+                 Junta(std::to_string(V.CamadasPos), " de 6 positivas, ",
+                       std::to_string(V.CamadasNeg), " de 3 negativas"),
+                 "", "", esgotadas ? "esgotadas" : "comportam a armadura", esgotadas});
+    if (esgotadas)
+        l.back().Nota = Junta("A última camada ", V.EsgotadasPos ? "positiva" : "negativa",
+                              " não comporta a área que sobrou: as barras colocadas têm menos "
+                              "área que o cálculo pede. Aumente a bitola ou a seção.");
+    if (V.FalhaDominio4) {
+        l.push_back({"Domínio das barras colocadas",
+                     Junta("CG ", V.DominioCG, ", Real ", V.DominioReal),
+                     "2 ou 3 sem \"Permitir domínio 4\"", "", "não atende", true});
+        l.back().AvisoProprio = true;
+    }
+    l.push_back({"Barras na camada 1", std::to_string(V.BarrasCamada1),
+                 "≥ 2, nos cantos do estribo", "", veredito(V.FalhaBarrasCamada1),
+                 V.FalhaBarrasCamada1});
     LinhaVerificacao xd{
         "Ductilidade x/d", Junta("cálculo ", n(V.XdCalculo, 3)), Junta("≤ ", n(V.XdLim, 2)),
         "14.6.4.3",        veredito(V.FalhaDuctilidade),         V.FalhaDuctilidade};
@@ -186,9 +229,19 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
                      "espaçamento ≤ 20 cm", "17.3.5.2.3", "acrescentar"});
         l.back().Informativa = true;
     }
-    if (V.AlertaEquilibrio)
-        l.push_back({"Equilíbrio", "Rc − Rst acima de 1 % de Rcc ou Mrd ≤ 0",
-                     "reduza a PrecisãoN e confira Es", "17.2.2", "resultado não confiável", true});
+    if (V.AlertaEquilibrio) {
+        const bool mrd = !(V.MrdCG > 0) || !(V.MrdReal > 0);
+        l.push_back({"Equilíbrio",
+                     Junta("|Rc − Rst| = ", n(V.ResiduoMax, 0), " kgf", mrd ? ", Mrd ≤ 0" : ""),
+                     Junta("≤ 1 % de Rcc = ", n(V.LimiteResiduo, 0), " kgf"), "17.2.2",
+                     "não confiável", true});
+        l.back().Nota = Junta("A busca do modelo ",
+                              V.AlertaEquilibrioCG && V.AlertaEquilibrioReal ? "CG e a do Real"
+                              : V.AlertaEquilibrioCG                         ? "CG"
+                                                                             : "Real",
+                              " terminaram longe do equilíbrio: reduza a PrecisãoN (Outros "
+                              "valores) e confira Es.");
+    }
     if (V.CoeficienteImplausivel)
         l.push_back({"Coeficientes", Junta("γc = ", n(V.GamaC, 2), ", γs = ", n(V.GamaS, 2)),
                      Junta(n(1, 1), " a ", n(2, 1)), "12.4", "confira os valores", true});

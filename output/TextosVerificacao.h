@@ -20,7 +20,8 @@ struct LinhaVerificacao {
     bool Falha = false;
     std::string_view Escopo = {};
     std::string Nota = {};
-    bool Informativa = false; // nem falha nem "atende": informação ou nota
+    bool Informativa = false;  // nem falha nem "atende": informação ou nota
+    bool AvisoProprio = false; // o relatório já tem um aviso com as palavras dele
     // A linha da janela: "Ductilidade x/d: cálculo 0.450 (limite ≤ 0.45) — atende (item
     // 14.6.4.3)"; com escopo, "(apoios e ligações, item 14.6.4.3)".
     std::string Texto() const;

@@ -58,24 +58,27 @@ namespace {
 
 // Camada i de uma face; a última, quando não comporta a área, fica em alerta.
 void Distribui(int i, int N, double Area, const PorCamada& NumMax, double& AsRestante,
-               std::string& Fim, PorCamada& NumBarras, Lista& Ultima) {
+               std::string& Fim, PorCamada& NumBarras, Lista& Ultima, bool& Transborda) {
     const DistribuicaoCamada r = DistribuiCamada(i == N, Area, NumMax[i], AsRestante);
     NumBarras[i] = r.Barras;
     AsRestante = r.AsRestante;
     Fim = r.Fim ? "sim" : "não";
     if (r.Transborda) Ultima.BackColor = Cor::Alerta;
+    Transborda = Transborda || r.Transborda;
 }
 
 } // namespace
 
 void Dimensionamento::DistribuiBarrasPos() {
     Distribui(CamadaPos, NumCamadasPos, AreaBarra[BitolaPos[CamadaPos]], NumMaxBarrasPos,
-              AsPosRestante, FimDistribPos, NumBarrasPos, Form1.Combo2[NumCamadasPos]);
+              AsPosRestante, FimDistribPos, NumBarrasPos, Form1.Combo2[NumCamadasPos],
+              TransbordaPos);
 }
 
 void Dimensionamento::DistribuiBarrasNeg() {
     Distribui(CamadaNeg, NumCamadasNeg, AreaBarra[BitolaNeg[CamadaNeg]], NumMaxBarrasNeg,
-              AsNegRestante, FimDistribNeg, NumBarrasNeg, Form1.Combo4[NumCamadasNeg]);
+              AsNegRestante, FimDistribNeg, NumBarrasNeg, Form1.Combo4[NumCamadasNeg],
+              TransbordaNeg);
 }
 
 void Dimensionamento::EspaçamentosReaisPos() {

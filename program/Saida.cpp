@@ -27,6 +27,7 @@ void Dimensionamento::Zera() {
     for (Lista& l : f.Combo2) l.BackColor = Cor::Normal;
     for (Lista& l : f.Combo4) l.BackColor = Cor::Normal;
     FimDistribPos = "não";
+    TransbordaPos = TransbordaNeg = false;
     FimDistribNeg = "não";
     PctHPos = 0;
     PctHNeg = 0;

@@ -1,6 +1,9 @@
 // Verificações da NBR 6118 com as barras colocadas.
 #include "section/Verificacoes.h"
 
+#include "calc/Catalogos.h"
+#include "section/Comparacao.h"
+
 #include <cmath>
 #include <limits>
 
@@ -79,9 +82,33 @@ Verificacoes Verifica(const EstadoDeProjeto& D) {
     const auto residuoAlto = [](double Residuo, double Rcc) {
         return !(std::fabs(Residuo) <= 0.01 * std::fabs(Rcc));
     };
-    V.AlertaEquilibrio = residuoAlto(D.ResiduoCG, D.RccCG) ||
-                         residuoAlto(D.ResiduoReal, D.RccReal) || !(D.MrdCG > 0) ||
-                         !(D.MrdReal > 0);
+    V.AlertaEquilibrioCG = residuoAlto(D.ResiduoCG, D.RccCG) || !(D.MrdCG > 0);
+    V.AlertaEquilibrioReal = residuoAlto(D.ResiduoReal, D.RccReal) || !(D.MrdReal > 0);
+    V.AlertaEquilibrio = V.AlertaEquilibrioCG || V.AlertaEquilibrioReal;
+    V.ResiduoMax = std::max(std::fabs(D.ResiduoCG), std::fabs(D.ResiduoReal));
+    V.LimiteResiduo = 0.01 * std::min(std::fabs(D.RccCG), std::fabs(D.RccReal));
+
+    // Mrd em kgf·cm: Verifica vem antes de o painel pôr Mrd na unidade do usuário.
+    V.Md = D.Md;
+    V.MrdCG = D.MrdCG;
+    V.MrdReal = D.MrdReal;
+    V.FalhaMrdCG = !(D.MrdCG >= D.Md);
+    V.FalhaMrdReal = !(D.MrdReal >= D.Md);
+    V.UnidadeMd = D.Form1.Combo5.Text;
+    V.FatorMd = FatorDaUnidade(V.UnidadeMd);
+    V.PctHPos = D.PctHPos;
+    V.PctHNeg = D.PctHNeg;
+    V.TemNeg = D.NumBarrasNeg[1] > 0;
+    V.FalhaPctH = D.PctHPos > LimitePctH || (V.TemNeg && D.PctHNeg > LimitePctH);
+    for (int i = 1; i <= D.NumCamadasPos; ++i) V.CamadasPos += D.NumBarrasPos[i] > 0;
+    for (int i = 1; i <= D.NumCamadasNeg; ++i) V.CamadasNeg += D.NumBarrasNeg[i] > 0;
+    V.EsgotadasPos = D.TransbordaPos;
+    V.EsgotadasNeg = D.TransbordaNeg;
+    V.DominioCG = D.DominioCG;
+    V.DominioReal = D.DominioReal;
+    V.FalhaDominio4 = (D.DominioCG == "4" || D.DominioReal == "4") && D.OpcaoDominio4 != 1;
+    V.BarrasCamada1 = static_cast<int>(D.NumBarrasPos[1]);
+    V.FalhaBarrasCamada1 = V.BarrasCamada1 < 2;
     V.GamaC = D.GamaC;
     V.GamaS = D.GamaS;
     V.CoeficienteImplausivel = !(D.GamaC >= 1 && D.GamaC <= 2 && D.GamaS >= 1 && D.GamaS <= 2);

@@ -460,7 +460,7 @@ class TestaJanela : public QObject {
         pdftotext.start("pdftotext", {"-layout", "relatório.pdf", "-"});
         QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
         const QString texto = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        QCOMPARE(texto.count('\f'), 2);
+        QCOMPARE(texto.count('\f'), 3);
         QStringList esperados{"(continuação)", "2 φ 16 mm", "não atende", "não resistem"};
         for (const char* caixa : {"Text23", "Text24", "Text8", "Text33", "Text9", "Text36"})
             esperados << Caixa(caixa)->text();
@@ -473,7 +473,7 @@ class TestaJanela : public QObject {
     void calcula_e_pinta() {
         const QString esperado = qEnvironmentVariable("LUMBRIO_SEPARADOR_ESPERADO", ".");
         QCOMPARE(QLocale::system().decimalPoint(), esperado);
-        QCOMPARE(Area()->size(), QSize(1264, 745)); // (11550 + 7410) × (8595 + 2580) twips
+        QCOMPARE(Area()->size(), QSize(1264, 857)); // (11550 + 7410) × (8595 + 4260) twips
         Botao("Command1")->click();
         const auto& f = janela->Modelo().Form1;
         QVERIFY(!f.Text8.Text.empty() && janela->Mostrados.isEmpty());
