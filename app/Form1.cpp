@@ -28,6 +28,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <exception>
 #include <map>
@@ -66,7 +67,21 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
     superficie->setStyleSheet(
         "QGroupBox { border: 1px solid palette(mid); margin-top: 0.55em; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 5px; padding: 0 2px; }");
-    setCentralWidget(superficie);
+    // Numa tela menor que a janela (1366 × 768, escala 2), a superfície rola e o foco
+    // do teclado a leva junto.
+    rolagem = new QScrollArea(this);
+    rolagem->setObjectName("Rolagem");
+    rolagem->setFrameShape(QFrame::NoFrame);
+    rolagem->setFocusPolicy(Qt::NoFocus);
+    rolagem->setWidget(superficie);
+    setCentralWidget(rolagem);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* Agora) {
+        // O widget inteiro, não só o cursor de texto, com uma folga de 10 pixels.
+        if (!Agora || !superficie->isAncestorOf(Agora)) return;
+        const QPoint centro = Agora->mapTo(superficie, Agora->rect().center());
+        rolagem->ensureVisible(centro.x(), centro.y(), Agora->width() / 2 + 10,
+                               Agora->height() / 2 + 10);
+    });
 
     CriaControles();
     LigaComandos();
@@ -76,7 +91,8 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
     AjustaLegendas(superficie);
     statusBar()->setObjectName("BarraEstado");
     LimiteDasCaixas(superficie);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setMaximumSize(TamanhoInteiro());
+    resize(TamanhoInteiro());
 
     // Padrões de projeto, depois Padrão.txt quando existe; nenhum cálculo.
     tabela.DoModelo();
@@ -348,13 +364,22 @@ QString Form1::PedeArquivo(bool Abrir) {
                  : QFileDialog::getSaveFileName(this, {}, {}, filtro);
 }
 
+QSize Form1::TamanhoInteiro() const {
+    return superficie->size() +
+           QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
 void Form1::showEvent(QShowEvent* Evento) {
     QMainWindow::showEvent(Evento);
     if (centrada) return;
     centrada = true;
+    // A primeira vez: no máximo a área livre da tela, centrada nela.
     if (const QScreen* tela = screen()) {
+        const QRect livre = tela->availableGeometry();
+        const QSize moldura = frameGeometry().size() - size();
+        resize(size().boundedTo(livre.size() - moldura));
         QRect r = frameGeometry();
-        r.moveCenter(tela->availableGeometry().center());
+        r.moveCenter(livre.center());
         move(r.topLeft());
     }
 }

@@ -7,6 +7,7 @@
 #include "program/Dimensionamento.h"
 
 #include <QMainWindow>
+#include <QScrollArea>
 #include <functional>
 
 class QAction;
@@ -25,6 +26,8 @@ class Superficie;
 class Form1 : public QMainWindow, protected PedidosExportacao {
     Q_OBJECT
   public:
+    // Mostra a superfície inteira, mesmo maior que a tela (captura de tela).
+    void MostraInteira() { resize(TamanhoInteiro()); }
     // SemDialogos: as mensagens de erro vão para essa função, não para o diálogo
     // modal (a captura de tela roda sem ninguém para fechá-lo).
     explicit Form1(QWidget* Pai = nullptr,
@@ -76,6 +79,9 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     Dimensionamento modelo;
     TabelaLigacoes tabela;
     Superficie* superficie;
+    QScrollArea* rolagem; // a superfície inteira, com barras quando a tela é menor
+    // A janela com a superfície inteira, o menu e a barra de estado.
+    QSize TamanhoInteiro() const;
     QPushButton* Command1 = nullptr;
     Form2* form2 = nullptr;
     Form6* form6 = nullptr;

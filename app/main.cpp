@@ -71,6 +71,7 @@ int Executa(int argc, char** argv) {
     bool falhou = false;
     lumbrio::janela::Form1 janela(nullptr, [&](const std::string& m) { falhou = Erro(m) != 0; });
     janela.show();
+    janela.MostraInteira();
     if (!falhou) janela.centralWidget()->findChild<QPushButton*>("Command1")->click();
     if (falhou) return 1;
     std::string motivo;

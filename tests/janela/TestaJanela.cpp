@@ -130,7 +130,7 @@ class TestaJanela : public QObject {
     QString pastaAnterior;
     std::unique_ptr<JanelaDeTeste> janela;
 
-    QWidget* Area() { return janela->centralWidget(); }
+    QWidget* Area() { return janela->findChild<QWidget*>("Superficie"); }
     QLineEdit* Caixa(const QString& Nome) { return Controle<QLineEdit>(Area(), Nome); }
     QComboBox* Combo(const QString& Nome) { return Controle<QComboBox>(Area(), Nome); }
     QCheckBox* Marca(const QString& Nome) { return Controle<QCheckBox>(Area(), Nome); }
@@ -230,14 +230,21 @@ class TestaJanela : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier); // "&Norma"
         QCOMPARE(QApplication::focusWidget(), Combo("ComboNorma"));
 
+        // Numa tela pequena a superfície rola: cada parada do Tab fica à vista.
+        janela->resize(640, 400);
+        QCoreApplication::processEvents();
+        const QWidget* vista = janela->findChild<QScrollArea*>("Rolagem")->viewport();
         QStringList paradas;
         for (QWidget* w = Caixa("Text1");
              paradas.size() < 100 && !paradas.contains(w->objectName());
              w = QApplication::focusWidget()) {
             paradas << w->objectName();
             w->setFocus();
+            const QRect r(w->mapTo(vista, QPoint(0, 0)), w->size());
+            QVERIFY2(vista->rect().contains(r), qPrintable(w->objectName()));
             QTest::keyClick(w, Qt::Key_Tab);
         }
+        janela->MostraInteira();
         QCOMPARE(paradas.size(), 53); // escalas desabilitadas por "Auto."
         const char* leitura[] = {"Text1",      "Text4",     "Combo3",   "Combo2(1)", "Text17",
                                  "ComboNorma", "Check4",    "Check3",   "Command1",  "Command8",
