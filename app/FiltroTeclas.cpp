@@ -52,8 +52,10 @@ bool FiltroTeclas::eventFilter(QObject* Objeto, QEvent* Evento) {
     if (Evento->type() != QEvent::KeyPress) return false;
     const auto* tecla = static_cast<QKeyEvent*>(Evento);
     const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
-    // Enter calcula, onde quer que esteja o foco (a lista aberta fica com a tecla);
-    // Espaço aciona o botão com o foco.
+    // Enter calcula, onde quer que esteja o foco, menos numa lista aberta: lá ele só
+    // escolhe o item. Espaço aciona o botão com o foco.
+    const auto* w = qobject_cast<const QWidget*>(Objeto);
+    if (enter && w && w->window()->windowType() == Qt::Popup) return false;
     if (enter && !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         botaoPadrao->click();
         return true;

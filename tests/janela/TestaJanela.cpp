@@ -257,6 +257,12 @@ class TestaJanela : public QObject {
             QTest::mouseClick(Caixa(r), Qt::LeftButton); // o mouse ainda seleciona
             QCOMPARE(QApplication::focusWidget(), Caixa(r));
         }
+        // Enter numa lista aberta só escolhe o item: nada é calculado.
+        QComboBox* unidade = Combo("Combo5");
+        unidade->showPopup();
+        QTest::keyClick(unidade->view(), Qt::Key_Down);
+        QTest::keyClick(unidade->view(), Qt::Key_Return);
+        QVERIFY(!unidade->view()->isVisible() && janela->Modelo().Desatualizado());
     }
 
     // Cada texto cabe no seu widget, sem encostar nos vizinhos, nos projetos de alerta
