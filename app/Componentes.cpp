@@ -100,10 +100,14 @@ void Superficie::paintEvent(QPaintEvent*) {
     // Resultados de entradas que mudaram: desenho apagado e uma nota.
     const bool desatualizado = modelo.Desatualizado();
     if (desatualizado) {
-        const auto& m = Shape4;
+        // Sobre os dois desenhos, quebrando a linha se preciso: nunca cortada.
+        const QRect faixa = RetanguloTwips(Shape4.Left + 60, Shape4.Top + 30,
+                                           Shape1.Left + Shape1.Width - Shape4.Left - 120, 900);
+        const QRect texto =
+            p.fontMetrics().boundingRect(faixa, Qt::TextWordWrap, NotaDesatualizado);
+        p.fillRect(texto.adjusted(-3, -1, 3, 1), Qt::white);
         p.setPen(CorDeAlerta());
-        p.drawText(RetanguloTwips(m.Left + 60, m.Top + 30, m.Width - 120, 300),
-                   Qt::AlignLeft | Qt::AlignTop, NotaDesatualizado);
+        p.drawText(faixa, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, NotaDesatualizado);
         p.setOpacity(0.3);
     }
     // Meio pixel: um ponto em twips cai no centro do seu pixel.
