@@ -78,6 +78,10 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* Agora) {
         // O widget inteiro, não só o cursor de texto, com uma folga de 10 pixels.
         if (!Agora || !superficie->isAncestorOf(Agora)) return;
+        // Uma linha de verificação com o foco: a nota dela na barra de estado.
+        if (const auto* linha = qobject_cast<QLineEdit*>(Agora);
+            linha && linha->isReadOnly() && !linha->toolTip().isEmpty())
+            statusBar()->showMessage(linha->toolTip().replace('\n', ' '), 15000);
         const QPoint centro = Agora->mapTo(superficie, Agora->rect().center());
         rolagem->ensureVisible(centro.x(), centro.y(), Agora->width() / 2 + 10,
                                Agora->height() / 2 + 10);
@@ -108,6 +112,8 @@ void Form1::CriaControles() {
         QWidget* w = NovoControle(pai, c);
         tabela.Liga(w, c, modelo.Form1);
         if (c.Tab != geometria::Fora) cadeia[c.Tab] = w;
+        if (c.Tipo == TipoControle::Leitura && c.Tab != geometria::Fora)
+            w->setFocusPolicy(Qt::StrongFocus);
     }
     QWidget* anterior = nullptr;
     for (auto [posicao, w] : cadeia) {

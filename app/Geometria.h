@@ -227,20 +227,20 @@ inline constexpr Controle Form1[] = {
     {"ComboNorma", Lista, "", 120, 9000, 2085, 315, ItensNorma, 33, Campo<&F::ComboNorma>, Nenhum},
     // Uma linha por verificação da norma.
     {"Frame10", Moldura, "", 3720, 8640, 7740, 4155, "Verificações"},
-    {"TextVerificacao(1)", Leitura, "Frame10", 120, 255, 7500, 270, "", Fora, Campo<V, 1>},
-    {"TextVerificacao(2)", Leitura, "Frame10", 120, 525, 7500, 270, "", Fora, Campo<V, 2>},
-    {"TextVerificacao(3)", Leitura, "Frame10", 120, 795, 7500, 270, "", Fora, Campo<V, 3>},
-    {"TextVerificacao(4)", Leitura, "Frame10", 120, 1065, 7500, 270, "", Fora, Campo<V, 4>},
-    {"TextVerificacao(5)", Leitura, "Frame10", 120, 1335, 7500, 270, "", Fora, Campo<V, 5>},
-    {"TextVerificacao(6)", Leitura, "Frame10", 120, 1605, 7500, 270, "", Fora, Campo<V, 6>},
-    {"TextVerificacao(7)", Leitura, "Frame10", 120, 1875, 7500, 270, "", Fora, Campo<V, 7>},
-    {"TextVerificacao(8)", Leitura, "Frame10", 120, 2145, 7500, 270, "", Fora, Campo<V, 8>},
-    {"TextVerificacao(9)", Leitura, "Frame10", 120, 2415, 7500, 270, "", Fora, Campo<V, 9>},
-    {"TextVerificacao(10)", Leitura, "Frame10", 120, 2685, 7500, 270, "", Fora, Campo<V, 10>},
-    {"TextVerificacao(11)", Leitura, "Frame10", 120, 2955, 7500, 270, "", Fora, Campo<V, 11>},
-    {"TextVerificacao(12)", Leitura, "Frame10", 120, 3225, 7500, 270, "", Fora, Campo<V, 12>},
-    {"TextVerificacao(13)", Leitura, "Frame10", 120, 3495, 7500, 270, "", Fora, Campo<V, 13>},
-    {"TextVerificacao(14)", Leitura, "Frame10", 120, 3765, 7500, 270, "", Fora, Campo<V, 14>},
+    {"TextVerificacao(1)", Leitura, "Frame10", 120, 255, 7500, 270, "", 56, Campo<V, 1>},
+    {"TextVerificacao(2)", Leitura, "Frame10", 120, 525, 7500, 270, "", 57, Campo<V, 2>},
+    {"TextVerificacao(3)", Leitura, "Frame10", 120, 795, 7500, 270, "", 58, Campo<V, 3>},
+    {"TextVerificacao(4)", Leitura, "Frame10", 120, 1065, 7500, 270, "", 59, Campo<V, 4>},
+    {"TextVerificacao(5)", Leitura, "Frame10", 120, 1335, 7500, 270, "", 60, Campo<V, 5>},
+    {"TextVerificacao(6)", Leitura, "Frame10", 120, 1605, 7500, 270, "", 61, Campo<V, 6>},
+    {"TextVerificacao(7)", Leitura, "Frame10", 120, 1875, 7500, 270, "", 62, Campo<V, 7>},
+    {"TextVerificacao(8)", Leitura, "Frame10", 120, 2145, 7500, 270, "", 63, Campo<V, 8>},
+    {"TextVerificacao(9)", Leitura, "Frame10", 120, 2415, 7500, 270, "", 64, Campo<V, 9>},
+    {"TextVerificacao(10)", Leitura, "Frame10", 120, 2685, 7500, 270, "", 65, Campo<V, 10>},
+    {"TextVerificacao(11)", Leitura, "Frame10", 120, 2955, 7500, 270, "", 66, Campo<V, 11>},
+    {"TextVerificacao(12)", Leitura, "Frame10", 120, 3225, 7500, 270, "", 67, Campo<V, 12>},
+    {"TextVerificacao(13)", Leitura, "Frame10", 120, 3495, 7500, 270, "", 68, Campo<V, 13>},
+    {"TextVerificacao(14)", Leitura, "Frame10", 120, 3765, 7500, 270, "", 69, Campo<V, 14>},
 
     {"Command1", Botao, "", 6840, 120, 1335, 660, "&Calcula", 40},
     {"Command6", Botao, "", 8175, 120, 735, 660, "&Sai", 41},
@@ -269,12 +269,12 @@ inline constexpr Controle Form1[] = {
     {"LabelGrauAlfa", Rotulo, "Frame11", 2490, 735, 0, 0, "°"},
     {"LabelRamos", Rotulo, "Frame11", 2880, 765, 0, 0, "Ramos"},
     {"TextRamos", Caixa, "Frame11", 3600, 720, 495, 285, "", 52, Campo<&F::TextRamos>, Digitos},
-    {"TextCortante(1)", Leitura, "Frame11", 120, 1140, 7020, 270, "", Fora, Campo<C, 1>},
-    {"TextCortante(2)", Leitura, "Frame11", 120, 1410, 7020, 270, "", Fora, Campo<C, 2>},
-    {"TextCortante(3)", Leitura, "Frame11", 120, 1680, 7020, 270, "", Fora, Campo<C, 3>},
-    {"TextCortante(4)", Leitura, "Frame11", 120, 1950, 7020, 270, "", Fora, Campo<C, 4>},
-    {"TextCortante(5)", Leitura, "Frame11", 120, 2220, 7020, 270, "", Fora, Campo<C, 5>},
-    {"TextCortante(6)", Leitura, "Frame11", 120, 2490, 7020, 270, "", Fora, Campo<C, 6>},
+    {"TextCortante(1)", Leitura, "Frame11", 120, 1140, 7020, 270, "", 70, Campo<C, 1>},
+    {"TextCortante(2)", Leitura, "Frame11", 120, 1410, 7020, 270, "", 71, Campo<C, 2>},
+    {"TextCortante(3)", Leitura, "Frame11", 120, 1680, 7020, 270, "", 72, Campo<C, 3>},
+    {"TextCortante(4)", Leitura, "Frame11", 120, 1950, 7020, 270, "", 73, Campo<C, 4>},
+    {"TextCortante(5)", Leitura, "Frame11", 120, 2220, 7020, 270, "", 74, Campo<C, 5>},
+    {"TextCortante(6)", Leitura, "Frame11", 120, 2490, 7020, 270, "", 75, Campo<C, 6>},
 
     // Abertura de fissuras em serviço, abaixo da cortante.
     {"Frame12", Moldura, "", 11580, 3180, 7260, 1920, "Abertura de fissuras (item 17.3.3)"},
@@ -284,14 +284,15 @@ inline constexpr Controle Form1[] = {
      Nenhum},
     {"LabelCAA", Rotulo, "Frame12", 2880, 345, 0, 0, "CAA"},
     {"ComboCAA", Lista, "Frame12", 3480, 285, 735, 315, ItensCAA, 55, Campo<&F::ComboCAA>, Nenhum},
-    {"TextFissuracao(1)", Leitura, "Frame12", 120, 720, 7020, 270, "", Fora, Campo<W, 1>},
-    {"TextFissuracao(2)", Leitura, "Frame12", 120, 990, 7020, 270, "", Fora, Campo<W, 2>},
-    {"TextFissuracao(3)", Leitura, "Frame12", 120, 1260, 7020, 270, "", Fora, Campo<W, 3>},
-    {"TextFissuracao(4)", Leitura, "Frame12", 120, 1530, 7020, 270, "", Fora, Campo<W, 4>},
+    {"TextFissuracao(1)", Leitura, "Frame12", 120, 720, 7020, 270, "", 76, Campo<W, 1>},
+    {"TextFissuracao(2)", Leitura, "Frame12", 120, 990, 7020, 270, "", 77, Campo<W, 2>},
+    {"TextFissuracao(3)", Leitura, "Frame12", 120, 1260, 7020, 270, "", 78, Campo<W, 3>},
+    {"TextFissuracao(4)", Leitura, "Frame12", 120, 1530, 7020, 270, "", 79, Campo<W, 4>},
 };
 
 // Nomes únicos; moldura-mãe antes dos filhos; texto e campo do modelo do tipo do
-// widget; na cadeia do Tab só os controles de entrada, cada posição de 1 a N uma vez.
+// widget; na cadeia do Tab os controles de entrada e as linhas só leitura que a
+// pedem, cada posição de 1 a N uma vez.
 constexpr std::size_t CampoDoTipo(TipoControle T) {
     switch (T) {
     case Caixa:
@@ -319,11 +320,15 @@ constexpr bool Coerente(std::span<const Controle> Tabela) {
         }
         const bool lista = c.Tipo == Lista || c.Tipo == Editavel;
         const bool entrada = lista || c.Tipo == Caixa || c.Tipo == Botao || c.Tipo == Marca;
+        const bool naCadeia = c.Tab != Fora;
         const std::size_t m = c.Modelo.index();
-        if (!paiAntes || c.Texto.index() != lista || (c.Tab != Fora) != entrada ||
+        // Entradas sempre na cadeia do Tab; linhas só leitura podem estar (o texto
+        // inteiro se lê pelo teclado); o resto, fora.
+        if (!paiAntes || c.Texto.index() != lista || (entrada && !naCadeia) ||
+            (naCadeia && !entrada && c.Tipo != Leitura) ||
             (m != CampoDoTipo(c.Tipo) && !(c.Tipo == Rotulo && m == 4)))
             return false;
-        paradas += entrada;
+        paradas += naCadeia;
     }
     for (std::size_t p = 1; p <= paradas; ++p) {
         std::size_t vezes = 0;
