@@ -43,7 +43,8 @@ void PreparaFolha(QPagedPaintDevice& Dispositivo) {
     Dispositivo.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
 }
 
-bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D, std::string& Motivo) {
+bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D, std::string& Motivo,
+                       const FichaDoProjeto& Ficha) {
     QBuffer memoria;
     memoria.open(QIODevice::WriteOnly);
     {
@@ -53,7 +54,7 @@ bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D, std::strin
         pdf.setTitle(TituloDocumento);
         pdf.setCreator("Lumbrio");
         QPainter p;
-        if (!p.begin(&pdf) || (PintaRelatorio(p, pdf, D), !p.end())) {
+        if (!p.begin(&pdf) || (PintaRelatorio(p, pdf, D, Ficha), !p.end())) {
             Motivo = "o relatório não pôde ser montado";
             return false;
         }
@@ -78,21 +79,24 @@ void Imprime(PedidosExportacao& Pedidos, const Dimensionamento& D) {
     QPrinter impressora(QPrinter::HighResolution);
     PreparaFolha(impressora);
     impressora.setDocName(TituloDocumento);
-    if (!Pedidos.PedeImpressora(impressora)) return;
+    FichaDoProjeto ficha;
+    if (!Pedidos.PedeFicha(ficha) || !Pedidos.PedeImpressora(impressora)) return;
     QPainter pintor;
     if (!pintor.begin(&impressora))
         return Pedidos.AvisaFalha(impressora.printerName(), "a impressora não respondeu");
-    PintaRelatorio(pintor, impressora, D);
+    PintaRelatorio(pintor, impressora, D, ficha);
     pintor.end();
 }
 
 void ExportaPdf(PedidosExportacao& Pedidos, const Dimensionamento& D) {
     if (!D.HaResultados) return;
+    FichaDoProjeto ficha;
+    if (!Pedidos.PedeFicha(ficha)) return;
     const QString nome = Pedidos.PedeArquivoSaida("Exportar relatório PDF", "PDF (*.pdf)");
     if (nome.isEmpty()) return;
     const QString arquivo = ComExtensao(nome, "pdf");
     std::string motivo;
-    if (!GravaRelatorioPdf(arquivo, D, motivo)) Pedidos.AvisaFalha(arquivo, motivo);
+    if (!GravaRelatorioPdf(arquivo, D, motivo, ficha)) Pedidos.AvisaFalha(arquivo, motivo);
 }
 
 void ExportaDesenho(PedidosExportacao& Pedidos, const Dimensionamento& D) {

@@ -2,6 +2,7 @@
 // para os dois), desenhos em SVG ou PNG.
 #pragma once
 
+#include "output/Relatorio.h"
 #include "program/Dimensionamento.h"
 
 #include <QString>
@@ -24,6 +25,8 @@ class PedidosExportacao {
     virtual int PedeResolucao() = 0;
     // Diálogo de impressão; falso quando cancelado.
     virtual bool PedeImpressora(QPrinter& Impressora) = 0;
+    // Obra, elemento, responsável e registro do relatório; falso quando cancelado.
+    virtual bool PedeFicha(FichaDoProjeto& Ficha) = 0;
     // Falha ao gravar ou imprimir, com o motivo em português.
     virtual void AvisaFalha(const QString& Nome, const std::string& Motivo) = 0;
 };
@@ -34,7 +37,8 @@ void PreparaFolha(QPagedPaintDevice& Dispositivo);
 // Relatório em PDF A4; falso, com o motivo, quando o arquivo não pôde ser gravado.
 // Como as outras gravações daqui, monta tudo na memória e substitui o arquivo de uma
 // vez (GravaAtomico): numa falha o arquivo anterior fica intacto.
-bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D, std::string& Motivo);
+bool GravaRelatorioPdf(const QString& Nome, const Dimensionamento& D, std::string& Motivo,
+                       const FichaDoProjeto& Ficha = {});
 
 // Imagem em PNG, gravada de uma vez; falso, com o motivo, numa falha.
 bool GravaPng(const QString& Nome, const QImage& Imagem, std::string& Motivo);

@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -29,6 +31,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <exception>
 #include <map>
@@ -353,6 +356,38 @@ int Form1::PedeResolucao() {
     const int dpi = QInputDialog::getInt(this, "Exportar desenho",
                                          "Resolução (pontos por polegada):", 300, 72, 2400, 1, &ok);
     return ok ? dpi : 0;
+}
+
+bool Form1::PedeFicha(FichaDoProjeto& Ficha) {
+    // Lembrada entre as execuções nas configurações do usuário, não no arquivo de valores.
+    QSettings config("Lumbrio", "Lumbrio");
+    QDialog dialogo(this);
+    dialogo.setObjectName("FichaDoRelatorio");
+    dialogo.setWindowTitle("Identificação do relatório");
+    auto* forma = new QFormLayout(&dialogo);
+    const std::pair<const char*, std::string*> campos[] = {
+        {"Obra", &Ficha.Obra},
+        {"Elemento", &Ficha.Elemento},
+        {"Responsável técnico", &Ficha.Responsavel},
+        {"Registro (CREA)", &Ficha.Registro}};
+    std::vector<QLineEdit*> caixas;
+    for (const auto& [rotulo, valor] : campos) {
+        auto* caixa = new QLineEdit(config.value(QString("relatorio/") + rotulo).toString());
+        caixa->setMinimumWidth(320);
+        forma->addRow(rotulo, caixa);
+        caixas.push_back(caixa);
+    }
+    auto* botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    forma->addRow(botoes);
+    connect(botoes, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    connect(botoes, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    if (dialogo.exec() != QDialog::Accepted) return false;
+    for (std::size_t i = 0; i < caixas.size(); ++i) {
+        const QString t = caixas[i]->text().trimmed();
+        config.setValue(QString("relatorio/") + campos[i].first, t);
+        *campos[i].second = t.toStdString();
+    }
+    return true;
 }
 
 bool Form1::PedeImpressora(QPrinter& Impressora) {

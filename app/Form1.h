@@ -47,6 +47,8 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     QString PedeArquivoSaida(const QString& Titulo, const QString& Filtros) override;
     int PedeResolucao() override;
     bool PedeImpressora(QPrinter& Impressora) override;
+    // Diálogo da ficha, com os textos da última vez (configurações do usuário).
+    bool PedeFicha(FichaDoProjeto& Ficha) override;
     // Falha ao gravar: a mensagem vai ao diálogo "Mensagem de erro".
     void AvisaFalha(const QString& Nome, const std::string& Motivo) override;
     void showEvent(QShowEvent* Evento) override;

@@ -7,10 +7,12 @@
 #include "output/Comparacao.h"
 #include "output/Relatorio.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
 #include <variant>
@@ -87,9 +89,10 @@ std::vector<RotuloCamada> RotulosDasCamadas(const Dim& D) {
 // Folha A4 em construção: cursor vertical, quebra de página e blocos de texto.
 class Folha {
   public:
-    Folha(QPainter& P, QPagedPaintDevice& Dispositivo, const Relatorio& R)
+    // Total: o número de páginas, de uma passagem anterior; 0 quando ainda não se sabe.
+    Folha(QPainter& P, QPagedPaintDevice& Dispositivo, const Relatorio& R, int Total)
         : p(P), dispositivo(Dispositivo), r(R), pontosPorMm(Dispositivo.logicalDpiY() / 25.4),
-          largura(Dispositivo.width()), altura(Dispositivo.height()) {
+          largura(Dispositivo.width()), altura(Dispositivo.height()), total(Total) {
         Cabecalho();
     }
 
@@ -189,7 +192,8 @@ class Folha {
         p.setPen(Qt::darkGray);
         p.drawText(QRectF(0, yr, largura, h), Qt::AlignLeft | Qt::AlignVCenter, Q(r.Rodape));
         p.drawText(QRectF(0, yr, largura, h), Qt::AlignRight | Qt::AlignVCenter,
-                   QString("página %1").arg(paginas));
+                   total > 0 ? QString("página %1 de %2").arg(paginas).arg(total)
+                             : QString("página %1").arg(paginas));
         p.setPen(Qt::black);
     }
 
@@ -222,6 +226,7 @@ class Folha {
     double largura, altura;
     double y = 0;
     int paginas = 1;
+    int total;
 };
 
 void Dispoe(Folha& F, const Dim&, const Paragrafo& P) {
@@ -308,9 +313,12 @@ QImage ImagemDesenhos(const Dimensionamento& D, int Dpi) {
     return imagem;
 }
 
-int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D) {
-    const Relatorio R = MontaRelatorio(D);
-    Folha F(Pintor, Dispositivo, R);
+namespace {
+
+int Pinta(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D,
+          const Relatorio& R, int Total) {
+    Folha F(Pintor, Dispositivo, R, Total);
+    F.Tabela(R.Ficha);
     for (const SecaoRelatorio& s : R.Secoes) {
         F.Secao(Q(s.Titulo), s.ConteudoMm);
         for (const BlocoRelatorio& b : s.Blocos)
@@ -318,6 +326,24 @@ int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimen
     }
     F.Rodape();
     return F.Paginas();
+}
+
+} // namespace
+
+int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D,
+                   const FichaDoProjeto& Ficha) {
+    const Relatorio R = MontaRelatorio(D, Ficha);
+    // Primeira passagem num PDF na memória com a mesma folha e resolução: conta as
+    // páginas para o rodapé "página N de M".
+    QBuffer nada;
+    nada.open(QIODevice::WriteOnly);
+    QPdfWriter contagem(&nada);
+    contagem.setPageLayout(Dispositivo.pageLayout());
+    contagem.setResolution(Dispositivo.logicalDpiY());
+    QPainter pc(&contagem);
+    const int total = Pinta(pc, contagem, D, R, 0);
+    pc.end();
+    return Pinta(Pintor, Dispositivo, D, R, total);
 }
 
 } // namespace lumbrio::janela

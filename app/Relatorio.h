@@ -2,6 +2,7 @@
 // mesma pintura serve à impressora, ao PDF e ao PNG.
 #pragma once
 
+#include "output/Relatorio.h"
 #include "program/Dimensionamento.h"
 
 #include <QString>
@@ -13,9 +14,11 @@ class QRectF;
 
 namespace lumbrio::janela {
 
-// Pinta o relatório do último cálculo de D (HaResultados), abrindo páginas novas no
-// dispositivo quando preciso; devolve o número de páginas.
-int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D);
+// Pinta o relatório do último cálculo de D (HaResultados) com a ficha na primeira
+// página, abrindo páginas novas no dispositivo quando preciso ("página N de M");
+// devolve o número de páginas.
+int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D,
+                   const FichaDoProjeto& Ficha = {});
 
 // Os dois desenhos (diagrama de deformações e seção) em Destino, na maior escala que
 // cabe. Com Rotulos: molduras e, à direita, as barras de cada camada e a sua altura d'.

@@ -4,6 +4,7 @@
 #include "calc/Catalogos.h"
 #include "calc/Numeros.h"
 #include "output/Painel.h"
+#include "output/TextosVerificacao.h"
 
 namespace lumbrio {
 
@@ -32,7 +33,8 @@ std::string AvisoMrdAbaixoDeMd(const EstadoDeProjeto& D, const Comparacao& C,
     return Junta("Atenção: as barras colocadas, vistas camada a camada (modelo Real), não "
                  "resistem ao momento para o qual foram dimensionadas: Mrd Real = ",
                  FormataNumero(C.MrdRealKgfCm / f, 2, Separador),
-                 " < Md = ", FormataNumero(C.MdKgfCm / f, 2, Separador), " ", D.Unidade, ".");
+                 " < Md = ", FormataNumero(C.MdKgfCm / f, 2, Separador), " ",
+                 SimboloDoMomento(D.Unidade), ".");
 }
 
 std::string TextoPainelTabulado(const EstadoDeProjeto& D) {

@@ -53,7 +53,7 @@ void EscrevePainel(EstadoDeProjeto& E) {
     f.Text8.ToolTipText =
         E.MinimaGovernou
             ? Junta("As,min adotada (item 17.3.5.2.1): As para Md = ", formata(E.AsPosCalculada, 2),
-                    " cm2.")
+                    " cm².")
             : std::string();
     // Escalas são entradas: escritas como o cálculo as lê, com ".".
     f.Text5.Text = FormataNumero(E.EscalaX, 2);

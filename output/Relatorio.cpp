@@ -68,8 +68,8 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
         {{"Base b", N(D.Base, 2) + " cm", "Altura h", N(D.Altura, 2) + " cm"}},
         {{"Cobrimento c", N(D.Cobrimento, 2) + " cm", "Estribo φt",
           TextoBitola(D.BitolaEstr, D.SeparadorDecimal)}},
-        {{"Momento de cálculo Md", N(D.Md / D.FatorUnidade, 2) + " " + D.Unidade, "Md em kN·m",
-          N(D.Md / KgfCmPorKNm, 2) + " kN·m"}},
+        {{"Momento de cálculo Md", N(D.Md / D.FatorUnidade, 2) + " " + SimboloDoMomento(D.Unidade),
+          "Md em kN·m", N(D.Md / KgfCmPorKNm, 2) + " kN·m"}},
         {{"Concreto fck", Junta(N(D.Fck / 10, 1), " MPa (", N(D.Fck, 0), " kgf/cm²)"), "γc / γs",
           Junta(N(D.GamaC, 2), " / ", N(D.GamaS, 2))}},
         {{"Aço", NomeDoAco(D), "Módulo Es", N(D.Es, 0) + " kgf/cm²"}},
@@ -80,7 +80,12 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
           Junta(N.Curto(D.PrecisãoM), " kgf·cm / ", N.Curto(D.PrecisãoN), " kgf")}},
         BlocoDeTensoes(D, N),
     };
-    return {.Titulo = "1. Dados de entrada", .Blocos = {std::move(t)}};
+    return {.Titulo = "1. Dados de entrada",
+            .Blocos = {std::move(t),
+                       Paragrafo{Junta("Unidades: o cálculo é feito em kgf e cm. O kgf deste "
+                                       "programa vale 10 N (g = 10 m/s²): 1 tf = 1000 kgf = 10 "
+                                       "kN, e 12 tf·m = 120 kN·m."),
+                                 Estilo::Nota}}};
 }
 
 SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) {
@@ -91,7 +96,8 @@ SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) 
         std::string cg = l.TextoCG(D);
         if (cg.empty()) cg = "—";
         t.Linhas.push_back({{std::string(l.PorExtenso), std::move(cg), l.TextoReal(D),
-                             l.UnidadeDeMomento ? D.Unidade : std::string(l.UnidadePorExtenso)}});
+                             l.UnidadeDeMomento ? SimboloDoMomento(D.Unidade)
+                                                : std::string(l.UnidadePorExtenso)}});
         // Mrd também em kN·m; x também relativo à altura útil.
         if (l.UnidadeDeMomento)
             t.Linhas.push_back({{"Mrd", N(C.MrdCGKNm, 2), N(C.MrdRealKNm, 2), "kN·m"}});
@@ -392,8 +398,8 @@ SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
                            {"Barras", 24},
                            {"σs Real (MPa)", 24},
                            {"σs CG (MPa)", 22},
-                           {"Acri ponta / dentro (cm²)", 32},
-                           {"wk ponta / dentro (mm)", 32}});
+                           {"Acri (cm²)", 32},
+                           {"wk (mm)", 32}});
     t.Miuda = true;
     for (const CamadaServico& c : R.Camadas) {
         const bool dentro = c.Barras > 2;
@@ -425,19 +431,28 @@ SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
                    std::move(t), std::move(v)}};
     s.Blocos.insert(s.Blocos.end(), notas.begin(), notas.end());
     s.Blocos.push_back(
-        Paragrafo{"Acri: o quadrado de lado 15φ em torno da barra, cortado pelas faces da seção "
-                  "e pela mediatriz entre ela e cada outra barra tracionada. y medido da face "
-                  "comprimida; σs positiva na tração.",
+        Paragrafo{"Acri e wk: barras das pontas da camada / barras de dentro. Acri: o quadrado "
+                  "de lado 15φ em torno da barra, cortado pelas faces da seção e pela mediatriz "
+                  "entre ela e cada outra barra tracionada. y medido da face comprimida; σs "
+                  "positiva na tração.",
                   Estilo::Nota});
     return s;
 }
 
 } // namespace
 
-Relatorio MontaRelatorio(const EstadoDeProjeto& D) {
+Relatorio MontaRelatorio(const EstadoDeProjeto& D, const FichaDoProjeto& Ficha) {
     const Comparacao C = ComparaModelos(D);
     const Formatos N{D};
     Relatorio r;
+    // Identificação para assinar: um campo vazio fica como linha a preencher à mão.
+    const auto campo = [](const std::string& t) { return t.empty() ? std::string(" ") : t; };
+    r.Ficha = NovaTabela({{"Obra", 55, true},
+                          {"Elemento", 35, true},
+                          {"Responsável técnico", 55, true},
+                          {"Registro (CREA)", 35, true}});
+    r.Ficha.Linhas = {{{campo(Ficha.Obra), campo(Ficha.Elemento), campo(Ficha.Responsavel),
+                        campo(Ficha.Registro)}}};
     r.Titulo = "Relatório de cálculo";
     r.TituloContinuacao = "Relatório de cálculo (continuação)";
     r.Identificacao =

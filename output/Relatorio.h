@@ -70,12 +70,19 @@ struct SecaoRelatorio {
 struct Relatorio {
     std::string Titulo, TituloContinuacao;
     std::string Identificacao; // "Viga 20 × 50 cm"
+    Tabela Ficha;              // obra, elemento, responsável e registro, na primeira página
     std::string Rodape;
     std::vector<SecaoRelatorio> Secoes;
 };
 
+// Quem assina e o quê: textos que o usuário dá ao imprimir (não vêm do arquivo de
+// valores).
+struct FichaDoProjeto {
+    std::string Obra, Elemento, Responsavel, Registro;
+};
+
 // O relatório do último cálculo completo de D (HaResultados), com o separador
-// decimal do painel.
-Relatorio MontaRelatorio(const EstadoDeProjeto& D);
+// decimal do painel e a ficha de identificação.
+Relatorio MontaRelatorio(const EstadoDeProjeto& D, const FichaDoProjeto& Ficha = {});
 
 } // namespace lumbrio

@@ -201,7 +201,7 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
     colocadas.Informativa = true;
     if (V.NotaArredondamento) {
         const bool temArea = std::isfinite(V.AsLinhaExtra);
-        colocadas.Veredito = temArea ? Junta("nota: A's,extra = ", n(V.AsLinhaExtra, 2), " cm2")
+        colocadas.Veredito = temArea ? Junta("nota: A's,extra = ", n(V.AsLinhaExtra, 2), " cm²")
                                      : std::string("nota");
         colocadas.Nota = Junta(
             "O cálculo atende a x/d ≤ ", n(V.XdLim, 2),
@@ -209,8 +209,8 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
             "colocadas para além do limite",
             temArea ? Junta("; uma armadura de compressão a mais de A's,extra = (As colocada − "
                             "As calculada)·fyd / σ's = ",
-                            n(V.AsLinhaExtra, 2), " cm2 (σ's = ", n(V.SigLinhaNoLimite, 2),
-                            " kgf/cm2 com x no limite) a traria de volta a ele.")
+                            n(V.AsLinhaExtra, 2), " cm² (σ's = ", n(V.SigLinhaNoLimite, 2),
+                            " kgf/cm² com x no limite) a traria de volta a ele.")
                     : std::string("."));
     }
     l.push_back(std::move(colocadas));
@@ -218,14 +218,14 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
         l.push_back({"Armadura mínima", "o concreto não resiste a Md,min", "", "17.3.5.2.1",
                      "não atende", true});
     else
-        l.push_back({"Armadura mínima", Junta("As,min = ", n(V.AsMin, 2), " cm2"),
+        l.push_back({"Armadura mínima", Junta("As,min = ", n(V.AsMin, 2), " cm²"),
                      "As colocada ≥ As,min", "17.3.5.2.1", veredito(V.FalhaAsMin), V.FalhaAsMin});
     l.push_back({"Armadura máxima", Junta("(As + As')/Ac = ", n(V.TaxaPct, 2), " %"),
                  Junta("≤ ", n(TaxaMaxima * 100, 0), " %"), "17.3.5.2.4", veredito(V.FalhaTaxa),
                  V.FalhaTaxa});
     if (V.PedePele) {
         // Uma instrução, não um "atende": o relatório a lista entre os avisos.
-        l.push_back({"Armadura de pele", Junta(n(V.AsPele, 2), " cm2 por face"),
+        l.push_back({"Armadura de pele", Junta(n(V.AsPele, 2), " cm² por face"),
                      "espaçamento ≤ 20 cm", "17.3.5.2.3", "acrescentar"});
         l.back().Informativa = true;
     }

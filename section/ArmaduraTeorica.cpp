@@ -50,7 +50,7 @@ ArmaduraPositiva AsTeoricaPos(double X, double d, double EpsC, double Rcc, doubl
     a.As = (Rsc + Rcc) / a.Sig;
     if (!(a.As >= 0) || !std::isfinite(a.As))
         SecaoNaoComporta(Junta("a armadura de tração necessária resultou negativa (As = ",
-                               NumeroMensagem(a.As, 2), " cm2)."));
+                               NumeroMensagem(a.As, 2), " cm²)."));
     return a;
 }
 

@@ -63,7 +63,9 @@ template <class T> std::vector<const T*> Blocos(const SecaoRelatorio& S) {
 std::string Texto(const Relatorio& r) {
     const char* enfases[] = {"", " [alerta]", " [atende]", " [modelo]"};
     std::string s = r.Identificacao + "\n";
-    for (const SecaoRelatorio& secao : r.Secoes) {
+    std::vector<SecaoRelatorio> secoes{{.Titulo = "Ficha", .Blocos = {r.Ficha}}};
+    secoes.insert(secoes.end(), r.Secoes.begin(), r.Secoes.end());
+    for (const SecaoRelatorio& secao : secoes) {
         s += Junta("# ", secao.Titulo, "\n");
         for (const BlocoRelatorio& b : secao.Blocos) {
             if (const auto* p = std::get_if<Paragrafo>(&b)) {
@@ -92,7 +94,11 @@ TEST(Relatorio, cada_caso_confere_com_a_referencia) {
     for (const Caso& c : Casos) {
         Dimensionamento p = Projeto(c);
         p.Form1.Combo1.Text = "Aço CA-25A";
-        const Relatorio r = MontaRelatorio(p);
+        // A ficha no primeiro caso; nos outros, campos a preencher à mão.
+        const Relatorio r =
+            MontaRelatorio(p, &c == Casos ? FichaDoProjeto{"Edifício Aurora", "V-12", "Maria Souza",
+                                                           "CREA-SP 123456"}
+                                          : FichaDoProjeto{});
         s += Texto(r) + "\n";
         EXPECT_NE(r.Rodape.find(c.Norma), std::string::npos) << r.Rodape;
         // Cada linha do painel com os textos das suas caixas; Mrd e x ganham uma linha.

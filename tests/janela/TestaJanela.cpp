@@ -48,6 +48,10 @@ class JanelaDeTeste : public Form1 {
     QString PedeArquivoSaida(const QString&, const QString&) override { return ArquivoEscolhido; }
     int PedeResolucao() override { return Resolucao; }
     bool PedeImpressora(QPrinter&) override { return ++ImpressorasPedidas < 0; } // conta e cancela
+    bool PedeFicha(lumbrio::FichaDoProjeto& F) override {
+        F = {"Edifício Aurora", "V-12", "Maria Souza", "CREA-SP 123456"};
+        return true;
+    }
 };
 
 QString Q(std::string_view s) {
@@ -487,7 +491,9 @@ class TestaJanela : public QObject {
         QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
         const QString texto = QString::fromUtf8(pdftotext.readAllStandardOutput());
         QCOMPARE(texto.count('\f'), 3);
-        QStringList esperados{"(continuação)", "2 φ 16 mm", "não atende", "não resistem"};
+        QStringList esperados{"(continuação)", "2 φ 16 mm",       "não atende",
+                              "não resistem",  "Edifício Aurora", "CREA-SP 123456",
+                              "página 1 de 3", "página 3 de 3"};
         for (const char* caixa : {"Text23", "Text24", "Text8", "Text33", "Text9", "Text36"})
             esperados << Caixa(caixa)->text();
         for (const QString& e : esperados) QVERIFY2(texto.contains(e), qPrintable(e));
