@@ -79,14 +79,23 @@ void DaCaixa(QLineEdit* w, const CaixaTexto& c, bool Resultado, const std::strin
     QString texto = Q(c.Text);
     QString dica = Q(c.ToolTipText);
     if (Resultado) {
-        // A forma mais longa do número que cabe; nunca um número cortado.
-        const QFontMetrics m(w->font());
+        // A forma mais longa do número que cabe, primeiro na fonte da janela, depois em
+        // até dois pixels a menos: só então o número perde algarismos, nunca cortado.
+        QFont f = FontePadrao();
+        const int normal = f.pixelSize();
+        bool cabe = false;
         for (const std::string& forma : FormasDoNumero(c.Text, Separador)) {
             texto = Q(forma);
-            if (m.horizontalAdvance(texto) <= LarguraTexto(w)) break;
+            for (int tamanho = normal; tamanho >= normal - 2 && !cabe; --tamanho) {
+                f.setPixelSize(tamanho);
+                cabe = QFontMetrics(f).horizontalAdvance(texto) <= LarguraTexto(w);
+            }
+            if (cabe) break;
         }
+        if (!cabe) f.setPixelSize(normal);
+        if (w->font() != f) w->setFont(f);
         // Número encurtado ou linha que não cabe: o texto inteiro na dica.
-        if (texto != Q(c.Text) || m.horizontalAdvance(texto) > LarguraTexto(w))
+        if (texto != Q(c.Text) || !cabe)
             dica = dica.isEmpty() ? Q(c.Text) : Q(c.Text) + "\n" + dica;
         w->setProperty("mostrado", texto);
     }
