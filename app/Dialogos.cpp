@@ -22,14 +22,6 @@ void PreparaDialogo(QDialog* d, const QString& Nome, const QString& Titulo, doub
     d->setModal(true);
     d->setFixedSize(px(Largura), px(Altura));
 }
-
-QFont FonteNomeada(const QString& Familia, double Pontos, bool Negrito = false) {
-    QFont f(Familia);
-    f.setPointSizeF(Pontos);
-    f.setBold(Negrito);
-    return f;
-}
-
 } // namespace
 
 Form2::Form2(QWidget* Pai) : QDialog(Pai) {
@@ -65,26 +57,31 @@ void Form2::Liga(TabelaLigacoes& Tabela, ControlesForm2& Controles) {
 }
 
 Form6::Form6(QWidget* Pai) : QDialog(Pai) {
-    PreparaDialogo(this, "Form6", "Sobre", 7275, 3330);
+    PreparaDialogo(this, "Form6", "Sobre", 7275, 4050);
     auto* titulo = NovoRotulo(this, "Label1", "Programa Lumbrio", 1710, 120, 3300, 390);
-    titulo->setFont(FonteNomeada("Comic Sans MS", 14.25));
+    QFont grande = font(); // a família da janela: a de projeto nem sempre existe
+    grande.setPointSizeF(14.25);
+    titulo->setFont(grande);
     titulo->setWordWrap(false);
     NovoRotulo(this, "Label2",
                "Este programa verifica a regra do item 17.2.4.1 da NBR 6118:2003, que permite "
                "considerar os esforços da armadura de uma viga concentrados no seu centro de "
                "gravidade enquanto a distância desse centro à barra mais afastada da linha "
                "neutra não passar de 10 % da altura da seção. Dimensiona à flexão a seção "
-               "retangular de concreto armado e compara os dois modelos: CG, com as barras "
-               "no centro de gravidade, e Real, com cada camada na sua profundidade.",
-               240, 690, 6765, 1485);
+               "retangular de concreto armado pela NBR 6118:2003 ou, à escolha, pela NBR "
+               "6118:2023, e compara os dois modelos: CG, com as barras no centro de gravidade, "
+               "e Real, com cada camada na sua profundidade. Com as barras colocadas, confere "
+               "as verificações da norma, os estribos para a força cortante e a abertura de "
+               "fissuras camada a camada.",
+               240, 690, 6765, 2205);
     // Linha única até o botão "&Voltar".
     NovoRotulo(this, "Label3(0)", "Lumbrio — dimensionamento de vigas de concreto armado", 240,
-               2550, 5340, 285)
+               3270, 5340, 285)
         ->setWordWrap(false);
     NovoRotulo(this, "Label3(1)", QString("Versão %1 — 2026 — Licença MIT").arg(VersaoLumbrio), 240,
-               2880, 5340, 285)
+               3600, 5340, 285)
         ->setWordWrap(false);
-    Command1 = NovoBotao(this, "Command1", "&Voltar", 5670, 2550, 1335, 615);
+    Command1 = NovoBotao(this, "Command1", "&Voltar", 5670, 3270, 1335, 615);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }

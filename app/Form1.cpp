@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -123,8 +124,9 @@ void Form1::CriaControles() {
         if (anterior) setTabOrder(anterior, w);
         anterior = w;
     }
-    // Título dos resultados em destaque.
-    QFont titulo("Comic Sans MS");
+    // Título dos resultados em destaque, na família da janela (a de projeto pedia uma
+    // fonte que as máquinas não têm e que cairia numa qualquer).
+    QFont titulo = superficie->font();
     titulo.setPointSizeF(12);
     titulo.setBold(true);
     superficie->findChild<QGroupBox*>("Frame1")->setFont(titulo);
@@ -288,6 +290,7 @@ void Form1::Atualiza() {
         form2->Liga(tabela, modelo.Form2);
         tabela.DoModelo();
     }
+    form2->setWindowTitle(modelo.Form2.Aviso ? "Aviso" : "Mensagem de erro");
     form2->AjustaAoTexto();
     MostraModal(*form2);
     modelo.Form2.Visivel = false;
@@ -348,7 +351,9 @@ void Form1::AvisaFalha(const QString& Nome, const std::string& Motivo) {
 }
 
 QString Form1::PedeArquivoSaida(const QString& Titulo, const QString& Filtros) {
-    return QFileDialog::getSaveFileName(this, Titulo, {}, Filtros);
+    // Na pasta de trabalho (a do Padrão.txt), com um nome sugerido.
+    const QString nome = Filtros.startsWith("PDF") ? "relatório.pdf" : "desenho.svg";
+    return QFileDialog::getSaveFileName(this, Titulo, QDir::current().filePath(nome), Filtros);
 }
 
 int Form1::PedeResolucao() {

@@ -116,6 +116,7 @@ struct ControlesForm2 {
     Rotulo Label1;
     Rotulo Label2;
     bool Visivel = false; // a janela mostra o diálogo e o esconde em "Continuar"
+    bool Aviso = false;   // um aviso (nada foi recusado), não um erro: título "Aviso"
 };
 
 // "Outros valores". Text4(0..1) e Check1(0..1) começam em 0, como na janela.

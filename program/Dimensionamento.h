@@ -95,6 +95,8 @@ class Dimensionamento : public EstadoDeProjeto {
 
     // Mostra uma mensagem no diálogo "Mensagem de erro".
     void MostraErro(const std::string& Mensagem, const std::string& Mensagem2 = "");
+    // O mesmo diálogo com o título "Aviso": um pedido ao usuário, nenhum erro.
+    void MostraAviso(const std::string& Mensagem, const std::string& Mensagem2 = "");
 
     // Executa um comando; uma recusa limpa os resultados (Zera) e vai para o diálogo.
     template <class F> void Protegido(F&& comando) {

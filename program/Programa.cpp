@@ -17,6 +17,12 @@ void Dimensionamento::MostraErro(const std::string& Mensagem, const std::string&
     Form2.Label1.Caption = Mensagem;
     Form2.Label2.Caption = Mensagem2;
     Form2.Visivel = true;
+    Form2.Aviso = false;
+}
+
+void Dimensionamento::MostraAviso(const std::string& Mensagem, const std::string& Mensagem2) {
+    MostraErro(Mensagem, Mensagem2);
+    Form2.Aviso = true;
 }
 
 void Dimensionamento::Programa() {
@@ -148,8 +154,8 @@ std::string Dimensionamento::EntradasAtuais() const {
 bool Dimensionamento::ResultadosAtuais() {
     if (!HaResultados) return false;
     if (!Desatualizado()) return true;
-    MostraErro("Os resultados na tela são de entradas que já mudaram.",
-               "Calcule de novo (Enter) antes de imprimir, exportar ou copiar.");
+    MostraAviso("Os resultados na tela são de entradas que já mudaram.",
+                "Calcule de novo (Enter) antes de imprimir, exportar ou copiar.");
     return false;
 }
 

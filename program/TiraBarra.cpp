@@ -5,7 +5,7 @@ namespace lumbrio {
 
 void Dimensionamento::Command3_Click() {
     if (!HaResultados) {
-        MostraErro("Não há cálculo para tirar uma barra.", "Calcule a seção primeiro.");
+        MostraAviso("Não há cálculo para tirar uma barra.", "Calcule a seção primeiro.");
         return;
     }
     // O painel apagado diz que as entradas mudaram: tirar uma barra do projeto antigo
@@ -15,8 +15,8 @@ void Dimensionamento::Command3_Click() {
     for (int i = 1; i <= NumCamadasPos; ++i) total += NumBarrasPos[i];
     if (!(total > 1)) {
         // Sem barra de tração a seção não tem equilíbrio: nada é retirado.
-        MostraErro("A última barra de tração não pode ser retirada.",
-                   "A seção precisa de pelo menos uma barra positiva.");
+        MostraAviso("A última barra de tração não pode ser retirada.",
+                    "A seção precisa de pelo menos uma barra positiva.");
         return;
     }
     Protegido([this] { TiraUmaBarra(); });

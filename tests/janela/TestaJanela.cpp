@@ -410,12 +410,27 @@ class TestaJanela : public QObject {
         QCOMPARE(janela->Mostrados, (QStringList{"Form2", "Form8", "Form2", "Form2"}));
         QString sobre;
         janela->AoMostrar = [&](QDialog& d) {
-            for (QLabel* l : d.findChildren<QLabel*>()) sobre += l->text();
+            for (QLabel* l : d.findChildren<QLabel*>()) {
+                sobre += l->text();
+                QVERIFY(l->height() >= l->heightForWidth(l->width())); // o texto inteiro
+            }
             d.close();
         };
         QCOMPARE(Menu("mnuItemAbout")->parent()->objectName(), QString("mnuAjuda"));
         Menu("mnuItemAbout")->trigger();
-        QVERIFY(!janela->Travou && sobre.contains("Versão 0.1") && sobre.contains("Licença MIT"));
+        QVERIFY(!janela->Travou && sobre.contains("Versão 0.1") && sobre.contains("6118:2023"));
+        // Um pedido ao usuário é um "Aviso"; uma recusa, "Mensagem de erro".
+        QString titulo;
+        janela->AoMostrar = [&](QDialog& d) {
+            titulo = d.windowTitle();
+            d.close();
+        };
+        Caixa("Text17")->setText("12000");
+        Botao("Command3")->click(); // "Tira 1 barra" com resultados desatualizados
+        QCOMPARE(titulo, QString("Aviso"));
+        Caixa("Text17")->setText("-1");
+        Botao("Command1")->click();
+        QCOMPARE(titulo, QString("Mensagem de erro"));
     }
 
     // Um texto além dos 32767 caracteres de um QLineEdit volta inteiro ao salvar; um
