@@ -410,15 +410,29 @@ QString Form1::PedeArquivo(bool Abrir) {
                  : QFileDialog::getSaveFileName(this, {}, {}, filtro);
 }
 
+void Form1::MostraInteira() {
+    layout()->activate();
+    setMaximumSize(TamanhoInteiro());
+    resize(TamanhoInteiro());
+    layout()->activate(); // a área de rolagem já no tamanho novo, sem esperar eventos
+}
+
 QSize Form1::TamanhoInteiro() const {
-    return superficie->size() +
-           QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // Depois de disposta, a janela menos a área de rolagem é o menu e a barra de estado
+    // como estão; antes disso, o que eles pedem.
+    const QSize resto =
+        rolagem->isVisible()
+            ? size() - rolagem->size()
+            : QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    return superficie->size() + resto;
 }
 
 void Form1::showEvent(QShowEvent* Evento) {
     QMainWindow::showEvent(Evento);
     if (centrada) return;
     centrada = true;
+    // O menu e a barra de estado só têm a altura final depois de polidos.
+    MostraInteira();
     // A primeira vez: no máximo a área livre da tela, centrada nela.
     if (const QScreen* tela = screen()) {
         const QRect livre = tela->availableGeometry();

@@ -27,7 +27,7 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     Q_OBJECT
   public:
     // Mostra a superfície inteira, mesmo maior que a tela (captura de tela).
-    void MostraInteira() { resize(TamanhoInteiro()); }
+    void MostraInteira();
     // SemDialogos: as mensagens de erro vão para essa função, não para o diálogo
     // modal (a captura de tela roda sem ninguém para fechá-lo).
     explicit Form1(QWidget* Pai = nullptr,

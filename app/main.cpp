@@ -48,6 +48,9 @@ int Erro(const std::string& Mensagem) {
 
 int Executa(int argc, char** argv) {
     QApplication app(argc, argv);
+    // O mesmo estilo em qualquer área de trabalho: as medidas da janela foram conferidas
+    // nele, e ele marca com nitidez o botão que tem o foco do teclado.
+    QApplication::setStyle("Fusion");
     // O núcleo lê e escreve números com "." qualquer que seja o locale do sistema.
     std::setlocale(LC_NUMERIC, "C");
 
@@ -72,6 +75,7 @@ int Executa(int argc, char** argv) {
     lumbrio::janela::Form1 janela(nullptr, [&](const std::string& m) { falhou = Erro(m) != 0; });
     janela.show();
     janela.MostraInteira();
+    QCoreApplication::processEvents(); // as barras de rolagem somem antes da foto
     if (!falhou) janela.centralWidget()->findChild<QPushButton*>("Command1")->click();
     if (falhou) return 1;
     std::string motivo;
