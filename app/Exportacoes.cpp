@@ -32,8 +32,8 @@ bool GravaBytes(const QString& Nome, std::string_view Bytes, std::string& Motivo
 }
 
 bool GravaSvg(const QString& Nome, const Dimensionamento& D, std::string& Motivo) {
-    return GravaBytes(
-        Nome, DesenhoSvg(D.Desenho, "Lumbrio: diagrama de deformações e seção", 4, true), Motivo);
+    return GravaBytes(Nome, DesenhoSvgAnotado(D, "Lumbrio: diagrama de deformações e seção"),
+                      Motivo);
 }
 
 } // namespace

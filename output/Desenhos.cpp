@@ -1,9 +1,14 @@
-// Diagrama de deformações (modelo CG) e detalhe da seção, como primitivas em twips.
+// Diagrama de deformações (modelo CG) e detalhe da seção, como primitivas em twips;
+// cotas, rótulos e legenda das exportações.
 #include "output/Desenhos.h"
 
+#include "calc/Numeros.h"
 #include "calc/Recusa.h"
+#include "output/Comparacao.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace lumbrio {
 
@@ -93,6 +98,87 @@ void DetalheDaSecao(const EstadoDeProjeto& E, std::vector<Primitiva>& d) {
         Linha(d, px, py - meia, px, py + meia, CorVermelhoClaro);
         Linha(d, px - meia, py, px + meia, py, CorVermelhoClaro);
     }
+}
+
+double LarguraEstimada(const std::string& Texto, double AlturaTexto) {
+    const auto n = std::count_if(Texto.begin(), Texto.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80; // um por caractere UTF-8
+    });
+    return 0.62 * AlturaTexto * double(n);
+}
+
+Anotacoes AnotaDesenhos(const EstadoDeProjeto& E, double t, const LarguraDeTexto& Largura) {
+    Anotacoes a;
+    const double s = E.EscalaSecao, x0 = E.OrigemXSecao, y0 = E.OrigemYSecao;
+    const double x1 = x0 + s * E.Base, y1 = y0 + s * E.Altura;
+    const std::string& sep = E.SeparadorDecimal;
+    auto& c = a.Cotas;
+    // Cota de b embaixo: chamadas, linha, traços a 45° e o valor sobre a linha.
+    const double yc = y1 + 1.6 * t;
+    for (const double x : {x0, x1}) {
+        Linha(c, x, y1 + 0.3 * t, x, yc + 0.3 * t);
+        Linha(c, x - 0.25 * t, yc + 0.25 * t, x + 0.25 * t, yc - 0.25 * t);
+    }
+    Linha(c, x0, yc, x1, yc);
+    a.Textos.push_back({(x0 + x1) / 2, yc - 0.3 * t, TextoCurto(E.Base, sep) + " cm", true});
+    // Cota de h à direita, com o valor girado.
+    const double xc = x1 + 1.6 * t;
+    for (const double y : {y0, y1}) {
+        Linha(c, x1 + 0.3 * t, y, xc + 0.3 * t, y);
+        Linha(c, xc - 0.25 * t, y + 0.25 * t, xc + 0.25 * t, y - 0.25 * t);
+    }
+    Linha(c, xc, y0, xc, y1);
+    a.Textos.push_back(
+        {xc - 0.3 * t, (y0 + y1) / 2, TextoCurto(E.Altura, sep) + " cm", true, true});
+
+    // Rótulos das camadas, de cima para baixo.
+    struct Rotulo {
+        double Y;
+        std::string Texto;
+    };
+    std::vector<Rotulo> r;
+    auto rotulo = [&](double n, int bitola, double dl, double y) {
+        if (n != 0)
+            r.push_back({y, Junta(TextoBarras(int(n), bitola, sep),
+                                  ", d' = ", FormataNumero(dl, 2, sep), " cm")});
+    };
+    for (int i = 1; i <= E.NumCamadasNeg; ++i)
+        rotulo(E.NumBarrasNeg[i], E.BitolaNeg[i], E.DLinhaNeg[i], y0 + s * E.DLinhaNeg[i]);
+    for (int i = 1; i <= E.NumCamadasPos; ++i)
+        rotulo(E.NumBarrasPos[i], E.BitolaPos[i], E.DLinhaPos[i], y1 - s * E.DLinhaPos[i]);
+    std::stable_sort(r.begin(), r.end(),
+                     [](const Rotulo& p, const Rotulo& q) { return p.Y < q.Y; });
+    const double xt = std::max(Shape1.Left + Shape1.Width, xc + 0.3 * t) + 1.2 * t;
+    // Embaixo, o que for mais baixo: cota, rótulos ou desenhos (sem passar das molduras).
+    double direita = xt, baixo = yc + 0.3 * t;
+    for (const Primitiva& p : E.Desenho)
+        baixo = std::max(
+            baixo, std::min(double(std::max(p.y1, p.y2) + p.raio), Shape4.Top + Shape4.Height));
+    double yLivre = -std::numeric_limits<double>::infinity();
+    for (const Rotulo& q : r) {
+        const double y = std::max(q.Y, yLivre + 1.25 * t);
+        yLivre = y;
+        Linha(a.Guias, x1 + 60, q.Y, xt - 0.4 * t, y);
+        a.Textos.push_back({xt, y + 0.35 * t, q.Texto});
+        direita = std::max(direita, xt + Largura(q.Texto));
+        baixo = std::max(baixo, y + 0.6 * t);
+    }
+    // Os traços da cota de h passam um pouco acima da seção.
+    const double topo = std::min(Shape4.Top, y0 - 0.3 * t), esquerda = Shape4.Left;
+    a.Regiao = {esquerda, topo, direita + 0.3 * t - esquerda, baixo - topo};
+    return a;
+}
+
+std::vector<std::string> LegendaDosDesenhos(const EstadoDeProjeto& E, double Dpi) {
+    const std::string& sep = E.SeparadorDecimal;
+    const double s = E.EscalaSecao; // twips por cm da seção
+    const double escala = std::round(1440 / 2.54 / s * 10) / 10;
+    return {Junta("Seção ", TextoCurto(E.Base, sep), " × ", TextoCurto(E.Altura, sep),
+                  " cm, medidas em cm; 1 cm da seção = ", FormataNumero(s * Dpi / 1440, 2, sep),
+                  " px (escala 1:", TextoCurto(escala, sep), " a ", TextoCurto(Dpi, sep),
+                  " px por polegada)."),
+            "Vermelho: deformações do modelo CG e centróides das armaduras; preto: linha neutra.",
+            "Verde: εyd, εc2 e profundidade de escoamento; cinza: estribo e armadura negativa."};
 }
 
 } // namespace lumbrio

@@ -2,6 +2,7 @@
 #include "output/Svg.h"
 
 #include "calc/Numeros.h"
+#include "output/Desenhos.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,9 +71,60 @@ Moldura MolduraDoRecorte(Recorte R) {
     return {m.Left - 15, m.Top - 15, m.Width + 30, m.Height + 30};
 }
 
+namespace {
+
+const char* const NomesRecorte[] = {"diagrama", "secao", "ambos"};
+constexpr double k = 1 / TwipsPorUnidadeSvg;
+
+// Abertura do documento com a viewBox (x, y, largura, altura) em unidades.
+std::string Abertura(double vx, double vy, double vw, double vh, const std::string& Titulo) {
+    std::string s = Junta("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"",
+                          N(vw), "\" height=\"", N(vh), "\" viewBox=\"", N(vx), " ", N(vy), " ",
+                          N(vw), " ", N(vh), "\">\n");
+    if (!Titulo.empty()) s += Junta("<title>", Escapa(Titulo), "</title>\n");
+    return s;
+}
+
+std::string Recortes() {
+    std::string s = "<defs>\n";
+    for (Recorte r : {Recorte::Diagrama, Recorte::Secao, Recorte::Ambos}) {
+        const auto m = MolduraDoRecorte(r);
+        s += Junta("<clipPath id=\"", NomesRecorte[int(r)], "\"><rect x=\"", N(m.Left * k),
+                   "\" y=\"", N(m.Top * k), "\" width=\"", N(m.Width * k), "\" height=\"",
+                   N(m.Height * k), "\"/></clipPath>\n");
+    }
+    return s + "</defs>\n";
+}
+
+// Um elemento por primitiva, com a cor dela; Recortado: no recorte da sua moldura.
+std::string Elementos(const std::vector<Primitiva>& Lista, bool Recortado) {
+    std::string s;
+    for (const Primitiva& p : Lista) {
+        const std::string recorte =
+            Recortado ? Junta(" clip-path=\"url(#", NomesRecorte[int(RecorteDe(p))], ")\"") : "";
+        if (p.tipo == Primitiva::Tipo::Linha)
+            s += Junta("<line x1=\"", N(p.x1 * k), "\" y1=\"", N(p.y1 * k), "\" x2=\"", N(p.x2 * k),
+                       "\" y2=\"", N(p.y2 * k), "\" stroke=\"", CorSvg(p.cor), "\"", recorte,
+                       "/>\n");
+        else
+            s += Junta("<circle cx=\"", N(p.x1 * k), "\" cy=\"", N(p.y1 * k), "\" r=\"",
+                       N(p.raio * k), "\" stroke=\"", CorSvg(p.cor), "\"", recorte, "/>\n");
+    }
+    return s;
+}
+
+std::string Texto(const TextoDeDesenho& T) {
+    const std::string x = N(T.X * k), y = N(T.Y * k);
+    return Junta("<text x=\"", x, "\" y=\"", y, "\"", T.Centrado ? " text-anchor=\"middle\"" : "",
+                 T.Vertical ? Junta(" transform=\"rotate(-90 ", x, " ", y, ")\"") : "", ">",
+                 Escapa(T.Texto), "</text>\n");
+}
+
+} // namespace
+
 std::string DesenhoSvg(const std::vector<Primitiva>& Lista, const std::string& Titulo,
                        double Margem, bool Recortado) {
-    constexpr double k = 1 / TwipsPorUnidadeSvg;
     double x0 = std::numeric_limits<double>::infinity(), y0 = x0, x1 = -x0, y1 = -x0;
     for (const Primitiva& p : Lista) {
         const double r = p.tipo == Primitiva::Tipo::Circulo ? p.raio : 0;
@@ -89,39 +141,37 @@ std::string DesenhoSvg(const std::vector<Primitiva>& Lista, const std::string& T
         x1 = std::min(x1, m.Left + m.Width);
         y1 = std::min(y1, m.Top + m.Height);
     }
-    const double vx = x0 * k - Margem, vy = y0 * k - Margem;
-    const double vw = (x1 - x0) * k + 2 * Margem, vh = (y1 - y0) * k + 2 * Margem;
+    std::string s = Abertura(x0 * k - Margem, y0 * k - Margem, (x1 - x0) * k + 2 * Margem,
+                             (y1 - y0) * k + 2 * Margem, Titulo);
+    if (Recortado) s += Recortes();
+    return Junta(s, "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\">\n",
+                 Elementos(Lista, Recortado), "</g>\n</svg>\n");
+}
 
-    std::string s = Junta("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"",
-                          N(vw), "\" height=\"", N(vh), "\" viewBox=\"", N(vx), " ", N(vy), " ",
-                          N(vw), " ", N(vh), "\">\n");
-    if (!Titulo.empty()) s += Junta("<title>", Escapa(Titulo), "</title>\n");
-    const char* nomes[] = {"diagrama", "secao", "ambos"};
-    if (Recortado) {
-        s += "<defs>\n";
-        for (Recorte r : {Recorte::Diagrama, Recorte::Secao, Recorte::Ambos}) {
-            const auto m = MolduraDoRecorte(r);
-            s += Junta("<clipPath id=\"", nomes[int(r)], "\"><rect x=\"", N(m.Left * k), "\" y=\"",
-                       N(m.Top * k), "\" width=\"", N(m.Width * k), "\" height=\"", N(m.Height * k),
-                       "\"/></clipPath>\n");
-        }
-        s += "</defs>\n";
+std::string DesenhoSvgAnotado(const EstadoDeProjeto& E, const std::string& Titulo) {
+    constexpr double t = CorpoTextoSvg * TwipsPorUnidadeSvg, margem = 4;
+    const Anotacoes a =
+        AnotaDesenhos(E, t, [](const std::string& s) { return LarguraEstimada(s, t); });
+    const std::vector<std::string> legenda = LegendaDosDesenhos(E, 1440 / TwipsPorUnidadeSvg);
+    // A legenda começa na margem esquerda, uma linha abaixo dos desenhos.
+    double direita = a.Regiao.Left + a.Regiao.Width, y = a.Regiao.Top + a.Regiao.Height + 0.5 * t;
+    std::string textos;
+    for (const TextoDeDesenho& d : a.Textos) textos += Texto(d);
+    for (const std::string& l : legenda) {
+        y += 1.3 * t;
+        textos += Texto({a.Regiao.Left, y, l});
+        direita = std::max(direita, a.Regiao.Left + LarguraEstimada(l, t));
     }
-    s += "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\">\n";
-    for (const Primitiva& p : Lista) {
-        const std::string recorte =
-            Recortado ? Junta(" clip-path=\"url(#", nomes[int(RecorteDe(p))], ")\"") : "";
-        if (p.tipo == Primitiva::Tipo::Linha)
-            s += Junta("<line x1=\"", N(p.x1 * k), "\" y1=\"", N(p.y1 * k), "\" x2=\"", N(p.x2 * k),
-                       "\" y2=\"", N(p.y2 * k), "\" stroke=\"", CorSvg(p.cor), "\"", recorte,
-                       "/>\n");
-        else
-            s += Junta("<circle cx=\"", N(p.x1 * k), "\" cy=\"", N(p.y1 * k), "\" r=\"",
-                       N(p.raio * k), "\" stroke=\"", CorSvg(p.cor), "\"", recorte, "/>\n");
-    }
-    s += "</g>\n</svg>\n";
-    return s;
+    y += 0.4 * t;
+    return Junta(Abertura(a.Regiao.Left * k - margem, a.Regiao.Top * k - margem,
+                          (direita - a.Regiao.Left) * k + 2 * margem,
+                          (y - a.Regiao.Top) * k + 2 * margem, Titulo),
+                 Recortes(), "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\">\n",
+                 Elementos(E.Desenho, true), "</g>\n<g fill=\"none\" stroke-width=\"0.6\">\n",
+                 Elementos(a.Cotas, false), "</g>\n<g fill=\"none\" stroke-width=\"0.6\" ",
+                 "stroke-dasharray=\"1 2\" opacity=\"0.7\">\n", Elementos(a.Guias, false),
+                 "</g>\n<g font-family=\"DejaVu Sans, Arial, sans-serif\" font-size=\"",
+                 N(CorpoTextoSvg), "\" fill=\"#000000\">\n", textos, "</g>\n</svg>\n");
 }
 
 } // namespace lumbrio

@@ -10,6 +10,7 @@
 namespace lumbrio {
 
 inline constexpr double TwipsPorUnidadeSvg = 15; // 1 unidade SVG = 1 px CSS = 15 twips
+inline constexpr double CorpoTextoSvg = 10;      // corpo dos textos, em unidades
 
 // Cor "#rrggbb" da paleta de 16 cores; o primeiro plano é preto.
 std::string CorSvg(int Cor);
@@ -27,5 +28,9 @@ Moldura MolduraDoRecorte(Recorte R);
 // do seu RecorteDe (clipPath) e a viewBox não passa das molduras.
 std::string DesenhoSvg(const std::vector<Primitiva>& Lista, const std::string& Titulo = "",
                        double Margem = 4, bool Recortado = false);
+
+// Os desenhos do último cálculo de E (recortados) com as cotas b e h, os rótulos das
+// camadas (AnotaDesenhos) e, embaixo, a legenda de escala e cores em <text>.
+std::string DesenhoSvgAnotado(const EstadoDeProjeto& E, const std::string& Titulo = "");
 
 } // namespace lumbrio

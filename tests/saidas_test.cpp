@@ -2,11 +2,14 @@
 // lida no cálculo, avisos decididos pelo estado) e o SVG dos desenhos.
 #include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
+#include "calc/Numeros.h"
 #include "output/Painel.h"
 #include "output/Relatorio.h"
 #include "output/Svg.h"
 #include "program/Dimensionamento.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace lumbrio {
@@ -227,6 +230,62 @@ TEST(Svg, recorte_na_moldura_onde_a_primitiva_comeca) {
         EXPECT_EQ(usados[i], nomes[int(casos[i].R)]) << i;
     EXPECT_EQ(DesenhoSvg(lista).find("clip-path"), std::string::npos);
     EXPECT_NE(DesenhoSvg({}).find("viewBox=\"-4 -4 8 8\""), std::string::npos); // vazio
+}
+// O desenho exportado: b e h das entradas fora do contorno da seção, um rótulo por
+// camada com barras de cima para baixo, a escala da legenda igual à do desenho, todo
+// texto dentro da viewBox.
+TEST(Svg, desenho_anotado_com_cotas_rotulos_e_legenda) {
+    for (const Caso& c : {Casos[1], Casos[4]}) {
+        SCOPED_TRACE(c.Base);
+        const Dimensionamento d = Projeto(c);
+        const std::string svg = DesenhoSvgAnotado(d);
+        struct Texto {
+            double X, Y;
+            std::string T;
+        };
+        std::vector<Texto> t;
+        for (auto i = svg.find("<text "); i != std::string::npos; i = svg.find("<text ", i + 1)) {
+            Texto x{};
+            ASSERT_EQ(std::sscanf(svg.c_str() + i, "<text x=\"%lf\" y=\"%lf\"", &x.X, &x.Y), 2);
+            const auto a = svg.find('>', i) + 1;
+            x.T = svg.substr(a, svg.find("</text>", a) - a);
+            t.push_back(x);
+        }
+        std::vector<std::pair<double, double>> camadas; // (altura no desenho, d')
+        for (int i = 1; i <= 6; ++i) {
+            if (d.NumBarrasPos[i] != 0)
+                camadas.emplace_back(d.Altura - d.DLinhaPos[i], d.DLinhaPos[i]);
+            if (d.NumBarrasNeg[i] != 0) camadas.emplace_back(d.DLinhaNeg[i], d.DLinhaNeg[i]);
+        }
+        std::sort(camadas.begin(), camadas.end());
+        ASSERT_EQ(t.size(), 2 + camadas.size() + 3);
+        std::string b = c.Base, h = c.Altura;
+        TrocaSeparador(b, c.Separador);
+        const double s = d.EscalaSecao / 15;
+        EXPECT_EQ(t[0].T, b + " cm");
+        EXPECT_GT(t[0].Y, (d.OrigemYSecao / 15 + s * d.Altura));
+        EXPECT_EQ(t[1].T, h + " cm");
+        EXPECT_GT(t[1].X, (d.OrigemXSecao / 15 + s * d.Base));
+        for (std::size_t i = 0; i < camadas.size(); ++i) {
+            const std::string dl = FormataNumero(camadas[i].second, 2, c.Separador);
+            EXPECT_NE(t[2 + i].T.find(Junta("mm, d' = ", dl, " cm")), std::string::npos) << dl;
+            if (i > 0) {
+                EXPECT_GE(t[2 + i].Y - t[1 + i].Y, CorpoTextoSvg);
+            }
+        }
+        const std::string& escala = t[t.size() - 3].T;
+        EXPECT_EQ(escala.find(Junta("Seção ", b, " × ", h, " cm")), 0u) << escala;
+        const std::string cm = "1 cm da seção = ";
+        std::string px = escala.substr(escala.find(cm) + cm.size(), 5);
+        std::replace(px.begin(), px.end(), ',', '.');
+        EXPECT_NEAR(ValorNumerico(px), s, 0.01) << escala;
+        double vx, vy, vw, vh;
+        ASSERT_EQ(std::sscanf(svg.c_str() + svg.find("viewBox="), "viewBox=\"%lf %lf %lf %lf", &vx,
+                              &vy, &vw, &vh),
+                  4);
+        for (const Texto& x : t)
+            EXPECT_TRUE(x.X > vx && x.X < vx + vw && x.Y > vy && x.Y < vy + vh) << x.T;
+    }
 }
 } // namespace
 } // namespace lumbrio

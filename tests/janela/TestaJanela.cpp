@@ -478,6 +478,9 @@ class TestaJanela : public QObject {
             if (p.cor == lumbrio::CorVermelhoClaro)
                 QVERIFY(CorPerto(imagem, {(p.x1 + p.x2) / 2, (p.y1 + p.y2) / 2}, Tinta::Vermelho, 5,
                                  {3720, 3795}));
+        const QByteArray svg = Bytes("desenho.svg"); // cotas b e h
+        for (double v : {janela->Modelo().Base, janela->Modelo().Altura})
+            QVERIFY(svg.contains(">" + QByteArray::number(v) + " cm</text>"));
         janela->ArquivoEscolhido = "sem_pasta/relatório.pdf";
         Menu("mnuItemRelatorioPdf")->trigger();
         QVERIFY(janela->Mostrados == QStringList{"Form2"} &&
