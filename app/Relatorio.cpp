@@ -3,8 +3,8 @@
 #include "Relatorio.h"
 
 #include "PintaDesenho.h"
-#include "calc/Numeros.h"
 #include "output/Comparacao.h"
+#include "output/Desenhos.h"
 #include "output/Relatorio.h"
 
 #include <QBuffer>
@@ -57,33 +57,6 @@ QFont Fonte(double Pontos, bool Negrito = false) {
     f.setPointSizeF(Pontos);
     f.setBold(Negrito);
     return f;
-}
-
-// Um rótulo de barras da seção, na altura (twips) da camada.
-struct RotuloCamada {
-    double YTwips;
-    double XFimTwips; // face direita da seção
-    QString Texto;
-};
-
-std::vector<RotuloCamada> RotulosDasCamadas(const Dim& D) {
-    std::vector<RotuloCamada> r;
-    const double s = D.EscalaSecao, x = D.OrigemXSecao + s * D.Base;
-    const std::string& sep = D.SeparadorDecimal;
-    auto rotulo = [&](int n, int bitola, double dl) {
-        return Q(Junta(TextoBarras(n, bitola, sep), "   d' = ", FormataNumero(dl, 2, sep), " cm"));
-    };
-    for (int i = D.NumCamadasNeg; i >= 1; --i)
-        if (D.NumBarrasNeg[i] != 0)
-            r.push_back({D.OrigemYSecao + s * D.DLinhaNeg[i], x,
-                         rotulo(int(D.NumBarrasNeg[i]), D.BitolaNeg[i], D.DLinhaNeg[i])});
-    for (int i = D.NumCamadasPos; i >= 1; --i)
-        if (D.NumBarrasPos[i] != 0)
-            r.push_back({D.OrigemYSecao + s * (D.Altura - D.DLinhaPos[i]), x,
-                         rotulo(int(D.NumBarrasPos[i]), D.BitolaPos[i], D.DLinhaPos[i])});
-    std::sort(r.begin(), r.end(),
-              [](const RotuloCamada& a, const RotuloCamada& b) { return a.YTwips < b.YTwips; });
-    return r;
 }
 
 // Folha A4 em construção: cursor vertical, quebra de página e blocos de texto.
@@ -245,71 +218,105 @@ void Dispoe(Folha& F, const Dim&, const Tabela& T) {
 
 void Dispoe(Folha& F, const Dim& D, const LugarDesenhos& L) {
     const QRectF destino(0, F.Y(), F.Largura(), F.mm(L.AlturaMm));
-    PintaDesenhos(F.Pintor(), D, destino, true);
+    PintaDesenhos(F.Pintor(), D, destino);
     F.Avanca(L.AlturaMm + 1.5);
 }
 
 } // namespace
 
-void PintaDesenhos(QPainter& Pintor, const Dimensionamento& D, const QRectF& Destino,
-                   bool Rotulos) {
-    Pintor.save();
-    std::vector<RotuloCamada> rotulos;
-    double colunaRotulos = 0;
-    Pintor.setFont(Fonte(7.5));
-    const QFontMetricsF metricas(Pintor.font(), Pintor.device());
-    if (Rotulos) {
-        rotulos = RotulosDasCamadas(D);
-        for (const auto& r : rotulos)
-            colunaRotulos = std::max(colunaRotulos, metricas.horizontalAdvance(r.Texto));
-        if (colunaRotulos > 0) colunaRotulos += metricas.height() * 2.5;
-    }
-    const double k = std::min((Destino.width() - colunaRotulos) / RegiaoDesenhos.width(),
-                              Destino.height() / RegiaoDesenhos.height());
-    const auto ponto = [&](double xTw, double yTw) {
-        return QPointF(Destino.left() + (xTw - RegiaoDesenhos.left()) * k,
-                       Destino.top() + (yTw - RegiaoDesenhos.top()) * k);
-    };
-    if (Rotulos) {
-        const double espessura = std::max(1.0, k * 10);
-        Pintor.setPen(QPen(CorGrade, espessura));
-        for (const auto& m : {Shape4, Shape1})
-            Pintor.drawRect(
-                QRectF(ponto(m.Left, m.Top), ponto(m.Left + m.Width, m.Top + m.Height)));
-    }
-    Pintor.save();
-    Pintor.translate(ponto(0, 0));
-    Pintor.setPen(QPen(Qt::black));
-    PintaDesenho(Pintor, D.Desenho, k);
-    Pintor.restore();
+namespace {
 
-    // Rótulos à direita da seção, sem se sobreporem, ligados à camada por uma guia.
-    const double xTexto = ponto(RegiaoDesenhos.right(), 0).x() + metricas.height();
-    double yLivre = -1e300;
-    for (const auto& r : rotulos) {
-        const QPointF camada = ponto(r.XFimTwips, r.YTwips);
-        const double y = std::max(camada.y(), yLivre + metricas.height());
-        yLivre = y;
-        Pintor.setPen(QPen(QColor(90, 90, 90), std::max(1.0, k * 8), Qt::DotLine));
-        Pintor.drawLine(camada + QPointF(k * 60, 0), QPointF(xTexto - metricas.height() * 0.4, y));
-        Pintor.setPen(Qt::black);
-        Pintor.drawText(QPointF(xTexto, y + metricas.ascent() / 2 - metricas.descent() / 2),
-                        r.Texto);
+// Fonte dos rótulos, das cotas e da legenda; o corpo em unidades do dispositivo.
+QFont FonteDesenhos() {
+    return Fonte(7.5);
+}
+double CorpoNo(const QPaintDevice& Dispositivo) {
+    return FonteDesenhos().pointSizeF() * Dispositivo.logicalDpiY() / 72;
+}
+
+// Anotações medidas com a fonte no dispositivo, na escala k (unidades por twip).
+Anotacoes AnotacoesNaEscala(const Dim& D, const QPaintDevice& Dispositivo, double k) {
+    const QFontMetricsF m(FonteDesenhos(), &Dispositivo);
+    return AnotaDesenhos(D, CorpoNo(Dispositivo) / k,
+                         [&](const std::string& s) { return m.horizontalAdvance(Q(s)) / k; });
+}
+
+// Desenhos e anotações na escala k, com o canto da região de A em Canto; Molduras:
+// as molduras dos dois desenhos em cinza claro.
+void PintaAnotado(QPainter& P, const Dim& D, const Anotacoes& A, double k, QPointF Canto,
+                  bool Molduras) {
+    P.save();
+    P.translate(Canto - QPointF(A.Regiao.Left, A.Regiao.Top) * k);
+    if (Molduras) {
+        P.setPen(QPen(CorGrade, std::max(1.0, k * 10)));
+        for (const auto& m : {Shape4, Shape1})
+            P.drawRect(QRectF(m.Left * k, m.Top * k, m.Width * k, m.Height * k));
     }
-    Pintor.restore();
+    P.setPen(QPen(Qt::black));
+    PintaDesenho(P, D.Desenho, k);
+    P.setRenderHint(QPainter::Antialiasing);
+    auto linhas = [&](const std::vector<Primitiva>& L) {
+        for (const Primitiva& l : L) P.drawLine(QPointF(l.x1, l.y1) * k, QPointF(l.x2, l.y2) * k);
+    };
+    P.setPen(QPen(Qt::black, std::max(1.0, k * 9)));
+    linhas(A.Cotas);
+    P.setPen(QPen(QColor(90, 90, 90), std::max(1.0, k * 8), Qt::DotLine));
+    linhas(A.Guias);
+    P.setPen(Qt::black);
+    P.setFont(FonteDesenhos());
+    const QFontMetricsF m(P.font(), P.device());
+    for (const TextoDeDesenho& t : A.Textos) {
+        const QString texto = Q(t.Texto);
+        P.save();
+        P.translate(QPointF(t.X, t.Y) * k);
+        if (t.Vertical) P.rotate(-90);
+        P.drawText(QPointF(t.Centrado ? -m.horizontalAdvance(texto) / 2 : 0, 0), texto);
+        P.restore();
+    }
+    P.restore();
+}
+
+} // namespace
+
+void PintaDesenhos(QPainter& Pintor, const Dimensionamento& D, const QRectF& Destino) {
+    // A região anotada depende da escala (o texto tem corpo fixo): poucas passagens
+    // bastam para a escala que cabe em Destino. As molduras vão inteiras.
+    auto cabe = [&](const Moldura& R) {
+        const double altura = std::max(R.Top + R.Height, RegiaoDesenhos.bottom()) - R.Top;
+        return std::min(Destino.width() / R.Width, Destino.height() / altura);
+    };
+    double k = cabe({RegiaoDesenhos.left(), RegiaoDesenhos.top(), RegiaoDesenhos.width(),
+                     RegiaoDesenhos.height()});
+    for (int i = 0; i < 4; ++i) k = cabe(AnotacoesNaEscala(D, *Pintor.device(), k).Regiao);
+    PintaAnotado(Pintor, D, AnotacoesNaEscala(D, *Pintor.device(), k), k, Destino.topLeft(), true);
 }
 
 QImage ImagemDesenhos(const Dimensionamento& D, int Dpi) {
     const double k = Dpi / 1440.0;
-    QImage imagem(QSize(int(std::ceil(RegiaoDesenhos.width() * k)),
-                        int(std::ceil(RegiaoDesenhos.height() * k))),
-                  QImage::Format_RGB32);
-    imagem.setDotsPerMeterX(int(std::lround(Dpi / 0.0254)));
-    imagem.setDotsPerMeterY(int(std::lround(Dpi / 0.0254)));
+    auto preparada = [&](QSize Tamanho) {
+        QImage i(Tamanho, QImage::Format_RGB32);
+        i.setDotsPerMeterX(int(std::lround(Dpi / 0.0254)));
+        i.setDotsPerMeterY(int(std::lround(Dpi / 0.0254)));
+        return i;
+    };
+    const QImage medida = preparada({1, 1});
+    const Anotacoes a = AnotacoesNaEscala(D, medida, k);
+    const QFontMetricsF m(FonteDesenhos(), &medida);
+    // A legenda, embaixo, começa na margem esquerda.
+    const std::vector<std::string> legenda = LegendaDosDesenhos(D, Dpi);
+    double largura = a.Regiao.Width * k;
+    for (const std::string& l : legenda)
+        largura = std::max(largura, m.horizontalAdvance(Q(l)) + m.height() / 2);
+    const double yLegenda = a.Regiao.Height * k + m.height() * 0.5;
+    QImage imagem = preparada(QSize(
+        int(std::ceil(largura)), int(std::ceil(yLegenda + m.height() * (legenda.size() + 0.3)))));
     imagem.fill(Qt::white);
     QPainter p(&imagem);
+    PintaAnotado(p, D, a, k, {0, 0}, false);
+    p.setFont(FonteDesenhos());
     p.setPen(Qt::black);
-    PintaDesenhos(p, D, QRectF(QPointF(0, 0), QSizeF(imagem.size())), false);
+    for (std::size_t i = 0; i < legenda.size(); ++i)
+        p.drawText(QPointF(0, yLegenda + m.height() * double(i) + m.ascent()), Q(legenda[i]));
     return imagem;
 }
 

@@ -21,10 +21,11 @@ int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimen
                    const FichaDoProjeto& Ficha = {});
 
 // Os dois desenhos (diagrama de deformações e seção) em Destino, na maior escala que
-// cabe. Com Rotulos: molduras e, à direita, as barras de cada camada e a sua altura d'.
-void PintaDesenhos(QPainter& Pintor, const Dimensionamento& D, const QRectF& Destino, bool Rotulos);
+// cabe, com as molduras, as cotas b e h e os rótulos das camadas (AnotaDesenhos).
+void PintaDesenhos(QPainter& Pintor, const Dimensionamento& D, const QRectF& Destino);
 
-// Os dois desenhos sobre fundo branco, com Dpi pontos por polegada (1440 twips).
+// Os dois desenhos anotados sobre fundo branco, com Dpi pontos por polegada (1440
+// twips), e a legenda de escala e cores embaixo.
 QImage ImagemDesenhos(const Dimensionamento& D, int Dpi);
 
 } // namespace lumbrio::janela

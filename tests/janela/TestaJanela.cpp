@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "PintaDesenho.h"
 #include "files/Configuracao.h"
+#include "output/Desenhos.h"
 #include "output/Painel.h"
 
 #include <QtTest>
@@ -472,14 +473,25 @@ class TestaJanela : public QObject {
         QVERIFY(!QFile::exists("desenho.png")); // resolução cancelada: nada gravado
         janela->Resolucao = 288;
         Menu("mnuItemExportarDesenho")->trigger();
-        const QImage imagem("desenho.png"); // 1440 twips por polegada: 5 twips por ponto
-        QCOMPARE(imagem.size(), QSize(7740 / 5, 4740 / 5)); // molduras Shape4 + Shape1
-        for (const Primitiva& p : janela->Modelo().Desenho) // linhas de deformação
+        // 1440 twips por polegada: 5 twips por ponto; texto de 7,5 pt = 150 twips. Cotas e
+        // deformações no lugar, a legenda embaixo e, no SVG, os valores de b e h.
+        const QImage imagem("desenho.png");
+        const auto& modelo = janela->Modelo();
+        const auto a = lumbrio::AnotaDesenhos(modelo, 150, [](const auto&) { return 0.0; });
+        const QPointF canto(a.Regiao.Left, a.Regiao.Top);
+        auto meio = [](const Primitiva& p) { return QPointF(p.x1 + p.x2, p.y1 + p.y2) / 2; };
+        for (const Primitiva& p : a.Cotas)
+            QVERIFY(CorPerto(imagem, meio(p), Tinta::Escuro, 5, canto));
+        for (const Primitiva& p : modelo.Desenho)
             if (p.cor == lumbrio::CorVermelhoClaro)
-                QVERIFY(CorPerto(imagem, {(p.x1 + p.x2) / 2, (p.y1 + p.y2) / 2}, Tinta::Vermelho, 5,
-                                 {3720, 3795}));
-        const QByteArray svg = Bytes("desenho.svg"); // cotas b e h
-        for (double v : {janela->Modelo().Base, janela->Modelo().Altura})
+                QVERIFY(CorPerto(imagem, meio(p), Tinta::Vermelho, 5, canto));
+        QVERIFY(imagem.width() > a.Regiao.Width / 5); // coluna dos rótulos
+        bool legenda = false;
+        for (int y = int(a.Regiao.Height / 5) + 2; y < imagem.height(); ++y)
+            for (int x = 0; x < 200; ++x) legenda |= Tinta::Escuro(imagem.pixelColor(x, y));
+        QVERIFY(legenda);
+        const QByteArray svg = Bytes("desenho.svg");
+        for (double v : {modelo.Base, modelo.Altura})
             QVERIFY(svg.contains(">" + QByteArray::number(v) + " cm</text>"));
         janela->ArquivoEscolhido = "sem_pasta/relatório.pdf";
         Menu("mnuItemRelatorioPdf")->trigger();
