@@ -283,8 +283,16 @@ TEST(Svg, desenho_anotado_com_cotas_rotulos_e_legenda) {
         ASSERT_EQ(std::sscanf(svg.c_str() + svg.find("viewBox="), "viewBox=\"%lf %lf %lf %lf", &vx,
                               &vy, &vw, &vh),
                   4);
-        for (const Texto& x : t)
+        // Rótulos e legenda cabem na largura (pelo menos 1/4 de corpo por byte), rótulos
+        // depois das linhas de nível; a legenda fecha o desenho.
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const Texto& x = t[i];
             EXPECT_TRUE(x.X > vx && x.X < vx + vw && x.Y > vy && x.Y < vy + vh) << x.T;
+            EXPECT_TRUE(i < 2 || x.X + CorpoTextoSvg / 4 * double(x.T.size()) < vx + vw) << x.T;
+            const bool rotulo = i >= 2 && i < 2 + camadas.size();
+            EXPECT_TRUE(!rotulo || x.X * 15 > Shape1.Left + Shape1.Width) << x.T;
+        }
+        EXPECT_LT(vy + vh - t.back().Y, 2 * CorpoTextoSvg);
     }
 }
 } // namespace
