@@ -140,7 +140,7 @@ Anotacoes AnotaDesenhos(const EstadoDeProjeto& E, double t, const LarguraDeTexto
     auto rotulo = [&](double n, int bitola, double dl, double y) {
         if (n != 0)
             r.push_back({y, Junta(TextoBarras(int(n), bitola, sep),
-                                  ", d' = ", FormataNumero(dl, 2, sep), " cm")});
+                                  "; d' = ", FormataNumero(dl, 2, sep), " cm")});
     };
     for (int i = 1; i <= E.NumCamadasNeg; ++i)
         rotulo(E.NumBarrasNeg[i], E.BitolaNeg[i], E.DLinhaNeg[i], y0 + s * E.DLinhaNeg[i]);

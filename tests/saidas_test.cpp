@@ -268,7 +268,7 @@ TEST(Svg, desenho_anotado_com_cotas_rotulos_e_legenda) {
         EXPECT_GT(t[1].X, (d.OrigemXSecao / 15 + s * d.Base));
         for (std::size_t i = 0; i < camadas.size(); ++i) {
             const std::string dl = FormataNumero(camadas[i].second, 2, c.Separador);
-            EXPECT_NE(t[2 + i].T.find(Junta("mm, d' = ", dl, " cm")), std::string::npos) << dl;
+            EXPECT_NE(t[2 + i].T.find(Junta("mm; d' = ", dl, " cm")), std::string::npos) << dl;
             if (i > 0) {
                 EXPECT_GE(t[2 + i].Y - t[1 + i].Y, CorpoTextoSvg);
             }
