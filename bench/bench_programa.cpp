@@ -54,4 +54,17 @@ void BM_Programa2023C70(benchmark::State& estado) {
 }
 BENCHMARK(BM_Programa2023C70);
 
+// Com cortante e abertura de fissuras: seis camadas de 16 mm, a área crítica de cada
+// barra recortada pelas vizinhas.
+void BM_ProgramaCortanteEFissuras(benchmark::State& estado) {
+    Dimensionamento p;
+    p.Form1.Text17.Text = "26000";
+    for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = "16 mm (5/8'')";
+    p.Form1.TextVd.Text = "150";
+    p.Form1.ComboModelo.Text = "Modelo II";
+    p.Form1.TextMser.Text = "18000";
+    Calcula(estado, p);
+}
+BENCHMARK(BM_ProgramaCortanteEFissuras);
+
 } // namespace
