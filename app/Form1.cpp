@@ -162,6 +162,8 @@ void Form1::LigaComandos() {
     auto lista = [this](const QString& Nome) { return superficie->findChild<QComboBox*>(Nome); };
     connect(lista("Combo3"), &QComboBox::activated, this,
             nucleo([this] { modelo.Combo3_Click(); }));
+    connect(lista("ComboModelo"), &QComboBox::activated, this,
+            nucleo([this] { modelo.ComboModelo_Click(); }));
     for (int i = 1; i <= 3; ++i)
         connect(lista(Indice("Combo4", i)), &QComboBox::activated, this,
                 nucleo([this, i] { modelo.Combo4_Click(i); }));

@@ -99,7 +99,7 @@ struct ControlesForm1 {
     CaixaTexto TextVd;                        // Vd
     Lista ComboVd{"KN"};                      // unidade de Vd
     Lista ComboModelo{"Modelo I"};            // modelo de cálculo
-    CaixaTexto TextTeta{"30"};                // θ das bielas (graus), modelo II
+    CaixaTexto TextTeta{"30", false};         // θ das bielas (graus), só no modelo II
     CaixaTexto TextAlfa{"90"};                // α dos estribos (graus)
     CaixaTexto TextRamos{"2"};                // ramos do estribo
     Lista ComboAcoEstribo{"CA-50"};           // aço do estribo
@@ -127,6 +127,11 @@ struct ControlesForm8 {
     std::array<Marcador, 2> Check1{};
     std::array<CaixaTexto, 2> Text4{CaixaTexto{"0"}, CaixaTexto{"0"}};
 };
+
+// Regra do modelo da cortante: θ só se digita no modelo II (no I as bielas são a 45°).
+inline void RegraDoModelo(ControlesForm1& F) {
+    F.TextTeta.Enabled = F.ComboModelo.Text == "Modelo II";
+}
 
 // Regra de "Auto.": as escalas só se digitam com a caixa desmarcada.
 inline void RegraDoAuto(ControlesForm1& F) {

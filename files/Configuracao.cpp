@@ -462,6 +462,7 @@ void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
                 v = std::move(valores[k++]);
         },
         PrimeiroRegistroExtra, UltimoRegistroExtra);
+    RegraDoModelo(D.Form1);
 }
 
 std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::string& Nome) {

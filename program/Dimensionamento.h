@@ -33,6 +33,7 @@ class Dimensionamento : public EstadoDeProjeto {
     void Combo4_Click(int Index);
     void Combo3_Click() { Programa(); }
     void Check3_Click(); // regra de "Auto."
+    void ComboModelo_Click() { RegraDoModelo(Form1); }
 
     // ---- Entradas e catálogos ----
     void Ler();

@@ -119,6 +119,7 @@ TEST_F(ArquivoDeValores, registro_40_e_a_norma_e_cada_arquivo_lido_poe_a_sua) {
         EscreveBytes("v.txt", comExtras);
         EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
         EXPECT_EQ(Retrato(d), comExtras);
+        EXPECT_TRUE(d.Form1.TextTeta.Enabled) << "θ só no modelo II, o do arquivo";
     }
     d.Form1.TextTeta.Text = "29.9";
     std::string bytes;
@@ -128,6 +129,7 @@ TEST_F(ArquivoDeValores, registro_40_e_a_norma_e_cada_arquivo_lido_poe_a_sua) {
     EscreveBytes("v.txt", Padrao);
     EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
     EXPECT_EQ(Retrato(d), Padrao);
+    EXPECT_FALSE(d.Form1.TextTeta.Enabled);
 }
 
 // "Salvar como..." dá ".txt" a um nome sem extensão e diz na linha de estado o que gravou.

@@ -250,7 +250,7 @@ class TestaJanela : public QObject {
             QTest::keyClick(w, Qt::Key_Tab);
         }
         janela->MostraInteira();
-        QCOMPARE(paradas.size(), 77); // escalas desabilitadas por "Auto."
+        QCOMPARE(paradas.size(), 76); // escalas desabilitadas por "Auto.", θ no modelo I
         const char* leitura[] = {"Text1",
                                  "Text4",
                                  "Combo3",
@@ -281,6 +281,11 @@ class TestaJanela : public QObject {
         QTest::keyClick(unidade->view(), Qt::Key_Down);
         QTest::keyClick(unidade->view(), Qt::Key_Return);
         QVERIFY(!unidade->view()->isVisible() && janela->Modelo().Desatualizado());
+        // θ só se digita no modelo II.
+        QComboBox* modelo = Combo("ComboModelo");
+        modelo->setCurrentIndex(1);
+        emit modelo->activated(1);
+        QVERIFY(Caixa("TextTeta")->isEnabled());
     }
 
     // Cada texto cabe no seu widget, sem encostar nos vizinhos, nos projetos de alerta
