@@ -214,6 +214,9 @@ TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
     const std::pair<int, const char*> extrasRuins[] = {
         {42, "kN"},  {43, "Modelo III"}, {44, "46"},  {45, "44.9"}, {46, "1"},
         {46, "2.5"}, {47, "CA-25"},      {49, "MPa"}, {50, "V"}};
+    casos.emplace_back(Padrao + "NBR 6118:2023\r\n" + Extras(42, "kN"),
+                       "o registro 42 (unidade de Vd) deveria ser \"Kgf\", \"KN\", \"Tf\" ou "
+                       "\"N\" e traz \"kN\"");
     for (const auto& [n, t] : extrasRuins)
         casos.emplace_back(Padrao + "NBR 6118:2023\r\n" + Extras(n, t),
                            "o registro " + std::to_string(n) + " (");
