@@ -81,11 +81,20 @@ std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::strin
         Junta("Mr = ", k(1.5), "·fctk,inf·b·h²/6 com fctk,inf = ", k(0.7), "·fctm (item 17.3.1).");
     const double dif = R.SigmaReal != 0 ? (R.SigmaCG / R.SigmaReal - 1) * 100 : 0;
     l.push_back({"Estádio II",
-                 Junta("x = ", n(R.XReal, 2), " cm; σs camada 1: Real ", n(R.SigmaReal / 10, 1),
-                       ", CG ", n(R.SigmaCG / 10, 1), " MPa (CG ", n(dif, 1), " %)"),
+                 Junta("x = ", n(R.XReal, 2), " cm; σs da camada 1: Real ", n(R.SigmaReal / 10, 1),
+                       ", CG ", n(R.SigmaCG / 10, 1), " MPa (", n(dif, 1), " %)"),
                  "", "", "", false});
     l.back().Informativa = true;
     l.back().Nota = "Seção fissurada com αe = 15, sem o concreto tracionado (item 17.3.3.2).";
+    // Acima de fyk o aço escoaria em serviço: a análise linear do estádio II não vale.
+    if (R.SigmaReal > E.Fyk) {
+        l.back().Veredito = "acima de fyk";
+        l.back().Falha = true;
+        l.back().Informativa = false;
+        l.back().Nota += Junta(" σs passa de fyk = ", n(E.Fyk / 10.0, 0),
+                               " MPa: o aço escoaria em serviço. Reveja Mser (combinação "
+                               "frequente) ou a armadura.");
+    }
     l.push_back({"Tabela 17.2",
                  R.TemLimites ? Junta("σs = ", n(R.SigmaReal / 10, 1), " MPa: φ ≤ ",
                                       TextoCurto(R.FiMaxTabela, Separador), " mm, s ≤ ",

@@ -274,6 +274,15 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
              teste::PoeBitolas(p, "16 mm (5/8'')", "10 mm (3/8'')");
              p.Form1.TextMser.Text = "60", p.Form1.ComboMser.Text = "KN.m";
          }},
+        {"cortante e serviço nulos: só a armadura mínima, sem fissura",
+         [](D& p) { p.Form1.TextVd.Text = "0", p.Form1.TextMser.Text = "0"; }},
+        {"serviço, 2023, 16 mm, Mser = 250 KN.m: σs acima da tabela 17.2",
+         [](D& p) {
+             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
+             p.Form1.Text17.Text = "17000";
+             teste::PoeBitolas(p, "16 mm (5/8'')", "10 mm (3/8'')");
+             p.Form1.TextMser.Text = "250", p.Form1.ComboMser.Text = "KN.m";
+         }},
         {"serviço, CAA IV e Mser abaixo de Mr: não fissura",
          [](D& p) { p.Form1.TextMser.Text = "1000", p.Form1.ComboCAA.Text = "IV"; }},
         {"2023, 20 x 90 C25 com Md = 2000 KN.cm: As,min de 2,70 cm² no cálculo",
