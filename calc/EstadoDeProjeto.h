@@ -188,6 +188,7 @@ struct EstadoDeProjeto {
     EntradasServico EntServico;       // o serviço lido pelo último cálculo
     ResultadoServico ResServico;      // e a abertura de fissuras das barras colocadas
     std::string UnidadeMser;          // unidade de Mser do último cálculo
+    double FatorMser = 1;             // kgf·cm por unidade de Mser
 
     // ---- Arquivos ----
     std::string NomeArquivo;

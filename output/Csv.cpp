@@ -78,19 +78,15 @@ const std::vector<ColunaCsv>& Colunas() {
     return c;
 }
 
-// Coluna da força cortante: vazia sem a verificação.
-template <class F> std::function<std::string(const EstadoDeProjeto&)> Cortante(F Valor) {
+// Coluna de uma verificação opcional (a cortante, o serviço): vazia sem ela.
+template <auto Resultado, class F>
+std::function<std::string(const EstadoDeProjeto&)> SoCom(F Valor) {
     return [Valor](const EstadoDeProjeto& D) {
-        return D.ResCortante.Calculado ? Valor(D) : std::string();
+        return (D.*Resultado).Calculado ? Valor(D) : std::string();
     };
 }
-
-// Coluna da abertura de fissuras: vazia sem a verificação.
-template <class F> std::function<std::string(const EstadoDeProjeto&)> Servico(F Valor) {
-    return [Valor](const EstadoDeProjeto& D) {
-        return D.ResServico.Calculado ? Valor(D) : std::string();
-    };
-}
+constexpr auto Cortante = [](auto Valor) { return SoCom<&EstadoDeProjeto::ResCortante>(Valor); };
+constexpr auto Servico = [](auto Valor) { return SoCom<&EstadoDeProjeto::ResServico>(Valor); };
 
 // Colunas das verificações da norma, logo depois de "erro", o alerta de equilíbrio e o
 // x/d do dimensionamento.

@@ -387,9 +387,8 @@ SecaoRelatorio ForcaCortante(const Dim& D, const Formatos& N) {
 // Abertura de fissuras: entradas, a tabela por camada e os vereditos.
 SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
     const ResultadoServico& R = D.ResServico;
-    const double fator = FatorDaUnidade(D.UnidadeMser);
     const auto m = [&](double kgfcm) {
-        return Junta(N(kgfcm / fator, 1), " ", SimboloDoMomento(D.UnidadeMser));
+        return Junta(N(kgfcm / D.FatorMser, 1), " ", SimboloDoMomento(D.UnidadeMser));
     };
     const auto mpa = [&](double kgf) { return N(kgf / 10, 1); };
     const auto wk = [&](double w, bool existe) { return existe ? N(w, 3) : std::string("—"); };
@@ -416,14 +415,14 @@ SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
     }
     std::vector<BlocoRelatorio> notas;
     Tabela v = TabelaVerificacoes(LinhasServico(D, D.SeparadorDecimal), notas);
-    const char* classes[] = {"I", "II", "III", "IV"};
     SecaoRelatorio s{
         .Titulo = "10. Estado-limite de abertura de fissuras (item 17.3.3)",
         .ConteudoMm = 40,
         .Blocos = {Paragrafo{Junta("Mser = ", m(D.EntServico.Mser),
                                    " (combinação frequente); classe de "
                                    "agressividade ",
-                                   classes[D.EntServico.Classe - 1], ", wk,lim = ", N(R.WkLim, 2),
+                                   ItensCAA[static_cast<std::size_t>(D.EntServico.Classe - 1)],
+                                   ", wk,lim = ", N(R.WkLim, 2),
                                    " mm; αe = 15; η1 = ", N(R.Eta1, 2), "; Mr = ", m(R.Mr), " (",
                                    R.Fissura ? "a seção fissura" : "a seção não fissura: wk = 0",
                                    "). Estádio II com as barras colocadas: x = ", N(R.XReal, 2),

@@ -51,11 +51,9 @@ std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::strin
     const ResultadoServico& R = E.ResServico;
     if (!R.Calculado) return {};
     const auto n = [&](double v, int casas) { return NumeroDaLinha(v, casas, Separador); };
-    const double fator = FatorDaUnidade(E.UnidadeMser);
     const auto m = [&](double kgfcm) {
-        return Junta(n(kgfcm / fator, 1), " ", SimboloDoMomento(E.UnidadeMser));
+        return Junta(n(kgfcm / E.FatorMser, 1), " ", SimboloDoMomento(E.UnidadeMser));
     };
-    const char* classes[] = {"I", "II", "III", "IV"};
     std::vector<LinhaVerificacao> l;
     LinhaVerificacao wk{"wk,máx",
                         R.Fissura ? Junta(n(R.WkMax, 3), " mm",
@@ -69,7 +67,8 @@ std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::strin
                         R.FalhaWk};
     const auto k = [&](double c) { return TextoCurto(c, Separador); };
     wk.Nota =
-        Junta("Limite da classe de agressividade ", classes[E.EntServico.Classe - 1],
+        Junta("Limite da classe de agressividade ",
+              ItensCAA[static_cast<std::size_t>(E.EntServico.Classe - 1)],
               ". wk de cada barra tracionada, a menor de φ/(", k(12.5), "·η1)·σs/Es·3σs/fctm e φ/(",
               k(12.5), "·η1)·σs/Es·(4/ρr + 45), com η1 = ", n(R.Eta1, 2),
               " e ρr sobre a área crítica da barra.");

@@ -3,7 +3,11 @@
 #include "calc/Numeros.h"
 #include "program/Dimensionamento.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 namespace lumbrio {
 
@@ -58,6 +62,40 @@ void ExigeFinito(double Valor, const char* Nome, const std::string& Texto) {
     if (std::isfinite(Valor)) return;
     Recusar(Junta(Nome, " está fora do intervalo dos números."),
             Junta("Valor lido: \"", TextoVisivel(Texto), "\"."));
+}
+
+// Posição do texto na lista; fora dela, a recusa: "Unidade de Vd fora da lista: ...",
+// "Escolha a unidade de Vd na lista.".
+template <std::size_t N>
+std::size_t ItemDaLista(const std::array<std::string_view, N>& Itens, const std::string& Texto,
+                        const char* Titulo, const char* Nome) {
+    const auto i = std::ranges::find(Itens, Texto);
+    if (i == Itens.end())
+        Recusar(Junta(Titulo, " fora da lista: \"", TextoVisivel(Texto), "\"."),
+                Junta("Escolha ", Nome, " na lista."));
+    return static_cast<std::size_t>(i - Itens.begin());
+}
+
+double NumeroNaFaixa(const std::string& Texto, double Min, double Max, const char* Nome) {
+    const auto v = LeDecimalExato(Texto);
+    if (!v || !(*v >= Min && *v <= Max))
+        RecusaValor(Nome,
+                    Junta(" deve ser um número de ", TextoDecimalCurto(Min), " a ",
+                          TextoDecimalCurto(Max), ".")
+                        .c_str(),
+                    Texto);
+    return *v;
+}
+
+// Caixa de uma verificação opcional (Vd, Mser): só brancos é "sem verificação"; senão um
+// número maior ou igual a zero, na unidade interna, ou a recusa com a Mensagem.
+std::optional<double> NumeroOpcional(const std::string& Texto, double Fator, const char* Mensagem) {
+    const auto primeiro = Texto.find_first_not_of(" \t");
+    if (primeiro == std::string::npos) return std::nullopt;
+    const auto v =
+        LeDecimalExato(Texto.substr(primeiro, Texto.find_last_not_of(" \t") + 1 - primeiro));
+    if (!v || !(*v >= 0) || !std::isfinite(*v * Fator)) RecusaValor(Mensagem, "", Texto);
+    return NaUnidadeInterna(*v, Fator);
 }
 
 } // namespace
@@ -173,6 +211,59 @@ void Dimensionamento::Ler() {
                     Form8.Text2.Text);
     ExigeEscala(EscalaX, "A escala X", f.Text5.Text);
     ExigeEscala(EscalaY, "A escala Y", f.Text6.Text);
+}
+
+} // namespace lumbrio
+
+namespace lumbrio {
+
+void Dimensionamento::LerCortante() {
+    const auto& f = Form1;
+    EntradasCortante e;
+    UnidadeVd = f.ComboVd.Text;
+    FatorVd =
+        TabelaForcas[ItemDaLista(ItensForca, f.ComboVd.Text, "Unidade de Vd", "a unidade de Vd")]
+            .Fator;
+    e.Modelo = ItemDaLista(ItensModelo, f.ComboModelo.Text, "Modelo de cálculo",
+                           "o modelo de cálculo") == 0
+                   ? ModeloTrelica::I
+                   : ModeloTrelica::II;
+    e.Teta =
+        NumeroNaFaixa(f.TextTeta.Text, TetaMinimo, TetaMaximo, "O ângulo θ das bielas (graus)");
+    e.Alfa =
+        NumeroNaFaixa(f.TextAlfa.Text, AlfaMinimo, AlfaMaximo, "O ângulo α dos estribos (graus)");
+    const double ramos =
+        NumeroNaFaixa(f.TextRamos.Text, RamosMinimo, RamosMaximo, "O número de ramos do estribo");
+    if (ramos != std::floor(ramos))
+        RecusaValor("O número de ramos do estribo", " deve ser inteiro.", f.TextRamos.Text);
+    e.Ramos = static_cast<int>(ramos);
+    e.Fywk = ItemDaLista(ItensAcoEstribo, f.ComboAcoEstribo.Text, "Aço do estribo",
+                         "o aço do estribo") == 0
+                 ? 5000
+                 : 6000;
+    const auto vd = NumeroOpcional(f.TextVd.Text, FatorVd,
+                                   "Vd deve ser um número maior ou igual a zero (ou vazio: sem "
+                                   "verificação da cortante).");
+    e.Usada = vd.has_value();
+    e.Vd = vd.value_or(0);
+    EntCortante = e;
+}
+
+void Dimensionamento::LerServico() {
+    const auto& f = Form1;
+    EntradasServico e;
+    ItemDaLista(ItensCombo5, f.ComboMser.Text, "Unidade de Mser", "a unidade de Mser");
+    e.Classe = static_cast<int>(ItemDaLista(ItensCAA, f.ComboCAA.Text, "Classe de agressividade",
+                                            "a classe de agressividade (I a IV)")) +
+               1;
+    UnidadeMser = f.ComboMser.Text;
+    FatorMser = FatorDaUnidade(UnidadeMser);
+    const auto mser = NumeroOpcional(f.TextMser.Text, FatorMser,
+                                     "Mser deve ser um número maior ou igual a zero (ou vazio: "
+                                     "sem verificação da abertura de fissuras).");
+    e.Usada = mser.has_value();
+    e.Mser = mser.value_or(0);
+    EntServico = e;
 }
 
 } // namespace lumbrio

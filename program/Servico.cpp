@@ -1,41 +1,10 @@
 // Abertura de fissuras em serviço com as barras colocadas, camada a camada.
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
 #include "program/Dimensionamento.h"
 #include "section/Fissuracao.h"
 
 #include <algorithm>
 
 namespace lumbrio {
-
-void Dimensionamento::LerServico() {
-    const auto& f = Form1;
-    EntradasServico e;
-    if (std::ranges::find(ItensCombo5, f.ComboMser.Text) == ItensCombo5.end())
-        Recusar(Junta("Unidade de Mser desconhecida: \"", TextoVisivel(f.ComboMser.Text), "\"."),
-                "Escolha a unidade de Mser na lista.");
-    const auto classe = std::ranges::find(ItensCAA, f.ComboCAA.Text);
-    if (classe == ItensCAA.end())
-        Recusar(
-            Junta("Classe de agressividade desconhecida: \"", TextoVisivel(f.ComboCAA.Text), "\"."),
-            "Escolha a classe de I a IV na lista.");
-    e.Classe = static_cast<int>(classe - ItensCAA.begin()) + 1;
-    UnidadeMser = f.ComboMser.Text;
-    const std::string& t = f.TextMser.Text;
-    const auto primeiro = t.find_first_not_of(" \t");
-    e.Usada = primeiro != std::string::npos;
-    if (e.Usada) {
-        const auto mser =
-            LeDecimalExato(t.substr(primeiro, t.find_last_not_of(" \t") + 1 - primeiro));
-        const double fator = FatorDaUnidade(f.ComboMser.Text);
-        if (!mser || !(*mser >= 0) || !std::isfinite(*mser * fator))
-            Recusar("Mser deve ser um número maior ou igual a zero (ou vazio: sem verificação "
-                    "da abertura de fissuras).",
-                    Junta("Valor lido: \"", TextoVisivel(t), "\"."));
-        e.Mser = NaUnidadeInterna(*mser, fator);
-    }
-    EntServico = e;
-}
 
 void Dimensionamento::VerificaServico() {
     ResServico = {};
