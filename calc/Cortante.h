@@ -2,6 +2,8 @@
 // do último cálculo. Dados apenas. Unidades: kgf, cm, kgf/cm²; Asw/s em cm²/cm.
 #pragma once
 
+#include "calc/Norma.h"
+
 namespace lumbrio {
 
 // Faixas das entradas que o cálculo aceita.
@@ -27,6 +29,7 @@ struct SecaoCortante {
     double Fck = 0;                       // kgf/cm²
     double GamaC = 1.4, GamaS = 1.15;
     double PhiT = 0, AreaEstribo = 0; // cm, cm² de uma barra do estribo
+    Norma Edicao = Norma::NBR2003;    // a expressão de fctm acima de C50
 };
 
 struct ResultadoCortante {

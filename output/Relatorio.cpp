@@ -339,8 +339,9 @@ SecaoRelatorio ForcaCortante(const Dim& D, const Formatos& N) {
     t.Linhas = {
         {{"αv2", Junta("1 − fck/", k(250), ", fck em MPa"), N(R.AlfaV2, 3)}},
         {{"fctm / fctd",
-          Junta(D.Fck / 10 <= 50 ? Junta(k(0.3), "·fck^(2/3)")
-                                 : Junta(k(2.12), "·ln(1 + ", k(0.11), "·fck)"),
+          Junta(D.Fck / 10 <= 50             ? Junta(k(0.3), "·fck^(2/3)")
+                : D.Edicao == Norma::NBR2023 ? Junta(k(2.12), "·ln[1 + ", k(0.1), "·(fck + 8)]")
+                                             : Junta(k(2.12), "·ln(1 + ", k(0.11), "·fck)"),
                 " / ", k(0.7), "·fctm/γc"),
           Junta(N(R.FctmMPa, 3), " / ", N(R.Fctd / 10, 3), " MPa")}},
         {{"fywd", "fywk/γs, no máximo 435 MPa", mpa(R.Fywd)}},

@@ -10,7 +10,8 @@ void Dimensionamento::VerificaCortante() {
         return;
     }
     const SecaoCortante s{Base,  Altura - DCG1, Cobrimento,           Fck,
-                          GamaC, GamaS,         Diametro[BitolaEstr], AreaBarra[BitolaEstr]};
+                          GamaC, GamaS,         Diametro[BitolaEstr], AreaBarra[BitolaEstr],
+                          Edicao};
     ResCortante = CalculaCortante(EntCortante, s);
 }
 

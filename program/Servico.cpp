@@ -14,7 +14,7 @@ void Dimensionamento::VerificaServico() {
     d.h = Altura;
     d.Mser = EntServico.Mser;
     d.Es = Es;
-    d.Fctm = FctmMPa(Fck / 10) * 10;
+    d.Fctm = FctmMPa(Edicao, Fck / 10) * 10;
     d.Eta1 = Eta1(TextoAco, Edicao);
     // As barras como o desenho as põe: a primeira junto ao estribo, as outras a EspHor.
     const double inicio = Cobrimento + Diametro[BitolaEstr];

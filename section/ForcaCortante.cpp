@@ -34,7 +34,7 @@ ResultadoCortante CalculaCortante(const EntradasCortante& E, const SecaoCortante
 
     R.AlfaV2 = 1 - fckMPa / 250;
     const double fcd = S.Fck / S.GamaC;
-    R.FctmMPa = FctmMPa(fckMPa);
+    R.FctmMPa = FctmMPa(S.Edicao, fckMPa);
     R.Fctd = 0.7 * R.FctmMPa * 10 / S.GamaC;
     R.Fywd = std::min(E.Fywk / S.GamaS, FywdMaxima);
     R.Vc0 = 0.6 * R.Fctd * bwd;

@@ -54,9 +54,13 @@ inline double LeiDoAco::Tensao(double Eps) const {
     return std::copysign(sig, Eps);
 }
 
-// fctm (MPa) da classe: 0,3·fck^(2/3) até C50, 2,12·ln(1 + 0,11·fck) acima.
-inline double FctmMPa(double FckMPa) {
-    return FckMPa <= 50 ? 0.3 * std::pow(FckMPa, 2.0 / 3) : 2.12 * std::log(1 + 0.11 * FckMPa);
+// fctm (MPa) da classe: 0,3·fck^(2/3) até C50; acima, 2,12·ln[1 + 0,1·(fck + 8)] na 2023
+// e 2,12·ln(1 + 0,11·fck) na 2003, que não vai além de C50 (a verificação da classe
+// avisa).
+inline double FctmMPa(Norma Edicao, double FckMPa) {
+    if (FckMPa <= 50) return 0.3 * std::pow(FckMPa, 2.0 / 3);
+    return Edicao == Norma::NBR2023 ? 2.12 * std::log(1 + 0.1 * (FckMPa + 8))
+                                    : 2.12 * std::log(1 + 0.11 * FckMPa);
 }
 
 inline bool LeiDoAco::Escoa(double Eps) const {

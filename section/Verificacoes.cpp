@@ -14,7 +14,7 @@ double ArmaduraMinima(Norma Edicao, double b, double h, double d, double SigCd, 
     const double minima = 0.0015 * b * h;
     if (Edicao == Norma::NBR2003) return std::max(0.0015, 0.035 * Fcd / Fyd) * b * h;
     // Md,min = 0,8·W0·fctk,sup, com o bloco da edição e o aço em fyd.
-    const double fctkSup = 1.3 * FctmMPa(FckMPa) * 10; // kgf/cm²
+    const double fctkSup = 1.3 * FctmMPa(Edicao, FckMPa) * 10; // kgf/cm²
     const double mdMin = 0.8 * (b * h * h / 6) * fctkSup;
     const double radicando = d * d - 2 * mdMin / (b * SigCd);
     if (radicando < 0) return -1;

@@ -8,6 +8,7 @@
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"
 #include "section/BlocoRetangular.h"
+#include "section/Fissuracao.h"
 #include "section/ForcaCortante.h"
 #include "section/Verificacoes.h"
 
@@ -100,13 +101,48 @@ TEST(Norma, armadura_minima) {
         const double sigcd = TensaoDoBloco(fcd, ParametrosDe(n, fck));
         return ArmaduraMinima(n, 20, 50, d, sigcd, fcd, 5000 / 1.15, fck) / (20 * 50) * 100;
     };
-    teste::Confere({{taxa(Norma::NBR2023, 25, 45), "0.150"},
-                    {taxa(Norma::NBR2003, 40, 45), "0.230"},
-                    {taxa(Norma::NBR2023, 40, 40), "0.178"},
-                    {taxa(Norma::NBR2023, 70, 45), "0.2064"}, // fctm = 2,12·ln(1 + 0,11·fck), ηc
-                    {taxa(Norma::NBR2023, 50, 45), "0.183"}}); // C50 ainda com 0,3·fck^(2/3)
+    teste::Confere(
+        {{taxa(Norma::NBR2023, 25, 45), "0.150"},
+         {taxa(Norma::NBR2003, 40, 45), "0.230"},
+         {taxa(Norma::NBR2023, 40, 40), "0.178"},
+         {taxa(Norma::NBR2023, 70, 45), "0.2075"},  // fctm = 2,12·ln[1 + 0,1·(fck + 8)], ηc
+         {taxa(Norma::NBR2023, 50, 45), "0.183"}}); // C50 ainda com 0,3·fck^(2/3)
     // Com d muito pequeno o concreto não resiste a Md,min.
     EXPECT_LT(ArmaduraMinima(Norma::NBR2023, 20, 50, 1, 100, 100, 4347.83, 25), 0);
+}
+
+// fctm acima de C50 na 2023, 2,12·ln[1 + 0,1·(fck + 8)], e os seus usos numa seção
+// 20 × 50 com d = 45 e CA-50: As,min, ρsw,min·bw, Vc0 e Mr = 1,5·fctk,inf·b·h²/6.
+TEST(Norma, fctm_acima_de_C50_na_2023) {
+    const struct {
+        double fck;
+        const char *fctm, *asMin, *aswMin, *vc0, *mr;
+    } casos[] = {
+        {55, "4.214", "1.896", "3.37", "113.8", "36.9"},
+        {60, "4.355", "1.960", "3.48", "117.6", "38.1"},
+        {70, "4.610", "2.075", "3.69", "124.5", "40.3"},
+        {80, "4.839", "2.178", "3.87", "130.6", "42.3"},
+        {90, "5.045", "2.272", "4.04", "136.2", "44.1"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(Junta("C", FormataNumero(c.fck, 0)));
+        const double fctm = FctmMPa(Norma::NBR2023, c.fck);
+        const double fcd = c.fck * 10 / 1.4;
+        const double sigcd = TensaoDoBloco(fcd, ParametrosDe(Norma::NBR2023, c.fck));
+        const double asMin =
+            ArmaduraMinima(Norma::NBR2023, 20, 50, 45, sigcd, fcd, 5000 / 1.15, c.fck);
+        SecaoCortante s{20, 45, 2.5, c.fck * 10};
+        s.Edicao = Norma::NBR2023;
+        const ResultadoCortante r = CalculaCortante({true, 1}, s);
+        teste::Confere({{fctm, c.fctm},
+                        {asMin, c.asMin},
+                        {r.AswSMin * 100, c.aswMin},
+                        {r.Vc0 / 100, c.vc0},
+                        {MomentoDeFissuracao(20, 50, fctm * 10) / 1e4, c.mr}});
+    }
+    // A 2003 (que para em C50) e C50 na 2023 ficam como eram, bit a bit.
+    EXPECT_EQ(FctmMPa(Norma::NBR2003, 70), 2.12 * std::log(1 + 0.11 * 70));
+    EXPECT_EQ(FctmMPa(Norma::NBR2023, 50), 0.3 * std::pow(50, 2.0 / 3));
 }
 
 // O projeto como a janela e o lote o mostram: a linha CSV com os detalhes, as linhas

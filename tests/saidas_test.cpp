@@ -133,7 +133,7 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
     // ou, com Tabela = -1, um trecho do parágrafo Linha.
     struct Mudanca {
         void (*Muda)(Dimensionamento&);
-        int Secao; // 1 a 7
+        int Secao; // 1 a 10
         int Tabela, Linha, Coluna;
         const char* Esperado;
     } const mudancas[] = {
@@ -156,6 +156,11 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
         {[](auto& d) { d.AsPosSemLimite = true; }, 2, 0, 1, 1, "—"},
         {[](auto& d) { d.MinimaGovernou = true, d.AsPosCalculada = 0.5; }, 2, -1, 0, 0,
          "A armadura mínima governou o dimensionamento (item 17.3.5.2.1): As para Md = 0.50 cm²"},
+        {[](auto& d) { d.Fck = 550, d.Edicao = Norma::NBR2023; }, 9, 0, 1, 1,
+         "2.12·ln[1 + 0.1·(fck + 8)] / 0.7·fctm/γc"},
+        {[](auto& d) { d.Fck = 550; }, 9, 0, 1, 1, "2.12·ln(1 + 0.11·fck) / 0.7·fctm/γc"},
+        {[](auto& d) { d.Fck = 500, d.Edicao = Norma::NBR2023; }, 9, 0, 1, 1,
+         "0.3·fck^(2/3) / 0.7·fctm/γc"},
     };
     const Dimensionamento base = Projeto(Casos[1]);
     for (const Mudanca& m : mudancas) {

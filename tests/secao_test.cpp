@@ -230,7 +230,7 @@ TEST(Fissuracao, viga_20x50_estadio_ii_areas_criticas_e_wk_barra_a_barra) {
         return CamadaFissuracao{y, fi, area, AbscissasDasBarras(n, 20, 2.5, 0.63, fi), tracionada};
     };
     DadosFissuracao d;
-    d.b = 20, d.h = 50, d.Mser = 600000, d.Es = 2100000, d.Fctm = 10 * FctmMPa(25), d.Eta1 = 2.25;
+    d.b = 20, d.h = 50, d.Mser = 600000, d.Es = 2100000, d.Fctm = 10 * FctmMPa(Norma::NBR2023, 25), d.Eta1 = 2.25;
     d.Camadas = {camada(46.07, 4, 1.6, 2.01, true), camada(42.47, 2, 1.6, 2.01, true),
                  camada(3.63, 2, 1.0, 0.785, false)};
     const AnaliseFissuracao a = AnalisaFissuracao(d);
