@@ -66,6 +66,20 @@ inline constexpr bool AcoClasseB(std::string_view Texto) {
     return Texto == "Aço CA-25B" || Texto == "Aço CA-50B" || Texto == "Aço CA-60B";
 }
 
+// fyk (kgf/cm²) do aço da lista; 0 fora dela.
+inline constexpr int FykDoAco(std::string_view Texto) {
+    if (Texto == "Aço CA-25B" || Texto == "Aço CA-25A") return 2500;
+    if (Texto == "Aço CA-50B" || Texto == "Aço CA-50A") return 5000;
+    if (Texto == "Aço CA-60B" || Texto == "Aço CA-60A") return 6000;
+    return 0;
+}
+
+// εyd (por mil) de fyd e Es (kgf/cm²): na classe B, 2 por mil além da deformação
+// elástica de escoamento.
+inline constexpr double EpsYdDoAco(double Fyd, double Es, bool ClasseB) {
+    return ClasseB ? 2 + 1000 * Fyd / Es : 1000 * Fyd / Es;
+}
+
 // Bitolas: índice k = posição + 1. As quatro primeiras formam a lista do estribo.
 struct Bitola {
     std::string_view Texto;

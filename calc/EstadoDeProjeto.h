@@ -85,28 +85,20 @@ struct Verificacoes {
     double FckMinimo = 0, FckMaximo = 0; // MPa
 };
 
-struct EstadoDeProjeto {
-    // Controles da janela principal, de "Mensagem de erro" e de "Outros valores".
-    ControlesForm1 Form1;
-    ControlesForm2 Form2;
-    ControlesForm8 Form8;
-
-    // Desenhos do último cálculo, em twips.
-    std::vector<Primitiva> Desenho;
-
-    // Separador decimal das caixas de resultado (configurações regionais).
-    std::string SeparadorDecimal = ".";
-
+// O estado de um cálculo: as grandezas com os nomes que o cálculo usa, refeitas do
+// zero a cada cálculo (nada de um cálculo anterior sobrevive a uma recusa).
+struct EstadoDeCalculo {
     // ---- Entradas (Ler) ----
     double Base = 0, Altura = 0, Cobrimento = 0; // cm
     double Md = 0;                               // kgf·cm
     double Fck = 0, Es = 0;                      // kgf/cm²
     double GamaC = 0, GamaS = 0;
-    double PrecisãoM = 0;    // kgf·cm
-    double PrecisãoN = 0;    // kgf
-    double DiamAgregado = 0; // cm
-    std::string Unidade;
-    double FatorUnidade = 0;
+    double PrecisãoM = 0;                                       // kgf·cm
+    double PrecisãoN = 0;                                       // kgf
+    double DiamAgregado = 0;                                    // cm
+    double EspHorUsuario = 0, EspVertUsuario = 0;               // cm, de "Outros valores" (0: sem)
+    std::string UnidadeMd;                                      // a lista de Md do cálculo
+    double FatorMd = 1;                                         // kgf·cm por unidade de Md
     double EscalaX = 0, EscalaY = 0;                            // twips por mil, twips por cm
     double OrigemXDiagrama = 0, OrigemYDiagrama = 0;            // twips
     int MargemDiagrama = 0, MargemSecao = 0;                    // twips
@@ -146,10 +138,8 @@ struct EstadoDeProjeto {
     double Y = 0, Z = 0;                                 // cm
     double Rcc = 0;                                      // kgf
     double MRcc = 0;                                     // kgf·cm
-    double SigCdRed = 0;                                 // kgf/cm²
     double MLim2a = 0, MLim2b = 0, MLim3 = 0, MLim4 = 0; // kgf·cm
     std::string Dominio;
-    std::string MensagemErro, MensagemErro2;
     double DeltaM = 0;           // kgf·cm
     double Rsc = 0;              // kgf
     double AsPos = 0, AsNeg = 0; // cm²
@@ -172,7 +162,7 @@ struct EstadoDeProjeto {
     bool TransbordaPos = false, TransbordaNeg = false; // a última camada não comportou
 
     // ---- Resultados ----
-    double MrdCG = 0, MrdReal = 0; // kgf·cm (unidade do usuário depois de Imprime)
+    double MrdCG = 0, MrdReal = 0; // kgf·cm
     double XCG = 0, XReal = 0;     // cm
     std::string DominioCG, DominioReal;
     double RccCG = 0, RccReal = 0;    // kgf
@@ -190,10 +180,7 @@ struct EstadoDeProjeto {
     std::string UnidadeMser;          // unidade de Mser do último cálculo
     double FatorMser = 1;             // kgf·cm por unidade de Mser
 
-    // ---- Arquivos ----
-    std::string NomeArquivo;
-    std::string Estado; // linha de estado da janela: o último arquivo gravado
-    std::string ArquivoExporta;
+    // ---- resulta.txt ----
     int CamadasComBarrasPos = 0, CamadasComBarrasNeg = 0;
     std::string PosicaoEscoamento;
 
@@ -208,17 +195,36 @@ struct EstadoDeProjeto {
     int OpcaoDominio4 = 0, OpcaoXMaximo = 0; // valores de Check4 e Check5
     double FatorXMaximo = 0;                 // k de x máximo = k.d
 
-    // ---- Entradas do último cálculo ----
-    std::string EntradasDoCalculo; // EntradasAtuais() ao fim do último cálculo completo
-
-    // Mrd da unidade do usuário (a do painel depois de Imprime) de volta a kgf·cm.
-    double MrdEmKgfCm(double Mrd) const { return Mrd * FatorUnidade; }
+    // Mensagem da recusa do último cálculo (vazia quando ele terminou).
+    std::string MensagemErro, MensagemErro2;
 
     // Meia altura do bloco retangular de tensões, y/2 = λ·x/2 (cm).
     double MeioBloco(double XLinha) const { return (XLinha * Concreto.Lambda) / 2; }
 
     // Largura interna ao estribo, bw = b − 2c − 2φt (cm).
     double LarguraInterna() const { return Base - 2 * Cobrimento - 2 * Diametro[BitolaEstr]; }
+};
+
+// O estado de projeto: o cálculo, o modelo dos controles da janela, de "Mensagem de
+// erro" e de "Outros valores", os desenhos e o que fica entre cálculos.
+struct EstadoDeProjeto : EstadoDeCalculo {
+    ControlesForm1 Form1;
+    ControlesForm2 Form2;
+    ControlesForm8 Form8;
+
+    // Desenhos do último cálculo, em twips.
+    std::vector<Primitiva> Desenho;
+
+    // Separador decimal das caixas de resultado (configurações regionais).
+    std::string SeparadorDecimal = ".";
+
+    // ---- Arquivos ----
+    std::string NomeArquivo;
+    std::string Estado; // linha de estado da janela: o último arquivo gravado
+    std::string ArquivoExporta;
+
+    // EntradasAtuais() ao fim do último cálculo completo.
+    std::string EntradasDoCalculo;
 };
 
 } // namespace lumbrio

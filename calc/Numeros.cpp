@@ -74,8 +74,8 @@ std::string NumeroMensagem(double Valor, int Casas) {
     return "fora do alcance (além de 1E+15)";
 }
 
-std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
-    if (!std::isfinite(Valor)) return {};
+void AcrescentaNumero(std::string& Texto, double Valor, int Casas, std::string_view Separador) {
+    if (!std::isfinite(Valor)) return;
     constexpr double Potencias[] = {1, 10, 100, 1000, 10000};
     const bool tabelada = Casas >= 0 && Casas <= 4;
     const double escala = tabelada ? Potencias[Casas] : std::pow(10.0, Casas);
@@ -84,7 +84,6 @@ std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
     const double p = Valor * escala;
     const bool meio = std::fabs(p - std::trunc(p)) == 0.5;
     const double erro = meio ? std::fma(Valor, escala, -p) : 0;
-    std::string s;
     if (tabelada && std::fabs(p) < 4503599627370496.0) {
         // O inteiro mais próximo do produto exato (empate para longe do zero), com o
         // ponto antes dos últimos Casas dígitos: sem passar pelo texto do double.
@@ -93,21 +92,38 @@ std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
         char buf[24];
         const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(std::fabs(n)));
         const auto digitos = static_cast<int>(r.ptr - buf);
-        s.reserve(static_cast<std::size_t>(digitos + Casas + 3));
-        if (n < 0) s += '-';
-        if (digitos <= Casas) s.append(static_cast<std::size_t>(Casas + 1 - digitos), '0');
-        s.append(buf, r.ptr);
-        if (Casas > 0) s.insert(s.size() - static_cast<std::size_t>(Casas), 1, '.');
-    } else {
-        const double v =
-            meio && erro == 0 ? std::nextafter(Valor, std::copysign(HUGE_VAL, Valor)) : Valor;
-        char buf[400];
-        const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, Casas);
-        s.assign(buf, r.ptr);
-        // Sem sinal para um valor que arredonda para zero.
-        if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos) s.erase(0, 1);
+        const std::string_view d(buf, static_cast<std::size_t>(digitos));
+        const auto inteiros = static_cast<std::size_t>(digitos > Casas ? digitos - Casas : 0);
+        if (n < 0) Texto += '-';
+        if (inteiros > 0)
+            Texto += d.substr(0, inteiros);
+        else
+            Texto += '0';
+        if (Casas > 0) {
+            Texto += Separador;
+            if (digitos < Casas) Texto.append(static_cast<std::size_t>(Casas - digitos), '0');
+            Texto += d.substr(inteiros);
+        }
+        return;
     }
-    TrocaSeparador(s, Separador);
+    const double v =
+        meio && erro == 0 ? std::nextafter(Valor, std::copysign(HUGE_VAL, Valor)) : Valor;
+    char buf[400];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, Casas);
+    std::string_view t(buf, static_cast<std::size_t>(r.ptr - buf));
+    // Sem sinal para um valor que arredonda para zero.
+    if (t[0] == '-' && t.find_first_not_of("0.", 1) == std::string_view::npos) t.remove_prefix(1);
+    const auto ponto = t.find('.');
+    Texto += t.substr(0, ponto);
+    if (ponto != std::string_view::npos) {
+        Texto += Separador;
+        Texto += t.substr(ponto + 1);
+    }
+}
+
+std::string FormataNumero(double Valor, int Casas, std::string_view Separador) {
+    std::string s;
+    AcrescentaNumero(s, Valor, Casas, Separador);
     return s;
 }
 
@@ -115,6 +131,13 @@ std::string TextoDecimalCurto(double Valor) {
     if (Valor == 0) return "0"; // também -0
     if (std::isnan(Valor)) return "NaN";
     if (std::isinf(Valor)) return Valor > 0 ? "Inf" : "-Inf";
+    if (std::fabs(Valor) < 1e15 && Valor == std::trunc(Valor)) {
+        // Inteiro de até 15 algarismos: ele mesmo, sem expoente.
+        char inteiro[24];
+        const auto fim =
+            std::to_chars(inteiro, inteiro + sizeof inteiro, static_cast<long long>(Valor)).ptr;
+        return std::string(inteiro, fim);
+    }
     // Arredonda para 15 algarismos significativos e descobre o expoente decimal.
     char cientifico[40];
     auto r = std::to_chars(cientifico, cientifico + sizeof cientifico, Valor,

@@ -21,6 +21,9 @@ double ValorNumerico(std::string_view Texto);
 // inteiro, sem separador de milhar; empate exato arredonda para longe do zero;
 // valor que arredonda para zero não leva sinal.
 std::string FormataNumero(double Valor, int Casas, std::string_view Separador = ".");
+// FormataNumero acrescentado ao fim de Texto, sem texto intermediário.
+void AcrescentaNumero(std::string& Texto, double Valor, int Casas,
+                      std::string_view Separador = ".");
 
 // Número de uma mensagem: FormataNumero até 1E+15 em valor absoluto; além disso, ou
 // infinito ou indefinido, "fora do alcance (além de 1E+15)", nunca vazio nem com

@@ -35,6 +35,14 @@ struct Moldura {
 };
 inline constexpr Moldura Shape4{3720, 3795, 3690, 4740}; // diagrama de deformações
 inline constexpr Moldura Shape1{7410, 3795, 4050, 4740}; // seção
+inline constexpr int MargemDesenho = 10;                 // twips, dentro de cada moldura
+
+// Escala única da seção (twips por cm): a maior que cabe na moldura da seção.
+inline double EscalaDaSecao(double Base, double Altura) {
+    const double x = (Shape1.Width - 2 * MargemDesenho) / Base;
+    const double y = (Shape1.Height - 2 * MargemDesenho) / Altura;
+    return x < y ? x : y;
+}
 
 struct Primitiva {
     enum class Tipo { Linha, Circulo };

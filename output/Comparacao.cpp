@@ -29,12 +29,12 @@ std::string TextoBarras(int Barras, int Bitola, std::string_view Separador) {
 std::string AvisoMrdAbaixoDeMd(const EstadoDeProjeto& D, const Comparacao& C,
                                std::string_view Separador) {
     if (!C.MrdRealAbaixoDeMd) return {};
-    const double f = D.FatorUnidade;
+    const double f = D.FatorMd;
     return Junta("Atenção: as barras colocadas, vistas camada a camada (modelo Real), não "
                  "resistem ao momento para o qual foram dimensionadas: Mrd Real = ",
                  FormataNumero(C.MrdRealKgfCm / f, 2, Separador),
                  " < Md = ", FormataNumero(C.MdKgfCm / f, 2, Separador), " ",
-                 SimboloDoMomento(D.Unidade), ".");
+                 SimboloDoMomento(D.UnidadeMd), ".");
 }
 
 std::string TextoPainelTabulado(const EstadoDeProjeto& D) {

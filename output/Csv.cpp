@@ -14,62 +14,70 @@ namespace lumbrio {
 
 namespace {
 
-// Uma coluna de resultado: o nome no cabeçalho e o texto tirado do projeto.
+using Estado = const EstadoDeCalculo&;
+using Csv = std::string&;
+
+// Uma coluna de resultado: o nome no cabeçalho e o campo, acrescentado ao CSV a partir
+// do cálculo. Os números saem com "." e não pedem aspas.
 struct ColunaCsv {
     std::string Nome;
-    std::function<std::string(const EstadoDeProjeto&)> Texto;
+    std::function<void(Csv, Estado)> Escreve;
 };
 
+// Colunas de número com Casas decimais, de marca (1/0) e de número opcional (vazio
+// quando Existe é falso).
+template <class F> ColunaCsv Numero(std::string Nome, int Casas, F Valor) {
+    return {std::move(Nome),
+            [Casas, Valor](Csv c, Estado d) { AcrescentaNumero(c, Valor(d), Casas); }};
+}
+template <class F> ColunaCsv Marca(std::string Nome, F Alerta) {
+    return {std::move(Nome), [Alerta](Csv c, Estado d) { c += Alerta(d) ? '1' : '0'; }};
+}
+template <class F, class G> ColunaCsv Opcional(std::string Nome, int Casas, G Existe, F Valor) {
+    return {std::move(Nome), [Casas, Existe, Valor](Csv c, Estado d) {
+                if (Existe(d)) AcrescentaNumero(c, Valor(d), Casas);
+            }};
+}
+
 // Colunas entre "Md" e "erro": as linhas do painel (As antes de As'), a unidade de Mrd,
-// os d' das camadas, d'CG, %h, os alertas e as barras de cada camada.
+// os d' das camadas, d'CG, %h, os alertas e as barras de cada camada, como o painel os
+// escreve com ".".
 std::vector<ColunaCsv> MontaColunas() {
     std::vector<ColunaCsv> c;
-    const auto caixa = [&c](std::string Nome, CaixaTexto ControlesForm1::*Caixa) {
-        c.push_back(
-            {std::move(Nome), [Caixa](const EstadoDeProjeto& D) { return (D.Form1.*Caixa).Text; }});
-    };
-    const auto alerta = [&c](std::string Nome, auto Controle) {
-        c.push_back({std::move(Nome), [Controle](const EstadoDeProjeto& D) {
-                         return std::string(Controle(D.Form1).BackColor == Cor::Alerta ? "1" : "0");
-                     }});
-    };
     std::array<const LinhaPainel*, LinhasPainel.size()> ordem{};
     for (const LinhaPainel& l : LinhasPainel) ordem[static_cast<std::size_t>(l.OrdemCsv)] = &l;
     for (const LinhaPainel* linha : ordem) {
         const LinhaPainel& l = *linha;
-        caixa(Junta(l.Coluna, "_CG"), l.CG);
-        caixa(Junta(l.Coluna, "_Real"), l.Real);
+        c.push_back({Junta(l.Coluna, "_CG"), [&l](Csv t, Estado d) { l.TextoCG(t, d, "."); }});
+        c.push_back({Junta(l.Coluna, "_Real"), [&l](Csv t, Estado d) { l.TextoReal(t, d, "."); }});
         if (l.UnidadeDeMomento)
-            c.push_back({Junta("unidade_", l.Coluna), [&l](const EstadoDeProjeto& D) {
-                             return std::string(UnidadeDaLinha(D.Form1, l));
-                         }});
+            c.push_back({Junta("unidade_", l.Coluna),
+                         [](Csv t, Estado d) { AcrescentaCampoCsv(t, d.UnidadeMd); }});
     }
     for (std::size_t i = 1; i <= 6; ++i)
-        c.push_back({Junta("dlinha_pos", std::to_string(i)),
-                     [i](const EstadoDeProjeto& D) { return D.Form1.Text25[i].Text; }});
+        c.push_back(Opcional(
+            Junta("dlinha_pos", std::to_string(i)), 3,
+            [i](Estado d) { return static_cast<int>(i) <= d.NumCamadasPos; },
+            [i](Estado d) { return d.DLinhaPos[i]; }));
     for (std::size_t i = 1; i <= 3; ++i)
-        c.push_back({Junta("dlinha_neg", std::to_string(i)),
-                     [i](const EstadoDeProjeto& D) { return D.Form1.Text3[i].Text; }});
-    caixa("dCG1", &ControlesForm1::Text26);
-    caixa("dCG2", &ControlesForm1::Text29);
-    caixa("pctH_pos", &ControlesForm1::Text36);
-    caixa("pctH_neg", &ControlesForm1::Text38);
-    alerta(
-        "alerta_pctH_pos", [](const ControlesForm1& f) -> auto& { return f.Text36; });
-    alerta(
-        "alerta_pctH_neg", [](const ControlesForm1& f) -> auto& { return f.Text38; });
+        c.push_back(Opcional(
+            Junta("dlinha_neg", std::to_string(i)), 3,
+            [i](Estado d) { return static_cast<int>(i) <= d.NumCamadasNeg; },
+            [i](Estado d) { return d.DLinhaNeg[i]; }));
+    c.push_back(Numero("dCG1", 3, [](Estado d) { return d.DCG1; }));
+    c.push_back(Numero("dCG2", 3, [](Estado d) { return d.DCG2; }));
+    c.push_back(Numero("pctH_pos", 2, [](Estado d) { return d.PctHPos; }));
+    c.push_back(Numero("pctH_neg", 2, [](Estado d) { return d.PctHNeg; }));
+    c.push_back(Marca("alerta_pctH_pos", [](Estado d) { return d.PctHPos > LimitePctH; }));
+    c.push_back(Marca("alerta_pctH_neg", [](Estado d) { return d.PctHNeg > LimitePctH; }));
     for (std::size_t i = 1; i <= 6; ++i)
-        c.push_back({Junta("barras_pos", std::to_string(i)), [i](const EstadoDeProjeto& D) {
-                         return TextoDecimalCurto(D.NumBarrasPos[i]);
-                     }});
+        c.push_back({Junta("barras_pos", std::to_string(i)),
+                     [i](Csv t, Estado d) { t += TextoDecimalCurto(d.NumBarrasPos[i]); }});
     for (std::size_t i = 1; i <= 3; ++i)
-        c.push_back({Junta("barras_neg", std::to_string(i)), [i](const EstadoDeProjeto& D) {
-                         return TextoDecimalCurto(D.NumBarrasNeg[i]);
-                     }});
-    alerta(
-        "alerta_pos6", [](const ControlesForm1& f) -> auto& { return f.Combo2[6]; });
-    alerta(
-        "alerta_neg3", [](const ControlesForm1& f) -> auto& { return f.Combo4[3]; });
+        c.push_back({Junta("barras_neg", std::to_string(i)),
+                     [i](Csv t, Estado d) { t += TextoDecimalCurto(d.NumBarrasNeg[i]); }});
+    c.push_back(Marca("alerta_pos6", [](Estado d) { return d.TransbordaPos; }));
+    c.push_back(Marca("alerta_neg3", [](Estado d) { return d.TransbordaNeg; }));
     return c;
 }
 
@@ -78,72 +86,74 @@ const std::vector<ColunaCsv>& Colunas() {
     return c;
 }
 
-// Coluna de uma verificação opcional (a cortante, o serviço): vazia sem ela.
-template <auto Resultado, class F>
-std::function<std::string(const EstadoDeProjeto&)> SoCom(F Valor) {
-    return [Valor](const EstadoDeProjeto& D) {
-        return (D.*Resultado).Calculado ? Valor(D) : std::string();
-    };
-}
-constexpr auto Cortante = [](auto Valor) { return SoCom<&EstadoDeProjeto::ResCortante>(Valor); };
-constexpr auto Servico = [](auto Valor) { return SoCom<&EstadoDeProjeto::ResServico>(Valor); };
-
 // Colunas das verificações da norma, logo depois de "erro", o alerta de equilíbrio e o
-// x/d do dimensionamento.
+// x/d do dimensionamento; a cortante e o serviço ficam vazios sem Vd e sem Mser.
 std::vector<ColunaCsv> MontaColunasVerificacao() {
-    const auto n = [](double v, int casas) { return FormataNumero(v, casas); };
-    const auto b = [](bool v) { return std::string(v ? "1" : "0"); };
-    using D = const EstadoDeProjeto&;
+    const auto cortante = [](Estado d) { return d.ResCortante.Calculado; };
+    const auto servico = [](Estado d) { return d.ResServico.Calculado; };
     return {
-        {"norma", [](D d) { return std::string(TextoNorma(d.Edicao).substr(9)); }},
-        {"xd_CG", [n](D d) { return n(d.Verif.XdCG, 3); }},
-        {"xd_Real", [n](D d) { return n(d.Verif.XdReal, 3); }},
-        {"xd_lim", [n](D d) { return n(d.Verif.XdLim, 2); }},
-        {"alerta_xd_CG", [b](D d) { return b(d.Verif.FalhaXdCG); }},
-        {"alerta_xd_Real", [b](D d) { return b(d.Verif.FalhaXdReal); }},
-        {"As_min",
-         [n](D d) {
-             return d.Verif.ConcretoNaoResisteMdMin ? std::string() : n(d.Verif.AsMin, 2);
+        {"norma", [](Csv t, Estado d) { t += TextoNorma(d.Edicao).substr(9); }},
+        Numero("xd_CG", 3, [](Estado d) { return d.Verif.XdCG; }),
+        Numero("xd_Real", 3, [](Estado d) { return d.Verif.XdReal; }),
+        Numero("xd_lim", 2, [](Estado d) { return d.Verif.XdLim; }),
+        Marca("alerta_xd_CG", [](Estado d) { return d.Verif.FalhaXdCG; }),
+        Marca("alerta_xd_Real", [](Estado d) { return d.Verif.FalhaXdReal; }),
+        Opcional(
+            "As_min", 2, [](Estado d) { return !d.Verif.ConcretoNaoResisteMdMin; },
+            [](Estado d) { return d.Verif.AsMin; }),
+        Marca("alerta_As_min", [](Estado d) { return d.Verif.FalhaAsMin; }),
+        Numero("taxa_pct", 2, [](Estado d) { return d.Verif.TaxaPct; }),
+        Marca("alerta_taxa", [](Estado d) { return d.Verif.FalhaTaxa; }),
+        Opcional(
+            "As_pele", 2, [](Estado d) { return d.Verif.PedePele; },
+            [](Estado d) { return d.Verif.AsPele; }),
+        Marca("alerta_equilibrio", [](Estado d) { return d.Verif.AlertaEquilibrio; }),
+        Numero("xd_calculo", 3, [](Estado d) { return d.Verif.XdCalculo; }),
+        Marca("alerta_xd_calculo", [](Estado d) { return d.Verif.FalhaXdCalculo; }),
+        Marca("alerta_Mrd_CG", [](Estado d) { return d.Verif.FalhaMrdCG; }),
+        Marca("alerta_Mrd_Real", [](Estado d) { return d.Verif.FalhaMrdReal; }),
+        Marca("alerta_pctH", [](Estado d) { return d.Verif.FalhaPctH; }),
+        Marca("alerta_camadas",
+              [](Estado d) { return d.Verif.EsgotadasPos || d.Verif.EsgotadasNeg; }),
+        Marca("alerta_barras_camada1", [](Estado d) { return d.Verif.FalhaBarrasCamada1; }),
+        Marca("alerta_dominio4", [](Estado d) { return d.Verif.FalhaDominio4; }),
+        Marca("alerta_classe", [](Estado d) { return d.Verif.ClasseForaDaFaixa; }),
+        Marca("alerta_coeficientes", [](Estado d) { return d.Verif.CoeficienteImplausivel; }),
+        // Força cortante.
+        Opcional("Vd", 1, cortante, [](Estado d) { return d.EntCortante.Vd; }),
+        {"modelo",
+         [](Csv t, Estado d) {
+             if (d.ResCortante.Calculado)
+                 t += d.EntCortante.Modelo == ModeloTrelica::I ? "I" : "II";
          }},
-        {"alerta_As_min", [b](D d) { return b(d.Verif.FalhaAsMin); }},
-        {"taxa_pct", [n](D d) { return n(d.Verif.TaxaPct, 2); }},
-        {"alerta_taxa", [b](D d) { return b(d.Verif.FalhaTaxa); }},
-        {"As_pele", [n](D d) { return d.Verif.PedePele ? n(d.Verif.AsPele, 2) : std::string(); }},
-        {"alerta_equilibrio", [b](D d) { return b(d.Verif.AlertaEquilibrio); }},
-        {"xd_calculo", [n](D d) { return n(d.Verif.XdCalculo, 3); }},
-        {"alerta_xd_calculo", [b](D d) { return b(d.Verif.FalhaXdCalculo); }},
-        {"alerta_Mrd_CG", [b](D d) { return b(d.Verif.FalhaMrdCG); }},
-        {"alerta_Mrd_Real", [b](D d) { return b(d.Verif.FalhaMrdReal); }},
-        {"alerta_pctH", [b](D d) { return b(d.Verif.FalhaPctH); }},
-        {"alerta_camadas", [b](D d) { return b(d.Verif.EsgotadasPos || d.Verif.EsgotadasNeg); }},
-        {"alerta_barras_camada1", [b](D d) { return b(d.Verif.FalhaBarrasCamada1); }},
-        {"alerta_dominio4", [b](D d) { return b(d.Verif.FalhaDominio4); }},
-        {"alerta_classe", [b](D d) { return b(d.Verif.ClasseForaDaFaixa); }},
-        {"alerta_coeficientes", [b](D d) { return b(d.Verif.CoeficienteImplausivel); }},
-        // Força cortante: vazias sem Vd.
-        {"Vd", Cortante([n](D d) { return n(d.EntCortante.Vd, 1); })},
-        {"modelo", Cortante([](D d) {
-             return std::string(d.EntCortante.Modelo == ModeloTrelica::I ? "I" : "II");
-         })},
-        {"VRd2", Cortante([n](D d) { return n(d.ResCortante.VRd2, 1); })},
-        {"alerta_VRd2", Cortante([b](D d) { return b(d.ResCortante.FalhaBielas); })},
-        {"Vc", Cortante([n](D d) { return n(d.ResCortante.Vc, 1); })},
-        {"Vsw", Cortante([n](D d) { return n(d.ResCortante.Vsw, 1); })},
-        {"Asw_s", Cortante([n](D d) { return n(d.ResCortante.AswSAdotada * 100, 2); })},
-        {"Asw_s_min", Cortante([n](D d) { return n(d.ResCortante.AswSMin * 100, 2); })},
-        {"s_estribo", Cortante([n](D d) { return n(d.ResCortante.S, 1); })},
-        {"s_max", Cortante([n](D d) { return n(d.ResCortante.SMax, 1); })},
+        Opcional("VRd2", 1, cortante, [](Estado d) { return d.ResCortante.VRd2; }),
+        {"alerta_VRd2",
+         [](Csv t, Estado d) {
+             if (d.ResCortante.Calculado) t += d.ResCortante.FalhaBielas ? '1' : '0';
+         }},
+        Opcional("Vc", 1, cortante, [](Estado d) { return d.ResCortante.Vc; }),
+        Opcional("Vsw", 1, cortante, [](Estado d) { return d.ResCortante.Vsw; }),
+        Opcional("Asw_s", 2, cortante, [](Estado d) { return d.ResCortante.AswSAdotada * 100; }),
+        Opcional("Asw_s_min", 2, cortante, [](Estado d) { return d.ResCortante.AswSMin * 100; }),
+        Opcional("s_estribo", 1, cortante, [](Estado d) { return d.ResCortante.S; }),
+        Opcional("s_max", 1, cortante, [](Estado d) { return d.ResCortante.SMax; }),
         {"alerta_estribo",
-         Cortante([b](D d) { return b(d.ResCortante.FalhaSt || d.ResCortante.FalhaPhiT); })},
-        // Abertura de fissuras: vazias sem Mser.
-        {"Mser", Servico([n](D d) { return n(d.EntServico.Mser, 2); })},
-        {"xII_Real", Servico([n](D d) { return n(d.ResServico.XReal, 2); })},
-        {"sigma_s_Real", Servico([n](D d) { return n(d.ResServico.SigmaReal, 1); })},
-        {"sigma_s_CG", Servico([n](D d) { return n(d.ResServico.SigmaCG, 1); })},
-        {"wk_max", Servico([n](D d) { return n(d.ResServico.WkMax, 3); })},
-        {"wk_lim", Servico([n](D d) { return n(d.ResServico.WkLim, 2); })},
-        {"alerta_wk", Servico([b](D d) { return b(d.ResServico.FalhaWk); })},
-        {"Mr", Servico([n](D d) { return n(d.ResServico.Mr, 2); })},
+         [](Csv t, Estado d) {
+             if (d.ResCortante.Calculado)
+                 t += d.ResCortante.FalhaSt || d.ResCortante.FalhaPhiT ? '1' : '0';
+         }},
+        // Abertura de fissuras.
+        Opcional("Mser", 2, servico, [](Estado d) { return d.EntServico.Mser; }),
+        Opcional("xII_Real", 2, servico, [](Estado d) { return d.ResServico.XReal; }),
+        Opcional("sigma_s_Real", 1, servico, [](Estado d) { return d.ResServico.SigmaReal; }),
+        Opcional("sigma_s_CG", 1, servico, [](Estado d) { return d.ResServico.SigmaCG; }),
+        Opcional("wk_max", 3, servico, [](Estado d) { return d.ResServico.WkMax; }),
+        Opcional("wk_lim", 2, servico, [](Estado d) { return d.ResServico.WkLim; }),
+        {"alerta_wk",
+         [](Csv t, Estado d) {
+             if (d.ResServico.Calculado) t += d.ResServico.FalhaWk ? '1' : '0';
+         }},
+        Opcional("Mr", 2, servico, [](Estado d) { return d.ResServico.Mr; }),
     };
 }
 
@@ -177,7 +187,7 @@ const std::vector<std::string>& ColunasDetalhes() {
     return c;
 }
 
-void AcrescentaDetalhes(std::string& Csv, const EstadoDeProjeto& D) {
+void AcrescentaDetalhes(std::string& Csv, const EstadoDeCalculo& D) {
     if (!D.HaResultados) {
         Csv.append(ColunasDetalhes().size(), ',');
         return;
@@ -243,7 +253,7 @@ void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {
 }
 
 void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
-                        const EstadoDeProjeto& D, bool Detalhes) {
+                        const EstadoDeCalculo& D, bool Detalhes) {
     // Um nome que não é UTF-8 não estraga o CSV; controles (NUL, ESC) no nome ou no Md
     // saem escapados, por inteiro: nenhum fim cortado.
     AcrescentaCampoCsv(Csv, TextoVisivel(Arquivo, std::string_view::npos));
@@ -253,24 +263,24 @@ void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_
     if (D.HaResultados) {
         for (const ColunaCsv& c : Colunas()) {
             Csv += ',';
-            AcrescentaCampoCsv(Csv, c.Texto(D));
+            c.Escreve(Csv, D);
         }
     } else {
         Csv.append(Colunas().size(), ',');
-        erro = D.Form2.Label1.Caption;
-        if (!D.Form2.Label2.Caption.empty()) erro += Junta(" ", D.Form2.Label2.Caption);
+        erro = D.MensagemErro;
+        if (!D.MensagemErro2.empty()) erro += Junta(" ", D.MensagemErro2);
     }
     Csv += ',';
     AcrescentaCampoCsv(Csv, erro);
     for (const ColunaCsv& c : ColunasVerificacao()) {
         Csv += ',';
-        if (D.HaResultados) Csv += c.Texto(D);
+        if (D.HaResultados) c.Escreve(Csv, D);
     }
     if (Detalhes) AcrescentaDetalhes(Csv, D);
     Csv += "\r\n";
 }
 
-PontoSerie PontoDoProjeto(std::string Md, const EstadoDeProjeto& D) {
+PontoSerie PontoDoProjeto(std::string Md, const EstadoDeCalculo& D) {
     PontoSerie p{std::move(Md), D.HaResultados};
     if (!D.HaResultados) return p;
     const Comparacao c = ComparaModelos(D);

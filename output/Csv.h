@@ -15,10 +15,10 @@ void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo);
 // Depois de "erro" vêm as verificações da norma e o alerta de equilíbrio; com
 // Detalhes, as colunas da comparação dos modelos vêm depois delas.
 void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes = false);
-// Linha do projeto que acabou de rodar em D (Programa), com Md como escrito em Text17.
+// Linha do projeto que acabou de rodar em D (Calcula), com Md como escrito no arquivo ou na série.
 // Projeto recusado: colunas de resultado vazias e a mensagem em "erro".
 void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
-                        const EstadoDeProjeto& D, bool Detalhes = false);
+                        const EstadoDeCalculo& D, bool Detalhes = false);
 
 // Um projeto de uma série, para o resumo.
 struct PontoSerie {
@@ -30,7 +30,7 @@ struct PontoSerie {
 };
 
 // O que o resumo guarda do projeto que acabou de rodar em D.
-PontoSerie PontoDoProjeto(std::string Md, const EstadoDeProjeto& D);
+PontoSerie PontoDoProjeto(std::string Md, const EstadoDeCalculo& D);
 
 // Resumo de uma série: primeiro Md em que %h passa de 10 % e a maior diferença de Mrd
 // entre os modelos (em valor absoluto), numa linha em português.

@@ -3,7 +3,6 @@
 #include "calc/Catalogos.h"
 #include "calc/EstadoDeProjeto.h"
 #include "calc/Numeros.h"
-#include "calc/Recusa.h"
 #include "output/TextosVerificacao.h"
 
 #include <cmath>
@@ -36,20 +35,25 @@ void EscrevePainel(EstadoDeProjeto& E) {
     const auto formata = [&E](double Valor, int Casas) {
         return FormataNumero(Valor, Casas, E.SeparadorDecimal);
     };
-    // Nenhum valor fora dos números chega ao painel.
-    const std::pair<const char*, double> valores[] = {
-        {"As", E.AsPos},           {"As real", E.AsReal},     {"x (CG)", E.XCG},
-        {"x (Real)", E.XReal},     {"Rcc (CG)", E.RccCG},     {"Rcc (Real)", E.RccReal},
-        {"As'", E.AsNeg},          {"As' real", E.AsNegReal}, {"Mrd (CG)", E.MrdCG},
-        {"Mrd (Real)", E.MrdReal}, {"d'CG1", E.DCG1},         {"d'CG2", E.DCG2},
-        {"%h", E.PctHPos},         {"%h'", E.PctHNeg},        {"escala X", E.EscalaX},
-        {"escala Y", E.EscalaY}};
-    for (const auto& [nome, v] : valores)
-        if (!std::isfinite(v))
-            Recusar(Junta("O cálculo produziu um valor inválido para ", nome, "."),
-                    "Verifique os dados da seção.");
-
     auto& f = E.Form1;
+    // A última camada de cada face em alerta quando não comportou a área.
+    for (Lista& l : f.Combo2) l.BackColor = Cor::Normal;
+    for (Lista& l : f.Combo4) l.BackColor = Cor::Normal;
+    if (E.TransbordaPos) f.Combo2[6].BackColor = Cor::Alerta;
+    if (E.TransbordaNeg) f.Combo4[3].BackColor = Cor::Alerta;
+    ParaCadaCaixaZerada(f, [](CaixaTexto& t) {
+        t.Text.clear();
+        t.BackColor = Cor::Normal;
+        t.ToolTipText.clear();
+    });
+    f.Text34.BackColor = Cor::Normal;
+    if (!E.HaResultados) {
+        for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
+        for (CaixaTexto& t : f.TextCortante) t = CaixaTexto{};
+        for (CaixaTexto& t : f.TextFissuracao) t = CaixaTexto{};
+        return;
+    }
+
     f.Text8.ToolTipText =
         E.MinimaGovernou
             ? Junta("As,min adotada (item 17.3.5.2.1): As para Md = ", formata(E.AsPosCalculada, 2),
@@ -58,27 +62,18 @@ void EscrevePainel(EstadoDeProjeto& E) {
     // Escalas são entradas: escritas como o cálculo as lê, com ".".
     f.Text5.Text = FormataNumero(E.EscalaX, 2);
     f.Text6.Text = FormataNumero(E.EscalaY, 2);
-    // Mrd passa à unidade de momento do usuário, no próprio estado.
-    E.Unidade = f.Combo5.Text;
-    E.FatorUnidade = FatorDaUnidade(E.Unidade);
-    E.MrdReal = E.MrdReal / E.FatorUnidade;
-    E.MrdCG = E.MrdCG / E.FatorUnidade;
     for (const LinhaPainel& l : LinhasPainel) {
-        (f.*l.CG).Text = l.TextoCG(E);
-        (f.*l.Real).Text = l.TextoReal(E);
+        (f.*l.CG).Text = TextoDaLinha(l, false, E, E.SeparadorDecimal);
+        (f.*l.Real).Text = TextoDaLinha(l, true, E, E.SeparadorDecimal);
     }
-    f.Label29.Caption = f.Combo5.Text;
+    f.Label29.Caption = E.UnidadeMd;
     // Mrd abaixo de Md e domínio 4 sem "Permitir domínio 4": alerta com o motivo.
-    for (CaixaTexto* c : {&f.Text23, &f.Text24, &f.Text11, &f.Text12}) {
-        c->Enabled = true;
-        c->BackColor = Cor::Normal;
-        c->ToolTipText.clear();
-    }
+    for (CaixaTexto* c : {&f.Text23, &f.Text24, &f.Text11, &f.Text12}) c->Enabled = true;
     const std::pair<CaixaTexto*, double> mrds[] = {{&f.Text23, E.MrdCG}, {&f.Text24, E.MrdReal}};
     for (auto [caixa, mrd] : mrds)
-        if (E.MrdEmKgfCm(mrd) < E.Md)
+        if (mrd < E.Md)
             Alerta(*caixa, Junta("Mrd = ", caixa->Text, " é menor que Md = ",
-                                 formata(E.Md / E.FatorUnidade, 2), " ", f.Combo5.Text, "."));
+                                 formata(E.Md / E.FatorMd, 2), " ", E.UnidadeMd, "."));
     const std::pair<CaixaTexto*, const std::string*> dominios[] = {{&f.Text11, &E.DominioCG},
                                                                    {&f.Text12, &E.DominioReal}};
     for (auto [caixa, dominio] : dominios)
@@ -90,7 +85,7 @@ void EscrevePainel(EstadoDeProjeto& E) {
     f.Text29.Text = formata(E.DCG2, 3);
     f.Text36.Text = formata(E.PctHPos, 2);
     f.Text38.Text = formata(E.PctHNeg, 2);
-    // Regra dos 10 % da altura: só a cor de alerta é posta aqui; Zera a tira.
+    // Regra dos 10 % da altura.
     if (E.PctHPos > 10) f.Text36.BackColor = Cor::Alerta;
     if (E.PctHNeg > 10) f.Text38.BackColor = Cor::Alerta;
     // "Taxa > 4%" em alerta quando (As + As')/(b·h) passa de 4 % (exatamente 4 % atende).

@@ -17,7 +17,8 @@ namespace lumbrio {
 // relatório, a coluna e a posição no CSV e os textos das duas caixas tirados do estado
 // de um cálculo completo (Mrd já na unidade do usuário), com o separador do painel.
 struct LinhaPainel {
-    using Texto = std::string (*)(const EstadoDeProjeto&);
+    // Acrescenta o texto de uma caixa ao fim de uma cadeia.
+    using Texto = void (*)(std::string&, const EstadoDeCalculo&, std::string_view Separador);
     std::string_view Rotulo;           // "As'", "Mrd"...
     std::string_view NomeCG, NomeReal; // nomes dos controles: "Text28", "Text27"
     CaixaTexto ControlesForm1::*CG;
@@ -31,38 +32,54 @@ struct LinhaPainel {
 };
 
 namespace painel {
-inline std::string N(const EstadoDeProjeto& E, double Valor, int Casas) {
-    return FormataNumero(Valor, Casas, E.SeparadorDecimal);
-}
+using T = std::string&;
+using E = const EstadoDeCalculo&;
+using S = std::string_view;
 } // namespace painel
 
 inline constexpr std::array<LinhaPainel, 7> LinhasPainel{{
     {"As'", "Text28", "Text27", &ControlesForm1::Text28, &ControlesForm1::Text27, "cm2", "AsLinha",
      false, "As' (compressão)", "cm²", 1,
-     [](const EstadoDeProjeto& E) { return painel::N(E, E.AsNeg, 2); },
-     [](const EstadoDeProjeto& E) { return painel::N(E, E.AsNegReal, 2); }},
+     [](painel::T T, painel::E E, painel::S S) { AcrescentaNumero(T, E.AsNeg, 2, S); },
+     [](painel::T T, painel::E E, painel::S S) { AcrescentaNumero(T, E.AsNegReal, 2, S); }},
     {"As", "Text8", "Text33", &ControlesForm1::Text8, &ControlesForm1::Text33, "cm2", "As", false,
      "As (tração)", "cm²", 0,
-     [](const EstadoDeProjeto& E) {
-         return E.AsPosSemLimite ? std::string() : painel::N(E, E.AsPos, 2);
+     [](painel::T T, painel::E E, painel::S S) {
+         if (!E.AsPosSemLimite) AcrescentaNumero(T, E.AsPos, 2, S);
      },
-     [](const EstadoDeProjeto& E) { return painel::N(E, E.AsReal, 2); }},
+     [](painel::T T, painel::E E, painel::S S) { AcrescentaNumero(T, E.AsReal, 2, S); }},
     {"Mrd", "Text23", "Text24", &ControlesForm1::Text23, &ControlesForm1::Text24, "", "Mrd", true,
-     "Mrd", "", 2, [](const EstadoDeProjeto& E) { return painel::N(E, E.MrdCG, 2); },
-     [](const EstadoDeProjeto& E) { return painel::N(E, E.MrdReal, 2); }},
+     "Mrd", "", 2,
+     [](painel::T T, painel::E E, painel::S S) { AcrescentaNumero(T, E.MrdCG / E.FatorMd, 2, S); },
+     [](painel::T T, painel::E E, painel::S S) {
+         AcrescentaNumero(T, E.MrdReal / E.FatorMd, 2, S);
+     }},
     {"x", "Text9", "Text10", &ControlesForm1::Text9, &ControlesForm1::Text10, "cm", "x", false,
-     "x (linha neutra)", "cm", 3, [](const EstadoDeProjeto& E) { return painel::N(E, E.XCG, 3); },
-     [](const EstadoDeProjeto& E) { return painel::N(E, E.XReal, 3); }},
+     "x (linha neutra)", "cm", 3,
+     [](painel::T T, painel::E E, painel::S S) { AcrescentaNumero(T, E.XCG, 3, S); },
+     [](painel::T T, painel::E E, painel::S S) { AcrescentaNumero(T, E.XReal, 3, S); }},
     {"Dom", "Text11", "Text12", &ControlesForm1::Text11, &ControlesForm1::Text12, "", "Dom", false,
-     "Domínio", "", 4, [](const EstadoDeProjeto& E) { return E.DominioCG; },
-     [](const EstadoDeProjeto& E) { return E.DominioReal; }},
+     "Domínio", "", 4, [](painel::T T, painel::E E, painel::S) { T += E.DominioCG; },
+     [](painel::T T, painel::E E, painel::S) { T += E.DominioReal; }},
     {"Rcc", "Text13", "Text14", &ControlesForm1::Text13, &ControlesForm1::Text14, "Kgf", "Rcc",
-     false, "Rcc", "kgf", 5, [](const EstadoDeProjeto& E) { return painel::N(E, E.RccCG, 0); },
-     [](const EstadoDeProjeto& E) { return painel::N(E, E.RccReal, 0); }},
+     false, "Rcc", "kgf", 5,
+     [](painel::T T, painel::E E, painel::S S) { AcrescentaNumero(T, E.RccCG, 0, S); },
+     [](painel::T T, painel::E E, painel::S S) { AcrescentaNumero(T, E.RccReal, 0, S); }},
     {"y/2", "Text15", "Text16", &ControlesForm1::Text15, &ControlesForm1::Text16, "cm", "y2", false,
-     "y/2", "cm", 6, [](const EstadoDeProjeto& E) { return painel::N(E, E.MeioBloco(E.XCG), 2); },
-     [](const EstadoDeProjeto& E) { return painel::N(E, E.MeioBloco(E.XReal), 2); }},
+     "y/2", "cm", 6,
+     [](painel::T T, painel::E E, painel::S S) { AcrescentaNumero(T, E.MeioBloco(E.XCG), 2, S); },
+     [](painel::T T, painel::E E, painel::S S) {
+         AcrescentaNumero(T, E.MeioBloco(E.XReal), 2, S);
+     }},
 }};
+
+// O texto da caixa CG ou Real da linha.
+inline std::string TextoDaLinha(const LinhaPainel& l, bool Real, const EstadoDeCalculo& E,
+                                std::string_view Separador) {
+    std::string t;
+    (Real ? l.TextoReal : l.TextoCG)(t, E, Separador);
+    return t;
+}
 
 // Unidade escrita ao lado da linha (a de Mrd acompanha o cálculo).
 inline std::string_view UnidadeDaLinha(const ControlesForm1& f, const LinhaPainel& l) {
@@ -81,9 +98,9 @@ template <class Form, class Fn> void ParaCadaCaixaZerada(Form& f, Fn&& fn) {
     for (int i = 1; i <= 3; ++i) fn(f.Text3[i]);
 }
 
-// Escreve o painel de um cálculo completo: as caixas de resultado, Mrd na unidade
-// de momento do usuário (no próprio estado), os alertas e as linhas de verificação.
-// Recusa um valor que não é número.
+// Escreve o painel do estado: sem cálculo (HaResultados falso), as caixas de resultado
+// vazias, sem alerta; com ele, as caixas, Mrd na unidade de momento do usuário, os
+// alertas e as linhas de verificação.
 void EscrevePainel(EstadoDeProjeto& E);
 
 } // namespace lumbrio

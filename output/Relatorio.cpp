@@ -68,7 +68,7 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
         {{"Base b", N(D.Base, 2) + " cm", "Altura h", N(D.Altura, 2) + " cm"}},
         {{"Cobrimento c", N(D.Cobrimento, 2) + " cm", "Estribo φt",
           TextoBitola(D.BitolaEstr, D.SeparadorDecimal)}},
-        {{"Momento de cálculo Md", N(D.Md / D.FatorUnidade, 2) + " " + SimboloDoMomento(D.Unidade),
+        {{"Momento de cálculo Md", N(D.Md / D.FatorMd, 2) + " " + SimboloDoMomento(D.UnidadeMd),
           "Md em kN·m", N(D.Md / KgfCmPorKNm, 2) + " kN·m"}},
         {{"Concreto fck", Junta(N(D.Fck / 10, 1), " MPa (", N(D.Fck, 0), " kgf/cm²)"), "γc / γs",
           Junta(N(D.GamaC, 2), " / ", N(D.GamaS, 2))}},
@@ -93,10 +93,11 @@ SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) 
     Tabela t = NovaTabela({{"Grandeza", 60, true}, {"CG", 40}, {"Real", 40}, {"Unidade", 40}});
     for (const LinhaPainel& l : LinhasPainel) {
         // As sem limite (x = d): a caixa fica vazia, o relatório diz "—".
-        std::string cg = l.TextoCG(D);
+        std::string cg = TextoDaLinha(l, false, D, D.SeparadorDecimal);
         if (cg.empty()) cg = "—";
-        t.Linhas.push_back({{std::string(l.PorExtenso), std::move(cg), l.TextoReal(D),
-                             l.UnidadeDeMomento ? SimboloDoMomento(D.Unidade)
+        t.Linhas.push_back({{std::string(l.PorExtenso), std::move(cg),
+                             TextoDaLinha(l, true, D, D.SeparadorDecimal),
+                             l.UnidadeDeMomento ? SimboloDoMomento(D.UnidadeMd)
                                                 : std::string(l.UnidadePorExtenso)}});
         // Mrd também em kN·m; x também relativo à altura útil.
         if (l.UnidadeDeMomento)

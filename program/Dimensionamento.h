@@ -4,13 +4,25 @@
 // baixo e escrevem o resultado de volta.
 #pragma once
 
+#include "calc/EntradasProjeto.h"
 #include "calc/EstadoDeProjeto.h"
 #include "calc/Recusa.h"
 #include "section/Secao.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace lumbrio {
+
+// As entradas do cálculo lidas das caixas da janela e de "Outros valores", com as
+// recusas na ordem em que o cálculo as encontra.
+EntradasProjeto LeEntradas(const ControlesForm1& Form1, const ControlesForm8& Form8);
+// Md (kgf·cm) do texto de uma caixa de Md na unidade de fator dado; nullopt quando a
+// leitura o recusaria.
+std::optional<double> MdDaCaixa(std::string_view Texto, double FatorMd);
+// Confere as caixas de "Outros valores"; recusa a primeira inválida.
+void ConfereOutros(const ControlesForm8& Form8);
 
 class Dimensionamento : public EstadoDeProjeto {
   public:
@@ -26,7 +38,11 @@ class Dimensionamento : public EstadoDeProjeto {
     bool Form8_Voltar();
 
     // ---- Comandos ----
+    // Lê as caixas, calcula e escreve o painel e os desenhos; uma recusa limpa tudo.
     void Programa();
+    // O cálculo completo das entradas dadas, sem texto nenhum: o estado de cálculo é
+    // refeito do zero. Recusa (Recusa) o que não tem cálculo.
+    void Calcula(const EntradasProjeto& Entradas);
     void Command1_Click() { Programa(); }
     void Command3_Click(); // "Tira 1 barra"
     void Combo2_Click(int Index);
@@ -36,21 +52,11 @@ class Dimensionamento : public EstadoDeProjeto {
     void ComboModelo_Click() { RegraDoModelo(Form1); }
 
     // ---- Entradas e catálogos ----
-    void Ler();
-    void ConfereOutros(); // caixas de "Outros valores"
-    void Unidades();
+    void Ler(const EntradasProjeto& Entradas);
     void Aço();
     void Bitolas();
-    void BitolaPositiva();
-    void BitolaNegativa();
-    void BitolaEstribo();
-    void LerCortante();
-    void LerServico();
 
     // ---- Análise da seção ----
-    void SigSdAço();
-    void SigSdAçoNeg();
-    void DiagRet();
     void MomentosLimitesRET();
     void DescobreXRET();
     void xMáximo();
@@ -113,9 +119,9 @@ class Dimensionamento : public EstadoDeProjeto {
     LeiDoAco Lei() const;
 
   private:
-    void ProgramaInterno();
     void TiraUmaBarra();
-    void VerificaEImprime();
+    void VerificaSecao();
+    void EscreveResultados();
     std::string Formata(double Valor, int Casas) const;
     void VerificaCamadas(const PorCamada& NumBarras, int NumCamadas, const char* Face);
     void Equilibra(bool Real, long& Passos, double& Residuo, double& Mrd);

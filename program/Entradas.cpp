@@ -1,6 +1,7 @@
 // Leitura das entradas em unidades internas, unidades e escalas dos desenhos.
 #include "calc/Catalogos.h"
 #include "calc/Numeros.h"
+#include "calc/Primitivas.h"
 #include "program/Dimensionamento.h"
 
 #include <algorithm>
@@ -100,12 +101,7 @@ std::optional<double> NumeroOpcional(const std::string& Texto, double Fator, con
 
 } // namespace
 
-void Dimensionamento::Unidades() {
-    FatorUnidade = FatorDaUnidade(Unidade);
-}
-
-void Dimensionamento::ConfereOutros() {
-    const auto& o = Form8;
+void ConfereOutros(const ControlesForm8& o) {
     // Só um número inteiro na caixa: "abc" ou "1x" não viram 0 ou 1 em silêncio.
     auto numero = [](const CaixaTexto& c, const char* Nome) {
         const auto v = LeDecimalExato(c.Text);
@@ -128,7 +124,7 @@ void Dimensionamento::ConfereOutros() {
 
 bool Dimensionamento::Form8_Voltar() {
     try {
-        ConfereOutros();
+        ConfereOutros(Form8);
         return true;
     } catch (const Recusa& r) {
         MostraErro(r.Mensagem, r.Mensagem2); // os resultados ficam: nada foi calculado
@@ -136,92 +132,110 @@ bool Dimensionamento::Form8_Voltar() {
     }
 }
 
-void Dimensionamento::Ler() {
-    auto& f = Form1;
-    Base = ValorNumerico(f.Text1.Text);
-    Altura = ValorNumerico(f.Text2.Text);
-    Unidade = f.Combo5.Text;
-    Unidades();
-    Md = NaUnidadeInterna(ValorNumerico(f.Text17.Text), FatorUnidade);
-    Unidade = f.Combo6.Text;
-    Unidades();
-    Fck = NaUnidadeInterna(ValorNumerico(f.Text18.Text), FatorUnidade);
-    Unidade = f.Combo7.Text;
-    Unidades();
-    Es = NaUnidadeInterna(ValorNumerico(f.Text20.Text), FatorUnidade);
-    Edicao = f.ComboNorma.Text == ItensNorma[1] ? Norma::NBR2023 : Norma::NBR2003;
+namespace {
+
+// Índice (1..Quantos) do texto no catálogo; um texto fora da lista é recusado.
+int IndiceBitola(const std::string& Texto, int Quantos, const char* Lista) {
+    for (int k = 1; k <= Quantos; ++k)
+        if (TabelaBitolas[static_cast<std::size_t>(k - 1)].Texto == Texto) return k;
+    Recusar(Junta("Bitola desconhecida em ", Lista, ": \"", TextoVisivel(Texto), "\"."),
+            "Escolha uma bitola da lista.");
+}
+
+void BitolaPositiva(const ControlesForm1& f, int Camada, EntradasProjeto& e) {
+    const std::string nome = Junta("camada positiva ", std::to_string(Camada));
+    e.BitolaPos[static_cast<std::size_t>(Camada)] =
+        IndiceBitola(f.Combo2[static_cast<std::size_t>(Camada)].Text,
+                     static_cast<int>(TabelaBitolas.size()), nome.c_str());
+}
+
+void BitolaNegativa(const ControlesForm1& f, int Camada, EntradasProjeto& e) {
+    const std::string nome = Junta("camada negativa ", std::to_string(Camada));
+    e.BitolaNeg[static_cast<std::size_t>(Camada)] =
+        IndiceBitola(f.Combo4[static_cast<std::size_t>(Camada)].Text,
+                     static_cast<int>(TabelaBitolas.size()), nome.c_str());
+}
+
+void BitolaEstribo(const ControlesForm1& f, EntradasProjeto& e) {
+    e.BitolaEstr = IndiceBitola(f.Combo3.Text, NumBitolasEstribo, "estribo");
+}
+
+// Fator da unidade da lista (kgf·cm, kgf/cm² ou kgf por unidade).
+double Unidades(const std::string& Unidade) {
+    return FatorDaUnidade(Unidade);
+}
+
+void Ler(const ControlesForm1& f, const ControlesForm8& o, EntradasProjeto& e) {
+    e.Base = ValorNumerico(f.Text1.Text);
+    e.Altura = ValorNumerico(f.Text2.Text);
+    e.UnidadeMd = f.Combo5.Text;
+    e.FatorMd = Unidades(e.UnidadeMd);
+    e.Md = NaUnidadeInterna(ValorNumerico(f.Text17.Text), e.FatorMd);
+    e.Fck = NaUnidadeInterna(ValorNumerico(f.Text18.Text), Unidades(f.Combo6.Text));
+    e.Es = NaUnidadeInterna(ValorNumerico(f.Text20.Text), Unidades(f.Combo7.Text));
+    e.Edicao = f.ComboNorma.Text == ItensNorma[1] ? Norma::NBR2023 : Norma::NBR2003;
     if (f.ComboNorma.Text != ItensNorma[0] && f.ComboNorma.Text != ItensNorma[1])
         Recusar(Junta("Norma desconhecida: \"", TextoVisivel(f.ComboNorma.Text), "\"."),
                 "Escolha a edição da NBR 6118 na lista \"Norma\".");
-    Concreto = ParametrosDe(Edicao, Fck / 10);
-    GamaC = ValorNumerico(f.Text21.Text);
-    GamaS = ValorNumerico(f.Text22.Text);
-    Cobrimento = ValorNumerico(f.Text4.Text);
+    const ParametrosConcreto concreto = ParametrosDe(e.Edicao, e.Fck / 10);
+    e.GamaC = ValorNumerico(f.Text21.Text);
+    e.GamaS = ValorNumerico(f.Text22.Text);
+    e.Cobrimento = ValorNumerico(f.Text4.Text);
 
-    // Área do diagrama de deformações: 10 + εcu por mil na horizontal, a altura na vertical.
-    MargemDiagrama = 10;
-    OrigemXDiagrama = Shape4.Left + MargemDiagrama;
-    OrigemYDiagrama = Shape4.Top + MargemDiagrama;
+    // Escalas do diagrama: 10 + εcu por mil na horizontal e a altura na vertical, ou as
+    // digitadas; a vertical não passa da maior escala única que cabe na seção.
     if (f.Check3.Value == 1) {
-        EscalaX = (Shape4.Width - 2 * MargemDiagrama) / (Concreto.EpsCu + 10);
-        EscalaY = (Shape4.Height - 2 * MargemDiagrama) / Altura;
+        e.EscalaX = (Shape4.Width - 2 * MargemDesenho) / (concreto.EpsCu + 10);
+        e.EscalaY = (Shape4.Height - 2 * MargemDesenho) / e.Altura;
     } else {
-        EscalaX = ValorNumerico(f.Text5.Text);
-        EscalaY = ValorNumerico(f.Text6.Text);
+        e.EscalaX = ValorNumerico(f.Text5.Text);
+        e.EscalaY = ValorNumerico(f.Text6.Text);
     }
-    // Área da seção: a maior escala única que cabe na moldura.
-    MargemSecao = 10;
-    OrigemXSecao = Shape1.Left + MargemSecao;
-    OrigemYSecao = Shape1.Top + MargemSecao;
-    EscalaXSecao = (Shape1.Width - 2 * MargemSecao) / Base;
-    EscalaYSecao = (Shape1.Height - 2 * MargemSecao) / Altura;
-    EscalaSecao = EscalaXSecao < EscalaYSecao ? EscalaXSecao : EscalaYSecao;
-    if (EscalaY > EscalaSecao) EscalaY = EscalaSecao;
+    const double escalaSecao = EscalaDaSecao(e.Base, e.Altura);
+    if (e.EscalaY > escalaSecao) e.EscalaY = escalaSecao;
 
-    PrecisãoM = ValorNumerico(Form8.Text3.Text);
-    PrecisãoN = ValorNumerico(Form8.Text1.Text);
-    DiamAgregado = ValorNumerico(Form8.Text2.Text);
+    e.PrecisãoM = ValorNumerico(o.Text3.Text);
+    e.PrecisãoN = ValorNumerico(o.Text1.Text);
+    e.DiamAgregado = ValorNumerico(o.Text2.Text);
+    e.OpcaoDominio4 = f.Check4.Value;
+    e.OpcaoXMaximo = f.Check5.Value;
+    e.FatorXMaximo = ValorNumerico(f.Text19.Text);
 
     // Sem estes valores não há cálculo possível.
-    ExigeDimensao(Base, "A base (cm)", f.Text1.Text);
-    ExigeDimensao(Altura, "A altura (cm)", f.Text2.Text);
+    ExigeDimensao(e.Base, "A base (cm)", f.Text1.Text);
+    ExigeDimensao(e.Altura, "A altura (cm)", f.Text2.Text);
     // Texto sem número ("abc", "inf", "NaN") não vira 0 em silêncio; o cobrimento
     // vazio continua sendo zero.
     if (!ComecaComNumero(f.Text17.Text))
         RecusaValor("O momento Md", " deve ser um número.", f.Text17.Text);
-    ExigeNaoNegativo(Md, "O momento Md", f.Text17.Text);
-    ExigePositivo(Fck, "O fck", f.Text18.Text);
-    if (Edicao == Norma::NBR2023 && Fck / 10 > FckMaximo2023)
+    ExigeNaoNegativo(e.Md, "O momento Md", f.Text17.Text);
+    ExigePositivo(e.Fck, "O fck", f.Text18.Text);
+    if (e.Edicao == Norma::NBR2023 && e.Fck / 10 > FckMaximo2023)
         Recusar("O fck deve ser no máximo 90 MPa na NBR 6118:2023 (classes até C90).",
                 Junta("Valor lido: \"", TextoVisivel(f.Text18.Text), "\" ", f.Combo6.Text, "."));
-    ExigePositivo(Es, "O módulo Es", f.Text20.Text);
-    ExigePositivo(GamaC, "O coeficiente γc", f.Text21.Text);
-    ExigePositivo(GamaS, "O coeficiente γs", f.Text22.Text);
+    ExigePositivo(e.Es, "O módulo Es", f.Text20.Text);
+    ExigePositivo(e.GamaC, "O coeficiente γc", f.Text21.Text);
+    ExigePositivo(e.GamaS, "O coeficiente γs", f.Text22.Text);
     if (!ComecaComNumero(f.Text4.Text) &&
         f.Text4.Text.find_first_not_of(" \t\r\n") != std::string::npos)
         RecusaValor("O cobrimento (cm)", " deve ser um número.", f.Text4.Text);
-    ExigeNaoNegativo(Cobrimento, "O cobrimento (cm)", f.Text4.Text);
-    ExigeFinito(PrecisãoM, "PrecisãoM (Kgf.cm)", Form8.Text3.Text);
-    ExigeFinito(PrecisãoN, "PrecisãoN (Kgf)", Form8.Text1.Text);
+    ExigeNaoNegativo(e.Cobrimento, "O cobrimento (cm)", f.Text4.Text);
+    ExigeFinito(e.PrecisãoM, "PrecisãoM (Kgf.cm)", o.Text3.Text);
+    ExigeFinito(e.PrecisãoN, "PrecisãoN (Kgf)", o.Text1.Text);
     // Um agregado nulo, negativo ou sem número agiria como um agregado pequeno: contra a
     // segurança nos espaçamentos mínimos.
-    ExigePositivo(DiamAgregado, "O diâmetro máximo do agregado graúdo", Form8.Text2.Text);
-    if (DiamAgregado > DimensaoMaxima)
+    ExigePositivo(e.DiamAgregado, "O diâmetro máximo do agregado graúdo", o.Text2.Text);
+    if (e.DiamAgregado > DimensaoMaxima)
         RecusaValor("O diâmetro máximo do agregado graúdo", " deve ser no máximo 10000 cm.",
-                    Form8.Text2.Text);
-    ExigeEscala(EscalaX, "A escala X", f.Text5.Text);
-    ExigeEscala(EscalaY, "A escala Y", f.Text6.Text);
+                    o.Text2.Text);
+    ExigeEscala(e.EscalaX, "A escala X", f.Text5.Text);
+    ExigeEscala(e.EscalaY, "A escala Y", f.Text6.Text);
 }
 
-} // namespace lumbrio
-
-namespace lumbrio {
-
-void Dimensionamento::LerCortante() {
-    const auto& f = Form1;
-    EntradasCortante e;
-    UnidadeVd = f.ComboVd.Text;
-    FatorVd =
+void LerCortante(const ControlesForm1& f, EntradasProjeto& p) {
+    EntradasCortante& e = p.Cortante;
+    p.UnidadeVd = f.ComboVd.Text;
+    p.FatorVd =
         TabelaForcas[ItemDaLista(ItensForca, f.ComboVd.Text, "Unidade de Vd", "a unidade de Vd")]
             .Fator;
     e.Modelo = ItemDaLista(ItensModelo, f.ComboModelo.Text, "Modelo de cálculo",
@@ -241,29 +255,81 @@ void Dimensionamento::LerCortante() {
                          "o aço do estribo") == 0
                  ? 5000
                  : 6000;
-    const auto vd = NumeroOpcional(f.TextVd.Text, FatorVd,
+    const auto vd = NumeroOpcional(f.TextVd.Text, p.FatorVd,
                                    "Vd deve ser um número maior ou igual a zero (ou vazio: sem "
                                    "verificação da cortante).");
     e.Usada = vd.has_value();
     e.Vd = vd.value_or(0);
-    EntCortante = e;
 }
 
-void Dimensionamento::LerServico() {
-    const auto& f = Form1;
-    EntradasServico e;
+void LerServico(const ControlesForm1& f, EntradasProjeto& p) {
+    EntradasServico& e = p.Servico;
     ItemDaLista(ItensCombo5, f.ComboMser.Text, "Unidade de Mser", "a unidade de Mser");
     e.Classe = static_cast<int>(ItemDaLista(ItensCAA, f.ComboCAA.Text, "Classe de agressividade",
                                             "a classe de agressividade (I a IV)")) +
                1;
-    UnidadeMser = f.ComboMser.Text;
-    FatorMser = FatorDaUnidade(UnidadeMser);
-    const auto mser = NumeroOpcional(f.TextMser.Text, FatorMser,
+    p.UnidadeMser = f.ComboMser.Text;
+    p.FatorMser = FatorDaUnidade(p.UnidadeMser);
+    const auto mser = NumeroOpcional(f.TextMser.Text, p.FatorMser,
                                      "Mser deve ser um número maior ou igual a zero (ou vazio: "
                                      "sem verificação da abertura de fissuras).");
     e.Usada = mser.has_value();
     e.Mser = mser.value_or(0);
-    EntServico = e;
+}
+
+// O aço da lista; fyd = fyk/γs e εyd = fyd/Es precisam ser finitos.
+void AçoDaLista(const ControlesForm1& f, EntradasProjeto& e) {
+    const std::string& t = f.Combo1.Text;
+    e.Fyk = FykDoAco(t);
+    if (e.Fyk == 0)
+        Recusar(Junta("Aço desconhecido: \"", TextoVisivel(t), "\"."), "Escolha o aço na lista.");
+    e.TextoAco = t;
+    e.ClasseB = AcoClasseB(t);
+    const double fyd = e.Fyk / e.GamaS;
+    if (!std::isfinite(fyd))
+        Recusar("O coeficiente γs é pequeno demais: fyd = fyk / γs resultou infinito.",
+                Junta("Valor lido: \"", TextoVisivel(f.Text22.Text), "\"."));
+    if (!std::isfinite(EpsYdDoAco(fyd, e.Es, e.ClasseB)))
+        Recusar("O módulo Es é pequeno demais: a deformação de escoamento fyd / Es resultou "
+                "infinita.",
+                Junta("Valor lido: \"", TextoVisivel(f.Text20.Text), "\" ",
+                      TextoVisivel(f.Combo7.Text), "."));
+}
+
+// Valor do usuário em "Outros valores", quando a caixa está marcada (valor 1).
+double MinimoUsuario(const Marcador& Check, const CaixaTexto& Text, const char* Nome) {
+    if (Check.Value != 1) return 0;
+    const double v = ValorNumerico(Text.Text);
+    if (!std::isfinite(v))
+        Recusar(Junta(Nome, " está fora do intervalo dos números."),
+                Junta("Valor lido: \"", TextoVisivel(Text.Text), "\"."));
+    if (v > DimensaoMaxima)
+        Recusar(Junta(Nome, " mínimo deve ser no máximo 10000 cm."),
+                Junta("Valor lido: \"", TextoVisivel(Text.Text), "\"."));
+    return v;
+}
+
+} // namespace
+
+std::optional<double> MdDaCaixa(std::string_view Texto, double FatorMd) {
+    if (!ComecaComNumero(Texto)) return std::nullopt;
+    const double md = NaUnidadeInterna(ValorNumerico(Texto), FatorMd);
+    if (!std::isfinite(md) || !(md >= 0)) return std::nullopt;
+    return md;
+}
+
+EntradasProjeto LeEntradas(const ControlesForm1& f, const ControlesForm8& o) {
+    EntradasProjeto e;
+    for (int i = 1; i <= 6; ++i) BitolaPositiva(f, i, e);
+    for (int i = 1; i <= 3; ++i) BitolaNegativa(f, i, e);
+    BitolaEstribo(f, e);
+    Ler(f, o, e);
+    LerCortante(f, e);
+    LerServico(f, e);
+    AçoDaLista(f, e);
+    e.EspHorUsuario = MinimoUsuario(o.Check1[0], o.Text4[0], "O espaçamento horizontal");
+    e.EspVertUsuario = MinimoUsuario(o.Check1[1], o.Text4[1], "O espaçamento vertical");
+    return e;
 }
 
 } // namespace lumbrio

@@ -4,10 +4,13 @@
 #include "calc/Catalogos.h"
 #include "calc/Entradas.h"
 #include "calc/Numeros.h"
+#include "calc/Primitivas.h"
 #include "section/Verificacoes.h"
 
+#include <cmath>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 namespace lumbrio {
 
@@ -26,21 +29,71 @@ void Dimensionamento::MostraAviso(const std::string& Mensagem, const std::string
 }
 
 void Dimensionamento::Programa() {
-    Protegido([this] { ProgramaInterno(); });
+    Protegido([this] {
+        Zera();
+        Calcula(LeEntradas(Form1, Form8));
+        EscreveResultados();
+        EntradasDoCalculo = EntradasAtuais();
+    });
 }
 
-void Dimensionamento::ProgramaInterno() {
-    // Preparação
-    Zera();
+// As entradas no estado, com os nomes do cálculo, e a moldura dos desenhos.
+void Dimensionamento::Ler(const EntradasProjeto& e) {
+    Base = e.Base;
+    Altura = e.Altura;
+    Cobrimento = e.Cobrimento;
+    Md = e.Md;
+    UnidadeMd = e.UnidadeMd;
+    FatorMd = e.FatorMd;
+    Fck = e.Fck;
+    Es = e.Es;
+    GamaC = e.GamaC;
+    GamaS = e.GamaS;
+    Edicao = e.Edicao;
+    Concreto = ParametrosDe(Edicao, Fck / 10);
+    BitolaPos = e.BitolaPos;
+    BitolaNeg = e.BitolaNeg;
+    BitolaEstr = e.BitolaEstr;
+    PrecisãoM = e.PrecisãoM;
+    PrecisãoN = e.PrecisãoN;
+    DiamAgregado = e.DiamAgregado;
+    EspHorUsuario = e.EspHorUsuario;
+    EspVertUsuario = e.EspVertUsuario;
+    OpcaoDominio4 = e.OpcaoDominio4;
+    OpcaoXMaximo = e.OpcaoXMaximo;
+    FatorXMaximo = e.FatorXMaximo;
+    EntCortante = e.Cortante;
+    UnidadeVd = e.UnidadeVd;
+    FatorVd = e.FatorVd;
+    EntServico = e.Servico;
+    UnidadeMser = e.UnidadeMser;
+    FatorMser = e.FatorMser;
+    TextoAco = e.TextoAco;
+    Fyk = e.Fyk;
+    ClasseB = e.ClasseB;
+
+    // Molduras dos desenhos: o diagrama com as escalas das entradas, a seção com a
+    // maior escala única que cabe.
+    MargemDiagrama = MargemDesenho;
+    OrigemXDiagrama = Shape4.Left + MargemDiagrama;
+    OrigemYDiagrama = Shape4.Top + MargemDiagrama;
+    EscalaX = e.EscalaX;
+    EscalaY = e.EscalaY;
+    MargemSecao = MargemDesenho;
+    OrigemXSecao = Shape1.Left + MargemSecao;
+    OrigemYSecao = Shape1.Top + MargemSecao;
+    EscalaXSecao = (Shape1.Width - 2 * MargemSecao) / Base;
+    EscalaYSecao = (Shape1.Height - 2 * MargemSecao) / Altura;
+    EscalaSecao = EscalaDaSecao(Base, Altura);
+}
+
+void Dimensionamento::Calcula(const EntradasProjeto& Entradas) {
+    // Preparação: nada de um cálculo anterior fica no estado.
+    static_cast<EstadoDeCalculo&>(*this) = EstadoDeCalculo{};
     Bitolas();
     NumCamadasPos = 6;
     NumCamadasNeg = 3;
-    for (CamadaPos = 1; CamadaPos <= NumCamadasPos; ++CamadaPos) BitolaPositiva();
-    for (CamadaNeg = 1; CamadaNeg <= NumCamadasNeg; ++CamadaNeg) BitolaNegativa();
-    BitolaEstribo();
-    Ler();
-    LerCortante();
-    LerServico();
+    Ler(Entradas);
     Aço();
     Fcd = Fck / GamaC;
     SigCd = TensaoDoBloco(Fcd, Concreto);
@@ -48,7 +101,6 @@ void Dimensionamento::ProgramaInterno() {
     NumMaxdeBarrasPos();
     EspMinimosNeg();
     NumMaxdeBarrasNeg();
-
     // Profundidade das camadas, em cadeia a partir da primeira de cada face.
     DLinhaPos[1] = Cobrimento + Diametro[BitolaEstr] + Diametro[BitolaPos[1]] / 2;
     DLinhaNeg[1] = Cobrimento + Diametro[BitolaEstr] + Diametro[BitolaNeg[1]] / 2;
@@ -101,13 +153,12 @@ void Dimensionamento::ProgramaInterno() {
 
     EspaçamentosReaisPos();
     EspaçamentosReaisNeg();
-    VerificaEImprime();
+    VerificaSecao();
     HaResultados = true;
-    EntradasDoCalculo = EntradasAtuais();
 }
 
-// Verifica as barras colocadas nos dois modelos, escreve o painel e desenha.
-void Dimensionamento::VerificaEImprime() {
+// Verifica as barras colocadas nos dois modelos, a norma, a cortante e o serviço.
+void Dimensionamento::VerificaSecao() {
     ValoresFinaisCG();
     ValoresCG();
     ValoresFinaisReais();
@@ -115,6 +166,31 @@ void Dimensionamento::VerificaEImprime() {
     Verif = Verifica(*this);
     VerificaCortante();
     VerificaServico();
+    // Nenhum valor fora dos números chega ao painel nem ao CSV.
+    const std::pair<const char*, double> valores[] = {{"As", AsPos},
+                                                      {"As real", AsReal},
+                                                      {"x (CG)", XCG},
+                                                      {"x (Real)", XReal},
+                                                      {"Rcc (CG)", RccCG},
+                                                      {"Rcc (Real)", RccReal},
+                                                      {"As'", AsNeg},
+                                                      {"As' real", AsNegReal},
+                                                      {"Mrd (CG)", MrdCG / FatorMd},
+                                                      {"Mrd (Real)", MrdReal / FatorMd},
+                                                      {"d'CG1", DCG1},
+                                                      {"d'CG2", DCG2},
+                                                      {"%h", PctHPos},
+                                                      {"%h'", PctHNeg},
+                                                      {"escala X", EscalaX},
+                                                      {"escala Y", EscalaY}};
+    for (const auto& [nome, v] : valores)
+        if (!std::isfinite(v))
+            Recusar(Junta("O cálculo produziu um valor inválido para ", nome, "."),
+                    "Verifique os dados da seção.");
+}
+
+// O painel e os desenhos do cálculo, para a janela.
+void Dimensionamento::EscreveResultados() {
     Imprime();
     DesDeformaçao();
     Detalha();

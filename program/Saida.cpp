@@ -11,46 +11,9 @@ std::string Dimensionamento::Formata(double Valor, int Casas) const {
 }
 
 void Dimensionamento::Zera() {
+    static_cast<EstadoDeCalculo&>(*this) = EstadoDeCalculo{};
     Desenho.clear();
-    X = 0;
-    EpsC = 0;
-    Rcc = 0;
-    AlturaUtil = 0;
-    MRcc = 0;
-    AsPosRestante = 0;
-    EpsPos[1] = 0;
-    Dominio.clear();
-    NumBarrasPos = {};
-    NumBarrasNeg = {};
-    AsNegRestante = 0;
-    auto& f = Form1;
-    for (Lista& l : f.Combo2) l.BackColor = Cor::Normal;
-    for (Lista& l : f.Combo4) l.BackColor = Cor::Normal;
-    FimDistribPos = "não";
-    TransbordaPos = TransbordaNeg = false;
-    FimDistribNeg = "não";
-    PctHPos = 0;
-    PctHNeg = 0;
-    f.Text36.BackColor = Cor::Normal;
-    f.Text38.BackColor = Cor::Normal;
-    AsReal = 0;
-    AsNegReal = 0;
-    ParaCadaCaixaZerada(f, [](CaixaTexto& t) {
-        t.Text.clear();
-        t.BackColor = Cor::Normal;
-        t.ToolTipText.clear();
-    });
-    f.Text34.BackColor = Cor::Normal;
-    for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
-    for (CaixaTexto& t : f.TextCortante) t = CaixaTexto{};
-    ResCortante = {};
-    for (CaixaTexto& t : f.TextFissuracao) t = CaixaTexto{};
-    ResServico = {};
-    AsNeg = 0;
-    XCalculo = 0;
-    MinimaGovernou = false;
-    HaResultados = false;
-    AsPosSemLimite = false;
+    Imprime(); // sem cálculo: o painel vazio
 }
 
 void Dimensionamento::Imprime() {

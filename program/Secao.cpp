@@ -14,28 +14,12 @@ LeiDoAco Dimensionamento::Lei() const {
     return LeiDoCalculo(*this);
 }
 
-void Dimensionamento::SigSdAço() {
-    SigPos[IndCamada] = Lei().Tensao(EpsPos[IndCamada]);
-}
-
-void Dimensionamento::SigSdAçoNeg() {
-    SigNeg[IndCamada] = Lei().Tensao(EpsNeg[IndCamada]);
-}
-
 void Dimensionamento::CGd1() {
     DCG1 = Centroide(NumBarrasPos, BitolaPos, NumCamadasPos, AreaBarra, DLinhaPos, DCG1);
 }
 
 void Dimensionamento::CGd2() {
     DCG2 = Centroide(NumBarrasNeg, BitolaNeg, NumCamadasNeg, AreaBarra, DLinhaNeg, DCG2);
-}
-
-void Dimensionamento::DiagRet() {
-    const Bloco b = BlocoEm(X, AlturaUtil, Base, SigCd, Concreto, RegimeBloco::Pleno);
-    Y = b.Y;
-    Rcc = b.Rcc;
-    Z = b.Z;
-    MRcc = b.MRcc;
 }
 
 void Dimensionamento::MomentosLimitesRET() {
@@ -58,17 +42,12 @@ void Dimensionamento::DescobreXRET() {
     Rcc = ln.B.Rcc;
     Z = ln.B.Z;
     MRcc = ln.B.MRcc;
-    if (ln.B.Reduzida) SigCdRed = ln.B.Tensao;
 }
 
 void Dimensionamento::xMáximo() {
-    const double k = ValorNumerico(Form1.Text19.Text);
+    const double k = FatorXMaximo;
     // O fator só vale com "Utilizar x máximo" marcado; desmarcado, não é conferido.
-    if (Form1.Check5.Value == 1 && (k < 0 || k > 1))
-        Recusar("xMáximo deve estar entre 0 e 1 .d", "");
-    OpcaoDominio4 = Form1.Check4.Value;
-    OpcaoXMaximo = Form1.Check5.Value;
-    FatorXMaximo = k;
+    if (OpcaoXMaximo == 1 && (k < 0 || k > 1)) Recusar("xMáximo deve estar entre 0 e 1 .d", "");
     XMax = XMaximo(AlturaUtil, EpsYd, Concreto, Edicao, k, OpcaoDominio4, OpcaoXMaximo);
     if (!(XMax > 0))
         Recusar("A profundidade máxima da linha neutra resultou nula.",
@@ -80,7 +59,6 @@ void Dimensionamento::AsTeóricaNeg() {
     Y = a.B.Y;
     Z = a.B.Z;
     EpsC = a.B.EpsC;
-    if (a.B.Reduzida) SigCdRed = a.B.Tensao;
     Rcc = a.B.Rcc;
     MRcc = a.B.MRcc;
     DeltaM = a.DeltaM;
@@ -137,7 +115,6 @@ void Dimensionamento::Equilibra(bool Real, long& Passos, double& Residuo, double
     EpsC = e.B.EpsC;
     Y = e.B.Y;
     Rcc = e.B.Rcc;
-    if (e.B.Reduzida) SigCdRed = e.B.Tensao;
     Dominio = e.Dominio;
     const int nPos = Real ? NumCamadasPos : 1, nNeg = Real ? NumCamadasNeg : 1;
     for (int i = 1; i <= nPos; ++i) EpsPos[i] = e.EpsPos[i], SigPos[i] = e.SigPos[i];

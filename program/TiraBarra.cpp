@@ -32,7 +32,8 @@ void Dimensionamento::TiraUmaBarra() {
     }
     CGd1();
     CGd2();
-    VerificaEImprime();
+    VerificaSecao();
+    EscreveResultados();
 }
 
 void Dimensionamento::Combo2_Click(int Index) {

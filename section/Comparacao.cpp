@@ -8,7 +8,7 @@
 
 namespace lumbrio {
 
-Comparacao ComparaModelos(const EstadoDeProjeto& D) {
+Comparacao ComparaModelos(const EstadoDeCalculo& D) {
     Comparacao C;
     const LeiDoAco lei = LeiDoCalculo(D);
     const double h = D.Altura, d = D.AlturaUtil;
@@ -53,9 +53,8 @@ Comparacao ComparaModelos(const EstadoDeProjeto& D) {
         f->Escoa = lei.Escoa(f->Eps);
     }
 
-    // Imprime deixou Mrd na unidade do usuário.
-    C.MrdCGKgfCm = D.MrdEmKgfCm(D.MrdCG);
-    C.MrdRealKgfCm = D.MrdEmKgfCm(D.MrdReal);
+    C.MrdCGKgfCm = D.MrdCG;
+    C.MrdRealKgfCm = D.MrdReal;
     C.MrdCGKNm = C.MrdCGKgfCm / KgfCmPorKNm;
     C.MrdRealKNm = C.MrdRealKgfCm / KgfCmPorKNm;
     C.MdKgfCm = D.Md;

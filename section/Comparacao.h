@@ -48,8 +48,7 @@ struct Comparacao {
     bool MrdRealAbaixoDeMd = false;
 };
 
-// Recalcula a partir do estado de um cálculo completo (HaResultados), depois de
-// Imprime: Mrd está na unidade do usuário e é desfeito com FatorUnidade.
-Comparacao ComparaModelos(const EstadoDeProjeto& D);
+// Recalcula a partir do estado de um cálculo completo (HaResultados).
+Comparacao ComparaModelos(const EstadoDeCalculo& D);
 
 } // namespace lumbrio

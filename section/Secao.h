@@ -68,7 +68,7 @@ inline bool LeiDoAco::Escoa(double Eps) const {
 }
 
 // A lei do aço que o cálculo leu (aço escolhido, fyd, Es, εyd).
-inline LeiDoAco LeiDoCalculo(const EstadoDeProjeto& E) {
+inline LeiDoAco LeiDoCalculo(const EstadoDeCalculo& E) {
     return {E.Fyd, E.Es, E.EpsYd, E.ClasseB};
 }
 

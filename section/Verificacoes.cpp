@@ -30,7 +30,7 @@ bool AcimaDe(double Valor, double Limite) {
     return Valor > Limite * (1 + 1e-12);
 }
 
-void AvaliaDuctilidade(const EstadoDeProjeto& D, Verificacoes& V) {
+void AvaliaDuctilidade(const EstadoDeCalculo& D, Verificacoes& V) {
     const double d = D.AlturaUtil;
     V.XdCalculo = D.XCalculo / d;
     V.FalhaXdCalculo = AcimaDe(V.XdCalculo, V.XdLim);
@@ -54,7 +54,7 @@ void AvaliaDuctilidade(const EstadoDeProjeto& D, Verificacoes& V) {
 
 } // namespace
 
-Verificacoes Verifica(const EstadoDeProjeto& D) {
+Verificacoes Verifica(const EstadoDeCalculo& D) {
     Verificacoes V;
     V.Edicao = D.Edicao;
     V.FckMPa = D.Fck / 10;
@@ -88,14 +88,13 @@ Verificacoes Verifica(const EstadoDeProjeto& D) {
     V.ResiduoMax = std::max(std::fabs(D.ResiduoCG), std::fabs(D.ResiduoReal));
     V.LimiteResiduo = 0.01 * std::min(std::fabs(D.RccCG), std::fabs(D.RccReal));
 
-    // Mrd em kgf·cm: Verifica vem antes de o painel pôr Mrd na unidade do usuário.
     V.Md = D.Md;
     V.MrdCG = D.MrdCG;
     V.MrdReal = D.MrdReal;
     V.FalhaMrdCG = !(D.MrdCG >= D.Md);
     V.FalhaMrdReal = !(D.MrdReal >= D.Md);
-    V.UnidadeMd = D.Form1.Combo5.Text;
-    V.FatorMd = FatorDaUnidade(V.UnidadeMd);
+    V.UnidadeMd = D.UnidadeMd;
+    V.FatorMd = D.FatorMd;
     V.PctHPos = D.PctHPos;
     V.PctHNeg = D.PctHNeg;
     V.TemNeg = D.NumBarrasNeg[1] > 0;

@@ -20,7 +20,7 @@ inline bool TaxaAcimaDaMaxima(double As, double AsLinha, double b, double h) {
 }
 
 // Verifica o estado de um cálculo completo.
-Verificacoes Verifica(const EstadoDeProjeto& D);
+Verificacoes Verifica(const EstadoDeCalculo& D);
 
 // Armadura mínima (cm²) da edição para a seção b × h com altura útil d, σcd e fyd
 // (kgf/cm²) e fck em MPa; negativa quando o concreto não resiste a Md,min.

@@ -31,7 +31,8 @@ inline void PoeBitolas(Dimensionamento& p, const char* Positiva, const char* Neg
 
 // Aço CA-50 com γs = 1,15 e Es = 2 100 000 kgf/cm² (fyd = 4347,83 kgf/cm²).
 inline void AcoCA50(Dimensionamento& p) {
-    p.Form1.Combo1.Text = "Aço CA-50A";
+    p.TextoAco = "Aço CA-50A";
+    p.Fyk = 5000;
     p.GamaS = 1.15;
     p.Es = 2100000;
     p.Aço();

@@ -58,19 +58,11 @@ TEST(Numeros, texto_visivel_escapa_controles_e_troca_bytes_que_nao_sao_utf8) {
     EXPECT_EQ(TextoVisivel(std::string(500, 'x'), 10), std::string(10, 'x') + "…");
 }
 
-// Lê as entradas do modelo de controles como a calculadora faz.
-void LerTudo(Dimensionamento& p) {
-    p.Bitolas();
-    p.NumCamadasPos = 6;
-    p.NumCamadasNeg = 3;
-    p.Ler();
-}
-
 TEST(Ler, textos_em_unidades_internas) {
     // Md (kgf·cm) em cada unidade, Es em MPa, fck em kgf/cm², cobrimento vazio ou com
     // vírgula; seção larga e baixa: a escala Y desce para a da seção; escala digitada:
     // X fica, Y é limitada à da seção.
-    using D = Dimensionamento;
+    using D = EntradasProjeto;
     const std::tuple<void (*)(ControlesForm1&), double D::*, double> casos[] = {
         {[](auto& f) { f.Combo5.Text = "Kgf.m", f.Text17.Text = "250"; }, &D::Md, 25000},
         {[](auto& f) { f.Combo5.Text = "N.mm", f.Text17.Text = "250"; }, &D::Md, 2.5},
@@ -88,8 +80,7 @@ TEST(Ler, textos_em_unidades_internas) {
     for (const auto& [prepara, grandeza, valor] : casos) {
         Dimensionamento p;
         prepara(p.Form1);
-        LerTudo(p);
-        EXPECT_NEAR(p.*grandeza, valor, 0.005) << valor;
+        EXPECT_NEAR(LeEntradas(p.Form1, p.Form8).*grandeza, valor, 0.005) << valor;
     }
 }
 
@@ -107,10 +98,10 @@ TEST(Desatualizado, cada_entrada_marca_e_o_resto_nao) {
         {[](auto& d) { d.Form1.Text8.Text = "0"; }, false},  // caixa de As
     };
     for (const auto& [muda, desatualiza] : casos) {
+        Dimensionamento antes;
+        muda(antes);
+        EXPECT_FALSE(antes.Desatualizado() || antes.ResultadosAtuais() || antes.Form2.Visivel);
         Dimensionamento d;
-        muda(d);
-        EXPECT_FALSE(d.Desatualizado() || d.ResultadosAtuais() || d.Form2.Visivel);
-        d = {};
         d.Programa();
         muda(d);
         EXPECT_EQ(d.Desatualizado(), desatualiza);

@@ -188,7 +188,8 @@ TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
     EXPECT_EQ(csv, "simples\",\"\"diz \"\"oi\"\"\"\"a\rb\"\"a\nb\"");
     // Controles no nome e no Md: escapados por inteiro, sem cortar o fim.
     csv.clear();
-    AcrescentaLinhaCsv(csv, "\033\033fim", std::string("1\0000000", 6), Dimensionamento{}, false);
+    const EstadoDeCalculo recusado;
+    AcrescentaLinhaCsv(csv, "\033\033fim", std::string("1\0000000", 6), recusado, false);
     EXPECT_EQ(csv.rfind("\\x1B\\x1Bfim,1\\x000000,", 0), 0u) << csv;
 }
 

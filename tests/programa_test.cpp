@@ -57,7 +57,10 @@ TEST(Painel, alerta_dos_10_por_cento_e_estrito) {
     p.PctHPos = 0;
     p.Imprime();
     EXPECT_EQ(p.Form1.Text15.Text, "5.00");
-    EXPECT_EQ(p.Form1.Text36.BackColor, Cor::Alerta); // só Zera volta à cor normal
+    // O painel sai do cálculo: %h dentro do limite volta à cor normal.
+    EXPECT_EQ(p.Form1.Text36.BackColor, Cor::Normal);
+    p.PctHPos = 10.5;
+    p.Imprime();
     p.Zera();
     EXPECT_EQ(p.Form1.Text36.BackColor, Cor::Normal);
     EXPECT_EQ(p.Form1.Text8.Text, "");

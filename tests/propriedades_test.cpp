@@ -140,10 +140,9 @@ TEST(Propriedades, secoes_aleatorias) {
         ++resultados;
         // A lei da classe B arredonda C para precisão simples: folga proporcional ao aço.
         const double folga = p.PrecisãoN + 1e-3 * (p.AsReal + p.AsNegReal) + 1e-9 * p.RccCG;
-        const double f = p.FatorUnidade; // Imprime deixou Mrd na unidade do usuário
         for (const bool real : {false, true}) {
             const double x = real ? p.XReal : p.XCG;
-            const double mrd = (real ? p.MrdReal : p.MrdCG) * f;
+            const double mrd = real ? p.MrdReal : p.MrdCG;
             const Forcas r = Refaz(p, x, real);
             EXPECT_LE(std::fabs(r.Desequilibrio), folga) << (real ? "Real" : "CG");
             // Um resíduo de força desloca o momento de no máximo resíduo × altura.

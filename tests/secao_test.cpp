@@ -184,7 +184,6 @@ Dimensionamento SecaoComparada() {
     p.ValoresCG();
     p.ValoresFinaisReais();
     p.ValoresRET();
-    p.Imprime(); // Mrd passa a KN.cm
     return p;
 }
 
@@ -203,8 +202,8 @@ TEST(Comparacao, secao_verificada_camada_1_escoa_a_2_nao_e_o_cg_fica_abaixo_de_f
         EXPECT_EQ(r.Escoa, escoa);
         teste::Confere({{r.Area, area}, {r.Eps, eps}, {r.Sig, sig}});
     }
-    // CG: uma só deformação, 2,0488 por mil < εyd = 2,0704: não escoa. Mrd de
-    // volta a kgf·cm (Imprime dividiu por 100) e em kN·m.
+    // CG: uma só deformação, 2,0488 por mil < εyd = 2,0704: não escoa. Mrd em kgf·cm
+    // e em kN·m.
     EXPECT_TRUE(c.CGPos.Existe && !c.CGNeg.Existe && !c.CGPos.Escoa && c.AtendePos);
     EXPECT_NEAR(c.CGPos.Sig, 2100 * 2.0488, 0.2);
     teste::Confere({{c.EpsCReal, "3.5000"},
@@ -230,7 +229,8 @@ TEST(Fissuracao, viga_20x50_estadio_ii_areas_criticas_e_wk_barra_a_barra) {
         return CamadaFissuracao{y, fi, area, AbscissasDasBarras(n, 20, 2.5, 0.63, fi), tracionada};
     };
     DadosFissuracao d;
-    d.b = 20, d.h = 50, d.Mser = 600000, d.Es = 2100000, d.Fctm = 10 * FctmMPa(Norma::NBR2023, 25), d.Eta1 = 2.25;
+    d.b = 20, d.h = 50, d.Mser = 600000, d.Es = 2100000, d.Fctm = 10 * FctmMPa(Norma::NBR2023, 25),
+    d.Eta1 = 2.25;
     d.Camadas = {camada(46.07, 4, 1.6, 2.01, true), camada(42.47, 2, 1.6, 2.01, true),
                  camada(3.63, 2, 1.0, 0.785, false)};
     const AnaliseFissuracao a = AnalisaFissuracao(d);

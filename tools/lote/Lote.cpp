@@ -81,11 +81,12 @@ ResultadoArquivo ProjetaArquivo(const std::string& Nome, const OpcoesLote& Opcoe
                                 const Paralelo& P, SaidaLote& Saida) {
     Dimensionamento carregado;
     if (const auto falha = CarregaConfiguracao(carregado, Nome)) return {falha->Mensagem, true, {}};
-    if (Opcoes.Serie)
-        return ProjetaSerie(carregado, Nome, *Opcoes.Serie, Opcoes.Detalhes, P, Saida);
+    ProjetosDoArquivo projetos(carregado);
+    if (Opcoes.Serie) return ProjetaSerie(projetos, Nome, *Opcoes.Serie, Opcoes.Detalhes, P, Saida);
     Dimensionamento d;
     std::string csv;
-    Projeta(d, carregado, Nome, carregado.Form1.Text17.Text, csv, Opcoes.Detalhes);
+    Projeta(d, projetos.Entradas ? &*projetos.Entradas : nullptr, projetos, Nome,
+            carregado.Form1.Text17.Text, csv, Opcoes.Detalhes);
     return {std::nullopt, Saida.Escreve(csv), {}};
 }
 

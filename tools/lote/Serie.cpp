@@ -65,25 +65,50 @@ bool Paralelo::Rodadas(std::size_t Total,
     return true;
 }
 
-void Projeta(Dimensionamento& W, const Dimensionamento& Carregado, std::string_view Arquivo,
-             const std::string& Md, std::string& Csv, bool Detalhes) {
-    W = Carregado;
-    W.Form1.Text17.Text = Md;
-    W.Programa();
-    AcrescentaLinhaCsv(Csv, Arquivo, Md, W, Detalhes);
+ProjetosDoArquivo::ProjetosDoArquivo(const Dimensionamento& C) : Carregado(C) {
+    ControlesForm1 f = C.Form1;
+    f.Text17.Text = "0";
+    try {
+        Entradas = LeEntradas(f, C.Form8);
+    } catch (const Recusa&) {
+        // Cada projeto passa pela leitura das caixas e diz a sua recusa.
+    }
 }
 
-ResultadoArquivo ProjetaSerie(const Dimensionamento& Carregado, std::string_view Arquivo,
+void Projeta(Dimensionamento& W, EntradasProjeto* Entradas, const ProjetosDoArquivo& Arquivo,
+             std::string_view Nome, const std::string& Md, std::string& Csv, bool Detalhes) {
+    try {
+        const auto md = Entradas ? MdDaCaixa(Md, Entradas->FatorMd) : std::nullopt;
+        if (md) {
+            Entradas->Md = *md;
+            W.Calcula(*Entradas);
+        } else {
+            ControlesForm1 f = Arquivo.Carregado.Form1;
+            f.Text17.Text = Md;
+            W.Calcula(LeEntradas(f, Arquivo.Carregado.Form8));
+        }
+    } catch (const Recusa& r) {
+        static_cast<EstadoDeCalculo&>(W) = EstadoDeCalculo{};
+        W.MensagemErro = r.Mensagem;
+        W.MensagemErro2 = r.Mensagem2;
+    }
+    AcrescentaLinhaCsv(Csv, Nome, Md, W, Detalhes);
+}
+
+ResultadoArquivo ProjetaSerie(const ProjetosDoArquivo& Arquivo, std::string_view Nome,
                               const SerieMd& Serie, bool Detalhes, const Paralelo& P,
                               SaidaLote& Saida) {
     std::vector<Dimensionamento> estados(P.Trabalhadores);
+    std::vector<EntradasProjeto> entradas(Arquivo.Entradas ? P.Trabalhadores : 0,
+                                          Arquivo.Entradas.value_or(EntradasProjeto{}));
     std::vector<std::string> partes(P.Trabalhadores);
     std::vector<std::vector<PontoSerie>> pontos(P.Trabalhadores);
     std::vector<PontoSerie> serieToda;
     const auto projeta = [&](unsigned t, std::size_t inicio, std::size_t fim) {
         for (std::size_t k = inicio; k < fim; ++k) {
             std::string md = TextoMdDaSerie(Serie, k);
-            Projeta(estados[t], Carregado, Arquivo, md, partes[t], Detalhes);
+            Projeta(estados[t], entradas.empty() ? nullptr : &entradas[t], Arquivo, Nome, md,
+                    partes[t], Detalhes);
             if (Detalhes) pontos[t].push_back(PontoDoProjeto(std::move(md), estados[t]));
         }
     };
@@ -100,7 +125,7 @@ ResultadoArquivo ProjetaSerie(const Dimensionamento& Carregado, std::string_view
     };
     ResultadoArquivo r;
     r.Gravou = P.Rodadas(TamanhoSerie(Serie), projeta, grava);
-    if (Detalhes && r.Gravou) r.Resumo = ResumoSerie(Arquivo, serieToda);
+    if (Detalhes && r.Gravou) r.Resumo = ResumoSerie(Nome, serieToda);
     return r;
 }
 

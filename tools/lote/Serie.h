@@ -52,13 +52,23 @@ struct ResultadoArquivo {
     std::string Resumo;               // resumo da série (só com Detalhes)
 };
 
-// Um projeto: parte do estado carregado, com Md no Text17, e acrescenta a linha ao CSV.
-void Projeta(Dimensionamento& W, const Dimensionamento& Carregado, std::string_view Arquivo,
-             const std::string& Md, std::string& Csv, bool Detalhes);
+// Os projetos de um arquivo carregado: as caixas e, quando elas passam na leitura com
+// qualquer Md válido, as entradas já lidas, em que só Md muda de um projeto a outro.
+struct ProjetosDoArquivo {
+    explicit ProjetosDoArquivo(const Dimensionamento& Carregado);
+    const Dimensionamento& Carregado;
+    std::optional<EntradasProjeto> Entradas;
+};
+
+// Um projeto com o Md escrito (como numa caixa): calcula em W e acrescenta a linha ao
+// CSV. Um Md que a leitura recusaria, ou caixas recusadas, passam pela leitura do
+// texto, para a mesma mensagem da janela.
+void Projeta(Dimensionamento& W, EntradasProjeto* Entradas, const ProjetosDoArquivo& Arquivo,
+             std::string_view Nome, const std::string& Md, std::string& Csv, bool Detalhes);
 
 // A série de um arquivo carregado: as linhas em Saida na ordem da série; com Detalhes,
 // as colunas da comparação e o resumo da série (quando o CSV foi gravado).
-ResultadoArquivo ProjetaSerie(const Dimensionamento& Carregado, std::string_view Arquivo,
+ResultadoArquivo ProjetaSerie(const ProjetosDoArquivo& Arquivo, std::string_view Nome,
                               const SerieMd& Serie, bool Detalhes, const Paralelo& P,
                               SaidaLote& Saida);
 
