@@ -1,0 +1,3 @@
+#pragma once
+#include "../files/Arquivo.h" // acusada: output fica só sobre section
+#include "section/Planta.h"
