@@ -89,6 +89,8 @@ TEST_F(ArquivoDeValores, valores_de_projeto_gravam_o_padrao_de_referencia_por_ci
 
 TEST_F(ArquivoDeValores, abertura_carrega_o_padrao_sobre_valores_todos_diferentes_e_sem_ele_nada) {
     for (const auto& [arquivo, antes] : {std::pair{Padrao, Oposto()}, {Oposto(), Padrao}}) {
+        SCOPED_TRACE(arquivo == Padrao ? "o padrão sobre valores opostos"
+                                       : "o oposto sobre o padrão");
         Dimensionamento d = Carregado(antes);
         CarregaPadraoInicial(d); // Padrão.txt ausente: primeiro uso, em silêncio
         EscreveBytes("Padrão.txt", arquivo);
@@ -109,12 +111,15 @@ TEST_F(ArquivoDeValores, registro_40_e_a_norma_e_cada_arquivo_lido_poe_a_sua) {
     for (const auto& [bytes, norma] : {std::pair{Padrao + "\r\n\r\n", "NBR 6118:2003"},
                                        {de2023 + "\r\n", "NBR 6118:2023"},
                                        {Padrao, "NBR 6118:2003"}}) {
+        SCOPED_TRACE("depois do registro 39: " + TextoVisivel(bytes.substr(Padrao.size())));
         EscreveBytes("v.txt", bytes);
         EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
         EXPECT_EQ(d.Form1.ComboNorma.Text, norma);
     }
     // Com a cortante ou o serviço em uso: o 40 sempre e os 41 a 50; sem eles, o padrão volta.
-    for (const std::string& extras : {Extras(), Extras(41, "")}) { // só o serviço: Vd vazio
+    for (const auto& [nome, extras] :
+         {std::pair{"cortante e serviço", Extras()}, {"só o serviço, Vd vazio", Extras(41, "")}}) {
+        SCOPED_TRACE(nome);
         const std::string comExtras = Padrao + "NBR 6118:2003\r\n" + extras;
         EscreveBytes("v.txt", comExtras);
         EXPECT_FALSE(CarregaConfiguracao(d, "v.txt"));
@@ -220,7 +225,9 @@ TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
     for (const auto& [n, t] : extrasRuins)
         casos.emplace_back(Padrao + "NBR 6118:2023\r\n" + Extras(n, t),
                            "o registro " + std::to_string(n) + " (");
-    for (const auto& [bytes, motivo] : casos) {
+    for (std::size_t i = 0; i < casos.size(); ++i) {
+        const auto& [bytes, motivo] = casos[i];
+        SCOPED_TRACE(testing::Message() << "caso " << i + 1 << ": " << motivo);
         const std::string nome = bytes.empty()      ? "não há.txt"
                                  : bytes == "pasta" ? "pasta.txt"
                                                     : "v.txt";
@@ -252,6 +259,7 @@ TEST_F(ArquivoDeValores, gravacao_recusada_avisa_e_deixa_arquivo_e_pasta_como_es
         {"ocupado.txt", ": o nome é de uma pasta."},
         {"sem_pasta/v.txt", ": o arquivo ou a pasta não existe."}};
     for (const auto& [nome, motivo] : casos) {
+        SCOPED_TRACE(nome);
         Dimensionamento d;
         d.Form1.Text19.Text = std::string_view(nome) == "v.txt" ? "0.5 Ω" : "";
         d.Form1.ComboNorma.Text = nome[0] == 'n' ? "NBR 6118:2023 Ω" : "NBR 6118:2003";
@@ -272,6 +280,7 @@ TEST(Windows1252, os_256_bytes_vao_e_voltam_textos_longos_passam_e_o_invalido_e_
     std::string todos, volta, invalido;
     for (int b = 0; b < 256; ++b) todos += static_cast<char>(b);
     for (const std::string& bytes : {todos, std::string(3000, '\xE7')}) {
+        SCOPED_TRACE(testing::Message() << bytes.size() << " bytes");
         EXPECT_TRUE(ParaWindows1252(DeWindows1252(bytes), volta, invalido)) << invalido;
         EXPECT_EQ(volta, bytes);
     }
@@ -407,13 +416,14 @@ TEST_F(Exportacao, conta_as_camadas_com_barras_e_compara_o_escoamento_ate_a_prim
         {1, {0, 1, 2}, {}, 44, 1, 0, "abaixo"},  // abaixo da camada 1, a única examinada
         {9, {0, 3, 2}, {5}, 30, 2, 0, "acima"}}; // só 6 camadas; a posição 0 não conta
     for (const auto& [camadas, pos, neg, x, comPos, comNeg, posicao] : casos) {
+        SCOPED_TRACE(testing::Message() << camadas << " camadas, x = " << x);
         Dimensionamento d = EstadoExportavel();
         d.NumCamadasPos = d.NumCamadasNeg = static_cast<short>(camadas);
         std::tie(d.NumBarrasPos, d.NumBarrasNeg, d.XEscoamento) = std::tuple(pos, neg, x);
         d.Exporta();
-        EXPECT_EQ(d.CamadasComBarrasPos, comPos) << x;
-        EXPECT_EQ(d.CamadasComBarrasNeg, comNeg) << x;
-        EXPECT_EQ(d.PosicaoEscoamento, posicao) << x;
+        EXPECT_EQ(d.CamadasComBarrasPos, comPos);
+        EXPECT_EQ(d.CamadasComBarrasNeg, comNeg);
+        EXPECT_EQ(d.PosicaoEscoamento, posicao);
     }
 }
 
@@ -427,6 +437,7 @@ TEST_F(Exportacao, falha_avisa_sem_limpar_e_a_taxa_de_4_por_cento_e_estrita) {
         {"resulta.txt", "16 mm ✓",
          ": o caractere \"✓\" não existe no conjunto Windows-1252 dos arquivos."}};
     for (const auto& [arquivo, bitola, motivo] : casos) {
+        SCOPED_TRACE(Junta(arquivo, ", ", bitola));
         std::tie(d.ArquivoExporta, d.Form1.Combo2[1].Text) = std::tuple(arquivo, bitola);
         d.Exporta();
         EXPECT_EQ(d.Form2.Visivel, *motivo != 0);
@@ -462,6 +473,7 @@ TEST_F(Exportacao, botoes_de_passo_somam_o_passo_e_recalculam_so_com_numero_na_c
                    {&D::Command4_Click, &F::Text17, &F::Text7, "abc", "1", nullptr},
                    {&D::Command16_Click, &F::Text1, &F::Text31, "", "1", nullptr}};
     for (const auto& [comando, alvo, passo, antes, textoPasso, depois] : casos) {
+        SCOPED_TRACE(Junta(TextoVisivel(antes), " com passo ", textoPasso));
         std::filesystem::remove("resulta.txt");
         Dimensionamento d;
         (d.Form1.*alvo).Text = antes;
@@ -470,7 +482,7 @@ TEST_F(Exportacao, botoes_de_passo_somam_o_passo_e_recalculam_so_com_numero_na_c
         (d.*comando)();
         EXPECT_EQ((d.Form1.*alvo).Text, depois ? depois : antes);
         EXPECT_EQ(d.PassoRecusado, !depois);
-        EXPECT_EQ(d.Form1.Text8.Text == "sentinela", !depois) << antes;
+        EXPECT_EQ(d.Form1.Text8.Text == "sentinela", !depois);
         // Só os botões de Md exportam, e só depois de um cálculo completo.
         EXPECT_EQ(std::filesystem::exists("resulta.txt"),
                   depois && alvo == &F::Text17 && d.HaResultados);

@@ -18,11 +18,14 @@ TEST(EspacamentosMinimos, maior_de_2_cm_diametro_agregado_e_minimo_do_usuario) {
         {1.0, 1.0, 1, 4, 0, 4, 2, 3},        {1.0, 1.0, 1, 1.5, 3, 2, 3, 4},
     };
     for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message()
+                     << "φ " << c.fi1 << " e " << c.fi2 << ", agregado " << c.agregado
+                     << ", mínimos " << c.usuarioH << " e " << c.usuarioV);
         Camadas h{}, v{}, centros{};
         EspacamentosMinimos(6, {0, 1, 2, 2, 2, 2, 2}, {0, c.fi1, c.fi2}, c.agregado, c.usuarioH,
                             c.usuarioV, h, v, centros);
-        EXPECT_EQ(std::pair(h[1], v[1]), std::pair(c.h, c.v)) << c.fi1 << " " << c.agregado;
-        EXPECT_DOUBLE_EQ(centros[1], c.centros) << c.fi1 << " " << c.agregado;
+        EXPECT_EQ(std::pair(h[1], v[1]), std::pair(c.h, c.v));
+        EXPECT_DOUBLE_EQ(centros[1], c.centros);
         EXPECT_EQ(centros[6], 0); // a última camada não tem vizinha
     }
     // Os mínimos de "Outros valores" chegam ao cálculo: 5 cm na vertical entre as
@@ -50,6 +53,7 @@ TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {
     p.Form2.Visivel = false;
     p.Form1.Text2.Text = "50";
     for (const auto& [camada1, camada2] : {std::pair{3, 1}, {3, 0}, {2, 0}, {1, 0}}) {
+        SCOPED_TRACE(testing::Message() << "para " << camada1 << " e " << camada2 << " barras");
         p.Command3_Click();
         EXPECT_FALSE(p.Form2.Visivel) << p.Form2.Label1.Caption;
         EXPECT_EQ(p.NumBarrasPos[1], camada1);
@@ -77,8 +81,8 @@ TEST(TravaDeBitolas, copia_so_para_a_mesma_face) {
     p.Form1.Check1.Value = 1;
     p.Form1.Combo2[3].Text = "16 mm (5/8'')";
     p.Combo2_Click(3);
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.Form1.Combo2[i].Text, "16 mm (5/8'')");
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(p.Form1.Combo4[i].Text, "40 mm");
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.Form1.Combo2[i].Text, "16 mm (5/8'')") << i;
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(p.Form1.Combo4[i].Text, "40 mm") << i;
     EXPECT_TRUE(p.HaResultados);
     EXPECT_EQ(p.BitolaPos[6], 6);
     p.Form1.Check1.Value = 0;

@@ -77,27 +77,30 @@ TEST(Ler, textos_em_unidades_internas) {
         {[](auto& f) { f.Text1.Text = "60", f.Text2.Text = "30"; }, &D::EscalaY, 67.17},
         {[](auto& f) { f.Check3.Value = 0, f.Text5.Text = "300", f.Text6.Text = "500"; },
          &D::EscalaY, 94.4}};
-    for (const auto& [prepara, grandeza, valor] : casos) {
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << "caso " << &c - casos + 1);
+        const auto& [prepara, grandeza, valor] = c;
         Dimensionamento p;
         prepara(p.Form1);
-        EXPECT_NEAR(LeEntradas(p.Form1, p.Form8).*grandeza, valor, 0.005) << valor;
+        EXPECT_NEAR(LeEntradas(p.Form1, p.Form8).*grandeza, valor, 0.005);
     }
 }
 
 TEST(Desatualizado, cada_entrada_marca_e_o_resto_nao) {
-    const std::pair<void (*)(Dimensionamento&), bool> casos[] = {
-        {[](auto& d) { d.Form1.Text1.Text = "21"; }, true},
-        {[](auto& d) { d.Form1.Combo7.Text = "MPa"; }, true},
-        {[](auto& d) { d.Form1.ComboNorma.Text = "NBR 6118:2023"; }, true},
-        {[](auto& d) { d.Form1.Combo2[6].Text = "20 mm (3/4'')"; }, true},
-        {[](auto& d) { d.Form1.Combo4[3].Text = "5 mm"; }, true},
-        {[](auto& d) { d.Form1.Check4.Value = 1; }, true},
-        {[](auto& d) { d.Form8.Text3.Text = "50"; }, true},
-        {[](auto& d) { d.Form8.Check1[1].Value = 1; }, true},
-        {[](auto& d) { d.Form1.Text31.Text = "5"; }, false}, // passo da base
-        {[](auto& d) { d.Form1.Text8.Text = "0"; }, false},  // caixa de As
+    const std::tuple<const char*, void (*)(Dimensionamento&), bool> casos[] = {
+        {"base", [](auto& d) { d.Form1.Text1.Text = "21"; }, true},
+        {"unidade de Es", [](auto& d) { d.Form1.Combo7.Text = "MPa"; }, true},
+        {"norma", [](auto& d) { d.Form1.ComboNorma.Text = "NBR 6118:2023"; }, true},
+        {"bitola positiva 6", [](auto& d) { d.Form1.Combo2[6].Text = "20 mm (3/4'')"; }, true},
+        {"bitola negativa 3", [](auto& d) { d.Form1.Combo4[3].Text = "5 mm"; }, true},
+        {"domínio 4", [](auto& d) { d.Form1.Check4.Value = 1; }, true},
+        {"PrecisãoM", [](auto& d) { d.Form8.Text3.Text = "50"; }, true},
+        {"espaçamento vertical", [](auto& d) { d.Form8.Check1[1].Value = 1; }, true},
+        {"passo da base", [](auto& d) { d.Form1.Text31.Text = "5"; }, false},
+        {"caixa de As", [](auto& d) { d.Form1.Text8.Text = "0"; }, false},
     };
-    for (const auto& [muda, desatualiza] : casos) {
+    for (const auto& [nome, muda, desatualiza] : casos) {
+        SCOPED_TRACE(nome);
         Dimensionamento antes;
         muda(antes);
         EXPECT_FALSE(antes.Desatualizado() || antes.ResultadosAtuais() || antes.Form2.Visivel);
@@ -126,6 +129,7 @@ TEST(OutrosValores, voltar_confere_as_caixas) {
         {"1", "100", "", 1, "O espaçamento mínimo horizontal (cm) deve ser um número."},
     };
     for (const auto& c : casos) {
+        SCOPED_TRACE(Junta(c.Agregado, ", ", c.PrecisaoM, ", ", c.Espacamento));
         Dimensionamento d;
         d.Programa();
         d.Form8.Text2.Text = c.Agregado;
@@ -133,7 +137,7 @@ TEST(OutrosValores, voltar_confere_as_caixas) {
         d.Form8.Text4[0].Text = c.Espacamento;
         d.Form8.Check1[0].Value = c.Marca;
         const bool aceito = *c.Mensagem == 0;
-        EXPECT_EQ(d.Form8_Voltar(), aceito) << c.Agregado << " " << c.PrecisaoM;
+        EXPECT_EQ(d.Form8_Voltar(), aceito);
         EXPECT_EQ(d.Form2.Visivel, !aceito);
         EXPECT_NE(d.Form2.Label1.Caption.find(c.Mensagem), std::string::npos)
             << d.Form2.Label1.Caption;

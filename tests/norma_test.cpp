@@ -80,7 +80,7 @@ TEST(Norma, eta_c_reduz_o_bloco_acima_de_c40) {
         {Norma::NBR2023, 90, 3000000, "15.75", "17.45", "0.57"},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(c.fck);
+        SCOPED_TRACE(testing::Message() << c.fck << " MPa, " << TextoNorma(c.n));
         const Teorica t = Dimensiona(c.n, c.fck, c.md);
         teste::Confere({{t.X, c.x}, {t.As, c.as}, {t.AsLinha, c.asLinha}});
     }
@@ -91,7 +91,7 @@ TEST(Norma, eta_c_reduz_o_bloco_acima_de_c40) {
     // Até C40, e sempre na 2003, ηc é exatamente 1: a tensão é a de antes, bit a bit.
     for (const auto& [n, fck] : {std::pair{Norma::NBR2023, 40.0}, {Norma::NBR2003, 90.0}}) {
         const ParametrosConcreto p = ParametrosDe(n, fck);
-        EXPECT_EQ(TensaoDoBloco(643.0 / 7, p), p.AlfaC * (643.0 / 7));
+        EXPECT_EQ(TensaoDoBloco(643.0 / 7, p), p.AlfaC * (643.0 / 7)) << fck;
     }
 }
 
@@ -356,7 +356,7 @@ TEST(ForcaCortante, exemplos_dos_modelos_I_e_II_e_armadura_minima) {
     const struct {
         SecaoCortante secao;
         EntradasCortante e;
-        const char *vrd2, *vc, *vsw, *asws, *aswsMin, *vdMin, *sCalc, *sAdotado, *sMax;
+        const char *vrd2, *vc, *vsw, *asws, *aswsMin, *vdMin, *sCalc, *sAdotado, *sMax, *nome;
     } casos[] = {
         {s1,
          {true, 15300},
@@ -368,7 +368,8 @@ TEST(ForcaCortante, exemplos_dos_modelos_I_e_II_e_armadura_minima) {
          "75.4",
          "11.0",
          "10.5",
-         "27.6"},
+         "27.6",
+         "modelo I"},
         {s1,
          {true, 15300, ModeloTrelica::II},
          "242.0",
@@ -379,7 +380,8 @@ TEST(ForcaCortante, exemplos_dos_modelos_I_e_II_e_armadura_minima) {
          "85.2",
          "15.1",
          "15.0",
-         "27.6"},
+         "27.6",
+         "modelo II"},
         // CA-60: fywd limitada a 435 MPa; a mínima governa.
         {s2,
          {true, 3906, ModeloTrelica::I, 30, 90, 2, 6000},
@@ -391,9 +393,11 @@ TEST(ForcaCortante, exemplos_dos_modelos_I_e_II_e_armadura_minima) {
          "51.3",
          "31.2",
          "18.5",
-         "18.6"},
+         "18.6",
+         "CA-60, mínima"},
     };
     for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
         const auto r = CalculaCortante(c.e, c.secao);
         teste::Confere({{r.VRd2 / 100, c.vrd2},
                         {r.Vc / 100, c.vc},
@@ -428,7 +432,8 @@ TEST(ForcaCortante, limites_de_espacamento_e_do_diametro_do_estribo) {
         {6000, 14, 1.6, 2, 27.6, 27.6, false, true, false},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(c.vd);
+        SCOPED_TRACE(testing::Message() << "Vd " << c.vd << ", bw " << c.bw << ", φt " << c.phiT
+                                        << ", " << c.ramos << " ramos");
         const auto r = CalculaCortante({true, c.vd, ModeloTrelica::I, 30, 90, c.ramos},
                                        {c.bw, 46, 2.5, 250, 1.4, 1.15, c.phiT, 0.315});
         EXPECT_DOUBLE_EQ(r.SMax, c.sMax);

@@ -190,6 +190,7 @@ TEST(Programa, cada_recusa_limpa_o_painel_e_explica) {
 
 TEST(Programa, classe_b_com_precisao_fina_termina) {
     for (const char* precisao : {"0.01", "0.0001", "0"}) {
+        SCOPED_TRACE(precisao);
         Dimensionamento p;
         p.Form1.Combo1.Text = "Aço CA-50B";
         p.Form1.Combo2[1].Text = "16 mm (5/8'')";
@@ -197,7 +198,7 @@ TEST(Programa, classe_b_com_precisao_fina_termina) {
         p.Form8.Text3.Text = precisao;
         p.Form1.Text17.Text = "2000";
         p.Programa();
-        EXPECT_TRUE(p.HaResultados) << precisao << ": " << p.Form2.Label1.Caption;
+        EXPECT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
         EXPECT_LT(p.PassosCG, LimitePassosBusca);
         EXPECT_LT(std::abs(p.ResiduoCG), 1.0);
     }
@@ -233,6 +234,7 @@ std::string Primitivas(const Dimensionamento& p) {
 // da face comprimida (y = 4446,92 e 4786,76) e a deformação do aço de 1,9594 por mil.
 TEST(Desenhos, todas_as_primitivas_da_viga_20x50) {
     for (const char* md : {"5000", "25000"}) {
+        SCOPED_TRACE(Junta("Md = ", md));
         Dimensionamento p;
         p.Form1.Text17.Text = md;
         const bool simples = md[0] == '5';

@@ -172,7 +172,7 @@ TEST(Propriedades, secoes_aleatorias) {
             ++umaCamada;
             for (const LinhaPainel& l : LinhasPainel) {
                 if (l.Rotulo != "As") {
-                    EXPECT_EQ((p.Form1.*l.CG).Text, (p.Form1.*l.Real).Text);
+                    EXPECT_EQ((p.Form1.*l.CG).Text, (p.Form1.*l.Real).Text) << l.Rotulo;
                 }
             }
         }

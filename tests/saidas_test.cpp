@@ -95,6 +95,7 @@ std::string Texto(const Relatorio& r) {
 TEST(Relatorio, cada_caso_confere_com_a_referencia) {
     std::string s;
     for (const Caso& c : Casos) {
+        SCOPED_TRACE(Junta("Md = ", c.Md));
         Dimensionamento p = Projeto(c);
         p.Form1.Combo1.Text = "Aço CA-25A";
         // A ficha no primeiro caso; nos outros, campos a preencher à mão.
@@ -109,7 +110,8 @@ TEST(Relatorio, cada_caso_confere_com_a_referencia) {
         std::size_t k = 0;
         for (const LinhaPainel& l : LinhasPainel) {
             const auto& celulas = linhas.at(k++).Celulas;
-            EXPECT_EQ(celulas[1] + celulas[2], (p.Form1.*l.CG).Text + (p.Form1.*l.Real).Text);
+            EXPECT_EQ(celulas[1] + celulas[2], (p.Form1.*l.CG).Text + (p.Form1.*l.Real).Text)
+                << l.Rotulo;
             if (l.UnidadeDeMomento || l.Coluna == "x") ++k;
         }
         // Toda tabela na largura do texto; o desenho tem lugar antes da legenda.

@@ -195,6 +195,7 @@ TEST(Comparacao, secao_verificada_camada_1_escoa_a_2_nao_e_o_cg_fica_abaixo_de_f
         {4.0, "9.45", "2.4497", "4347.83", true}, {8.5, "6.30", "1.8677", "3922.17", false}};
     ASSERT_EQ(c.Camadas.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(testing::Message() << "camada " << i + 1);
         const CamadaReal& r = c.Camadas[i];
         const auto& [dLinha, area, eps, sig, escoa] = esperadas[i];
         EXPECT_TRUE(!r.Negativa && r.Tracionada() && r.Camada == int(i) + 1);
@@ -250,8 +251,10 @@ TEST(Fissuracao, viga_20x50_estadio_ii_areas_criticas_e_wk_barra_a_barra) {
     const char *acri[] = {"34.1", "32.4", "32.4", "34.1", "128.8", "128.8"},
                *wk[] = {"0.041", "0.040", "0.040", "0.041", "0.043", "0.043"};
     ASSERT_EQ(a.Barras.size(), 6u);
-    for (std::size_t i = 0; i < 6; ++i)
+    for (std::size_t i = 0; i < 6; ++i) {
+        SCOPED_TRACE(testing::Message() << "barra " << i + 1);
         teste::Confere({{a.Barras[i].Acri, acri[i]}, {a.Barras[i].W.Wk, wk[i]}});
+    }
     EXPECT_TRUE(a.Barras[3].Camada == 0 && a.Barras[4].Camada == 1);
     EXPECT_TRUE(a.Fissura && a.Situacao() == "fissura");
     // Em Mser = Mr não fissura: as tensões ficam, wk é zero.
@@ -272,7 +275,8 @@ TEST(Fissuracao, formulas_de_wk_eta1_tabela_17_2_e_limites) {
     teste::Confere({{w.W2, "0.093"}, {w.W1, "0.3745"}, {w.Wk, "0.093"}});
     for (const Norma e : {Norma::NBR2003, Norma::NBR2023})
         EXPECT_TRUE(Eta1("Aço CA-25A", e) == 1 && Eta1("Aço CA-50B", e) == 2.25 &&
-                    Eta1("Aço CA-60A", e) == (e == Norma::NBR2003 ? 1.4 : 1));
+                    Eta1("Aço CA-60A", e) == (e == Norma::NBR2003 ? 1.4 : 1))
+            << TextoNorma(e);
     EXPECT_TRUE(std::isnan(Eta1("Aço CA-50", Norma::NBR2023)));
     // {σs (MPa), φmax (mm), smax (cm)}: entre linhas vale a de cima.
     const std::tuple<double, double, double> linhas[] = {
