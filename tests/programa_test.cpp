@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <sstream>
+#include <tuple>
 
 namespace lumbrio {
 namespace {
@@ -156,12 +158,23 @@ const struct CasoRecusa {
     {"classe_V", [](D& p) { p.Form1.ComboCAA.Text = "V"; }, "Classe de agressividade"}};
 
 TEST(Programa, cada_recusa_limpa_o_painel_e_explica) {
+    const auto ocupada = [](const CaixaTexto& t) {
+        return !t.Text.empty() || t.BackColor != Cor::Normal || !t.ToolTipText.empty();
+    };
+    // Linhas ocupadas das verificações, da cortante e da fissuração.
+    const auto linhas = [&](const ControlesForm1& f) {
+        return std::tuple{std::ranges::count_if(f.TextVerificacao, ocupada),
+                          std::ranges::count_if(f.TextCortante, ocupada),
+                          std::ranges::count_if(f.TextFissuracao, ocupada)};
+    };
     for (const CasoRecusa& c : Recusas) {
         SCOPED_TRACE(c.nome);
         Dimensionamento p;
-        p.Form1.TextVd.Text = "100";
-        p.Programa(); // um cálculo anterior deixa o painel cheio
+        p.Form1.TextVd.Text = "100", p.Form1.TextMser.Text = "60";
+        p.Programa(); // um cálculo anterior deixa o painel e as três listas de linhas cheios
         ASSERT_TRUE(p.HaResultados);
+        const auto [verificacao, cortante, fissuracao] = linhas(p.Form1);
+        ASSERT_TRUE(verificacao && cortante && fissuracao);
         for (auto& l : p.Form1.Combo2) l.BackColor = Cor::Alerta; // camadas cheias antes
         for (auto& l : p.Form1.Combo4) l.BackColor = Cor::Alerta;
         ParaCadaCaixaZerada(p.Form1,
@@ -174,13 +187,11 @@ TEST(Programa, cada_recusa_limpa_o_painel_e_explica) {
         EXPECT_NE(msg.find(c.trecho), std::string::npos) << msg;
         EXPECT_TRUE(p.Desenho.empty());
         int cheias = 0;
-        ParaCadaCaixaZerada(p.Form1, [&](const CaixaTexto& t) {
-            cheias += !t.Text.empty() || t.BackColor != Cor::Normal || !t.ToolTipText.empty();
-        });
+        ParaCadaCaixaZerada(p.Form1, [&](const CaixaTexto& t) { cheias += ocupada(t); });
         for (int i = 1; i <= 6; ++i) cheias += p.Form1.Combo2[i].BackColor != Cor::Normal;
         for (int i = 1; i <= 3; ++i) cheias += p.Form1.Combo4[i].BackColor != Cor::Normal;
-        for (const auto& t : p.Form1.TextCortante) cheias += !t.Text.empty();
         EXPECT_EQ(cheias, 0);
+        EXPECT_EQ(linhas(p.Form1), std::tuple(0, 0, 0)) << "verificações, cortante, fissuração";
         // O estado da análise também volta a zero: nada do cálculo anterior fica nele.
         for (const double v :
              {p.X, p.EpsC, p.Rcc, p.MRcc, p.AlturaUtil, p.AsPosRestante, p.AsNeg, p.EpsPos[1]})
