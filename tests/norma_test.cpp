@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 
@@ -202,6 +203,14 @@ void Barras20(Dimensionamento& p, const char* Md) {
     teste::PoeBitolas(p, "20 mm (3/4'')", "40 mm");
 }
 
+// Serviço na 2023: 20 × 50 C25, Md = 17000 KN.cm, 16 mm e 10 mm, Mser em KN.m.
+void Servico16(Dimensionamento& p, const char* Mser) {
+    p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
+    p.Form1.Text17.Text = "17000";
+    teste::PoeBitolas(p, "16 mm (5/8'')", "10 mm (3/8'')");
+    p.Form1.TextMser.Text = Mser, p.Form1.ComboMser.Text = "KN.m";
+}
+
 // Projetos de ponta a ponta nas duas edições, conferidos à mão contra a referência:
 // cada verificação que falha e a que passa, as classes de concreto de cada edição, os
 // coeficientes fora de 1 a 2 e os alertas de Mrd e do domínio 4.
@@ -304,21 +313,13 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
          }},
         {"serviço, 2023, 20 x 50 C25, 16 mm em duas camadas e 10 mm: Mser = 60 KN.m",
          [](D& p) {
-             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
+             Servico16(p, "60");
              p.Form1.Text4.Text = "2.5", p.Form1.Combo3.Text = "6.3 mm (1/4'')";
-             p.Form1.Text17.Text = "17000";
-             teste::PoeBitolas(p, "16 mm (5/8'')", "10 mm (3/8'')");
-             p.Form1.TextMser.Text = "60", p.Form1.ComboMser.Text = "KN.m";
          }},
         {"cortante e serviço nulos: só a armadura mínima, sem fissura",
          [](D& p) { p.Form1.TextVd.Text = "0", p.Form1.TextMser.Text = "0"; }},
         {"serviço, 2023, 16 mm, Mser = 250 KN.m: σs acima da tabela 17.2",
-         [](D& p) {
-             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
-             p.Form1.Text17.Text = "17000";
-             teste::PoeBitolas(p, "16 mm (5/8'')", "10 mm (3/8'')");
-             p.Form1.TextMser.Text = "250", p.Form1.ComboMser.Text = "KN.m";
-         }},
+         [](D& p) { Servico16(p, "250"); }},
         {"serviço, CAA IV e Mser abaixo de Mr: não fissura",
          [](D& p) { p.Form1.TextMser.Text = "1000", p.Form1.ComboCAA.Text = "IV"; }},
         {"2023, 20 x 90 C25 com Md = 2000 KN.cm: As,min de 2,70 cm² no cálculo",
@@ -341,6 +342,24 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
         if (l.empty() || l[0] == ' ') return std::string();
         return l[0] == '"' ? l.substr(1, l.find('"', 1) - 1) : l.substr(0, l.find(','));
     });
+}
+
+// A linha do estádio II acende só com σs da camada externa acima de fyk = 500 MPa; entre
+// fyd = 434,8 MPa e fyk, não.
+TEST(Fissuracao, sigma_s_em_alerta_so_acima_de_fyk) {
+    for (const auto& [mser, acima] : {std::pair{"180", false}, {"190", true}}) {
+        SCOPED_TRACE(Junta("Mser = ", mser, " KN.m"));
+        Dimensionamento p;
+        Servico16(p, mser);
+        p.Programa();
+        const auto& linhas = p.Form1.TextFissuracao;
+        const auto l = std::ranges::find_if(
+            linhas, [](const CaixaTexto& t) { return t.Text.starts_with("Estádio II"); });
+        ASSERT_NE(l, linhas.end());
+        const double sigma = ValorNumerico(l->Text.substr(l->Text.find("Real ") + 5));
+        EXPECT_TRUE(acima ? sigma > 500 : sigma > 434.8 && sigma < 500) << l->Text;
+        EXPECT_EQ(l->BackColor == Cor::Alerta, acima) << l->Text;
+    }
 }
 
 } // namespace
