@@ -17,15 +17,17 @@ void Alerta(CaixaTexto& Caixa, std::string Motivo) {
 }
 
 // As linhas nas caixas 1..N, falhas na cor de alerta, a nota na dica; as de sobra vazias.
+using Linhas = std::vector<LinhaVerificacao>;
+
 template <std::size_t N>
-void EscreveLinhas(std::array<CaixaTexto, N>& Caixas, const std::vector<LinhaVerificacao>& Linhas) {
+void EscreveLinhas(std::array<CaixaTexto, N>& Caixas, const Linhas& Lista) {
     for (std::size_t i = 1; i < N; ++i) {
         CaixaTexto& caixa = Caixas[i];
         caixa = CaixaTexto{};
-        if (i > Linhas.size()) continue;
-        caixa.Text = Linhas[i - 1].Texto();
-        caixa.BackColor = Linhas[i - 1].Falha ? Cor::Alerta : Cor::Normal;
-        caixa.ToolTipText = Linhas[i - 1].Nota;
+        if (i > Lista.size()) continue;
+        caixa.Text = Lista[i - 1].Texto();
+        caixa.BackColor = Lista[i - 1].Falha ? Cor::Alerta : Cor::Normal;
+        caixa.ToolTipText = Lista[i - 1].Nota;
     }
 }
 
@@ -47,12 +49,14 @@ void EscrevePainel(EstadoDeProjeto& E) {
         t.ToolTipText.clear();
     });
     f.Text34.BackColor = Cor::Normal;
-    if (!E.HaResultados) {
-        for (CaixaTexto& t : f.TextVerificacao) t = CaixaTexto{};
-        for (CaixaTexto& t : f.TextCortante) t = CaixaTexto{};
-        for (CaixaTexto& t : f.TextFissuracao) t = CaixaTexto{};
-        return;
-    }
+    // As linhas de verificação saem do cálculo; sem ele, nenhuma. As de sobra (depois de
+    // "Tira 1 barra" pode haver menos linhas) ficam vazias.
+    const bool calculo = E.HaResultados;
+    const std::string_view sep = E.SeparadorDecimal;
+    EscreveLinhas(f.TextVerificacao, calculo ? LinhasVerificacao(E.Verif, sep) : Linhas{});
+    EscreveLinhas(f.TextCortante, calculo ? LinhasCortante(E, sep) : Linhas{});
+    EscreveLinhas(f.TextFissuracao, calculo ? LinhasServico(E, sep) : Linhas{});
+    if (!calculo) return;
 
     f.Text8.ToolTipText =
         E.MinimaGovernou
@@ -90,10 +94,6 @@ void EscrevePainel(EstadoDeProjeto& E) {
     if (E.PctHNeg > 10) f.Text38.BackColor = Cor::Alerta;
     // "Taxa > 4%" em alerta quando (As + As')/(b·h) passa de 4 % (exatamente 4 % atende).
     f.Text34.BackColor = E.Verif.FalhaTaxa ? Cor::Alerta : Cor::Normal;
-    // Depois de "Tira 1 barra" pode haver menos linhas: as de sobra ficam vazias.
-    EscreveLinhas(f.TextVerificacao, LinhasVerificacao(E.Verif, E.SeparadorDecimal));
-    EscreveLinhas(f.TextCortante, LinhasCortante(E, E.SeparadorDecimal));
-    EscreveLinhas(f.TextFissuracao, LinhasServico(E, E.SeparadorDecimal));
 }
 
 } // namespace lumbrio
