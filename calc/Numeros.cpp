@@ -79,33 +79,47 @@ void AcrescentaNumero(std::string& Texto, double Valor, int Casas, std::string_v
     constexpr double Potencias[] = {1, 10, 100, 1000, 10000};
     const bool tabelada = Casas >= 0 && Casas <= 4;
     const double escala = tabelada ? Potencias[Casas] : std::pow(10.0, Casas);
-    // Produto exato: p + erro. Só um p com parte fracionária 0.5 pede o erro: nulo, é
-    // um empate; senão, o sinal dele diz de que lado do meio o produto está.
     const double p = Valor * escala;
-    const bool meio = std::fabs(p - std::trunc(p)) == 0.5;
-    const double erro = meio ? std::fma(Valor, escala, -p) : 0;
-    if (tabelada && std::fabs(p) < 4503599627370496.0) {
-        // O inteiro mais próximo do produto exato (empate para longe do zero), com o
-        // ponto antes dos últimos Casas dígitos: sem passar pelo texto do double.
-        double n = std::round(p);
-        if (erro != 0) n = erro > 0 ? std::ceil(p) : std::floor(p);
-        char buf[24];
-        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(std::fabs(n)));
-        const auto digitos = static_cast<int>(r.ptr - buf);
-        const std::string_view d(buf, static_cast<std::size_t>(digitos));
-        const auto inteiros = static_cast<std::size_t>(digitos > Casas ? digitos - Casas : 0);
-        if (n < 0) Texto += '-';
-        if (inteiros > 0)
-            Texto += d.substr(0, inteiros);
-        else
-            Texto += '0';
-        if (Casas > 0) {
-            Texto += Separador;
-            if (digitos < Casas) Texto.append(static_cast<std::size_t>(Casas - digitos), '0');
-            Texto += d.substr(inteiros);
+    if (tabelada && std::fabs(p) < 4503599627370496.0 && Separador.size() <= 8) {
+        // O inteiro mais próximo do produto exato, com o ponto antes dos últimos Casas
+        // dígitos, sem passar pelo texto do double. Abaixo de 2^52 a parte inteira e a
+        // fração de p são exatas; só um empate (fração 0,5) pede o erro do produto:
+        // nulo, arredonda para longe do zero; senão, o sinal dele diz o lado do meio.
+        const auto inteira = static_cast<long long>(p);
+        const double fracao = p - static_cast<double>(inteira);
+        long long n = inteira;
+        if (std::fabs(fracao) == 0.5) {
+            const double erro = std::fma(Valor, escala, -p);
+            const bool paraCima = erro > 0 || (erro == 0 && p > 0);
+            const bool paraBaixo = erro < 0 || (erro == 0 && p < 0);
+            n += paraCima && p > 0 ? 1 : paraBaixo && p < 0 ? -1 : 0;
+        } else if (fracao > 0.5) {
+            ++n;
+        } else if (fracao < -0.5) {
+            --n;
         }
+        // Os algarismos de |n| no fim de um quadro, zeros à esquerda até Casas + 1.
+        char quadro[40];
+        char* const fim = quadro + sizeof quadro;
+        char* ini = fim;
+        auto resto = static_cast<unsigned long long>(n < 0 ? -n : n);
+        for (int k = 0; k < Casas; ++k, resto /= 10) *--ini = static_cast<char>('0' + resto % 10);
+        if (Casas > 0) {
+            ini -= Separador.size();
+            std::copy(Separador.begin(), Separador.end(), ini);
+        }
+        do {
+            *--ini = static_cast<char>('0' + resto % 10);
+            resto /= 10;
+        } while (resto != 0);
+        if (n < 0) *--ini = '-';
+        Texto.append(ini, static_cast<std::size_t>(fim - ini));
         return;
     }
+    // Produto exato: p + erro. Só um p com parte fracionária 0.5 pede o erro: nulo, é
+    // um empate; senão, o sinal dele diz de que lado do meio o produto está.
+    const bool meio = std::fabs(p - std::trunc(p)) == 0.5;
+    const double erro = meio ? std::fma(Valor, escala, -p) : 0;
     const double v =
         meio && erro == 0 ? std::nextafter(Valor, std::copysign(HUGE_VAL, Valor)) : Valor;
     char buf[400];

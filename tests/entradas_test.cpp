@@ -41,9 +41,24 @@ TEST(Numeros, formato_do_painel_arredonda_empates_para_longe_do_zero) {
                                                           {1234567.891, 2, "1234567.89"},
                                                           {0, 3, "0.000"},
                                                           {999999999999, 0, "999999999999"},
-                                                          {-2.5, 6, "-2.500000"}};
+                                                          {-2.5, 6, "-2.500000"},
+                                                          // 0.015 é 0.01499..., 0.025 é 0.02500...1
+                                                          {0.015, 2, "0.01"},
+                                                          {-0.015, 2, "-0.01"},
+                                                          {0.025, 2, "0.03"},
+                                                          {-0.025, 2, "-0.03"},
+                                                          {-1.5, 0, "-2"},
+                                                          {-0.51, 0, "-1"}};
     for (const auto& [v, casas, texto] : casos) EXPECT_EQ(FormataNumero(v, casas), texto) << v;
     EXPECT_EQ(FormataNumero(5, 2, ","), "5,00");
+    EXPECT_EQ(FormataNumero(-1.125, 2, "::"), "-1::13");
+    EXPECT_EQ(FormataNumero(1.125, 2, "#########"), "1#########13"); // separador longo
+    // Inteiros até 15 algarismos saem inteiros; daí em diante, com expoente.
+    for (const auto& [v, texto] : {std::pair{999999999999999.0, "999999999999999"},
+                                   {-20.0, "-20"},
+                                   {1e15, "1E+15"},
+                                   {20.5, "20.5"}})
+        EXPECT_EQ(TextoDecimalCurto(v), texto) << texto;
     EXPECT_EQ(FormataNumero(std::nan(""), 2), "");
 }
 
