@@ -21,6 +21,7 @@ struct EntradasCortante {
     double Teta = 30, Alfa = 90; // graus
     int Ramos = 2;
     double Fywk = 5000; // kgf/cm²
+    bool operator==(const EntradasCortante&) const = default;
 };
 
 // A seção para a força cortante: bw, d, o concreto, os coeficientes e o estribo.
@@ -30,6 +31,7 @@ struct SecaoCortante {
     double GamaC = 1.4, GamaS = 1.15;
     double PhiT = 0, AreaEstribo = 0; // cm, cm² de uma barra do estribo
     Norma Edicao = Norma::NBR2003;    // a expressão de fctm acima de C50
+    bool operator==(const SecaoCortante&) const = default;
 };
 
 struct ResultadoCortante {

@@ -12,7 +12,10 @@ void Dimensionamento::VerificaCortante() {
     const SecaoCortante s{Base,  Altura - DCG1, Cobrimento,           Fck,
                           GamaC, GamaS,         Diametro[BitolaEstr], AreaBarra[BitolaEstr],
                           Edicao};
-    ResCortante = CalculaCortante(EntCortante, s);
+    if (!UltimaCortante || std::get<0>(*UltimaCortante) != EntCortante ||
+        std::get<1>(*UltimaCortante) != s)
+        UltimaCortante.emplace(EntCortante, s, CalculaCortante(EntCortante, s));
+    ResCortante = std::get<2>(*UltimaCortante);
 }
 
 } // namespace lumbrio

@@ -9,9 +9,12 @@
 #include "calc/Recusa.h"
 #include "section/Secao.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace lumbrio {
 
@@ -119,6 +122,21 @@ class Dimensionamento : public EstadoDeProjeto {
     LeiDoAco Lei() const;
 
   private:
+    // O que a abertura de fissuras lê do estado: numa série de Md as barras mudam poucas
+    // vezes, e o mesmo arranjo dá o mesmo resultado.
+    struct ChaveServico {
+        double Base, Altura, Cobrimento, Es, Fck, Mser, DCG2;
+        int Classe, BitolaEstr, NumCamadasPos, NumCamadasNeg;
+        Norma Edicao;
+        std::string TextoAco;
+        PorCamada NumBarrasPos, NumBarrasNeg, DLinhaPos, DLinhaNeg, EspHorPos, EspHorNeg;
+        std::array<int, 7> BitolaPos, BitolaNeg;
+        bool operator==(const ChaveServico&) const = default;
+    };
+    std::optional<std::pair<ChaveServico, ResultadoServico>> UltimoServico;
+    // A cortante do último arranjo, com as entradas que a deram.
+    std::optional<std::tuple<EntradasCortante, SecaoCortante, ResultadoCortante>> UltimaCortante;
+
     void TiraUmaBarra();
     void VerificaSecao();
     void EscreveResultados();

@@ -9,6 +9,16 @@ namespace lumbrio {
 void Dimensionamento::VerificaServico() {
     ResServico = {};
     if (!EntServico.Usada) return;
+    ChaveServico chave{Base,       Altura,          Cobrimento,    Es,
+                       Fck,        EntServico.Mser, DCG2,          EntServico.Classe,
+                       BitolaEstr, NumCamadasPos,   NumCamadasNeg, Edicao,
+                       TextoAco,   NumBarrasPos,    NumBarrasNeg,  DLinhaPos,
+                       DLinhaNeg,  EspHorPos,       EspHorNeg,     BitolaPos,
+                       BitolaNeg};
+    if (UltimoServico && UltimoServico->first == chave) {
+        ResServico = UltimoServico->second;
+        return;
+    }
     DadosFissuracao d;
     d.b = Base;
     d.h = Altura;
@@ -19,10 +29,13 @@ void Dimensionamento::VerificaServico() {
     // As barras como o desenho as põe: a primeira junto ao estribo, as outras a EspHor.
     const double inicio = Cobrimento + Diametro[BitolaEstr];
     std::vector<CamadaServico> camadas;
+    d.Camadas.reserve(9);
+    camadas.reserve(9);
     const auto camada = [&](bool neg, int i, double n, int bitola, double dLinha, double esp) {
         if (n <= 0) return;
         const double fi = Diametro[bitola];
         CamadaFissuracao c{neg ? dLinha : Altura - dLinha, fi, AreaBarra[bitola], {}, !neg};
+        c.XBarras.reserve(static_cast<std::size_t>(n));
         for (int j = 0; j < static_cast<int>(n); ++j)
             c.XBarras.push_back(inicio + fi / 2 + j * esp);
         d.Camadas.push_back(std::move(c));
@@ -68,6 +81,7 @@ void Dimensionamento::VerificaServico() {
         r.SMaxTabela = l->SMax;
     }
     r.Camadas = std::move(camadas);
+    UltimoServico.emplace(std::move(chave), r);
 }
 
 } // namespace lumbrio

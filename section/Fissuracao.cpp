@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace lumbrio {
 
@@ -17,12 +18,13 @@ struct Ponto {
 };
 using Poligono = std::vector<Ponto>;
 
-// Parte de P (convexo) mais perto de A que de Q: o lado de A da mediatriz.
-Poligono CortaPelaMediatriz(const Poligono& P, Ponto A, Ponto Q) {
+// Parte de P (convexo) mais perto de A que de Q, o lado de A da mediatriz, em R (a
+// memória de R é reaproveitada).
+void CortaPelaMediatriz(const Poligono& P, Ponto A, Ponto Q, Poligono& r) {
     const double nx = Q.X - A.X, ny = Q.Y - A.Y;
     const double mx = (A.X + Q.X) / 2, my = (A.Y + Q.Y) / 2;
     const auto lado = [&](Ponto V) { return (V.X - mx) * nx + (V.Y - my) * ny; };
-    Poligono r;
+    r.clear();
     for (std::size_t i = 0; i < P.size(); ++i) {
         const Ponto u = P[i], v = P[(i + 1) % P.size()];
         const double fu = lado(u), fv = lado(v);
@@ -32,7 +34,6 @@ Poligono CortaPelaMediatriz(const Poligono& P, Ponto A, Ponto Q) {
             r.push_back({u.X + t * (v.X - u.X), u.Y + t * (v.Y - u.Y)});
         }
     }
-    return r;
 }
 
 // Área pela fórmula do cadarço.
@@ -116,10 +117,14 @@ AberturaFissura AberturaDeFissura(double Fi, double Sigma, double Es, double Fct
 std::vector<std::vector<double>> AreasCriticas(double b, double h,
                                                const std::vector<CamadaFissuracao>& Camadas) {
     std::vector<Ponto> tracionadas;
+    std::size_t n = 0;
+    for (const auto& c : Camadas) n += c.Tracionada ? c.XBarras.size() : 0;
+    tracionadas.reserve(n);
     for (const auto& c : Camadas)
         if (c.Tracionada)
             for (const double x : c.XBarras) tracionadas.push_back({x, c.Y});
     std::vector<std::vector<double>> r(Camadas.size());
+    Poligono p, cortado;
     for (std::size_t k = 0; k < Camadas.size(); ++k) {
         const CamadaFissuracao& c = Camadas[k];
         if (!c.Tracionada) continue;
@@ -128,9 +133,12 @@ std::vector<std::vector<double>> AreasCriticas(double b, double h,
             const Ponto a{x, c.Y};
             const double x0 = std::max(0.0, x - m), x1 = std::min(b, x + m);
             const double y0 = std::max(0.0, c.Y - m), y1 = std::min(h, c.Y + m);
-            Poligono p{{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
-            for (const Ponto q : tracionadas)
-                if (q.X != a.X || q.Y != a.Y) p = CortaPelaMediatriz(p, a, q);
+            p.assign({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}});
+            for (const Ponto q : tracionadas) {
+                if (q.X == a.X && q.Y == a.Y) continue;
+                CortaPelaMediatriz(p, a, q, cortado);
+                std::swap(p, cortado);
+            }
             r[k].push_back(AreaDe(p));
         }
     }
@@ -150,6 +158,9 @@ AnaliseFissuracao AnalisaFissuracao(const DadosFissuracao& D) {
     r.Mr = MomentoDeFissuracao(D.b, D.h, D.Fctm);
     r.Fissura = D.Mser > r.Mr;
     const auto acri = AreasCriticas(D.b, D.h, D.Camadas);
+    std::size_t barras = 0;
+    for (const auto& a : acri) barras += a.size();
+    r.Barras.reserve(barras);
     for (std::size_t k = 0; k < D.Camadas.size(); ++k) {
         const CamadaFissuracao& c = D.Camadas[k];
         for (std::size_t j = 0; j < acri[k].size(); ++j) {
