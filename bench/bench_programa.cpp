@@ -1,5 +1,6 @@
-// Tempo de um cálculo completo (Programa) em seções típicas.
+// Tempo de um cálculo completo (Programa) em seções típicas e de um projeto do lote.
 #include "program/Dimensionamento.h"
+#include "tools/lote/Serie.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,5 +67,35 @@ void BM_ProgramaCortanteEFissuras(benchmark::State& estado) {
     Calcula(estado, p);
 }
 BENCHMARK(BM_ProgramaCortanteEFissuras);
+
+// O caminho do lumbrio-lote: a série de Md de uma viga 20x50 com barras de 16 mm, um
+// projeto e a sua linha CSV por iteração, sem e com a cortante e a fissuração.
+void SerieDoLote(benchmark::State& estado, bool CortanteEFissuras) {
+    Dimensionamento carregado;
+    for (int i = 1; i <= 6; ++i) carregado.Form1.Combo2[i].Text = "16 mm (5/8'')";
+    for (int i = 1; i <= 3; ++i) carregado.Form1.Combo4[i].Text = "16 mm (5/8'')";
+    if (CortanteEFissuras) {
+        carregado.Form1.TextVd.Text = "150";
+        carregado.Form1.ComboModelo.Text = "Modelo II";
+        carregado.Form1.TextMser.Text = "80";
+        carregado.Form1.ComboMser.Text = "KN.m";
+    }
+    const lumbrio::ProjetosDoArquivo projetos(carregado);
+    lumbrio::EntradasProjeto entradas = *projetos.Entradas;
+    const lumbrio::SerieMd serie{5000, 15000, 1};
+    Dimensionamento w;
+    std::string csv;
+    std::size_t k = 0;
+    for (auto _ : estado) {
+        csv.clear();
+        lumbrio::Projeta(w, &entradas, projetos, "viga.txt", lumbrio::TextoMdDaSerie(serie, k), csv,
+                         false);
+        benchmark::DoNotOptimize(csv.data());
+        k = (k + 1) % 10001;
+    }
+    if (!w.HaResultados) estado.SkipWithError(w.MensagemErro.c_str());
+}
+BENCHMARK_CAPTURE(SerieDoLote, sem_cortante_e_fissuracao, false);
+BENCHMARK_CAPTURE(SerieDoLote, com_cortante_e_fissuracao, true);
 
 } // namespace
