@@ -27,8 +27,10 @@ struct EntradasProjeto {
     int Fyk = 0; // kgf/cm²
     bool ClasseB = false;
 
-    // Índices no catálogo (1..11) das bitolas de cada camada e do estribo.
-    std::array<int, 7> BitolaPos{}, BitolaNeg{};
+    // Índices no catálogo (1..11) das bitolas de cada camada de cada face e do estribo.
+    struct Bitolas {
+        std::array<int, 7> Bitola{};
+    } Pos, Neg;
     int BitolaEstr = 0;
 
     // "Outros valores": tolerâncias das buscas, agregado e os espaçamentos mínimos do

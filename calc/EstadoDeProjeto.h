@@ -85,6 +85,24 @@ struct Verificacoes {
     double FckMinimo = 0, FckMaximo = 0; // MPa
 };
 
+// Uma face da seção: a positiva (tracionada) ou a negativa (comprimida), com as camadas
+// 1..NumCamadas contadas da sua borda: bitolas, profundidades, espaçamentos, barras e,
+// na busca, as deformações e tensões.
+struct Face {
+    int NumCamadas = 0;
+    std::array<int, 7> Bitola{}; // índices no catálogo (1..11; 0 = nenhuma ainda)
+    PorCamada DLinha{};          // cm, da borda da face ao centro da camada
+    PorCamada EspVert{};         // cm, entre centros de camadas
+    PorCamada Eps{};             // por mil
+    PorCamada Sig{};             // kgf/cm²
+    // Arranjo: barras, espaçamentos mínimos e reais, capacidade de cada camada.
+    PorCamada NumBarras{}, NumMaxBarras{};
+    PorCamada EspMinHor{}, EspMinVert{}, EspLivre{}, EspHor{}; // cm
+    double AsRestante = 0;                                     // cm², a distribuir
+    std::string FimDistrib;
+    bool Transborda = false; // a última camada não comportou a área
+};
+
 // O estado de um cálculo: as grandezas com os nomes que o cálculo usa, refeitas do
 // zero a cada cálculo (nada de um cálculo anterior sobrevive a uma recusa).
 struct EstadoDeCalculo {
@@ -115,21 +133,16 @@ struct EstadoDeCalculo {
     std::string TextoAco;        // o aço da lista lido pelo cálculo: "Aço CA-50A"
     bool ClasseB = false;        // o aço lido pelo cálculo é de classe B
 
-    // ---- Catálogo e bitolas escolhidas (índices 1..11; 0 = nenhuma ainda) ----
+    // ---- Catálogo e bitola do estribo (índice 1..4; 0 = nenhuma ainda) ----
     PorBitola Diametro{};  // cm
     PorBitola AreaBarra{}; // cm²
-    std::array<int, 7> BitolaPos{};
-    std::array<int, 7> BitolaNeg{};
     int BitolaEstr = 0;
 
-    // ---- Geometria e iteração ----
-    int NumCamadasPos = 0;
-    short NumCamadasNeg = 0;
+    // ---- Faces, geometria e iteração ----
+    Face Pos, Neg;
     int CamadaPos = 0, CamadaNeg = 0;
-    PorCamada DLinhaPos{}, DLinhaNeg{};   // cm, das faces tracionada / comprimida
-    PorCamada EspVertPos{}, EspVertNeg{}; // cm, entre centros de camadas
-    double AlturaUtil = 0;                // cm
-    double DCG1 = 0, DCG2 = 0;            // cm
+    double AlturaUtil = 0;     // cm
+    double DCG1 = 0, DCG2 = 0; // cm
     double DCG1Anterior = 0, DCG2Anterior = 0;
 
     // ---- Análise da seção ----
@@ -146,20 +159,9 @@ struct EstadoDeCalculo {
     double AsPosCalculada = 0;   // cm²: As para Md, antes de As,min
     bool MinimaGovernou = false; // 2023: As,min adotada no lugar de As
     double XCalculo = 0;         // cm: x do dimensionamento (a busca, ou x máximo com As')
-    double AsPosRestante = 0, AsNegRestante = 0; // cm²
     int IndCamada = 0;
-    PorCamada EpsPos{}, EpsNeg{}; // por mil
-    PorCamada SigPos{}, SigNeg{}; // kgf/cm²
 
     // ---- Arranjo ----
-    PorCamada NumBarrasPos{}, NumBarrasNeg{};
-    PorCamada EspMinHorPos{}, EspMinHorNeg{};   // cm
-    PorCamada EspMinVertPos{}, EspMinVertNeg{}; // cm
-    PorCamada NumMaxBarrasPos{}, NumMaxBarrasNeg{};
-    PorCamada EspLivrePos{}, EspLivreNeg{}; // cm
-    PorCamada EspHorPos{}, EspHorNeg{};     // cm
-    std::string FimDistribPos, FimDistribNeg;
-    bool TransbordaPos = false, TransbordaNeg = false; // a última camada não comportou
 
     // ---- Resultados ----
     double MrdCG = 0, MrdReal = 0; // kgf·cm

@@ -57,13 +57,13 @@ std::vector<ColunaCsv> MontaColunas() {
     for (std::size_t i = 1; i <= 6; ++i)
         c.push_back(Opcional(
             Junta("dlinha_pos", std::to_string(i)), 3,
-            [i](Estado d) { return static_cast<int>(i) <= d.NumCamadasPos; },
-            [i](Estado d) { return d.DLinhaPos[i]; }));
+            [i](Estado d) { return static_cast<int>(i) <= d.Pos.NumCamadas; },
+            [i](Estado d) { return d.Pos.DLinha[i]; }));
     for (std::size_t i = 1; i <= 3; ++i)
         c.push_back(Opcional(
             Junta("dlinha_neg", std::to_string(i)), 3,
-            [i](Estado d) { return static_cast<int>(i) <= d.NumCamadasNeg; },
-            [i](Estado d) { return d.DLinhaNeg[i]; }));
+            [i](Estado d) { return static_cast<int>(i) <= d.Neg.NumCamadas; },
+            [i](Estado d) { return d.Neg.DLinha[i]; }));
     c.push_back(Numero("dCG1", 3, [](Estado d) { return d.DCG1; }));
     c.push_back(Numero("dCG2", 3, [](Estado d) { return d.DCG2; }));
     c.push_back(Numero("pctH_pos", 2, [](Estado d) { return d.PctHPos; }));
@@ -72,12 +72,12 @@ std::vector<ColunaCsv> MontaColunas() {
     c.push_back(Marca("alerta_pctH_neg", [](Estado d) { return d.PctHNeg > LimitePctH; }));
     for (std::size_t i = 1; i <= 6; ++i)
         c.push_back({Junta("barras_pos", std::to_string(i)),
-                     [i](Csv t, Estado d) { t += TextoDecimalCurto(d.NumBarrasPos[i]); }});
+                     [i](Csv t, Estado d) { t += TextoDecimalCurto(d.Pos.NumBarras[i]); }});
     for (std::size_t i = 1; i <= 3; ++i)
         c.push_back({Junta("barras_neg", std::to_string(i)),
-                     [i](Csv t, Estado d) { t += TextoDecimalCurto(d.NumBarrasNeg[i]); }});
-    c.push_back(Marca("alerta_pos6", [](Estado d) { return d.TransbordaPos; }));
-    c.push_back(Marca("alerta_neg3", [](Estado d) { return d.TransbordaNeg; }));
+                     [i](Csv t, Estado d) { t += TextoDecimalCurto(d.Neg.NumBarras[i]); }});
+    c.push_back(Marca("alerta_pos6", [](Estado d) { return d.Pos.Transborda; }));
+    c.push_back(Marca("alerta_neg3", [](Estado d) { return d.Neg.Transborda; }));
     return c;
 }
 

@@ -76,19 +76,19 @@ void DetalheDaSecao(const EstadoDeProjeto& E, std::vector<Primitiva>& d) {
     Retangulo(d, X0 + s * c, Y0 + s * c, X0 + s * (b - c), Y0 + s * (h - c), CorCinza);
     Retangulo(d, X0 + s * (c + fiT), Y0 + s * (c + fiT), X0 + s * (b - c - fiT),
               Y0 + s * (h - c - fiT), CorCinza);
-    for (int i = 1; i <= E.NumCamadasPos; ++i) {
-        if (E.NumBarrasPos[i] == 0) continue;
-        const double fi = E.Diametro[E.BitolaPos[i]];
-        for (int j = 1; j <= E.NumBarrasPos[i]; ++j)
-            Circulo(d, X0 + s * (c + fiT + fi / 2) + s * (j - 1) * E.EspHorPos[i],
-                    Y0 + s * (h - E.DLinhaPos[i]), s * fi / 2, CorPrimeiroPlano);
+    for (int i = 1; i <= E.Pos.NumCamadas; ++i) {
+        if (E.Pos.NumBarras[i] == 0) continue;
+        const double fi = E.Diametro[E.Pos.Bitola[i]];
+        for (int j = 1; j <= E.Pos.NumBarras[i]; ++j)
+            Circulo(d, X0 + s * (c + fiT + fi / 2) + s * (j - 1) * E.Pos.EspHor[i],
+                    Y0 + s * (h - E.Pos.DLinha[i]), s * fi / 2, CorPrimeiroPlano);
     }
-    for (int i = 1; i <= E.NumCamadasNeg; ++i) {
-        if (E.NumBarrasNeg[i] == 0) continue;
-        const double fi = E.Diametro[E.BitolaNeg[i]];
-        for (int j = 1; j <= E.NumBarrasNeg[i]; ++j)
-            Circulo(d, X0 + s * (c + fiT + fi / 2) + s * (j - 1) * E.EspHorNeg[i],
-                    Y0 + s * E.DLinhaNeg[i], s * fi / 2, CorCinza);
+    for (int i = 1; i <= E.Neg.NumCamadas; ++i) {
+        if (E.Neg.NumBarras[i] == 0) continue;
+        const double fi = E.Diametro[E.Neg.Bitola[i]];
+        for (int j = 1; j <= E.Neg.NumBarras[i]; ++j)
+            Circulo(d, X0 + s * (c + fiT + fi / 2) + s * (j - 1) * E.Neg.EspHor[i],
+                    Y0 + s * E.Neg.DLinha[i], s * fi / 2, CorCinza);
     }
     // Cruzes dos centróides, 90 twips qualquer que seja a escala: 6 pixels na tela
     // e 1,6 mm numa exportação em tamanho real.
@@ -142,10 +142,10 @@ Anotacoes AnotaDesenhos(const EstadoDeProjeto& E, double t, const LarguraDeTexto
             r.push_back({y, Junta(TextoBarras(int(n), bitola, sep),
                                   "; d' = ", FormataNumero(dl, 2, sep), " cm")});
     };
-    for (int i = 1; i <= E.NumCamadasNeg; ++i)
-        rotulo(E.NumBarrasNeg[i], E.BitolaNeg[i], E.DLinhaNeg[i], y0 + s * E.DLinhaNeg[i]);
-    for (int i = 1; i <= E.NumCamadasPos; ++i)
-        rotulo(E.NumBarrasPos[i], E.BitolaPos[i], E.DLinhaPos[i], y1 - s * E.DLinhaPos[i]);
+    for (int i = 1; i <= E.Neg.NumCamadas; ++i)
+        rotulo(E.Neg.NumBarras[i], E.Neg.Bitola[i], E.Neg.DLinha[i], y0 + s * E.Neg.DLinha[i]);
+    for (int i = 1; i <= E.Pos.NumCamadas; ++i)
+        rotulo(E.Pos.NumBarras[i], E.Pos.Bitola[i], E.Pos.DLinha[i], y1 - s * E.Pos.DLinha[i]);
     std::stable_sort(r.begin(), r.end(),
                      [](const Rotulo& p, const Rotulo& q) { return p.Y < q.Y; });
     const double xt = std::max(Shape1.Left + Shape1.Width, xc + 0.3 * t) + 1.2 * t;

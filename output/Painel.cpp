@@ -41,8 +41,8 @@ void EscrevePainel(EstadoDeProjeto& E) {
     // A última camada de cada face em alerta quando não comportou a área.
     for (Lista& l : f.Combo2) l.BackColor = Cor::Normal;
     for (Lista& l : f.Combo4) l.BackColor = Cor::Normal;
-    if (E.TransbordaPos) f.Combo2[6].BackColor = Cor::Alerta;
-    if (E.TransbordaNeg) f.Combo4[3].BackColor = Cor::Alerta;
+    if (E.Pos.Transborda) f.Combo2[6].BackColor = Cor::Alerta;
+    if (E.Neg.Transborda) f.Combo4[3].BackColor = Cor::Alerta;
     ParaCadaCaixaZerada(f, [](CaixaTexto& t) {
         t.Text.clear();
         t.BackColor = Cor::Normal;
@@ -83,8 +83,8 @@ void EscrevePainel(EstadoDeProjeto& E) {
     for (auto [caixa, dominio] : dominios)
         if (*dominio == "4" && E.OpcaoDominio4 != 1)
             Alerta(*caixa, "Seção no domínio 4 sem \"Permitir domínio 4\" marcado.");
-    for (int i = 1; i <= E.NumCamadasPos; ++i) f.Text25[i].Text = formata(E.DLinhaPos[i], 3);
-    for (int i = 1; i <= E.NumCamadasNeg; ++i) f.Text3[i].Text = formata(E.DLinhaNeg[i], 3);
+    for (int i = 1; i <= E.Pos.NumCamadas; ++i) f.Text25[i].Text = formata(E.Pos.DLinha[i], 3);
+    for (int i = 1; i <= E.Neg.NumCamadas; ++i) f.Text3[i].Text = formata(E.Neg.DLinha[i], 3);
     f.Text26.Text = formata(E.DCG1, 3);
     f.Text29.Text = formata(E.DCG2, 3);
     f.Text36.Text = formata(E.PctHPos, 2);

@@ -5,58 +5,28 @@
 
 namespace lumbrio {
 
-void Dimensionamento::EspMinimosPos() {
-    EspacamentosMinimos(NumCamadasPos, BitolaPos, Diametro, DiamAgregado, EspHorUsuario,
-                        EspVertUsuario, EspMinHorPos, EspMinVertPos, EspVertPos);
+void Dimensionamento::EspMinimos(Face& F) {
+    EspacamentosMinimos(F.NumCamadas, F.Bitola, Diametro, DiamAgregado, EspHorUsuario,
+                        EspVertUsuario, F.EspMinHor, F.EspMinVert, F.EspVert);
 }
 
-void Dimensionamento::EspMinimosNeg() {
-    EspacamentosMinimos(NumCamadasNeg, BitolaNeg, Diametro, DiamAgregado, EspHorUsuario,
-                        EspVertUsuario, EspMinHorNeg, EspMinVertNeg, EspVertNeg);
+void Dimensionamento::NumMaxdeBarras(Face& F) {
+    Capacidades(F.NumCamadas, LarguraInterna(), F.Bitola, Diametro, F.EspMinHor, F.NumMaxBarras);
 }
 
-void Dimensionamento::NumMaxdeBarrasPos() {
-    const double bw = LarguraInterna();
-    Capacidades(NumCamadasPos, bw, BitolaPos, Diametro, EspMinHorPos, NumMaxBarrasPos);
+// A camada i da face; a última, quando não comporta a área, transborda.
+void Dimensionamento::DistribuiBarras(Face& F, int i) {
+    const DistribuicaoCamada r =
+        DistribuiCamada(i == F.NumCamadas, AreaBarra[F.Bitola[i]], F.NumMaxBarras[i], F.AsRestante);
+    F.NumBarras[i] = r.Barras;
+    F.AsRestante = r.AsRestante;
+    F.FimDistrib = r.Fim ? "sim" : "não";
+    F.Transborda = F.Transborda || r.Transborda;
 }
 
-void Dimensionamento::NumMaxdeBarrasNeg() {
-    const double bw = LarguraInterna();
-    Capacidades(NumCamadasNeg, bw, BitolaNeg, Diametro, EspMinHorNeg, NumMaxBarrasNeg);
-}
-
-namespace {
-
-// Camada i de uma face; a última, quando não comporta a área, transborda.
-void Distribui(int i, int N, double Area, const PorCamada& NumMax, double& AsRestante,
-               std::string& Fim, PorCamada& NumBarras, bool& Transborda) {
-    const DistribuicaoCamada r = DistribuiCamada(i == N, Area, NumMax[i], AsRestante);
-    NumBarras[i] = r.Barras;
-    AsRestante = r.AsRestante;
-    Fim = r.Fim ? "sim" : "não";
-    Transborda = Transborda || r.Transborda;
-}
-
-} // namespace
-
-void Dimensionamento::DistribuiBarrasPos() {
-    Distribui(CamadaPos, NumCamadasPos, AreaBarra[BitolaPos[CamadaPos]], NumMaxBarrasPos,
-              AsPosRestante, FimDistribPos, NumBarrasPos, TransbordaPos);
-}
-
-void Dimensionamento::DistribuiBarrasNeg() {
-    Distribui(CamadaNeg, NumCamadasNeg, AreaBarra[BitolaNeg[CamadaNeg]], NumMaxBarrasNeg,
-              AsNegRestante, FimDistribNeg, NumBarrasNeg, TransbordaNeg);
-}
-
-void Dimensionamento::EspaçamentosReaisPos() {
-    const double bw = LarguraInterna();
-    EspacamentosReais(NumCamadasPos, bw, BitolaPos, Diametro, NumBarrasPos, EspLivrePos, EspHorPos);
-}
-
-void Dimensionamento::EspaçamentosReaisNeg() {
-    const double bw = LarguraInterna();
-    EspacamentosReais(NumCamadasNeg, bw, BitolaNeg, Diametro, NumBarrasNeg, EspLivreNeg, EspHorNeg);
+void Dimensionamento::EspaçamentosReais(Face& F) {
+    EspacamentosReais(F.NumCamadas, LarguraInterna(), F.Bitola, Diametro, F.NumBarras, F.EspLivre,
+                      F.EspHor);
 }
 
 } // namespace lumbrio

@@ -75,14 +75,11 @@ class Dimensionamento : public EstadoDeProjeto {
     void VerificaServico();
 
     // ---- Arranjo ----
-    void EspMinimosPos();
-    void EspMinimosNeg();
-    void NumMaxdeBarrasPos();
-    void NumMaxdeBarrasNeg();
-    void DistribuiBarrasPos();
-    void DistribuiBarrasNeg();
-    void EspaçamentosReaisPos();
-    void EspaçamentosReaisNeg();
+    // De uma face, a positiva ou a negativa.
+    void EspMinimos(Face& F);
+    void NumMaxdeBarras(Face& F);
+    void DistribuiBarras(Face& F, int Camada);
+    void EspaçamentosReais(Face& F);
 
     // ---- Saída ----
     void Zera();
@@ -124,13 +121,18 @@ class Dimensionamento : public EstadoDeProjeto {
   private:
     // O que a abertura de fissuras lê do estado: numa série de Md as barras mudam poucas
     // vezes, e o mesmo arranjo dá o mesmo resultado.
+    struct BarrasDaFace {
+        int NumCamadas;
+        PorCamada NumBarras, DLinha, EspHor;
+        std::array<int, 7> Bitola;
+        bool operator==(const BarrasDaFace&) const = default;
+    };
     struct ChaveServico {
         double Base, Altura, Cobrimento, Es, Fck, Mser, DCG2;
-        int Classe, BitolaEstr, NumCamadasPos, NumCamadasNeg;
+        int Classe, BitolaEstr;
         Norma Edicao;
         std::string TextoAco;
-        PorCamada NumBarrasPos, NumBarrasNeg, DLinhaPos, DLinhaNeg, EspHorPos, EspHorNeg;
-        std::array<int, 7> BitolaPos, BitolaNeg;
+        BarrasDaFace Pos, Neg;
         bool operator==(const ChaveServico&) const = default;
     };
     std::optional<std::pair<ChaveServico, ResultadoServico>> UltimoServico;

@@ -144,14 +144,14 @@ int IndiceBitola(const std::string& Texto, int Quantos, const char* Lista) {
 
 void BitolaPositiva(const ControlesForm1& f, int Camada, EntradasProjeto& e) {
     const std::string nome = Junta("camada positiva ", std::to_string(Camada));
-    e.BitolaPos[static_cast<std::size_t>(Camada)] =
+    e.Pos.Bitola[static_cast<std::size_t>(Camada)] =
         IndiceBitola(f.Combo2[static_cast<std::size_t>(Camada)].Text,
                      static_cast<int>(TabelaBitolas.size()), nome.c_str());
 }
 
 void BitolaNegativa(const ControlesForm1& f, int Camada, EntradasProjeto& e) {
     const std::string nome = Junta("camada negativa ", std::to_string(Camada));
-    e.BitolaNeg[static_cast<std::size_t>(Camada)] =
+    e.Neg.Bitola[static_cast<std::size_t>(Camada)] =
         IndiceBitola(f.Combo4[static_cast<std::size_t>(Camada)].Text,
                      static_cast<int>(TabelaBitolas.size()), nome.c_str());
 }

@@ -51,8 +51,8 @@ void Dimensionamento::Ler(const EntradasProjeto& e) {
     GamaS = e.GamaS;
     Edicao = e.Edicao;
     Concreto = ParametrosDe(Edicao, Fck / 10);
-    BitolaPos = e.BitolaPos;
-    BitolaNeg = e.BitolaNeg;
+    Pos.Bitola = e.Pos.Bitola;
+    Neg.Bitola = e.Neg.Bitola;
     BitolaEstr = e.BitolaEstr;
     PrecisãoM = e.PrecisãoM;
     PrecisãoN = e.PrecisãoN;
@@ -91,25 +91,25 @@ void Dimensionamento::Calcula(const EntradasProjeto& Entradas) {
     // Preparação: nada de um cálculo anterior fica no estado.
     static_cast<EstadoDeCalculo&>(*this) = EstadoDeCalculo{};
     Bitolas();
-    NumCamadasPos = 6;
-    NumCamadasNeg = 3;
+    Pos.NumCamadas = 6;
+    Neg.NumCamadas = 3;
     Ler(Entradas);
     Aço();
     Fcd = Fck / GamaC;
     SigCd = TensaoDoBloco(Fcd, Concreto);
-    EspMinimosPos();
-    NumMaxdeBarrasPos();
-    EspMinimosNeg();
-    NumMaxdeBarrasNeg();
+    EspMinimos(Pos);
+    NumMaxdeBarras(Pos);
+    EspMinimos(Neg);
+    NumMaxdeBarras(Neg);
     // Profundidade das camadas, em cadeia a partir da primeira de cada face.
-    DLinhaPos[1] = Cobrimento + Diametro[BitolaEstr] + Diametro[BitolaPos[1]] / 2;
-    DLinhaNeg[1] = Cobrimento + Diametro[BitolaEstr] + Diametro[BitolaNeg[1]] / 2;
-    for (CamadaPos = 2; CamadaPos <= NumCamadasPos; ++CamadaPos)
-        DLinhaPos[CamadaPos] = DLinhaPos[CamadaPos - 1] + EspVertPos[CamadaPos - 1];
-    for (CamadaNeg = 2; CamadaNeg <= NumCamadasNeg; ++CamadaNeg)
-        DLinhaNeg[CamadaNeg] = DLinhaNeg[CamadaNeg - 1] + EspVertNeg[CamadaNeg - 1];
-    DCG1 = DLinhaPos[1];
-    DCG2 = DLinhaNeg[1];
+    Pos.DLinha[1] = Cobrimento + Diametro[BitolaEstr] + Diametro[Pos.Bitola[1]] / 2;
+    Neg.DLinha[1] = Cobrimento + Diametro[BitolaEstr] + Diametro[Neg.Bitola[1]] / 2;
+    for (CamadaPos = 2; CamadaPos <= Pos.NumCamadas; ++CamadaPos)
+        Pos.DLinha[CamadaPos] = Pos.DLinha[CamadaPos - 1] + Pos.EspVert[CamadaPos - 1];
+    for (CamadaNeg = 2; CamadaNeg <= Neg.NumCamadas; ++CamadaNeg)
+        Neg.DLinha[CamadaNeg] = Neg.DLinha[CamadaNeg - 1] + Neg.EspVert[CamadaNeg - 1];
+    DCG1 = Pos.DLinha[1];
+    DCG2 = Neg.DLinha[1];
 
     // Laço principal: repete enquanto um centróide se afasta da sua face.
     for (PassosPrograma = 1;; ++PassosPrograma) {
@@ -130,29 +130,29 @@ void Dimensionamento::Calcula(const EntradasProjeto& Entradas) {
         if (X > XMax) {
             X = XMax;
             AsTeóricaNeg();
-            for (CamadaNeg = 1; CamadaNeg <= NumCamadasNeg; ++CamadaNeg) {
-                DistribuiBarrasNeg();
-                if (FimDistribNeg == "sim") break;
+            for (CamadaNeg = 1; CamadaNeg <= Neg.NumCamadas; ++CamadaNeg) {
+                DistribuiBarras(Neg, CamadaNeg);
+                if (Neg.FimDistrib == "sim") break;
             }
-            VerificaCamadas(NumBarrasNeg, NumCamadasNeg, "negativa (de compressão)");
+            VerificaCamadas(Neg.NumBarras, Neg.NumCamadas, "negativa (de compressão)");
             DCG2Anterior = DCG2;
             CGd2();
             if (DCG2 > DCG2Anterior) continue;
         }
         AsTeóricaPos();
-        for (CamadaPos = 1; CamadaPos <= NumCamadasPos; ++CamadaPos) {
-            DistribuiBarrasPos();
-            if (FimDistribPos == "sim") break;
+        for (CamadaPos = 1; CamadaPos <= Pos.NumCamadas; ++CamadaPos) {
+            DistribuiBarras(Pos, CamadaPos);
+            if (Pos.FimDistrib == "sim") break;
         }
-        VerificaCamadas(NumBarrasPos, NumCamadasPos, "positiva (de tração)");
+        VerificaCamadas(Pos.NumBarras, Pos.NumCamadas, "positiva (de tração)");
         DCG1Anterior = DCG1;
         CGd1();
         if (!(DCG1 > DCG1Anterior)) break;
     }
     XCalculo = X;
 
-    EspaçamentosReaisPos();
-    EspaçamentosReaisNeg();
+    EspaçamentosReais(Pos);
+    EspaçamentosReais(Neg);
     VerificaSecao();
     HaResultados = true;
 }

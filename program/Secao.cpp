@@ -15,11 +15,11 @@ LeiDoAco Dimensionamento::Lei() const {
 }
 
 void Dimensionamento::CGd1() {
-    DCG1 = Centroide(NumBarrasPos, BitolaPos, NumCamadasPos, AreaBarra, DLinhaPos, DCG1);
+    DCG1 = Centroide(Pos.NumBarras, Pos.Bitola, Pos.NumCamadas, AreaBarra, Pos.DLinha, DCG1);
 }
 
 void Dimensionamento::CGd2() {
-    DCG2 = Centroide(NumBarrasNeg, BitolaNeg, NumCamadasNeg, AreaBarra, DLinhaNeg, DCG2);
+    DCG2 = Centroide(Neg.NumBarras, Neg.Bitola, Neg.NumCamadas, AreaBarra, Neg.DLinha, DCG2);
 }
 
 void Dimensionamento::MomentosLimitesRET() {
@@ -63,31 +63,31 @@ void Dimensionamento::AsTeóricaNeg() {
     MRcc = a.B.MRcc;
     DeltaM = a.DeltaM;
     Rsc = a.Rsc;
-    EpsNeg[1] = a.Eps;
-    SigNeg[1] = a.Sig;
-    AsNegRestante = a.AsLinha;
-    AsNeg = AsNegRestante;
+    Neg.Eps[1] = a.Eps;
+    Neg.Sig[1] = a.Sig;
+    Neg.AsRestante = a.AsLinha;
+    AsNeg = Neg.AsRestante;
 }
 
 void Dimensionamento::AsTeóricaPos() {
     const double d = AlturaUtil;
     MinimaGovernou = false;
     const ArmaduraPositiva a = AsTeoricaPos(X, d, EpsC, Rcc, Rsc, Lei());
-    AsPosRestante = a.As;
+    Pos.AsRestante = a.As;
     AsPosSemLimite = a.SemLimite;
     if (a.SemLimite) return;
-    EpsPos[1] = a.Eps;
-    SigPos[1] = a.Sig;
-    AsPosCalculada = AsPosRestante;
+    Pos.Eps[1] = a.Eps;
+    Pos.Sig[1] = a.Sig;
+    AsPosCalculada = Pos.AsRestante;
     if (Edicao == Norma::NBR2023) {
         // A edição em vigor dimensiona com pelo menos As,min, com o d desta passagem.
         const double asMin = ArmaduraMinima(Edicao, Base, Altura, d, SigCd, Fcd, Fyd, Fck / 10);
-        if (AsPosRestante < asMin) {
-            AsPosRestante = asMin;
+        if (Pos.AsRestante < asMin) {
+            Pos.AsRestante = asMin;
             MinimaGovernou = true;
         }
     }
-    AsPos = AsPosRestante;
+    AsPos = Pos.AsRestante;
 }
 
 namespace {
@@ -100,8 +100,8 @@ SecaoColocada Colocada(const Dimensionamento& D) {
             D.Concreto,
             D.Lei(),
             D.AreaBarra,
-            {D.NumCamadasPos, D.NumBarrasPos, D.BitolaPos, D.DLinhaPos, D.DCG1},
-            {D.NumCamadasNeg, D.NumBarrasNeg, D.BitolaNeg, D.DLinhaNeg, D.DCG2}};
+            {D.Pos.NumCamadas, D.Pos.NumBarras, D.Pos.Bitola, D.Pos.DLinha, D.DCG1},
+            {D.Neg.NumCamadas, D.Neg.NumBarras, D.Neg.Bitola, D.Neg.DLinha, D.DCG2}};
 }
 
 } // namespace
@@ -116,9 +116,9 @@ void Dimensionamento::Equilibra(bool Real, long& Passos, double& Residuo, double
     Y = e.B.Y;
     Rcc = e.B.Rcc;
     Dominio = e.Dominio;
-    const int nPos = Real ? NumCamadasPos : 1, nNeg = Real ? NumCamadasNeg : 1;
-    for (int i = 1; i <= nPos; ++i) EpsPos[i] = e.EpsPos[i], SigPos[i] = e.SigPos[i];
-    for (int i = 1; i <= nNeg; ++i) EpsNeg[i] = e.EpsNeg[i], SigNeg[i] = e.SigNeg[i];
+    const int nPos = Real ? Pos.NumCamadas : 1, nNeg = Real ? Neg.NumCamadas : 1;
+    for (int i = 1; i <= nPos; ++i) Pos.Eps[i] = e.Pos.Eps[i], Pos.Sig[i] = e.Pos.Sig[i];
+    for (int i = 1; i <= nNeg; ++i) Neg.Eps[i] = e.Neg.Eps[i], Neg.Sig[i] = e.Neg.Sig[i];
     Passos = e.Passos;
     Residuo = e.Residuo;
     Mrd = Real ? MomentoResistenteReal(s, e) : MomentoResistenteCG(s, e);
@@ -129,7 +129,7 @@ void Dimensionamento::ValoresFinaisCG() {
     // Distância do centróide à face externa das barras da camada 1, em % de h.
     const double fiT = Diametro[BitolaEstr];
     PctHPos = 100 * ((DCG1 - Cobrimento) - fiT) / Altura;
-    if (NumBarrasNeg[1] != 0) PctHNeg = 100 * ((DCG2 - Cobrimento) - fiT) / Altura;
+    if (Neg.NumBarras[1] != 0) PctHNeg = 100 * ((DCG2 - Cobrimento) - fiT) / Altura;
 }
 
 void Dimensionamento::ValoresCG() {
@@ -137,16 +137,17 @@ void Dimensionamento::ValoresCG() {
     DominioCG = Dominio;
     RccCG = Rcc;
     EpsCCG = EpsC;
-    EpsS1CG = EpsPos[1];
+    EpsS1CG = Pos.Eps[1];
     XEscoamento = X + X * EpsYd / EpsC;
 }
 
 void Dimensionamento::ValoresFinaisReais() {
     Equilibra(true, PassosReal, ResiduoReal, MrdReal);
     AsReal = 0;
-    for (int i = 1; i <= NumCamadasPos; ++i) AsReal += NumBarrasPos[i] * AreaBarra[BitolaPos[i]];
+    for (int i = 1; i <= Pos.NumCamadas; ++i) AsReal += Pos.NumBarras[i] * AreaBarra[Pos.Bitola[i]];
     AsNegReal = 0;
-    for (int i = 1; i <= NumCamadasNeg; ++i) AsNegReal += NumBarrasNeg[i] * AreaBarra[BitolaNeg[i]];
+    for (int i = 1; i <= Neg.NumCamadas; ++i)
+        AsNegReal += Neg.NumBarras[i] * AreaBarra[Neg.Bitola[i]];
 }
 
 void Dimensionamento::ValoresRET() {

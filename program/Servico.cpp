@@ -9,12 +9,13 @@ namespace lumbrio {
 void Dimensionamento::VerificaServico() {
     ResServico = {};
     if (!EntServico.Usada) return;
-    ChaveServico chave{Base,       Altura,          Cobrimento,    Es,
-                       Fck,        EntServico.Mser, DCG2,          EntServico.Classe,
-                       BitolaEstr, NumCamadasPos,   NumCamadasNeg, Edicao,
-                       TextoAco,   NumBarrasPos,    NumBarrasNeg,  DLinhaPos,
-                       DLinhaNeg,  EspHorPos,       EspHorNeg,     BitolaPos,
-                       BitolaNeg};
+    const auto barras = [](const Face& f) {
+        return BarrasDaFace{f.NumCamadas, f.NumBarras, f.DLinha, f.EspHor, f.Bitola};
+    };
+    ChaveServico chave{Base,       Altura,          Cobrimento, Es,
+                       Fck,        EntServico.Mser, DCG2,       EntServico.Classe,
+                       BitolaEstr, Edicao,          TextoAco,   barras(Pos),
+                       barras(Neg)};
     if (UltimoServico && UltimoServico->first == chave) {
         ResServico = UltimoServico->second;
         return;
@@ -41,10 +42,10 @@ void Dimensionamento::VerificaServico() {
         d.Camadas.push_back(std::move(c));
         camadas.push_back({neg, i, d.Camadas.back().Y, static_cast<int>(n), fi});
     };
-    for (int i = 1; i <= NumCamadasPos; ++i)
-        camada(false, i, NumBarrasPos[i], BitolaPos[i], DLinhaPos[i], EspHorPos[i]);
-    for (int i = 1; i <= NumCamadasNeg; ++i)
-        camada(true, i, NumBarrasNeg[i], BitolaNeg[i], DLinhaNeg[i], EspHorNeg[i]);
+    for (int i = 1; i <= Pos.NumCamadas; ++i)
+        camada(false, i, Pos.NumBarras[i], Pos.Bitola[i], Pos.DLinha[i], Pos.EspHor[i]);
+    for (int i = 1; i <= Neg.NumCamadas; ++i)
+        camada(true, i, Neg.NumBarras[i], Neg.Bitola[i], Neg.DLinha[i], Neg.EspHor[i]);
 
     const AnaliseFissuracao a = AnalisaFissuracao(d);
     ResultadoServico& r = ResServico;

@@ -12,7 +12,7 @@ void Dimensionamento::Command3_Click() {
     // mostraria resultados de uma seção que já não está na janela.
     if (!ResultadosAtuais()) return;
     double total = 0;
-    for (int i = 1; i <= NumCamadasPos; ++i) total += NumBarrasPos[i];
+    for (int i = 1; i <= Pos.NumCamadas; ++i) total += Pos.NumBarras[i];
     if (!(total > 1)) {
         // Sem barra de tração a seção não tem equilíbrio: nada é retirado.
         MostraAviso("A última barra de tração não pode ser retirada.",
@@ -24,9 +24,9 @@ void Dimensionamento::Command3_Click() {
 
 void Dimensionamento::TiraUmaBarra() {
     // Da camada mais interna para a face tracionada.
-    for (IndCamada = NumCamadasPos; IndCamada >= 1; --IndCamada) {
-        if (NumBarrasPos[IndCamada] > 0) {
-            NumBarrasPos[IndCamada] = NumBarrasPos[IndCamada] - 1;
+    for (IndCamada = Pos.NumCamadas; IndCamada >= 1; --IndCamada) {
+        if (Pos.NumBarras[IndCamada] > 0) {
+            Pos.NumBarras[IndCamada] = Pos.NumBarras[IndCamada] - 1;
             break;
         }
     }

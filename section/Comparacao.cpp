@@ -34,14 +34,14 @@ Comparacao ComparaModelos(const EstadoDeCalculo& D) {
             C.Camadas.push_back(c);
         }
     };
-    camadas(false, D.NumCamadasPos, D.NumBarrasPos, D.BitolaPos, D.DLinhaPos);
-    camadas(true, D.NumCamadasNeg, D.NumBarrasNeg, D.BitolaNeg, D.DLinhaNeg);
+    camadas(false, D.Pos.NumCamadas, D.Pos.NumBarras, D.Pos.Bitola, D.Pos.DLinha);
+    camadas(true, D.Neg.NumCamadas, D.Neg.NumBarras, D.Neg.Bitola, D.Neg.DLinha);
 
     // Modelo CG: uma deformação por face, no centróide, em x = XCG.
     const double xC = D.XCG;
     C.EpsCCG = EpsConcreto(xC, d, D.Concreto);
     double asNeg = 0;
-    for (int i = 1; i <= D.NumCamadasNeg; ++i) asNeg += D.NumBarrasNeg[i];
+    for (int i = 1; i <= D.Neg.NumCamadas; ++i) asNeg += D.Neg.NumBarras[i];
     C.CGPos.Existe = D.AsReal > 0;
     C.CGPos.DLinha = D.DCG1;
     C.CGPos.Eps = C.EpsCCG * ((h - D.DCG1) - xC) / xC;
@@ -61,7 +61,7 @@ Comparacao ComparaModelos(const EstadoDeCalculo& D) {
     C.DiferencaMrdPct = C.MrdCGKgfCm != 0 ? 100 * (C.MrdRealKgfCm - C.MrdCGKgfCm) / C.MrdCGKgfCm
                                           : std::numeric_limits<double>::quiet_NaN();
     C.AtendePos = !(D.PctHPos > LimitePctH);
-    C.TemNeg = D.NumBarrasNeg[1] != 0;
+    C.TemNeg = D.Neg.NumBarras[1] != 0;
     C.AtendeNeg = !C.TemNeg || !(D.PctHNeg > LimitePctH);
     C.MrdRealAbaixoDeMd = C.MrdRealKgfCm < D.Md;
     return C;

@@ -12,26 +12,26 @@ void ForcasEm(const SecaoColocada& S, double X, bool Real, Equilibrio& E) {
     E.Rst = 0;
     if (Real) {
         for (int i = 1; i <= pos.NumCamadas; ++i) {
-            E.EpsPos[i] = epsC * ((S.Altura - pos.DLinha[i]) - X) / X;
-            E.SigPos[i] = S.Lei.Tensao(E.EpsPos[i]);
+            E.Pos.Eps[i] = epsC * ((S.Altura - pos.DLinha[i]) - X) / X;
+            E.Pos.Sig[i] = S.Lei.Tensao(E.Pos.Eps[i]);
         }
         for (int i = 1; i <= neg.NumCamadas; ++i) {
-            E.EpsNeg[i] = epsC * (X - neg.DLinha[i]) / X;
-            E.SigNeg[i] = S.Lei.Tensao(E.EpsNeg[i]);
+            E.Neg.Eps[i] = epsC * (X - neg.DLinha[i]) / X;
+            E.Neg.Sig[i] = S.Lei.Tensao(E.Neg.Eps[i]);
         }
         for (int i = 1; i <= pos.NumCamadas; ++i)
-            E.Rst += pos.NumBarras[i] * E.SigPos[i] * S.AreaBarra[pos.Bitola[i]];
+            E.Rst += pos.NumBarras[i] * E.Pos.Sig[i] * S.AreaBarra[pos.Bitola[i]];
         for (int i = 1; i <= neg.NumCamadas; ++i)
-            E.Rc += neg.NumBarras[i] * E.SigNeg[i] * S.AreaBarra[neg.Bitola[i]];
+            E.Rc += neg.NumBarras[i] * E.Neg.Sig[i] * S.AreaBarra[neg.Bitola[i]];
     } else {
-        E.EpsPos[1] = epsC * ((S.Altura - pos.DCG) - X) / X;
-        E.SigPos[1] = S.Lei.Tensao(E.EpsPos[1]);
-        E.EpsNeg[1] = epsC * (X - neg.DCG) / X;
-        E.SigNeg[1] = S.Lei.Tensao(E.EpsNeg[1]);
+        E.Pos.Eps[1] = epsC * ((S.Altura - pos.DCG) - X) / X;
+        E.Pos.Sig[1] = S.Lei.Tensao(E.Pos.Eps[1]);
+        E.Neg.Eps[1] = epsC * (X - neg.DCG) / X;
+        E.Neg.Sig[1] = S.Lei.Tensao(E.Neg.Eps[1]);
         for (int i = 1; i <= pos.NumCamadas; ++i)
-            E.Rst += pos.NumBarras[i] * E.SigPos[1] * S.AreaBarra[pos.Bitola[i]];
+            E.Rst += pos.NumBarras[i] * E.Pos.Sig[1] * S.AreaBarra[pos.Bitola[i]];
         for (int i = 1; i <= neg.NumCamadas; ++i)
-            E.Rc += neg.NumBarras[i] * E.SigNeg[1] * S.AreaBarra[neg.Bitola[i]];
+            E.Rc += neg.NumBarras[i] * E.Neg.Sig[1] * S.AreaBarra[neg.Bitola[i]];
     }
     E.Residuo = E.Rc - E.Rst;
 }
@@ -56,7 +56,7 @@ double MomentoResistenteCG(const SecaoColocada& S, const Equilibrio& E) {
     const double dCG = S.Altura - S.Pos.DCG;
     double somaNeg = 0;
     for (int i = 1; i <= S.Neg.NumCamadas; ++i)
-        somaNeg += S.Neg.NumBarras[i] * E.SigNeg[1] * S.AreaBarra[S.Neg.Bitola[i]];
+        somaNeg += S.Neg.NumBarras[i] * E.Neg.Sig[1] * S.AreaBarra[S.Neg.Bitola[i]];
     return E.B.Rcc * (dCG - E.B.Y / 2) + somaNeg * (dCG - S.Neg.DCG);
 }
 
@@ -65,9 +65,9 @@ double MomentoResistenteReal(const SecaoColocada& S, const Equilibrio& E) {
     const double d1 = S.Altura - pos.DLinha[1];
     double mrd = E.B.Rcc * (d1 - E.B.Y / 2);
     for (int i = 1; i <= neg.NumCamadas; ++i)
-        mrd += neg.NumBarras[i] * E.SigNeg[i] * S.AreaBarra[neg.Bitola[i]] * (d1 - neg.DLinha[i]);
+        mrd += neg.NumBarras[i] * E.Neg.Sig[i] * S.AreaBarra[neg.Bitola[i]] * (d1 - neg.DLinha[i]);
     for (int i = 1; i <= pos.NumCamadas; ++i)
-        mrd -= pos.NumBarras[i] * E.SigPos[i] * S.AreaBarra[pos.Bitola[i]] *
+        mrd -= pos.NumBarras[i] * E.Pos.Sig[i] * S.AreaBarra[pos.Bitola[i]] *
                (pos.DLinha[i] - pos.DLinha[1]);
     return mrd;
 }

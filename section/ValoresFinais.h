@@ -34,7 +34,9 @@ struct SecaoColocada {
 struct Equilibrio {
     double X = 0;
     Bloco B;
-    PorCamada EpsPos{}, SigPos{}, EpsNeg{}, SigNeg{};
+    struct {
+        PorCamada Eps{}, Sig{};
+    } Pos, Neg;
     double Rc = 0, Rst = 0;
     double Residuo = 0;       // Rc − Rst
     long Passos = 0;          // da busca

@@ -343,12 +343,12 @@ Dimensionamento EstadoExportavel() {
     auto& a = d.Form1;
     std::tie(a.Combo2[1].Text, a.Text36.Text, a.Text23.Text, a.Text24.Text, d.ArquivoExporta) =
         std::tuple("16 mm (5/8'')", "7.25", "12345.67", "12000.50", "resulta.txt");
-    std::tie(d.Base, d.Altura, d.Fck, d.XEscoamento, d.NumCamadasPos) =
+    std::tie(d.Base, d.Altura, d.Fck, d.XEscoamento, d.Pos.NumCamadas) =
         std::tuple(22.5, 50, 200, 41, 6);
     std::tie(d.OrigemYDiagrama, d.OrigemYSecao, d.EscalaY, d.EscalaSecao) =
         std::tuple(3805, 3805, 94.4, 94.4);
-    d.NumBarrasPos = {0, 3, 2};
-    d.DLinhaPos = {0, 6.8, 9.5, 12.2};
+    d.Pos.NumBarras = {0, 3, 2};
+    d.Pos.DLinha = {0, 6.8, 9.5, 12.2};
     return d;
 }
 
@@ -418,8 +418,8 @@ TEST_F(Exportacao, conta_as_camadas_com_barras_e_compara_o_escoamento_ate_a_prim
     for (const auto& [camadas, pos, neg, x, comPos, comNeg, posicao] : casos) {
         SCOPED_TRACE(testing::Message() << camadas << " camadas, x = " << x);
         Dimensionamento d = EstadoExportavel();
-        d.NumCamadasPos = d.NumCamadasNeg = static_cast<short>(camadas);
-        std::tie(d.NumBarrasPos, d.NumBarrasNeg, d.XEscoamento) = std::tuple(pos, neg, x);
+        d.Pos.NumCamadas = d.Neg.NumCamadas = static_cast<short>(camadas);
+        std::tie(d.Pos.NumBarras, d.Neg.NumBarras, d.XEscoamento) = std::tuple(pos, neg, x);
         d.Exporta();
         EXPECT_EQ(d.CamadasComBarrasPos, comPos);
         EXPECT_EQ(d.CamadasComBarrasNeg, comNeg);

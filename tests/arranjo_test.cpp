@@ -34,7 +34,7 @@ TEST(EspacamentosMinimos, maior_de_2_cm_diametro_agregado_e_minimo_do_usuario) {
     p.Form8.Check1[1].Value = 1;
     p.Form8.Text4[1].Text = "5";
     p.Programa();
-    EXPECT_DOUBLE_EQ(p.DLinhaPos[2], 17);
+    EXPECT_DOUBLE_EQ(p.Pos.DLinha[2], 17);
 }
 
 // Retira da camada mais interna para a face; antes de um cálculo, com as entradas
@@ -45,22 +45,22 @@ TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {
     EXPECT_TRUE(p.Form2.Visivel);
     p.Form2.Visivel = false;
     p.Programa();
-    p.NumBarrasPos = {0, 3, 2, 0, 0, 0, 0};
+    p.Pos.NumBarras = {0, 3, 2, 0, 0, 0, 0};
     const double dcg2 = p.DCG2;
     p.Form1.Text2.Text = "80"; // entrada mudada depois do cálculo: pede um novo cálculo
     p.Command3_Click();
-    EXPECT_TRUE(p.Form2.Visivel && p.NumBarrasPos[1] == 3);
+    EXPECT_TRUE(p.Form2.Visivel && p.Pos.NumBarras[1] == 3);
     p.Form2.Visivel = false;
     p.Form1.Text2.Text = "50";
     for (const auto& [camada1, camada2] : {std::pair{3, 1}, {3, 0}, {2, 0}, {1, 0}}) {
         SCOPED_TRACE(testing::Message() << "para " << camada1 << " e " << camada2 << " barras");
         p.Command3_Click();
         EXPECT_FALSE(p.Form2.Visivel) << p.Form2.Label1.Caption;
-        EXPECT_EQ(p.NumBarrasPos[1], camada1);
-        EXPECT_EQ(p.NumBarrasPos[2], camada2);
+        EXPECT_EQ(p.Pos.NumBarras[1], camada1);
+        EXPECT_EQ(p.Pos.NumBarras[2], camada2);
     }
     // O centróide e o painel acompanham as barras que ficaram.
-    EXPECT_DOUBLE_EQ(p.DCG1, p.DLinhaPos[1]);
+    EXPECT_DOUBLE_EQ(p.DCG1, p.Pos.DLinha[1]);
     EXPECT_DOUBLE_EQ(p.DCG2, dcg2);
     EXPECT_DOUBLE_EQ(p.Altura, 50);
     EXPECT_EQ(p.Form1.Text33.Text, "12.50");
@@ -68,7 +68,7 @@ TEST(TiraUmaBarra, retira_da_camada_mais_interna_para_a_face) {
     const std::size_t primitivas = p.Desenho.size();
     p.Command3_Click();
     EXPECT_TRUE(p.Form2.Visivel);
-    EXPECT_DOUBLE_EQ(p.NumBarrasPos[1], 1);
+    EXPECT_DOUBLE_EQ(p.Pos.NumBarras[1], 1);
     EXPECT_EQ(p.Form1.Text23.Text, mrd);
     EXPECT_EQ(p.Desenho.size(), primitivas);
 }
@@ -84,12 +84,12 @@ TEST(TravaDeBitolas, copia_so_para_a_mesma_face) {
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.Form1.Combo2[i].Text, "16 mm (5/8'')") << i;
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(p.Form1.Combo4[i].Text, "40 mm") << i;
     EXPECT_TRUE(p.HaResultados);
-    EXPECT_EQ(p.BitolaPos[6], 6);
+    EXPECT_EQ(p.Pos.Bitola[6], 6);
     p.Form1.Check1.Value = 0;
     p.Form1.Combo4[2].Text = "20 mm (3/4'')";
     p.Combo4_Click(2);
     EXPECT_EQ(p.Form1.Combo4[1].Text, "40 mm");
-    EXPECT_EQ(p.BitolaNeg[2], 7);
+    EXPECT_EQ(p.Neg.Bitola[2], 7);
     p.Form1.Check1.Value = 1;
     p.Form1.Combo4[3].Text = "12.5 mm (1/2'')";
     p.Combo4_Click(3); // a última camada também trava as outras

@@ -38,7 +38,7 @@ TEST(Programa, primeira_passagem_usa_d_de_43_cm) {
     p.Form1.Text17.Text = "100"; // cabe na camada 1: uma só passagem
     p.Programa();
     ASSERT_TRUE(p.HaResultados);
-    EXPECT_DOUBLE_EQ(p.DLinhaPos[1], 7.0);
+    EXPECT_DOUBLE_EQ(p.Pos.DLinha[1], 7.0);
     EXPECT_DOUBLE_EQ(p.AlturaUtil, 43);
     EXPECT_EQ(p.PassosPrograma, 1);
     EXPECT_EQ(p.Form1.Text29.Text, "7.000"); // sem armadura de compressão
@@ -194,7 +194,7 @@ TEST(Programa, cada_recusa_limpa_o_painel_e_explica) {
         EXPECT_EQ(linhas(p.Form1), std::tuple(0, 0, 0)) << "verificações, cortante, fissuração";
         // O estado da análise também volta a zero: nada do cálculo anterior fica nele.
         for (const double v :
-             {p.X, p.EpsC, p.Rcc, p.MRcc, p.AlturaUtil, p.AsPosRestante, p.AsNeg, p.EpsPos[1]})
+             {p.X, p.EpsC, p.Rcc, p.MRcc, p.AlturaUtil, p.Pos.AsRestante, p.AsNeg, p.Pos.Eps[1]})
             EXPECT_EQ(v, 0);
     }
 }

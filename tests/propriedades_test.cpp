@@ -100,18 +100,18 @@ Forcas Refaz(const Dimensionamento& p, double x, bool real) {
     const double rcc = 0.8 * x * p.Base * tensao;
     double rc = rcc, rst = 0, m = -rcc * 0.4 * x;
     for (int i = 1; i <= 6; ++i) {
-        const double prof = p.Altura - (real ? p.DLinhaPos[i] : p.DCG1);
+        const double prof = p.Altura - (real ? p.Pos.DLinha[i] : p.DCG1);
         const double eps = epsC * (prof - x) / x;
         const double f =
-            p.NumBarrasPos[i] * p.AreaBarra[p.BitolaPos[i]] * Tensao(eps, b, p.Fyd, p.Es, p.EpsYd);
+            p.Pos.NumBarras[i] * p.AreaBarra[p.Pos.Bitola[i]] * Tensao(eps, b, p.Fyd, p.Es, p.EpsYd);
         rst += f;
         m += f * prof;
     }
     for (int i = 1; i <= 3; ++i) {
-        const double prof = real ? p.DLinhaNeg[i] : p.DCG2;
+        const double prof = real ? p.Neg.DLinha[i] : p.DCG2;
         const double eps = epsC * (x - prof) / x;
         const double f =
-            p.NumBarrasNeg[i] * p.AreaBarra[p.BitolaNeg[i]] * Tensao(eps, b, p.Fyd, p.Es, p.EpsYd);
+            p.Neg.NumBarras[i] * p.AreaBarra[p.Neg.Bitola[i]] * Tensao(eps, b, p.Fyd, p.Es, p.EpsYd);
         rc += f;
         m -= f * prof;
     }
@@ -153,13 +153,13 @@ TEST(Propriedades, secoes_aleatorias) {
         EXPECT_TRUE(!coubePos || p.AsReal >= p.AsPos);
         EXPECT_TRUE(p.Form1.Combo4[3].BackColor == Cor::Alerta || p.AsNegReal >= p.AsNeg);
         for (int i = 1; i <= 6; ++i)
-            EXPECT_TRUE(p.NumBarrasPos[i] < 2 || p.EspLivrePos[i] >= p.EspMinHorPos[i] - 1e-9) << i;
+            EXPECT_TRUE(p.Pos.NumBarras[i] < 2 || p.Pos.EspLivre[i] >= p.Pos.EspMinHor[i] - 1e-9) << i;
         for (int i = 1; i <= 3; ++i)
-            EXPECT_TRUE(p.NumBarrasNeg[i] < 2 || p.EspLivreNeg[i] >= p.EspMinHorNeg[i] - 1e-9) << i;
+            EXPECT_TRUE(p.Neg.NumBarras[i] < 2 || p.Neg.EspLivre[i] >= p.Neg.EspMinHor[i] - 1e-9) << i;
         // Um círculo por barra colocada, todos dentro da largura interna ao cobrimento.
         double barras = 0, circulos = 0;
-        for (int i = 1; i <= 6; ++i) barras += p.NumBarrasPos[i];
-        for (int i = 1; i <= 3; ++i) barras += p.NumBarrasNeg[i];
+        for (int i = 1; i <= 6; ++i) barras += p.Pos.NumBarras[i];
+        for (int i = 1; i <= 3; ++i) barras += p.Neg.NumBarras[i];
         const double x0 = p.OrigemXSecao, s = p.EscalaSecao;
         for (const Primitiva& q : p.Desenho) {
             if (q.tipo != Primitiva::Tipo::Circulo) continue;
@@ -168,7 +168,7 @@ TEST(Propriedades, secoes_aleatorias) {
                         q.x1 + q.raio <= x0 + s * (p.Base - p.Cobrimento) + 1);
         }
         EXPECT_EQ(circulos, barras);
-        if (p.AsReal == p.NumBarrasPos[1] * p.AreaBarra[p.BitolaPos[1]] && p.AsNegReal == 0) {
+        if (p.AsReal == p.Pos.NumBarras[1] * p.AreaBarra[p.Pos.Bitola[1]] && p.AsNegReal == 0) {
             ++umaCamada;
             for (const LinhaPainel& l : LinhasPainel) {
                 if (l.Rotulo != "As") {

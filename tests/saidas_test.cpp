@@ -262,9 +262,9 @@ TEST(Svg, desenho_anotado_com_cotas_rotulos_e_legenda) {
         }
         std::vector<std::pair<double, double>> camadas; // (altura no desenho, d')
         for (int i = 1; i <= 6; ++i) {
-            if (d.NumBarrasPos[i] != 0)
-                camadas.emplace_back(d.Altura - d.DLinhaPos[i], d.DLinhaPos[i]);
-            if (d.NumBarrasNeg[i] != 0) camadas.emplace_back(d.DLinhaNeg[i], d.DLinhaNeg[i]);
+            if (d.Pos.NumBarras[i] != 0)
+                camadas.emplace_back(d.Altura - d.Pos.DLinha[i], d.Pos.DLinha[i]);
+            if (d.Neg.NumBarras[i] != 0) camadas.emplace_back(d.Neg.DLinha[i], d.Neg.DLinha[i]);
         }
         std::sort(camadas.begin(), camadas.end());
         ASSERT_EQ(t.size(), 2 + camadas.size() + 3);

@@ -160,15 +160,15 @@ TEST(ValoresFinais, equilibrio_e_mrd_dos_modelos_cg_e_real) {
     teste::Confere({{cg.X, "27.880"},
                     {cg.B.Rcc, "67708.57"},
                     {MomentoResistenteCG(s, cg), "2237632.87"},
-                    {cg.EpsPos[1], "2.0488"}});
+                    {cg.Pos.Eps[1], "2.0488"}});
     const Equilibrio real = BuscaEquilibrio(s, true, 100);
     EXPECT_EQ(real.Dominio, "3");
     EXPECT_EQ(real.Passos, 35);
     teste::Confere({{real.X, "27.060"},
                     {real.B.Rcc, "65717.14"},
                     {MomentoResistenteReal(s, real), "2200472.61"},
-                    {real.SigPos[1], "4347.83"},
-                    {real.SigPos[2], "3922.17"}});
+                    {real.Pos.Sig[1], "4347.83"},
+                    {real.Pos.Sig[2], "3922.17"}});
     // Tolerância enorme: as duas buscas terminam em x = 1 cm no primeiro passo.
     for (const bool r : {false, true}) {
         const Equilibrio e = BuscaEquilibrio(s, r, 100000);

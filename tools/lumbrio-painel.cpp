@@ -24,10 +24,10 @@ int main() try {
     std::printf("\nd'CG1 = %s cm   %%h = %s\nd'CG2 = %s cm   %%h = %s\n", f.Text26.Text.c_str(),
                 f.Text36.Text.c_str(), f.Text29.Text.c_str(), f.Text38.Text.c_str());
     for (int i = 1; i <= 6; ++i)
-        std::printf("camada positiva %d: %2.0f barras de %s, d' = %s cm\n", i, p.NumBarrasPos[i],
+        std::printf("camada positiva %d: %2.0f barras de %s, d' = %s cm\n", i, p.Pos.NumBarras[i],
                     f.Combo2[i].Text.c_str(), f.Text25[i].Text.c_str());
     for (int i = 1; i <= 3; ++i)
-        std::printf("camada negativa %d: %2.0f barras de %s, d' = %s cm\n", i, p.NumBarrasNeg[i],
+        std::printf("camada negativa %d: %2.0f barras de %s, d' = %s cm\n", i, p.Neg.NumBarras[i],
                     f.Combo4[i].Text.c_str(), f.Text3[i].Text.c_str());
     return 0;
 } catch (const std::exception&) {
