@@ -102,16 +102,16 @@ Forcas Refaz(const Dimensionamento& p, double x, bool real) {
     for (int i = 1; i <= 6; ++i) {
         const double prof = p.Altura - (real ? p.Pos.DLinha[i] : p.DCG1);
         const double eps = epsC * (prof - x) / x;
-        const double f =
-            p.Pos.NumBarras[i] * p.AreaBarra[p.Pos.Bitola[i]] * Tensao(eps, b, p.Fyd, p.Es, p.EpsYd);
+        const double f = p.Pos.NumBarras[i] * p.AreaBarra[p.Pos.Bitola[i]] *
+                         Tensao(eps, b, p.Fyd, p.Es, p.EpsYd);
         rst += f;
         m += f * prof;
     }
     for (int i = 1; i <= 3; ++i) {
         const double prof = real ? p.Neg.DLinha[i] : p.DCG2;
         const double eps = epsC * (x - prof) / x;
-        const double f =
-            p.Neg.NumBarras[i] * p.AreaBarra[p.Neg.Bitola[i]] * Tensao(eps, b, p.Fyd, p.Es, p.EpsYd);
+        const double f = p.Neg.NumBarras[i] * p.AreaBarra[p.Neg.Bitola[i]] *
+                         Tensao(eps, b, p.Fyd, p.Es, p.EpsYd);
         rc += f;
         m -= f * prof;
     }
@@ -153,9 +153,11 @@ TEST(Propriedades, secoes_aleatorias) {
         EXPECT_TRUE(!coubePos || p.AsReal >= p.AsPos);
         EXPECT_TRUE(p.Form1.Combo4[3].BackColor == Cor::Alerta || p.AsNegReal >= p.AsNeg);
         for (int i = 1; i <= 6; ++i)
-            EXPECT_TRUE(p.Pos.NumBarras[i] < 2 || p.Pos.EspLivre[i] >= p.Pos.EspMinHor[i] - 1e-9) << i;
+            EXPECT_TRUE(p.Pos.NumBarras[i] < 2 || p.Pos.EspLivre[i] >= p.Pos.EspMinHor[i] - 1e-9)
+                << i;
         for (int i = 1; i <= 3; ++i)
-            EXPECT_TRUE(p.Neg.NumBarras[i] < 2 || p.Neg.EspLivre[i] >= p.Neg.EspMinHor[i] - 1e-9) << i;
+            EXPECT_TRUE(p.Neg.NumBarras[i] < 2 || p.Neg.EspLivre[i] >= p.Neg.EspMinHor[i] - 1e-9)
+                << i;
         // Um círculo por barra colocada, todos dentro da largura interna ao cobrimento.
         double barras = 0, circulos = 0;
         for (int i = 1; i <= 6; ++i) barras += p.Pos.NumBarras[i];
