@@ -301,7 +301,8 @@ std::string ResumoSerie(std::string_view Arquivo, const std::vector<PontoSerie>&
             (!maior || std::fabs(p.DiferencaMrdPct) > std::fabs(maior->DiferencaMrdPct)))
             maior = &p;
     }
-    std::string s = Junta("lumbrio-lote: ", Arquivo, ": ");
+    // O nome vai ao terminal: controles (ESC, BEL) escapados, por inteiro.
+    std::string s = Junta("lumbrio-lote: ", TextoVisivel(Arquivo, std::string_view::npos), ": ");
     if (acima) {
         const bool positiva = acima->PctHPos > LimitePctH;
         s += Junta("%h passa de 10 % a partir de Md = ", acima->Md, " (",

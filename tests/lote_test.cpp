@@ -182,6 +182,24 @@ TEST_F(Lote, progresso_so_acima_de_dez_mil_projetos) {
     EXPECT_EQ(muitos.status, 1);
 }
 
+// Nada cru no terminal: o nome no resumo da série e o argumento repetido num erro saem
+// com os controles escapados (ESC e BEL mudariam o título ou a tela do terminal).
+TEST_F(Lote, resumo_e_erros_escapam_controles_no_terminal) {
+    const std::string nome = "\033]0;x\a\033[2J.txt";
+    std::filesystem::copy_file(Viga, nome);
+    const auto serie = Roda(Args{"--detalhes", "--md", "10000:10000:1", nome});
+    EXPECT_EQ(serie.status, 0);
+    EXPECT_EQ(serie.erros.rfind("lumbrio-lote: \\x1B]0;x\\x07\\x1B[2J.txt: %h ", 0), 0u)
+        << serie.erros;
+    for (const Args& a : {Args{"--md", "\033[2J", Viga}, Args{"--\a", Viga}}) {
+        const std::string erros = Roda(a).erros;
+        SCOPED_TRACE(erros);
+        EXPECT_NE(erros.find("\\x"), std::string::npos);
+        EXPECT_EQ(
+            std::ranges::count_if(erros, [](unsigned char c) { return c < 0x20 && c != '\n'; }), 0);
+    }
+}
+
 TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
     std::string csv;
     for (const char* campo : {"simples", ",", "", "diz \"oi\"", "a\rb", "a\nb"})

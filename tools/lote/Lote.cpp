@@ -167,8 +167,9 @@ int Principal(const std::vector<std::string>& Args, std::FILE* Saida, std::FILE*
               bool MostraProgresso) {
     const auto opcoes = InterpretaArgumentosLote(Args);
     if (const auto* erro = std::get_if<std::string>(&opcoes)) {
+        // O erro repete o argumento digitado: controles escapados antes do terminal.
         std::fprintf(Erros, "lumbrio-lote: %s\nUse lumbrio-lote --help para ver o uso.\n",
-                     erro->c_str());
+                     TextoVisivel(*erro, std::string::npos).c_str());
         return 2;
     }
     const auto& o = std::get<OpcoesLote>(opcoes);
