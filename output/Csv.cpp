@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace lumbrio {
 
@@ -291,17 +292,15 @@ PontoSerie PontoDoProjeto(std::string Md, const EstadoDeCalculo& D) {
     return p;
 }
 
-std::string ResumoSerie(std::string_view Arquivo, const std::vector<PontoSerie>& Pontos) {
-    const PontoSerie* acima = nullptr;
-    const PontoSerie* maior = nullptr;
-    for (const PontoSerie& p : Pontos) {
-        if (!p.Calculado) continue;
-        if (!acima && (p.PctHPos > LimitePctH || (p.TemNeg && p.PctHNeg > LimitePctH))) acima = &p;
-        if (std::isfinite(p.DiferencaMrdPct) &&
-            (!maior || std::fabs(p.DiferencaMrdPct) > std::fabs(maior->DiferencaMrdPct)))
-            maior = &p;
-    }
-    // O nome vai ao terminal: controles (ESC, BEL) escapados, por inteiro.
+void ResumoSerie::Acrescenta(PontoSerie p) {
+    if (!p.Calculado) return;
+    if (!acima && (p.PctHPos > LimitePctH || (p.TemNeg && p.PctHNeg > LimitePctH))) acima = p;
+    if (std::isfinite(p.DiferencaMrdPct) &&
+        (!maior || std::fabs(p.DiferencaMrdPct) > std::fabs(maior->DiferencaMrdPct)))
+        maior = std::move(p);
+}
+
+std::string ResumoSerie::Texto(std::string_view Arquivo) const {
     std::string s = Junta("lumbrio-lote: ", TextoVisivel(Arquivo, std::string_view::npos), ": ");
     if (acima) {
         const bool positiva = acima->PctHPos > LimitePctH;

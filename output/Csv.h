@@ -4,9 +4,9 @@
 
 #include "calc/EstadoDeProjeto.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace lumbrio {
 
@@ -33,7 +33,15 @@ struct PontoSerie {
 PontoSerie PontoDoProjeto(std::string Md, const EstadoDeCalculo& D);
 
 // Resumo de uma série: primeiro Md em que %h passa de 10 % e a maior diferença de Mrd
-// entre os modelos (em valor absoluto), numa linha em português.
-std::string ResumoSerie(std::string_view Arquivo, const std::vector<PontoSerie>& Pontos);
+// entre os modelos (em valor absoluto), numa linha em português. Os projetos entram um a
+// um, na ordem da série; só esses dois ficam guardados, nunca a série inteira.
+class ResumoSerie {
+  public:
+    void Acrescenta(PontoSerie Ponto);
+    std::string Texto(std::string_view Arquivo) const;
+
+  private:
+    std::optional<PontoSerie> acima, maior;
+};
 
 } // namespace lumbrio

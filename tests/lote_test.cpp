@@ -19,6 +19,7 @@
 #include <tuple>
 #include <vector>
 
+#include <malloc.h>
 #include <unistd.h>
 
 namespace lumbrio::teste {
@@ -254,8 +255,40 @@ TEST(LoteResumo, frase_do_resumo_da_serie) {
          "de Mrd entre os modelos (Real - CG) / CG: -0.01 % em Md = 4.\n"},
         {{{"1", false, 0, 0, false, 0}},
          "%h não passa de 10 % na série; nenhum projeto da série foi calculado.\n"}};
-    for (const auto& [pontos, texto] : casos)
-        EXPECT_EQ(ResumoSerie("v.txt", pontos), Junta("lumbrio-lote: v.txt: ", texto));
+    for (const auto& [pontos, texto] : casos) {
+        ResumoSerie r;
+        for (const PontoSerie& p : pontos) r.Acrescenta(p);
+        EXPECT_EQ(r.Texto("v.txt"), Junta("lumbrio-lote: v.txt: ", texto));
+    }
+}
+
+// Uma série longa com --detalhes não guarda os seus projetos para o resumo: o heap em
+// uso ao fim de cada rodada (um trabalhador, o heap principal do glibc) fica igual da
+// segunda à última. Guardar os 10 000 pontos somaria mais de 700 KiB.
+TEST(LoteResumo, serie_longa_com_detalhes_em_memoria_constante) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "o AddressSanitizer tem o seu próprio heap";
+#endif
+    class Medida final : public SaidaLote {
+      public:
+        std::vector<std::size_t> EmUso;
+        bool Escreve(std::string& Parte) override {
+            Parte.clear();
+            return true;
+        }
+        void Avanca(std::size_t) override {
+            const auto m = ::mallinfo2(); // os blocos grandes vêm de mmap, fora de uordblks
+            EmUso.push_back(m.uordblks + m.hblkhd);
+        }
+    } medida;
+    medida.EmUso.reserve(64);
+    // Md negativo: recusado logo, e o ponto de cada projeto entra no resumo do mesmo jeito.
+    const auto r = ProjetaSerie(Dimensionamento{}, "v.txt", *LeSerieMd("-1:-10000:-1"), true,
+                                Paralelo{1, 250}, medida);
+    ASSERT_EQ(medida.EmUso.size(), 40u);
+    EXPECT_EQ(r.Resumo, "lumbrio-lote: v.txt: %h não passa de 10 % na série; nenhum projeto da "
+                        "série foi calculado.\n");
+    EXPECT_LT(medida.EmUso.back() - std::min(medida.EmUso.back(), medida.EmUso[1]), 64u * 1024);
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <array>
 #include <cfloat>
 #include <cmath>
-#include <iterator>
 #include <thread>
 #include <vector>
 
@@ -103,7 +102,7 @@ ResultadoArquivo ProjetaSerie(const ProjetosDoArquivo& Arquivo, std::string_view
                                           Arquivo.Entradas.value_or(EntradasProjeto{}));
     std::vector<std::string> partes(P.Trabalhadores);
     std::vector<std::vector<PontoSerie>> pontos(P.Trabalhadores);
-    std::vector<PontoSerie> serieToda;
+    ResumoSerie resumo; // memória constante: nenhum ponto guardado além da rodada
     const auto projeta = [&](unsigned t, std::size_t inicio, std::size_t fim) {
         for (std::size_t k = inicio; k < fim; ++k) {
             std::string md = TextoMdDaSerie(Serie, k);
@@ -117,7 +116,7 @@ ResultadoArquivo ProjetaSerie(const ProjetosDoArquivo& Arquivo, std::string_view
         bool gravou = true;
         for (std::size_t t = 0; t < partes.size() && gravou; ++t) gravou = Saida.Escreve(partes[t]);
         for (auto& p : pontos) {
-            std::move(p.begin(), p.end(), std::back_inserter(serieToda));
+            for (PontoSerie& q : p) resumo.Acrescenta(std::move(q));
             p.clear();
         }
         Saida.Avanca(projetos);
@@ -125,7 +124,7 @@ ResultadoArquivo ProjetaSerie(const ProjetosDoArquivo& Arquivo, std::string_view
     };
     ResultadoArquivo r;
     r.Gravou = P.Rodadas(TamanhoSerie(Serie), projeta, grava);
-    if (Detalhes && r.Gravou) r.Resumo = ResumoSerie(Nome, serieToda);
+    if (Detalhes && r.Gravou) r.Resumo = resumo.Texto(Nome);
     return r;
 }
 
