@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iconv.h>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -92,17 +93,51 @@ const char* MotivoSinal(int Sinal) {
         return "interrompido (Ctrl+C)";
     case SIGHUP:
         return "o terminal foi fechado (SIGHUP)";
+    case SIGQUIT:
+        return "interrompido (SIGQUIT)";
+    case SIGPIPE:
+        return "quem lia a saída a fechou (SIGPIPE)";
     case SIGXCPU:
         return "o limite de tempo de processador acabou (SIGXCPU)";
     case SIGALRM:
         return "o alarme de tempo disparou (SIGALRM)";
+    case SIGVTALRM:
+        return "o alarme de tempo virtual disparou (SIGVTALRM)";
+    case SIGPROF:
+        return "o alarme de perfil disparou (SIGPROF)";
     case SIGTERM:
         return "encerrado (SIGTERM)";
     case SIGUSR1:
         return "encerrado (SIGUSR1)";
+    case SIGUSR2:
+        return "encerrado (SIGUSR2)";
+    case SIGPWR:
+        return "falha de energia (SIGPWR)";
+    case SIGSTKFLT:
+        return "encerrado (SIGSTKFLT)";
+    case SIGIO:
+        return "encerrado (SIGIO)";
+    case SIGABRT:
+    case SIGSEGV:
+    case SIGBUS:
+    case SIGFPE:
+    case SIGILL:
+    case SIGTRAP:
+    case SIGSYS:
+        return "erro interno do programa";
     default:
         return "encerrado por um sinal";
     }
+}
+
+// Os sinais cujo efeito padrão encerra o processo e que podem ser tratados (SIGKILL e
+// SIGSTOP não podem; SIGXFSZ é ignorado à parte), mais os de tempo real.
+std::vector<int> SinaisQueEncerram() {
+    std::vector<int> s{SIGHUP,  SIGINT,  SIGQUIT, SIGILL,  SIGTRAP,   SIGABRT, SIGBUS,
+                       SIGFPE,  SIGUSR1, SIGSEGV, SIGUSR2, SIGPIPE,   SIGALRM, SIGTERM,
+                       SIGXCPU, SIGPROF, SIGSYS,  SIGIO,   SIGVTALRM, SIGPWR,  SIGSTKFLT};
+    for (int r = SIGRTMIN; r <= SIGRTMAX; ++r) s.push_back(r);
+    return s;
 }
 
 extern "C" void ApagaEEncerra(int Sinal) {
@@ -276,7 +311,7 @@ void ApagaTemporarioAoInterromper(const char* Programa) {
     // Passar do limite de tamanho (ulimit -f) vira um erro de escrita (EFBIG), que a
     // gravação já trata: apaga o temporário e diz o motivo.
     std::signal(SIGXFSZ, SIG_IGN);
-    for (const int s : {SIGINT, SIGTERM, SIGHUP, SIGXCPU, SIGALRM, SIGUSR1}) {
+    for (const int s : SinaisQueEncerram()) {
         struct sigaction atual {};
         // Um sinal ignorado desde o início (nohup, trap '' INT) continua ignorado.
         if (::sigaction(s, nullptr, &atual) == 0 && atual.sa_handler == SIG_IGN) continue;

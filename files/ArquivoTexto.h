@@ -60,9 +60,10 @@ class GravacaoAtomica {
 // fechada continua sendo uma falha.
 void AbreDescritoresPadrao();
 
-// Instala o tratamento de SIGINT, SIGTERM, SIGHUP, SIGXCPU, SIGALRM e SIGUSR1 que
-// apaga o temporário de uma gravação atômica em curso e diz o motivo na saída de
-// erros, em nome de Programa, antes de encerrar; os sinais ignorados ao iniciar
+// Instala, em todo sinal que encerraria o processo e pode ser tratado (SIGINT, SIGTERM,
+// SIGQUIT, SIGPIPE, SIGUSR2, SIGABRT... e os de tempo real), o tratamento que apaga o
+// temporário de uma gravação atômica em curso e diz o motivo na saída de erros, em
+// nome de Programa, antes de encerrar pelo mesmo sinal; os sinais ignorados ao iniciar
 // ficam ignorados. SIGXFSZ passa a ser ignorado: a escrita falha com EFBIG.
 void ApagaTemporarioAoInterromper(const char* Programa);
 

@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -366,24 +367,29 @@ TEST(DescritoresPadrao, fechados_voltam_abertos) {
             << fd;
 }
 
-// Um sinal apaga o temporário e diz por quê; um ignorado ao iniciar (nohup) fica.
+// Todo sinal que encerra apaga o temporário e diz por quê (SIGPIPE: "lote ... 2>&1 |
+// head -1"; SIGABRT: o std::terminate); um ignorado ao iniciar (nohup) fica ignorado.
 TEST_F(ArquivoDeValores, sinal_apaga_o_temporario_e_o_ignorado_fica_ignorado) {
-    for (const int s : {SIGUSR1, SIGALRM, SIGINT})
+    for (const int s : {SIGUSR1, SIGALRM, SIGINT, SIGQUIT, SIGPIPE, SIGUSR2, SIGVTALRM, SIGPROF,
+                        SIGSTKFLT, SIGPWR, SIGABRT, SIGSEGV, SIGRTMIN, SIGRTMAX}) {
+        SCOPED_TRACE(sigabbrev_np(s) ? sigabbrev_np(s) : "RT");
+        const bool ignorado = s == SIGINT;
         EXPECT_EXIT(
             {
-                if (s == SIGINT) std::signal(s, SIG_IGN);
+                const rlimit semCore{}; // SIGQUIT e SIGABRT gravariam um core na pasta
+                ::setrlimit(RLIMIT_CORE, &semCore);
+                std::signal(s, ignorado ? SIG_IGN : SIG_DFL); // como o processo começou
                 ApagaTemporarioAoInterromper("lote");
                 GravacaoAtomica g;
                 std::string motivo;
                 if (g.Abre("s.csv", motivo)) std::raise(s);
                 std::_Exit(g.Conclui(motivo) ? 7 : 1);
             },
-            [s](int st) {
-                return s == SIGINT ? testing::ExitedWithCode(7)(st)
-                                   : testing::KilledBySignal(s)(st);
+            [&](int st) {
+                return ignorado ? testing::ExitedWithCode(7)(st) : testing::KilledBySignal(s)(st);
             },
-            s == SIGINT ? "" : "^lote: .*a gravação em curso foi descartada")
-            << s;
+            (ignorado ? "" : "^lote: .*a gravação em curso foi descartada"));
+    }
     EXPECT_EQ(ArquivosNaPasta(), 1u); // só o s.csv de quem ignorou: nenhum temporário
 }
 

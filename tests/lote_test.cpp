@@ -11,8 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -20,6 +22,7 @@
 #include <vector>
 
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace lumbrio::teste {
@@ -198,6 +201,49 @@ TEST_F(Lote, resumo_e_erros_escapam_controles_no_terminal) {
         EXPECT_NE(erros.find("\\x"), std::string::npos);
         EXPECT_EQ(
             std::ranges::count_if(erros, [](unsigned char c) { return c < 0x20 && c != '\n'; }), 0);
+    }
+}
+
+// Memória do processo: o tamanho virtual, em bytes.
+rlim_t TamanhoVirtual() {
+    std::ifstream statm("/proc/self/statm");
+    rlim_t paginas = 0;
+    statm >> paginas;
+    return paginas * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+}
+
+// Sem memória no meio da série (o limite logo acima do que o processo já usa; as linhas
+// da rodada não cabem): a mensagem, status 2 (o 1 é de arquivo ilegível) e nenhum
+// temporário do --saida. Antes, std::terminate (134) e o temporário ficava.
+TEST_F(Lote, memoria_insuficiente_sai_com_2_sem_temporario) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "o AddressSanitizer reserva mais memória virtual que o limite";
+#endif
+    EXPECT_EXIT(
+        {
+            rlimit limite{};
+            ::getrlimit(RLIMIT_AS, &limite);
+            limite.rlim_cur = TamanhoVirtual() + (1u << 20);
+            ::setrlimit(RLIMIT_AS, &limite);
+            std::_Exit(Principal(Args{"--detalhes", "--md", "1:20000:1", "--saida", "s.csv", Viga},
+                                 stdout, stderr, false));
+        },
+        ::testing::ExitedWithCode(2), "lumbrio-lote: memória insuficiente; o lote parou");
+    EXPECT_EQ(ArquivosNaPasta(), 1u);
+}
+
+TEST(LoteSerie, excecao_num_trabalhador_volta_a_quem_chamou_depois_da_rodada) {
+    for (const unsigned falho : {0u, 1u, 2u}) {
+        SCOPED_TRACE(falho);
+        std::atomic<int> blocos{0}, rodadas{0};
+        const auto tarefa = [&](unsigned t, std::size_t, std::size_t) {
+            ++blocos;
+            if (t == falho) throw std::bad_alloc();
+        };
+        EXPECT_THROW(Paralelo({3, 10}).Rodadas(100, tarefa, [&](std::size_t) { return ++rodadas; }),
+                     std::bad_alloc);
+        EXPECT_EQ(blocos, 3); // os três blocos da rodada terminaram
+        EXPECT_EQ(rodadas, 0);
     }
 }
 

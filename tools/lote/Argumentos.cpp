@@ -116,8 +116,9 @@ std::string TextoAjudaLote() {
            "Uma série tem no máximo 10 000 000 de projetos.\n"
            "\n"
            "Saída: 0 se todos os arquivos foram lidos; 1 se algum não pôde ser lido (uma\n"
-           "linha por arquivo na saída de erros); 2 para erro nos argumentos ou ao gravar\n"
-           "o CSV.\n";
+           "linha por arquivo na saída de erros); 2 para erro nos argumentos, ao gravar o\n"
+           "CSV, memória insuficiente ou erro interno. Interrompido por um sinal, o lote\n"
+           "apaga o CSV que gravava e o --saida anterior fica como estava.\n";
 }
 
 } // namespace lumbrio

@@ -8,6 +8,8 @@
 #include "output/Csv.h"
 
 #include <cerrno>
+#include <exception>
+#include <new>
 #include <thread>
 
 #include <sys/stat.h>
@@ -163,8 +165,10 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
     return status;
 }
 
-int Principal(const std::vector<std::string>& Args, std::FILE* Saida, std::FILE* Erros,
-              bool MostraProgresso) {
+namespace {
+
+int PrincipalSemProtecao(const std::vector<std::string>& Args, std::FILE* Saida, std::FILE* Erros,
+                         bool MostraProgresso) {
     const auto opcoes = InterpretaArgumentosLote(Args);
     if (const auto* erro = std::get_if<std::string>(&opcoes)) {
         // O erro repete o argumento digitado: controles escapados antes do terminal.
@@ -178,6 +182,29 @@ int Principal(const std::vector<std::string>& Args, std::FILE* Saida, std::FILE*
         return 0;
     }
     return ExecutaLote(o, Saida, Erros, MostraProgresso);
+}
+
+} // namespace
+
+int Principal(const std::vector<std::string>& Args, std::FILE* Saida, std::FILE* Erros,
+              bool MostraProgresso) {
+    // A pilha desfeita até aqui já apagou o temporário de um --saida. O status 1 é o de
+    // um arquivo ilegível: uma falha do próprio lote é 2. Uma linha de progresso aberta
+    // é fechada antes da mensagem.
+    const char* inicio = MostraProgresso ? "\n" : "";
+    try {
+        return PrincipalSemProtecao(Args, Saida, Erros, MostraProgresso);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(
+            Erros, "%slumbrio-lote: memória insuficiente; o lote parou e o CSV não foi gravado.\n",
+            inicio);
+    } catch (const std::exception&) {
+        std::fprintf(Erros,
+                     "%slumbrio-lote: erro interno (falha do sistema); o lote parou e o CSV "
+                     "não foi gravado.\n",
+                     inicio);
+    }
+    return 2;
 }
 
 } // namespace lumbrio

@@ -7,6 +7,8 @@
 #include <array>
 #include <cfloat>
 #include <cmath>
+#include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -49,16 +51,32 @@ bool Paralelo::Rodadas(std::size_t Total,
                        const std::function<void(unsigned, std::size_t, std::size_t)>& Tarefa,
                        const std::function<bool(std::size_t)>& DepoisDaRodada) const {
     const std::size_t porRodada = Bloco * Trabalhadores;
+    std::vector<std::exception_ptr> falhas(Trabalhadores);
     for (std::size_t rodada = 0; rodada < Total; rodada += porRodada) {
+        // Uma exceção (memória insuficiente) num trabalhador volta a quem chamou, depois
+        // de todos pararem, em vez de encerrar o processo sem apagar o temporário.
         const auto bloco = [&](unsigned t) {
             const std::size_t inicio = rodada + t * Bloco;
-            Tarefa(t, inicio, std::min(inicio + Bloco, Total));
+            try {
+                Tarefa(t, inicio, std::min(inicio + Bloco, Total));
+            } catch (...) {
+                falhas[t] = std::current_exception();
+            }
         };
-        std::vector<std::thread> linhas;
-        for (unsigned t = 1; t < Trabalhadores && rodada + t * Bloco < Total; ++t)
-            linhas.emplace_back(bloco, t);
-        bloco(0);
-        for (auto& l : linhas) l.join();
+        {
+            std::vector<std::jthread> linhas; // esperados também quando algo falha aqui
+            linhas.reserve(Trabalhadores);
+            for (unsigned t = 1; t < Trabalhadores && rodada + t * Bloco < Total; ++t) {
+                try {
+                    linhas.emplace_back(bloco, t);
+                } catch (const std::system_error&) {
+                    bloco(t); // sem linha nova (limite de memória ou de processos): aqui mesmo
+                }
+            }
+            bloco(0);
+        }
+        for (const std::exception_ptr& f : falhas)
+            if (f) std::rethrow_exception(f);
         if (!DepoisDaRodada(std::min(porRodada, Total - rodada))) return false;
     }
     return true;
