@@ -44,4 +44,10 @@ struct ResultadoServico {
     std::vector<CamadaServico> Camadas;
 };
 
+// σs da camada externa acima de fyk: o aço escoaria em serviço e o estádio II linear
+// já não vale (um alerta na janela e no CSV).
+inline bool SigmaAcimaDeFyk(const ResultadoServico& R, double Fyk) {
+    return R.Calculado && R.SigmaReal > Fyk;
+}
+
 } // namespace lumbrio

@@ -163,6 +163,18 @@ const std::vector<ColunaCsv>& ColunasVerificacao() {
     return c;
 }
 
+// Colunas acrescentadas depois de todas as outras (também das de --detalhes): nenhuma
+// coluna que já existia muda de posição.
+const std::vector<ColunaCsv>& ColunasDoFim() {
+    static const std::vector<ColunaCsv> c{
+        {"alerta_sigma_s",
+         [](Csv t, Estado d) {
+             if (d.ResServico.Calculado) t += SigmaAcimaDeFyk(d.ResServico, d.Fyk) ? '1' : '0';
+         }},
+    };
+    return c;
+}
+
 // Colunas de --detalhes, depois das verificações: o modelo Real camada a camada, o modelo CG
 // por face e a diferença de Mrd. ε em por mil, σ em kgf/cm², diferença em %.
 std::vector<std::string> MontaColunasDetalhes() {
@@ -250,6 +262,7 @@ void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {
     for (const ColunaCsv& c : ColunasVerificacao()) Csv += Junta(",", c.Nome);
     if (Detalhes)
         for (const std::string& c : ColunasDetalhes()) Csv += Junta(",", c);
+    for (const ColunaCsv& c : ColunasDoFim()) Csv += Junta(",", c.Nome);
     Csv += "\r\n";
 }
 
@@ -278,6 +291,10 @@ void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_
         if (D.HaResultados) c.Escreve(Csv, D);
     }
     if (Detalhes) AcrescentaDetalhes(Csv, D);
+    for (const ColunaCsv& c : ColunasDoFim()) {
+        Csv += ',';
+        if (D.HaResultados) c.Escreve(Csv, D);
+    }
     Csv += "\r\n";
 }
 

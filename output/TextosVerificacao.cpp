@@ -86,7 +86,7 @@ std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::strin
     l.back().Informativa = true;
     l.back().Nota = "Seção fissurada com αe = 15, sem o concreto tracionado (item 17.3.3.2).";
     // Acima de fyk o aço escoaria em serviço: a análise linear do estádio II não vale.
-    if (R.SigmaReal > E.Fyk) {
+    if (SigmaAcimaDeFyk(R, E.Fyk)) {
         l.back().Veredito = "acima de fyk";
         l.back().Falha = true;
         l.back().Informativa = false;

@@ -329,8 +329,9 @@ TEST(LoteResumo, serie_longa_com_detalhes_em_memoria_constante) {
     } medida;
     medida.EmUso.reserve(64);
     // Md negativo: recusado logo, e o ponto de cada projeto entra no resumo do mesmo jeito.
-    const auto r = ProjetaSerie(Dimensionamento{}, "v.txt", *LeSerieMd("-1:-10000:-1"), true,
-                                Paralelo{1, 250}, medida);
+    const Dimensionamento carregado;
+    const auto r = ProjetaSerie(ProjetosDoArquivo(carregado), "v.txt", *LeSerieMd("-1:-10000:-1"),
+                                true, Paralelo{1, 250}, medida);
     ASSERT_EQ(medida.EmUso.size(), 40u);
     EXPECT_EQ(r.Resumo, "lumbrio-lote: v.txt: %h não passa de 10 % na série; nenhum projeto da "
                         "série foi calculado.\n");

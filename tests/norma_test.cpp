@@ -5,6 +5,7 @@
 #include "calc/Catalogos.h"
 #include "calc/Numeros.h"
 #include "output/Csv.h"
+#include "output/Painel.h"
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"
 #include "section/BlocoRetangular.h"
@@ -16,7 +17,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <set>
 #include <span>
+#include <sstream>
+#include <vector>
 
 namespace lumbrio {
 namespace {
@@ -211,126 +216,126 @@ void Servico16(Dimensionamento& p, const char* Mser) {
     p.Form1.TextMser.Text = Mser, p.Form1.ComboMser.Text = "KN.m";
 }
 
+// Os projetos de ponta a ponta: nome e o que muda nos valores padrão.
+using D = Dimensionamento;
+const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
+    {"padrão", [](D&) {}},
+    {"taxa acima de 4 %", [](D& p) { p.Form1.Text17.Text = "60001"; }},
+    {"uma barra de 10 mm",
+     [](D& p) { p.Form1.Text17.Text = "100", p.Form1.Combo2[1].Text = "10 mm (3/8'')"; }},
+    {"uma barra de 40 mm", [](D& p) { p.Form1.Text17.Text = "100"; }},
+    {"12 x 25 com uma barra de 10 mm: As,min de 0,45 cm²",
+     [](D& p) {
+         p.Form1.Text1.Text = "12", p.Form1.Text2.Text = "25", p.Form1.Text4.Text = "2";
+         p.Form1.Combo3.Text = "5 mm", p.Form1.Combo2[1].Text = "10 mm (3/8'')";
+         p.Form1.Text17.Text = "100";
+     }},
+    {"20 x 80: pele de 0,10 % por face", [](D& p) { p.Form1.Text2.Text = "80"; }},
+    {"60 x 100 na 2023: pele de no máximo 5 cm²/m",
+     [](D& p) {
+         p.Form1.ComboNorma.Text = "NBR 6118:2023";
+         p.Form1.Text1.Text = "60", p.Form1.Text2.Text = "100";
+     }},
+    {"domínio 4 permitido", [](D& p) { p.Form1.Check4.Value = 1, p.Form1.Text17.Text = "14000"; }},
+    {"x = d: As sem limite",
+     [](D& p) { p.Form1.Check4.Value = 1, p.Form1.Text17.Text = "100000"; }},
+    {"PrecisãoN frouxa", [](D& p) { p.Form8.Text1.Text = "100000"; }},
+    {"Es minúsculo", [](D& p) { p.Form1.Text20.Text = "1"; }},
+    {"γc = 14", [](D& p) { p.Form1.Text21.Text = "14"; }},
+    {"γc = 0,99", [](D& p) { p.Form1.Text21.Text = "0.99"; }},
+    {"γs = 2,01", [](D& p) { p.Form1.Text22.Text = "2.01"; }},
+    {"γc = 1 e γs = 2", [](D& p) { p.Form1.Text21.Text = "1", p.Form1.Text22.Text = "2"; }},
+    {"γc = 2 e γs = 1", [](D& p) { p.Form1.Text21.Text = "2", p.Form1.Text22.Text = "1"; }},
+    {"C15", [](D& p) { p.Form1.Text18.Text = "15"; }},
+    {"C50", [](D& p) { p.Form1.Text18.Text = "50"; }},
+    {"C55", [](D& p) { p.Form1.Text18.Text = "55"; }},
+    {"C95 na 2003", [](D& p) { p.Form1.Text18.Text = "95"; }},
+    {"C19 na 2023",
+     [](D& p) { p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "19"; }},
+    {"C55 na 2023",
+     [](D& p) { p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "55"; }},
+    {"C90 na 2023",
+     [](D& p) { p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "90"; }},
+    {"armadura dupla: Mrd Real abaixo de Md",
+     [](D& p) {
+         p.Form1.Text17.Text = "25000";
+         teste::PoeBitolas(p, "20 mm (3/4'')", "16 mm (5/8'')");
+     }},
+    // Md = 23000 KN.cm: 4 + 1 barras; Mrd CG = 23230,35 passa, Mrd Real = 22905,71 não.
+    {"Mrd Real abaixo de Md = 23000", [](D& p) { Barras20(p, "23000"); }},
+    {"Mrd Real acima de Md = 22500", [](D& p) { Barras20(p, "22500"); }},
+    {"Mrd em Kgf.m", [](D& p) { p.Form1.Combo5.Text = "Kgf.m", p.Form1.Text17.Text = "10000"; }},
+    // x máximo = 0,2·d, no domínio 2b: As' com εcu desde d/6 (As' = 3,74 cm²).
+    {"20 x 100, x máximo 0,2·d: As' com εcu",
+     [](D& p) {
+         p.Form1.Text2.Text = "100", p.Form1.Text17.Text = "40000";
+         p.Form1.Check5.Value = 1, p.Form1.Text19.Text = "0.2";
+     }},
+    // Ductilidade: o veredito é o do cálculo; as barras colocadas são informação.
+    {"2023, C30: cálculo em 0,45·d, barras colocadas acima, A's,extra",
+     [](D& p) {
+         p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "30";
+         p.Form1.Text17.Text = "23000";
+         teste::PoeBitolas(p, "20 mm (3/4'')", "10 mm (3/8'')");
+     }},
+    {"2023, domínio 4 permitido: cálculo acima de 0,45·d",
+     [](D& p) {
+         p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Check4.Value = 1;
+         p.Form1.Text17.Text = "14000";
+     }},
+    {"2003, domínio 3 acima de 0,50·d: atende no vão",
+     [](D& p) {
+         p.Form1.Text17.Text = "20000";
+         teste::PoeBitolas(p, "20 mm (3/4'')", "16 mm (5/8'')");
+     }},
+    {"2003, 20 x 90 com Md = 2000 KN.cm: o cálculo não segue As,min",
+     [](D& p) {
+         p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
+         teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
+     }},
+    {"cortante, 14 x 50 C25, estribo 6,3 mm: Vd = 153 KN no modelo I",
+     [](D& p) {
+         Barras20(p, "10000");
+         p.Form1.Text1.Text = "14", p.Form1.Combo3.Text = "6.3 mm (1/4'')";
+         p.Form1.TextVd.Text = "153";
+     }},
+    {"cortante, modelo II com θ = 30°, CA-60 e 3 ramos: Vd = 40 Tf passa de VRd2",
+     [](D& p) {
+         Barras20(p, "10000");
+         p.Form1.TextVd.Text = "40", p.Form1.ComboVd.Text = "Tf";
+         p.Form1.ComboModelo.Text = "Modelo II", p.Form1.ComboAcoEstribo.Text = "CA-60";
+         p.Form1.TextRamos.Text = "3";
+     }},
+    {"cortante, Vd = 20 KN em 60 x 50: a mínima governa, st passa de st,máx",
+     [](D& p) {
+         Barras20(p, "10000");
+         p.Form1.Text1.Text = "60", p.Form1.TextVd.Text = "20";
+     }},
+    {"serviço, 2023, 20 x 50 C25, 16 mm em duas camadas e 10 mm: Mser = 60 KN.m",
+     [](D& p) {
+         Servico16(p, "60");
+         p.Form1.Text4.Text = "2.5", p.Form1.Combo3.Text = "6.3 mm (1/4'')";
+     }},
+    {"cortante e serviço nulos: só a armadura mínima, sem fissura",
+     [](D& p) { p.Form1.TextVd.Text = "0", p.Form1.TextMser.Text = "0"; }},
+    {"serviço, 2023, 16 mm, Mser = 250 KN.m: σs acima da tabela 17.2",
+     [](D& p) { Servico16(p, "250"); }},
+    {"serviço, CAA IV e Mser abaixo de Mr: não fissura",
+     [](D& p) { p.Form1.TextMser.Text = "1000", p.Form1.ComboCAA.Text = "IV"; }},
+    {"2023, 20 x 90 C25 com Md = 2000 KN.cm: As,min de 2,70 cm² no cálculo",
+     [](D& p) {
+         p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
+         p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
+         teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
+     }},
+};
+
 // Projetos de ponta a ponta nas duas edições, conferidos à mão contra a referência:
 // cada verificação que falha e a que passa, as classes de concreto de cada edição, os
 // coeficientes fora de 1 a 2 e os alertas de Mrd e do domínio 4.
 TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
-    using D = Dimensionamento;
-    const std::pair<const char*, void (*)(D&)> projetos[] = {
-        {"padrão", [](D&) {}},
-        {"taxa acima de 4 %", [](D& p) { p.Form1.Text17.Text = "60001"; }},
-        {"uma barra de 10 mm",
-         [](D& p) { p.Form1.Text17.Text = "100", p.Form1.Combo2[1].Text = "10 mm (3/8'')"; }},
-        {"uma barra de 40 mm", [](D& p) { p.Form1.Text17.Text = "100"; }},
-        {"12 x 25 com uma barra de 10 mm: As,min de 0,45 cm²",
-         [](D& p) {
-             p.Form1.Text1.Text = "12", p.Form1.Text2.Text = "25", p.Form1.Text4.Text = "2";
-             p.Form1.Combo3.Text = "5 mm", p.Form1.Combo2[1].Text = "10 mm (3/8'')";
-             p.Form1.Text17.Text = "100";
-         }},
-        {"20 x 80: pele de 0,10 % por face", [](D& p) { p.Form1.Text2.Text = "80"; }},
-        {"60 x 100 na 2023: pele de no máximo 5 cm²/m",
-         [](D& p) {
-             p.Form1.ComboNorma.Text = "NBR 6118:2023";
-             p.Form1.Text1.Text = "60", p.Form1.Text2.Text = "100";
-         }},
-        {"domínio 4 permitido",
-         [](D& p) { p.Form1.Check4.Value = 1, p.Form1.Text17.Text = "14000"; }},
-        {"x = d: As sem limite",
-         [](D& p) { p.Form1.Check4.Value = 1, p.Form1.Text17.Text = "100000"; }},
-        {"PrecisãoN frouxa", [](D& p) { p.Form8.Text1.Text = "100000"; }},
-        {"Es minúsculo", [](D& p) { p.Form1.Text20.Text = "1"; }},
-        {"γc = 14", [](D& p) { p.Form1.Text21.Text = "14"; }},
-        {"γc = 0,99", [](D& p) { p.Form1.Text21.Text = "0.99"; }},
-        {"γs = 2,01", [](D& p) { p.Form1.Text22.Text = "2.01"; }},
-        {"γc = 1 e γs = 2", [](D& p) { p.Form1.Text21.Text = "1", p.Form1.Text22.Text = "2"; }},
-        {"γc = 2 e γs = 1", [](D& p) { p.Form1.Text21.Text = "2", p.Form1.Text22.Text = "1"; }},
-        {"C15", [](D& p) { p.Form1.Text18.Text = "15"; }},
-        {"C50", [](D& p) { p.Form1.Text18.Text = "50"; }},
-        {"C55", [](D& p) { p.Form1.Text18.Text = "55"; }},
-        {"C95 na 2003", [](D& p) { p.Form1.Text18.Text = "95"; }},
-        {"C19 na 2023",
-         [](D& p) { p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "19"; }},
-        {"C55 na 2023",
-         [](D& p) { p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "55"; }},
-        {"C90 na 2023",
-         [](D& p) { p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "90"; }},
-        {"armadura dupla: Mrd Real abaixo de Md",
-         [](D& p) {
-             p.Form1.Text17.Text = "25000";
-             teste::PoeBitolas(p, "20 mm (3/4'')", "16 mm (5/8'')");
-         }},
-        // Md = 23000 KN.cm: 4 + 1 barras; Mrd CG = 23230,35 passa, Mrd Real = 22905,71 não.
-        {"Mrd Real abaixo de Md = 23000", [](D& p) { Barras20(p, "23000"); }},
-        {"Mrd Real acima de Md = 22500", [](D& p) { Barras20(p, "22500"); }},
-        {"Mrd em Kgf.m",
-         [](D& p) { p.Form1.Combo5.Text = "Kgf.m", p.Form1.Text17.Text = "10000"; }},
-        // x máximo = 0,2·d, no domínio 2b: As' com εcu desde d/6 (As' = 3,74 cm²).
-        {"20 x 100, x máximo 0,2·d: As' com εcu",
-         [](D& p) {
-             p.Form1.Text2.Text = "100", p.Form1.Text17.Text = "40000";
-             p.Form1.Check5.Value = 1, p.Form1.Text19.Text = "0.2";
-         }},
-        // Ductilidade: o veredito é o do cálculo; as barras colocadas são informação.
-        {"2023, C30: cálculo em 0,45·d, barras colocadas acima, A's,extra",
-         [](D& p) {
-             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "30";
-             p.Form1.Text17.Text = "23000";
-             teste::PoeBitolas(p, "20 mm (3/4'')", "10 mm (3/8'')");
-         }},
-        {"2023, domínio 4 permitido: cálculo acima de 0,45·d",
-         [](D& p) {
-             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Check4.Value = 1;
-             p.Form1.Text17.Text = "14000";
-         }},
-        {"2003, domínio 3 acima de 0,50·d: atende no vão",
-         [](D& p) {
-             p.Form1.Text17.Text = "20000";
-             teste::PoeBitolas(p, "20 mm (3/4'')", "16 mm (5/8'')");
-         }},
-        {"2003, 20 x 90 com Md = 2000 KN.cm: o cálculo não segue As,min",
-         [](D& p) {
-             p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
-             teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
-         }},
-        {"cortante, 14 x 50 C25, estribo 6,3 mm: Vd = 153 KN no modelo I",
-         [](D& p) {
-             Barras20(p, "10000");
-             p.Form1.Text1.Text = "14", p.Form1.Combo3.Text = "6.3 mm (1/4'')";
-             p.Form1.TextVd.Text = "153";
-         }},
-        {"cortante, modelo II com θ = 30°, CA-60 e 3 ramos: Vd = 40 Tf passa de VRd2",
-         [](D& p) {
-             Barras20(p, "10000");
-             p.Form1.TextVd.Text = "40", p.Form1.ComboVd.Text = "Tf";
-             p.Form1.ComboModelo.Text = "Modelo II", p.Form1.ComboAcoEstribo.Text = "CA-60";
-             p.Form1.TextRamos.Text = "3";
-         }},
-        {"cortante, Vd = 20 KN em 60 x 50: a mínima governa, st passa de st,máx",
-         [](D& p) {
-             Barras20(p, "10000");
-             p.Form1.Text1.Text = "60", p.Form1.TextVd.Text = "20";
-         }},
-        {"serviço, 2023, 20 x 50 C25, 16 mm em duas camadas e 10 mm: Mser = 60 KN.m",
-         [](D& p) {
-             Servico16(p, "60");
-             p.Form1.Text4.Text = "2.5", p.Form1.Combo3.Text = "6.3 mm (1/4'')";
-         }},
-        {"cortante e serviço nulos: só a armadura mínima, sem fissura",
-         [](D& p) { p.Form1.TextVd.Text = "0", p.Form1.TextMser.Text = "0"; }},
-        {"serviço, 2023, 16 mm, Mser = 250 KN.m: σs acima da tabela 17.2",
-         [](D& p) { Servico16(p, "250"); }},
-        {"serviço, CAA IV e Mser abaixo de Mr: não fissura",
-         [](D& p) { p.Form1.TextMser.Text = "1000", p.Form1.ComboCAA.Text = "IV"; }},
-        {"2023, 20 x 90 C25 com Md = 2000 KN.cm: As,min de 2,70 cm² no cálculo",
-         [](D& p) {
-             p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
-             p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
-             teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
-         }},
-    };
     std::string s;
-    for (const auto& [nome, prepara] : projetos) {
+    for (const auto& [nome, prepara] : ProjetosConferidos) {
         Dimensionamento p;
         prepara(p);
         p.Programa();
@@ -360,6 +365,90 @@ TEST(Fissuracao, sigma_s_em_alerta_so_acima_de_fyk) {
         EXPECT_TRUE(acima ? sigma > 500 : sigma > 434.8 && sigma < 500) << l->Text;
         EXPECT_EQ(l->BackColor == Cor::Alerta, acima) << l->Text;
     }
+}
+
+// As colunas do CSV de um projeto, pelo nome (os projetos daqui não têm vírgula em campo).
+std::map<std::string, std::string> ColunasDoCsv(const Dimensionamento& p) {
+    std::string csv;
+    AcrescentaCabecalhoCsv(csv, true);
+    AcrescentaLinhaCsv(csv, "p.txt", p.Form1.Text17.Text, p, true);
+    std::istringstream linhas(csv);
+    std::string cabecalho, linha, nome, valor;
+    std::getline(linhas, cabecalho, '\r');
+    linhas.ignore(1);
+    std::getline(linhas, linha, '\r');
+    std::istringstream nomes(cabecalho), valores(linha);
+    std::map<std::string, std::string> c;
+    while (std::getline(nomes, nome, ',') && std::getline(valores, valor, ',')) c[nome] = valor;
+    return c;
+}
+
+// O que a janela pinta em alerta tem coluna no CSV, e ela diz 1: cada linha de
+// verificação em alerta, pela grandeza, e cada caixa ou lista do painel. Uma linha ou
+// caixa que passe a ficar em alerta sem coluna faz o teste falhar pelo nome.
+TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
+    const std::map<std::string, std::string> porLinha{
+        {"Mrd CG", "alerta_Mrd_CG"},
+        {"Mrd Real", "alerta_Mrd_Real"},
+        {"%h", "alerta_pctH"},
+        {"Camadas", "alerta_camadas"},
+        {"Domínio das barras colocadas", "alerta_dominio4"},
+        {"Barras na camada 1", "alerta_barras_camada1"},
+        {"Ductilidade x/d", "alerta_xd_calculo"},
+        {"Armadura mínima", "alerta_As_min"},
+        {"Armadura máxima", "alerta_taxa"},
+        {"Equilíbrio", "alerta_equilibrio"},
+        {"Coeficientes", "alerta_coeficientes"},
+        {"Classe do concreto", "alerta_classe"},
+        {"Bielas", "alerta_VRd2"},
+        {"Estribos", "alerta_estribo"},
+        {"Ramos", "alerta_estribo"},
+        {"Diâmetro do estribo", "alerta_estribo"},
+        {"wk,máx", "alerta_wk"},
+        {"Estádio II", "alerta_sigma_s"}};
+    std::set<std::string> vistas;
+    for (const auto& [nome, prepara] : ProjetosConferidos) {
+        SCOPED_TRACE(nome);
+        Dimensionamento p;
+        prepara(p);
+        p.Programa();
+        auto csv = ColunasDoCsv(p);
+        const auto& f = p.Form1;
+        for (std::span<const CaixaTexto> linhas : {std::span<const CaixaTexto>(f.TextVerificacao),
+                                                   std::span<const CaixaTexto>(f.TextCortante),
+                                                   std::span<const CaixaTexto>(f.TextFissuracao)})
+            for (const CaixaTexto& v : linhas) {
+                if (v.BackColor != Cor::Alerta) continue;
+                const std::string grandeza = v.Text.substr(0, v.Text.find(": "));
+                const auto coluna = porLinha.find(grandeza);
+                if (coluna == porLinha.end()) {
+                    ADD_FAILURE() << "linha em alerta sem coluna no CSV: " << v.Text;
+                    continue;
+                }
+                EXPECT_EQ(csv[coluna->second], "1") << v.Text;
+                vistas.insert(grandeza);
+            }
+        // Caixas e listas: as do painel e as que o cálculo pode pôr em alerta.
+        std::vector<std::pair<Cor, std::string>> caixas{
+            {f.Text23.BackColor, "alerta_Mrd_CG"},   {f.Text24.BackColor, "alerta_Mrd_Real"},
+            {f.Text11.BackColor, "alerta_dominio4"}, {f.Text12.BackColor, "alerta_dominio4"},
+            {f.Text34.BackColor, "alerta_taxa"},     {f.Text36.BackColor, "alerta_pctH_pos"},
+            {f.Text38.BackColor, "alerta_pctH_neg"}, {f.Combo2[6].BackColor, "alerta_pos6"},
+            {f.Combo4[3].BackColor, "alerta_neg3"}};
+        for (const LinhaPainel& l : LinhasPainel)
+            for (const CaixaTexto* c : {&(f.*l.CG), &(f.*l.Real)})
+                if (c != &f.Text23 && c != &f.Text24 && c != &f.Text11 && c != &f.Text12)
+                    caixas.push_back({c->BackColor, Junta("caixa ", l.Rotulo)});
+        for (std::size_t i = 1; i < 6; ++i) caixas.push_back({f.Combo2[i].BackColor, "lista"});
+        for (std::size_t i = 1; i < 3; ++i) caixas.push_back({f.Combo4[i].BackColor, "lista"});
+        for (const auto& [cor, coluna] : caixas)
+            if (cor == Cor::Alerta) {
+                EXPECT_EQ(csv[coluna], "1") << coluna;
+            }
+    }
+    // Os projetos põem em alerta ao menos estas linhas, a nova coluna incluída.
+    for (const char* g : {"Mrd Real", "%h", "Armadura máxima", "Bielas", "Ramos", "Estádio II"})
+        EXPECT_TRUE(vistas.contains(g)) << g;
 }
 
 } // namespace
