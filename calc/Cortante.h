@@ -44,6 +44,7 @@ struct ResultadoCortante {
     double SCalculado = 0;                                // cm, antes do arredondamento
     double S = 0;           // cm: o espaçamento a adotar, múltiplo de 0,5 e ≤ s,máx
     bool SLimitado = false; // s,máx governou
+    bool FalhaS = false;    // o calculado fica abaixo do passo: nenhum espaçamento serve
     double SMax = 0, St = 0, StMax = 0; // cm
     double PhiTMin = 0.5, PhiTMax = 0;  // cm
     bool FalhaBielas = false, FalhaSt = false, FalhaPhiT = false;

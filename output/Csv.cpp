@@ -136,12 +136,18 @@ std::vector<ColunaCsv> MontaColunasVerificacao() {
         Opcional("Vsw", 1, cortante, [](Estado d) { return d.ResCortante.Vsw; }),
         Opcional("Asw_s", 2, cortante, [](Estado d) { return d.ResCortante.AswSAdotada * 100; }),
         Opcional("Asw_s_min", 2, cortante, [](Estado d) { return d.ResCortante.AswSMin * 100; }),
-        Opcional("s_estribo", 1, cortante, [](Estado d) { return d.ResCortante.S; }),
+        // Nenhum espaçamento serve: vazia, nunca 0 (alerta_estribo diz a falha).
+        Opcional(
+            "s_estribo", 1,
+            [](Estado d) { return d.ResCortante.Calculado && !d.ResCortante.FalhaS; },
+            [](Estado d) { return d.ResCortante.S; }),
         Opcional("s_max", 1, cortante, [](Estado d) { return d.ResCortante.SMax; }),
         {"alerta_estribo",
          [](Csv t, Estado d) {
              if (d.ResCortante.Calculado)
-                 t += d.ResCortante.FalhaSt || d.ResCortante.FalhaPhiT ? '1' : '0';
+                 t += d.ResCortante.FalhaS || d.ResCortante.FalhaSt || d.ResCortante.FalhaPhiT
+                          ? '1'
+                          : '0';
          }},
         // Abertura de fissuras.
         Opcional("Mser", 2, servico, [](Estado d) { return d.EntServico.Mser; }),

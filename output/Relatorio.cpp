@@ -366,7 +366,7 @@ SecaoRelatorio ForcaCortante(const Dim& D, const Formatos& N) {
         {{"s",
           Junta("ramos·Asw,φ / (Asw/s adotada) = ", N(R.SCalculado, 2), " cm, múltiplo de ",
                 k(PassoEspacamento), " cm abaixo, ≤ s,máx"),
-          N(R.S, 1) + " cm"}},
+          R.FalhaS ? Junta("nenhum (abaixo de ", k(PassoEspacamento), " cm)") : N(R.S, 1) + " cm"}},
     };
     std::vector<BlocoRelatorio> notas;
     Tabela v = TabelaVerificacoes(LinhasCortante(D, D.SeparadorDecimal), notas);

@@ -143,6 +143,18 @@ std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::stri
     l.back().Nota = Junta("Espaçamento para Asw/s adotada: ", n(R.SCalculado, 2),
                           " cm, arredondado para baixo a múltiplo de ", n(PassoEspacamento, 1),
                           " cm e limitado a s,máx.");
+    if (R.FalhaS) {
+        LinhaVerificacao& e = l.back();
+        e.Valor = Junta("φ ", phi, " mm, ", std::to_string(E.EntCortante.Ramos),
+                        " ramos: s = ", n(R.SCalculado, 2), " cm");
+        e.Limite = Junta("s ≥ ", n(PassoEspacamento, 1), " cm");
+        e.Veredito = "não atende";
+        e.Falha = true;
+        e.Nota = Junta("Asw/s adotada pede estribos a ", n(R.SCalculado, 2),
+                       " cm, abaixo do passo de ", n(PassoEspacamento, 1),
+                       " cm: não há espaçamento que se monte. Aumente a bitola ou os ramos do "
+                       "estribo, ou a seção.");
+    }
     l.push_back({"Ramos", Junta("st = ", n(R.St, 1), " cm"), Junta("≤ ", n(R.StMax, 1), " cm"),
                  "18.3.3.2", veredito(R.FalhaSt), R.FalhaSt});
     l.push_back({"Diâmetro do estribo", Junta("φt = ", phi, " mm"),

@@ -80,6 +80,8 @@ ResultadoCortante CalculaCortante(const EntradasCortante& E, const SecaoCortante
     };
     R.SLimitado = R.SCalculado > R.SMax;
     R.S = abaixo(std::min(R.SCalculado, R.SMax));
+    // Abaixo do passo o arredondamento daria 0: estribos que não se montam.
+    R.FalhaS = R.S < PassoEspacamento;
     R.St = (S.Bw - 2 * S.Cobrimento - S.PhiT) / (E.Ramos - 1);
     R.FalhaSt = R.St > R.StMax;
     R.PhiTMax = S.Bw / 10;

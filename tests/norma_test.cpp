@@ -522,6 +522,46 @@ TEST(ForcaCortante, exemplos_dos_modelos_I_e_II_e_armadura_minima) {
         teste::Confere({{CalculaCortante({}, {14, 46, 2.5, fck}).RhoSwMin * 100, rho}});
 }
 
+// O espaçamento calculado abaixo do passo de 0,5 cm não vira 0: a verificação falha, na
+// seção, na linha da janela e no CSV. Viga 200 × 50, C90, estribo de 5 mm com 12 ramos.
+TEST(ForcaCortante, espacamento_abaixo_do_passo_nao_atende) {
+    const SecaoCortante secao{200, 45.5, 2.5, 900, 1.4, 1.15, 0.5, 0.19635};
+    for (const auto& [vd, falha] : {std::pair{970000.0, false}, {980000.0, true}}) {
+        const auto r = CalculaCortante({true, vd, ModeloTrelica::I, 30, 90, 12}, secao);
+        SCOPED_TRACE(Junta("Vd = ", TextoDecimalCurto(vd),
+                           ", s calculado = ", FormataNumero(r.SCalculado, 4)));
+        EXPECT_EQ(r.SCalculado < PassoEspacamento, falha);
+        EXPECT_EQ(r.FalhaS, falha);
+        EXPECT_FALSE(r.FalhaBielas);
+    }
+    // De ponta a ponta, com cobrimento de 1,5 cm (d = 46 cm, VRd2 = 10 220 kN): Vd = 9 800
+    // kN pede 0,51 cm e adota 0,5; Vd = 10 200 kN pede 0,49 cm.
+    for (const auto& [vd, falha, texto, s] :
+         {std::tuple{"9800", false, "Estribos: φ 5 mm c/ 0.5 cm, 12 ramos (limite s ≤ ", "0.5"},
+          {"10200", true,
+           "Estribos: φ 5 mm, 12 ramos: s = 0.49 cm (limite s ≥ 0.5 cm) — não atende", ""}}) {
+        SCOPED_TRACE(vd);
+        Dimensionamento p;
+        auto& f = p.Form1;
+        f.Text1.Text = "200", f.Text4.Text = "1.5", f.Text18.Text = "90";
+        f.ComboNorma.Text = "NBR 6118:2023";
+        f.Combo3.Text = "5 mm", f.TextRamos.Text = "12", f.TextVd.Text = vd;
+        p.Programa();
+        ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
+        ASSERT_FALSE(p.ResCortante.FalhaBielas);
+        const CaixaTexto* estribos = nullptr;
+        for (const CaixaTexto& c : f.TextCortante)
+            if (c.Text.starts_with("Estribos")) estribos = &c;
+        ASSERT_NE(estribos, nullptr);
+        EXPECT_TRUE(estribos->Text.starts_with(texto)) << estribos->Text;
+        EXPECT_EQ(estribos->Text.find("c/ 0.0"), std::string::npos);
+        EXPECT_EQ(estribos->BackColor == Cor::Alerta, falha);
+        auto csv = ColunasDoCsv(p);
+        EXPECT_EQ(csv["s_estribo"], s);
+        EXPECT_EQ(csv["alerta_estribo"], falha ? "1" : "0");
+    }
+}
+
 TEST(ForcaCortante, limites_de_espacamento_e_do_diametro_do_estribo) {
     // d 46: com bw 14, VRd2 = 27 945 kgf (0,20·VRd2 = 5589, 0,67·VRd2 = 18 723);
     // com bw 60, 0,20·VRd2 = 23 953: st,máx = d.

@@ -4,6 +4,7 @@
 
 #include "output/Painel.h"
 #include "program/Dimensionamento.h"
+#include "section/ForcaCortante.h"
 
 #include <cmath>
 #include <cstdio>
@@ -48,6 +49,8 @@ inline void VerificaPromessa(const Dimensionamento& p, bool AvisoPermitido = fal
     const auto& c = p.ResCortante;
     for (double v : {c.VRd2, c.Vc, c.Vsw, c.AswSAdotada, c.VdMin, c.S, c.SMax, c.St, c.StMax})
         if (c.Calculado && !std::isfinite(v)) Falha("cortante com número inválido");
+    if (c.Calculado && !(c.S >= PassoEspacamento) && !c.FalhaS)
+        Falha("espaçamento de estribo abaixo do passo sem alerta");
     const auto& s = p.ResServico;
     for (double v : {s.XReal, s.SigmaReal, s.SigmaCG, s.Mr, s.WkMax})
         if (s.Calculado && !std::isfinite(v)) Falha("serviço com número inválido");
