@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <system_error>
 #include <utility>
@@ -72,6 +73,23 @@ double ValorNumerico(std::string_view Texto) {
 std::string NumeroMensagem(double Valor, int Casas) {
     if (std::fabs(Valor) < 1e15) return FormataNumero(Valor, Casas);
     return "fora do alcance (além de 1E+15)";
+}
+
+void AcrescentaNumeroCurto(std::string& Texto, double Valor, int Casas,
+                           std::string_view Separador) {
+    if (!std::isfinite(Valor) || std::fabs(Valor) < 1e9)
+        return AcrescentaNumero(Texto, Valor, Casas, Separador);
+    char t[32];
+    std::snprintf(t, sizeof t, "%.3E", Valor);
+    std::string s = t;
+    TrocaSeparador(s, Separador);
+    Texto += s;
+}
+
+std::string NumeroCurto(double Valor, int Casas, std::string_view Separador) {
+    std::string s;
+    AcrescentaNumeroCurto(s, Valor, Casas, Separador);
+    return s;
 }
 
 void AcrescentaNumero(std::string& Texto, double Valor, int Casas, std::string_view Separador) {

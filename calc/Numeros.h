@@ -25,6 +25,14 @@ std::string FormataNumero(double Valor, int Casas, std::string_view Separador = 
 void AcrescentaNumero(std::string& Texto, double Valor, int Casas,
                       std::string_view Separador = ".");
 
+// Número que cabe numa linha de verificação ou numa coluna do CSV: FormataNumero até
+// 1E+9 em valor absoluto; além disso, notação científica de quatro algarismos
+// ("1.000E+30"), com o separador. Infinito ou indefinido: vazio, como FormataNumero.
+std::string NumeroCurto(double Valor, int Casas, std::string_view Separador = ".");
+// NumeroCurto acrescentado ao fim de Texto.
+void AcrescentaNumeroCurto(std::string& Texto, double Valor, int Casas,
+                           std::string_view Separador = ".");
+
 // Número de uma mensagem: FormataNumero até 1E+15 em valor absoluto; além disso, ou
 // infinito ou indefinido, "fora do alcance (além de 1E+15)", nunca vazio nem com
 // centenas de algarismos.

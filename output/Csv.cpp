@@ -27,16 +27,20 @@ struct ColunaCsv {
 
 // Colunas de número com Casas decimais, de marca (1/0) e de número opcional (vazio
 // quando Existe é falso).
-template <class F> ColunaCsv Numero(std::string Nome, int Casas, F Valor) {
+using Formato = void (*)(std::string&, double, int, std::string_view);
+template <class F>
+ColunaCsv Numero(std::string Nome, int Casas, F Valor, Formato Forma = AcrescentaNumero) {
     return {std::move(Nome),
-            [Casas, Valor](Csv c, Estado d) { AcrescentaNumero(c, Valor(d), Casas); }};
+            [Casas, Valor, Forma](Csv c, Estado d) { Forma(c, Valor(d), Casas, "."); }};
 }
 template <class F> ColunaCsv Marca(std::string Nome, F Alerta) {
     return {std::move(Nome), [Alerta](Csv c, Estado d) { c += Alerta(d) ? '1' : '0'; }};
 }
-template <class F, class G> ColunaCsv Opcional(std::string Nome, int Casas, G Existe, F Valor) {
-    return {std::move(Nome), [Casas, Existe, Valor](Csv c, Estado d) {
-                if (Existe(d)) AcrescentaNumero(c, Valor(d), Casas);
+template <class F, class G>
+ColunaCsv Opcional(std::string Nome, int Casas, G Existe, F Valor,
+                   Formato Forma = AcrescentaNumero) {
+    return {std::move(Nome), [Casas, Existe, Valor, Forma](Csv c, Estado d) {
+                if (Existe(d)) Forma(c, Valor(d), Casas, ".");
             }};
 }
 
@@ -92,24 +96,31 @@ const std::vector<ColunaCsv>& Colunas() {
 std::vector<ColunaCsv> MontaColunasVerificacao() {
     const auto cortante = [](Estado d) { return d.ResCortante.Calculado; };
     const auto servico = [](Estado d) { return d.ResServico.Calculado; };
+    // Um número enorme (Vd = 1E+300) sai em notação científica, não com 300 algarismos.
+    constexpr Formato curto = AcrescentaNumeroCurto;
     return {
         {"norma", [](Csv t, Estado d) { t += TextoNorma(d.Edicao).substr(9); }},
-        Numero("xd_CG", 3, [](Estado d) { return d.Verif.XdCG; }),
-        Numero("xd_Real", 3, [](Estado d) { return d.Verif.XdReal; }),
-        Numero("xd_lim", 2, [](Estado d) { return d.Verif.XdLim; }),
+        Numero(
+            "xd_CG", 3, [](Estado d) { return d.Verif.XdCG; }, curto),
+        Numero(
+            "xd_Real", 3, [](Estado d) { return d.Verif.XdReal; }, curto),
+        Numero(
+            "xd_lim", 2, [](Estado d) { return d.Verif.XdLim; }, curto),
         Marca("alerta_xd_CG", [](Estado d) { return d.Verif.FalhaXdCG; }),
         Marca("alerta_xd_Real", [](Estado d) { return d.Verif.FalhaXdReal; }),
         Opcional(
             "As_min", 2, [](Estado d) { return !d.Verif.ConcretoNaoResisteMdMin; },
-            [](Estado d) { return d.Verif.AsMin; }),
+            [](Estado d) { return d.Verif.AsMin; }, curto),
         Marca("alerta_As_min", [](Estado d) { return d.Verif.FalhaAsMin; }),
-        Numero("taxa_pct", 2, [](Estado d) { return d.Verif.TaxaPct; }),
+        Numero(
+            "taxa_pct", 2, [](Estado d) { return d.Verif.TaxaPct; }, curto),
         Marca("alerta_taxa", [](Estado d) { return d.Verif.FalhaTaxa; }),
         Opcional(
             "As_pele", 2, [](Estado d) { return d.Verif.PedePele; },
-            [](Estado d) { return d.Verif.AsPele; }),
+            [](Estado d) { return d.Verif.AsPele; }, curto),
         Marca("alerta_equilibrio", [](Estado d) { return d.Verif.AlertaEquilibrio; }),
-        Numero("xd_calculo", 3, [](Estado d) { return d.Verif.XdCalculo; }),
+        Numero(
+            "xd_calculo", 3, [](Estado d) { return d.Verif.XdCalculo; }, curto),
         Marca("alerta_xd_calculo", [](Estado d) { return d.Verif.FalhaXdCalculo; }),
         Marca("alerta_Mrd_CG", [](Estado d) { return d.Verif.FalhaMrdCG; }),
         Marca("alerta_Mrd_Real", [](Estado d) { return d.Verif.FalhaMrdReal; }),
@@ -121,27 +132,34 @@ std::vector<ColunaCsv> MontaColunasVerificacao() {
         Marca("alerta_classe", [](Estado d) { return d.Verif.ClasseForaDaFaixa; }),
         Marca("alerta_coeficientes", [](Estado d) { return d.Verif.CoeficienteImplausivel; }),
         // Força cortante.
-        Opcional("Vd", 1, cortante, [](Estado d) { return d.EntCortante.Vd; }),
+        Opcional(
+            "Vd", 1, cortante, [](Estado d) { return d.EntCortante.Vd; }, curto),
         {"modelo",
          [](Csv t, Estado d) {
              if (d.ResCortante.Calculado)
                  t += d.EntCortante.Modelo == ModeloTrelica::I ? "I" : "II";
          }},
-        Opcional("VRd2", 1, cortante, [](Estado d) { return d.ResCortante.VRd2; }),
+        Opcional(
+            "VRd2", 1, cortante, [](Estado d) { return d.ResCortante.VRd2; }, curto),
         {"alerta_VRd2",
          [](Csv t, Estado d) {
              if (d.ResCortante.Calculado) t += d.ResCortante.FalhaBielas ? '1' : '0';
          }},
-        Opcional("Vc", 1, cortante, [](Estado d) { return d.ResCortante.Vc; }),
-        Opcional("Vsw", 1, cortante, [](Estado d) { return d.ResCortante.Vsw; }),
-        Opcional("Asw_s", 2, cortante, [](Estado d) { return d.ResCortante.AswSAdotada * 100; }),
-        Opcional("Asw_s_min", 2, cortante, [](Estado d) { return d.ResCortante.AswSMin * 100; }),
+        Opcional(
+            "Vc", 1, cortante, [](Estado d) { return d.ResCortante.Vc; }, curto),
+        Opcional(
+            "Vsw", 1, cortante, [](Estado d) { return d.ResCortante.Vsw; }, curto),
+        Opcional(
+            "Asw_s", 2, cortante, [](Estado d) { return d.ResCortante.AswSAdotada * 100; }, curto),
+        Opcional(
+            "Asw_s_min", 2, cortante, [](Estado d) { return d.ResCortante.AswSMin * 100; }, curto),
         // Nenhum espaçamento serve: vazia, nunca 0 (alerta_estribo diz a falha).
         Opcional(
             "s_estribo", 1,
             [](Estado d) { return d.ResCortante.Calculado && !d.ResCortante.FalhaS; },
-            [](Estado d) { return d.ResCortante.S; }),
-        Opcional("s_max", 1, cortante, [](Estado d) { return d.ResCortante.SMax; }),
+            [](Estado d) { return d.ResCortante.S; }, curto),
+        Opcional(
+            "s_max", 1, cortante, [](Estado d) { return d.ResCortante.SMax; }, curto),
         {"alerta_estribo",
          [](Csv t, Estado d) {
              if (d.ResCortante.Calculado)
@@ -150,17 +168,24 @@ std::vector<ColunaCsv> MontaColunasVerificacao() {
                           : '0';
          }},
         // Abertura de fissuras.
-        Opcional("Mser", 2, servico, [](Estado d) { return d.EntServico.Mser; }),
-        Opcional("xII_Real", 2, servico, [](Estado d) { return d.ResServico.XReal; }),
-        Opcional("sigma_s_Real", 1, servico, [](Estado d) { return d.ResServico.SigmaReal; }),
-        Opcional("sigma_s_CG", 1, servico, [](Estado d) { return d.ResServico.SigmaCG; }),
-        Opcional("wk_max", 3, servico, [](Estado d) { return d.ResServico.WkMax; }),
-        Opcional("wk_lim", 2, servico, [](Estado d) { return d.ResServico.WkLim; }),
+        Opcional(
+            "Mser", 2, servico, [](Estado d) { return d.EntServico.Mser; }, curto),
+        Opcional(
+            "xII_Real", 2, servico, [](Estado d) { return d.ResServico.XReal; }, curto),
+        Opcional(
+            "sigma_s_Real", 1, servico, [](Estado d) { return d.ResServico.SigmaReal; }, curto),
+        Opcional(
+            "sigma_s_CG", 1, servico, [](Estado d) { return d.ResServico.SigmaCG; }, curto),
+        Opcional(
+            "wk_max", 3, servico, [](Estado d) { return d.ResServico.WkMax; }, curto),
+        Opcional(
+            "wk_lim", 2, servico, [](Estado d) { return d.ResServico.WkLim; }, curto),
         {"alerta_wk",
          [](Csv t, Estado d) {
              if (d.ResServico.Calculado) t += d.ResServico.FalhaWk ? '1' : '0';
          }},
-        Opcional("Mr", 2, servico, [](Estado d) { return d.ResServico.Mr; }),
+        Opcional(
+            "Mr", 2, servico, [](Estado d) { return d.ResServico.Mr; }, curto),
     };
 }
 

@@ -7,7 +7,6 @@
 #include "section/Verificacoes.h"
 
 #include <cmath>
-#include <cstdio>
 #include <tuple>
 
 namespace lumbrio {
@@ -37,12 +36,7 @@ namespace {
 // ("1.000E+30"), para a linha caber; infinito ou indefinido, "fora do alcance".
 std::string NumeroDaLinha(double Valor, int Casas, std::string_view Separador) {
     if (!std::isfinite(Valor)) return NumeroMensagem(Valor, Casas);
-    if (std::fabs(Valor) < 1e9) return FormataNumero(Valor, Casas, Separador);
-    char t[32];
-    std::snprintf(t, sizeof t, "%.3E", Valor);
-    std::string s = t;
-    TrocaSeparador(s, Separador);
-    return s;
+    return NumeroCurto(Valor, Casas, Separador);
 }
 
 } // namespace

@@ -562,6 +562,23 @@ TEST(ForcaCortante, espacamento_abaixo_do_passo_nao_atende) {
     }
 }
 
+// Um Vd enorme sai no CSV em notação científica, como nas linhas de verificação, e não
+// com 300 algarismos; abaixo de 1E+9 kgf, com as casas de sempre.
+TEST(ForcaCortante, vd_enorme_no_csv_em_notacao_cientifica) {
+    for (const auto& [vd, unidade, esperado] : {std::tuple{"1e300", "KN", "1.000E+302"},
+                                                {"999999999.9", "Kgf", "999999999.9"},
+                                                {"1e9", "Kgf", "1.000E+09"}}) {
+        SCOPED_TRACE(Junta(vd, " ", unidade));
+        Dimensionamento p;
+        p.Form1.TextVd.Text = vd, p.Form1.ComboVd.Text = unidade;
+        p.Programa();
+        ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
+        const auto csv = ColunasDoCsv(p);
+        EXPECT_EQ(csv.at("Vd"), esperado);
+        for (const auto& [coluna, valor] : csv) EXPECT_LE(valor.size(), 16u) << coluna;
+    }
+}
+
 TEST(ForcaCortante, limites_de_espacamento_e_do_diametro_do_estribo) {
     // d 46: com bw 14, VRd2 = 27 945 kgf (0,20·VRd2 = 5589, 0,67·VRd2 = 18 723);
     // com bw 60, 0,20·VRd2 = 23 953: st,máx = d.
