@@ -89,13 +89,16 @@ double NumeroNaFaixa(const std::string& Texto, double Min, double Max, const cha
 }
 
 // Caixa de uma verificação opcional (Vd, Mser): só brancos é "sem verificação"; senão um
-// número maior ou igual a zero, na unidade interna, ou a recusa com a Mensagem.
-std::optional<double> NumeroOpcional(const std::string& Texto, double Fator, const char* Mensagem) {
+// número maior ou igual a zero, na unidade interna, ou a recusa com a Mensagem; um
+// número que não cabe no cálculo na unidade interna é recusado como grande demais.
+std::optional<double> NumeroOpcional(const std::string& Texto, double Fator, const char* Nome,
+                                     const char* Mensagem) {
     const auto primeiro = Texto.find_first_not_of(" \t");
     if (primeiro == std::string::npos) return std::nullopt;
     const auto v =
         LeDecimalExato(Texto.substr(primeiro, Texto.find_last_not_of(" \t") + 1 - primeiro));
-    if (!v || !(*v >= 0) || !std::isfinite(*v * Fator)) RecusaValor(Mensagem, "", Texto);
+    if (!v || !(*v >= 0)) RecusaValor(Mensagem, "", Texto);
+    ExigeNaoInfinito(*v * Fator, Nome, Texto);
     return NaUnidadeInterna(*v, Fator);
 }
 
@@ -255,7 +258,7 @@ void LerCortante(const ControlesForm1& f, EntradasProjeto& p) {
                          "o aço do estribo") == 0
                  ? 5000
                  : 6000;
-    const auto vd = NumeroOpcional(f.TextVd.Text, p.FatorVd,
+    const auto vd = NumeroOpcional(f.TextVd.Text, p.FatorVd, "Vd",
                                    "Vd deve ser um número maior ou igual a zero (ou vazio: sem "
                                    "verificação da cortante).");
     e.Usada = vd.has_value();
@@ -270,7 +273,7 @@ void LerServico(const ControlesForm1& f, EntradasProjeto& p) {
                1;
     p.UnidadeMser = f.ComboMser.Text;
     p.FatorMser = FatorDaUnidade(p.UnidadeMser);
-    const auto mser = NumeroOpcional(f.TextMser.Text, p.FatorMser,
+    const auto mser = NumeroOpcional(f.TextMser.Text, p.FatorMser, "Mser",
                                      "Mser deve ser um número maior ou igual a zero (ou vazio: "
                                      "sem verificação da abertura de fissuras).");
     e.Usada = mser.has_value();

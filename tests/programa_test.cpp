@@ -155,6 +155,11 @@ const struct CasoRecusa {
     {"unidade_de_vd", [](D& p) { p.Form1.ComboVd.Text = "kN"; }, "unidade de Vd"},
     {"modelo_III", [](D& p) { p.Form1.ComboModelo.Text = "Modelo III"; }, "modelo de cálculo"},
     {"mser_negativo", [](D& p) { p.Form1.TextMser.Text = "-1"; }, "Mser deve ser um número"},
+    // Positivos que não cabem no cálculo: grandes demais, não "maior ou igual a zero".
+    {"mser_fora_do_alcance", [](D& p) { p.Form1.TextMser.Text = "1e308"; },
+     "Mser é grande demais para o cálculo."},
+    {"vd_fora_do_alcance", [](D& p) { p.Form1.TextVd.Text = "1e306", p.Form1.ComboVd.Text = "Tf"; },
+     "Vd é grande demais para o cálculo."},
     {"classe_V", [](D& p) { p.Form1.ComboCAA.Text = "V"; }, "Classe de agressividade"}};
 
 TEST(Programa, cada_recusa_limpa_o_painel_e_explica) {
