@@ -7,6 +7,7 @@
 #include "lumbrio/Versao.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPushButton>
@@ -71,6 +72,11 @@ int Executa(int argc, char** argv) {
     }
     const QString nome = i + 1 < args.size() ? args[i + 1] : QString();
     if (nome.isEmpty()) return Erro("--captura pede o nome do arquivo da imagem.");
+    // A imagem é PNG: outro nome (x.jpg) teria dados PNG sob a extensão de outro formato.
+    if (QFileInfo(nome).suffix().compare("png", Qt::CaseInsensitive) != 0)
+        return Erro(lumbrio::Junta("--captura grava só PNG: o nome \"",
+                                   lumbrio::TextoVisivel(nome.toStdString()),
+                                   "\" não termina em .png."));
     bool falhou = false;
     lumbrio::janela::Form1 janela(nullptr, [&](const std::string& m) { falhou = Erro(m) != 0; });
     janela.show();
