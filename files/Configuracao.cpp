@@ -138,6 +138,24 @@ std::optional<int> LeMarca(std::string_view t) {
     return v;
 }
 
+// Um número com vírgula decimal ("1,5"), como a janela o lê ao digitar, passa a "1.5":
+// lido pelo prefixo, daria 1 em silêncio. Devolve o motivo da recusa quando a vírgula
+// não faz do texto um número ("1,5x", "1,500,0"); vazio quando serve ou não há vírgula.
+std::string LeVirgulaDecimal(const Entrada& E, std::string& Campo) {
+    if ((E.Tipo != TipoEntrada::Numero && E.Tipo != TipoEntrada::Passo) ||
+        Campo.find(',') == std::string::npos)
+        return {};
+    std::string ponto = Campo;
+    std::ranges::replace(ponto, ',', '.');
+    const auto p = ponto.find_first_not_of(" \t");
+    const auto u = ponto.find_last_not_of(" \t");
+    if (p == std::string::npos || !LeDecimalExato(std::string_view(ponto).substr(p, u + 1 - p)))
+        return Junta("deveria ser um número (com vírgula ou ponto decimal) e traz \"",
+                     TextoVisivel(Campo), "\"");
+    Campo = std::move(ponto);
+    return {};
+}
+
 FalhaArquivo FalhaCarga(const std::string& Nome, const std::string& Motivo) {
     return {"O arquivo \"" + TextoVisivel(Nome) + "\" não foi carregado: " + Motivo + ".",
             "Nenhum valor da janela foi alterado."};
@@ -337,6 +355,10 @@ std::optional<FalhaArquivo> LeExtras(const std::string& Nome, std::string_view T
                     FalhaCarga(Nome, Registro(e.Registro, e.Descricao) + " tem aspas malformadas");
                 return;
             }
+            if (const auto motivo = LeVirgulaDecimal(e, campo); !motivo.empty()) {
+                falha = FalhaCarga(Nome, Junta(Registro(e.Registro, e.Descricao), " ", motivo));
+                return;
+            }
             if (const auto motivo = ConfereRegistroExtra(e, campo); !motivo.empty()) {
                 falha = FalhaCarga(Nome, Junta(Registro(e.Registro, e.Descricao), " ", motivo,
                                                " e traz \"", TextoVisivel(campo), "\""));
@@ -356,11 +378,14 @@ std::optional<FalhaArquivo> Converte(const std::string& Nome, std::string_view T
     int n = 0;
     static const ModeloDosControles tipos;
     ParaCadaRegistro(tipos, [&](const Entrada& e, const auto& v) {
-        const std::string& campo = R.Campos[static_cast<std::size_t>(n++)];
+        std::string& campo = R.Campos[static_cast<std::size_t>(n++)];
         const char* descricao = e.Descricao;
         if (falha) return;
         using T = Valor<decltype(v)>;
-        if constexpr (std::is_same_v<T, bool>) {
+        if constexpr (std::is_same_v<T, std::string>) {
+            if (const auto motivo = LeVirgulaDecimal(e, campo); !motivo.empty())
+                falha = FalhaCarga(Nome, Junta(Registro(n, descricao), " ", motivo));
+        } else if constexpr (std::is_same_v<T, bool>) {
             if (const auto b = LeVerdade(campo))
                 R.Verdades[static_cast<std::size_t>(n)] = *b;
             else

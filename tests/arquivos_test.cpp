@@ -1,6 +1,7 @@
 // Arquivos: o de valores (bytes de referência, leitura tolerante, recusas sem efeito),
 // o resulta.txt, a gravação atômica, a conversão Windows-1252 e os botões de passo.
 #include "PastaTemporaria.h"
+#include "calc/Catalogos.h"
 #include "calc/Numeros.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
@@ -170,13 +171,23 @@ TEST_F(ArquivoDeValores, leitura_tolerante_e_gravacao_so_com_as_aspas_necessaria
     // "Auto." desmarcada pela carga habilita as escalas, digam o que disserem 16 e 17
     // (as marcações seguintes não mudam, para que nenhuma outra aplique a regra).
     const std::tuple<int, const char*, const char*> casos[] = {
-        {1, " \t 20 \t ", "20"},      {3, "\" 0.5\"", "\" 0.5\""},
-        {4, "\"5 \"", "\"5 \""},      {5, "\"\t5\"", "\"\t5\""},
-        {7, "\"5\t\"", "\"5\t\""},    {8, "\"a\nb\"", "\"a\nb\""},
-        {6, "FALSE", "False"},        {16, "false", "True"},
-        {17, "False", "True"},        {18, " 0", " 0 "},
-        {22, "\x81\x9D", "\x81\x9D"}, {29, "+0", " 0 "},
-        {30, " \"a\"\"b\" ", "a\"b"}, {31, "\",\"", "\",\""},
+        {1, " \t 20 \t ", "20"},
+        {3, "\" 0.5\"", "\" 0.5\""},
+        {4, "\"5 \"", "\"5 \""},
+        {5, "\"\t5\"", "\"\t5\""},
+        {7, "\"5\t\"", "\"5\t\""},
+        {8, "\"a\nb\"", "\"a\nb\""},
+        {6, "FALSE", "False"},
+        {16, "false", "True"},
+        {17, "False", "True"},
+        {18, " 0", " 0 "},
+        {22, "\x81\x9D", "\x81\x9D"},
+        {29, "+0", " 0 "},
+        {30, " \"a\"\"b\" ", "a\"b"},
+        {14, "\",\"", "\",\""},
+        // Vírgula decimal num número, como a janela a lê: "1,15" é 1.15, não 1.
+        {11, "\"1,15\"", "1.15"},
+        {9, "\" 2,1e+6\"", "\" 2.1e+6\""},
         {39, "000000000", " 0 "}};
     auto lidas = Linhas(), gravadas = lidas;
     for (const auto& [n, lida, gravada] : casos) {
@@ -188,6 +199,20 @@ TEST_F(ArquivoDeValores, leitura_tolerante_e_gravacao_so_com_as_aspas_necessaria
     f[f.find('\n')] = '\r';
     f.pop_back();
     EXPECT_EQ(Retrato(Carregado(f)), Arquivo(gravadas));
+}
+
+// Md e Vd com vírgula decimal, num arquivo escrito à mão: o projeto usa 1,5, não o 1 do
+// começo do texto.
+TEST_F(ArquivoDeValores, virgula_decimal_no_arquivo_projeta_o_numero_escrito) {
+    const std::string bytes =
+        Variante({{7, "\"1,5\""}}) + "NBR 6118:2003\r\n" + Extras(41, "\"1,5\"");
+    Dimensionamento d = Carregado(bytes);
+    EXPECT_EQ(d.Form1.Text17.Text, "1.5");
+    EXPECT_EQ(d.Form1.TextVd.Text, "1.5");
+    d.Programa();
+    ASSERT_TRUE(d.HaResultados) << d.MensagemErro;
+    EXPECT_DOUBLE_EQ(d.Md, 1.5 * FatorDaUnidade(d.Form1.Combo5.Text));
+    EXPECT_DOUBLE_EQ(d.EntCortante.Vd, 1500); // Tf
 }
 
 TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
@@ -212,9 +237,15 @@ TEST_F(ArquivoDeValores, arquivo_ruim_e_recusado_com_o_motivo_sem_mudar_nada) {
         // Até 64 KiB o arquivo é lido (e recusado pelo conteúdo); acima, nem é lido.
         {Padrao + std::string(65535 - Padrao.size(), '\n') + "x", "o registro 40 (norma)"},
         {Padrao + std::string(65537 - Padrao.size(), '\n'), "o arquivo tem mais de 64 KiB"}};
-    const std::pair<int, const char*> ruins[] = {{16, "Truex"}, {17, "Xrue"},      {28, " 3 "},
-                                                 {29, "1.0"},   {29, "10"},        {35, "+"},
-                                                 {38, "-1"},    {39, "0000000001"}};
+    const std::pair<int, const char*> ruins[] = {
+        {16, "Truex"}, {17, "Xrue"}, {28, " 3 "},        {29, "1.0"},      {29, "10"},
+        {35, "+"},     {38, "-1"},   {39, "0000000001"}, {3, "\"1,5,0\""}, {19, "\",\""}};
+    // Uma vírgula que não faz do texto um número não vira 1 em silêncio.
+    casos.emplace_back(Variante({{7, "\"1,5x\""}}),
+                       "o registro 7 (Text17, Md) deveria ser um número (com vírgula ou ponto "
+                       "decimal) e traz \"1,5x\"");
+    casos.emplace_back(Padrao + "NBR 6118:2023\r\n" + Extras(48, "\"6,000.5\""),
+                       "o registro 48 (Mser) deveria ser um número");
     for (const auto& [n, t] : ruins)
         casos.emplace_back(Variante({{n, t}}), "o registro " + std::to_string(n) + " (");
     const std::pair<int, const char*> extrasRuins[] = {
