@@ -21,9 +21,25 @@ namespace {
 
 const QString TituloDocumento = "Relatório de cálculo — Lumbrio";
 
-// Nome sem extensão ganha a padrão: "relatório" → "relatório.pdf".
-QString ComExtensao(const QString& Nome, const QString& Padrao) {
-    return QFileInfo(Nome).suffix().isEmpty() ? Nome + "." + Padrao : Nome;
+// O nome que será gravado: com uma das extensões dos Filtros ("PDF (*.pdf)", "SVG (*.svg);;
+// PNG (*.png)") fica como está; sem uma delas ganha a do filtro escolhido: "relatório" →
+// "relatório.pdf", "desenho" com PNG → "desenho.png". Vazio quando o usuário cancelou ou
+// não quis substituir o arquivo que já existe com esse nome.
+QString PedeNomeFinal(PedidosExportacao& Pedidos, const QString& Titulo, const QString& Filtros) {
+    QString filtro;
+    const QString nome = Pedidos.PedeArquivoSaida(Titulo, Filtros, filtro);
+    if (nome.isEmpty()) return {};
+    const auto extensao = [](const QString& f) { return f.section("*.", 1).section(')', 0, 0); };
+    const QString sufixo = QFileInfo(nome).suffix();
+    QString final;
+    for (const QString& f : Filtros.split(";;"))
+        if (sufixo.compare(extensao(f), Qt::CaseInsensitive) == 0) final = nome;
+    if (final.isEmpty())
+        final =
+            nome + "." +
+            extensao(Filtros.split(";;").contains(filtro) ? filtro : Filtros.section(";;", 0, 0));
+    if (QFileInfo::exists(final) && !Pedidos.ConfirmaSubstituicao(final)) return {};
+    return final;
 }
 
 // Substitui o arquivo pelos bytes de uma vez; o nome vai ao sistema na codificação dele.
@@ -92,18 +108,16 @@ void ExportaPdf(PedidosExportacao& Pedidos, const Dimensionamento& D) {
     if (!D.HaResultados) return;
     FichaDoProjeto ficha;
     if (!Pedidos.PedeFicha(ficha)) return;
-    const QString nome = Pedidos.PedeArquivoSaida("Exportar relatório PDF", "PDF (*.pdf)");
-    if (nome.isEmpty()) return;
-    const QString arquivo = ComExtensao(nome, "pdf");
+    const QString arquivo = PedeNomeFinal(Pedidos, "Exportar relatório PDF", "PDF (*.pdf)");
+    if (arquivo.isEmpty()) return;
     std::string motivo;
     if (!GravaRelatorioPdf(arquivo, D, motivo, ficha)) Pedidos.AvisaFalha(arquivo, motivo);
 }
 
 void ExportaDesenho(PedidosExportacao& Pedidos, const Dimensionamento& D) {
     if (!D.HaResultados) return;
-    const QString nome = Pedidos.PedeArquivoSaida("Exportar desenho", "SVG (*.svg);;PNG (*.png)");
-    if (nome.isEmpty()) return;
-    const QString arquivo = ComExtensao(nome, "svg");
+    const QString arquivo = PedeNomeFinal(Pedidos, "Exportar desenho", "SVG (*.svg);;PNG (*.png)");
+    if (arquivo.isEmpty()) return;
     std::string motivo;
     if (QFileInfo(arquivo).suffix().compare("png", Qt::CaseInsensitive) != 0) {
         if (!GravaSvg(arquivo, D, motivo)) Pedidos.AvisaFalha(arquivo, motivo);

@@ -19,8 +19,13 @@ namespace lumbrio::janela {
 class PedidosExportacao {
   public:
     virtual ~PedidosExportacao() = default;
-    // Nome de um arquivo a gravar (relatório, desenho); vazio quando cancelado.
-    virtual QString PedeArquivoSaida(const QString& Titulo, const QString& Filtros) = 0;
+    // Nome de um arquivo a gravar (relatório, desenho), como digitado, e o filtro
+    // escolhido entre os Filtros ("PNG (*.png)"); vazio quando cancelado.
+    virtual QString PedeArquivoSaida(const QString& Titulo, const QString& Filtros,
+                                     QString& Filtro) = 0;
+    // O arquivo Nome já existe: substituí-lo? Perguntado sobre o nome final, com a
+    // extensão que o programa acrescenta.
+    virtual bool ConfirmaSubstituicao(const QString& Nome) = 0;
     // Resolução do PNG em pontos por polegada; 0 quando cancelado.
     virtual int PedeResolucao() = 0;
     // Diálogo de impressão; falso quando cancelado.
@@ -46,7 +51,8 @@ bool GravaPng(const QString& Nome, const QImage& Imagem, std::string& Motivo);
 // Os comandos do menu Arquivo; nada fazem sem um cálculo completo (HaResultados).
 void Imprime(PedidosExportacao& Pedidos, const Dimensionamento& D);
 void ExportaPdf(PedidosExportacao& Pedidos, const Dimensionamento& D);
-// SVG (padrão quando o nome não tem extensão) ou PNG na resolução pedida.
+// SVG ou PNG (na resolução pedida): pela extensão do nome ou, sem uma delas, pelo filtro
+// escolhido.
 void ExportaDesenho(PedidosExportacao& Pedidos, const Dimensionamento& D);
 
 } // namespace lumbrio::janela

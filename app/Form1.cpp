@@ -19,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QInputDialog>
@@ -28,8 +29,10 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -312,6 +315,9 @@ void Form1::Bipa() {
 
 void Form1::ComArquivo(bool Abrir, void (*Nucleo)(Dimensionamento&, const std::string&)) {
     const std::string nome = PedeArquivo(Abrir).toStdString();
+    // "viga" grava "viga.txt": é esse que não pode ser substituído sem perguntar.
+    const QString final = QString::fromStdString(NomeDeValores(nome));
+    if (!Abrir && QFileInfo::exists(final) && !ConfirmaSubstituicao(final)) return;
     Comando([this, nome, Nucleo] { Nucleo(modelo, nome); });
 }
 
@@ -352,10 +358,24 @@ void Form1::AvisaFalha(const QString& Nome, const std::string& Motivo) {
     Atualiza();
 }
 
-QString Form1::PedeArquivoSaida(const QString& Titulo, const QString& Filtros) {
+QString Form1::PedeArquivoSaida(const QString& Titulo, const QString& Filtros, QString& Filtro) {
     // Na pasta de trabalho (a do Padrão.txt), com um nome sugerido.
     const QString nome = Filtros.startsWith("PDF") ? "relatório.pdf" : "desenho.svg";
-    return QFileDialog::getSaveFileName(this, Titulo, QDir::current().filePath(nome), Filtros);
+    return QFileDialog::getSaveFileName(this, Titulo, QDir::current().filePath(nome), Filtros,
+                                        &Filtro, QFileDialog::DontConfirmOverwrite);
+}
+
+bool Form1::ConfirmaSubstituicao(const QString& Nome) {
+    QMessageBox pergunta(
+        QMessageBox::Warning, "Aviso",
+        QString("O arquivo \"%1\" já existe. Substituí-lo?").arg(QFileInfo(Nome).fileName()),
+        QMessageBox::NoButton, this);
+    pergunta.setObjectName("ConfirmaSubstituicao");
+    pergunta.setInformativeText("O conteúdo atual dele será perdido.");
+    QPushButton* substitui = pergunta.addButton("&Substituir", QMessageBox::AcceptRole);
+    pergunta.setDefaultButton(pergunta.addButton("&Cancelar", QMessageBox::RejectRole));
+    MostraModal(pergunta);
+    return pergunta.clickedButton() == substitui;
 }
 
 int Form1::PedeResolucao() {
@@ -409,7 +429,8 @@ void Form1::MostraModal(QDialog& Dialogo) {
 QString Form1::PedeArquivo(bool Abrir) {
     const QString filtro = "Arquivos de texto (*.txt *.TXT *.Txt);;Todos os arquivos (*)";
     return Abrir ? QFileDialog::getOpenFileName(this, {}, {}, filtro)
-                 : QFileDialog::getSaveFileName(this, {}, {}, filtro);
+                 : QFileDialog::getSaveFileName(this, {}, {}, filtro, nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
 }
 
 void Form1::MostraInteira() {

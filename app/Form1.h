@@ -42,9 +42,12 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
   protected:
     // Mostra um diálogo modal e volta quando ele é escondido.
     virtual void MostraModal(QDialog& Dialogo);
-    // Nome escolhido no diálogo de arquivo; vazio quando cancelado.
+    // Nome escolhido no diálogo de arquivo, como digitado; vazio quando cancelado. Ao
+    // salvar, o diálogo não pergunta nada: a pergunta é sobre o nome final.
     virtual QString PedeArquivo(bool Abrir);
-    QString PedeArquivoSaida(const QString& Titulo, const QString& Filtros) override;
+    QString PedeArquivoSaida(const QString& Titulo, const QString& Filtros,
+                             QString& Filtro) override;
+    bool ConfirmaSubstituicao(const QString& Nome) override;
     int PedeResolucao() override;
     bool PedeImpressora(QPrinter& Impressora) override;
     // Diálogo da ficha, com os textos da última vez (configurações do usuário).

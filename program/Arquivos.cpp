@@ -39,10 +39,14 @@ void AbreArquivo(Dimensionamento& D, const std::string& Nome) {
     D.Programa();
 }
 
-void GravaArquivo(Dimensionamento& D, const std::string& Nome) {
+std::string NomeDeValores(const std::string& Nome) {
     // Nome sem extensão ganha ".txt", que o diálogo de abrir mostra.
     const bool semExtensao = !Nome.empty() && !std::filesystem::path(Nome).has_extension();
-    D.NomeArquivo = semExtensao ? Nome + ".txt" : Nome;
+    return semExtensao ? Nome + ".txt" : Nome;
+}
+
+void GravaArquivo(Dimensionamento& D, const std::string& Nome) {
+    D.NomeArquivo = NomeDeValores(Nome);
     if (!Nome.empty()) D.Grava();
 }
 

@@ -14,6 +14,9 @@ void CarregaArquivo(Dimensionamento& D, const std::string& Nome);
 void AbreArquivo(Dimensionamento& D, const std::string& Nome);
 // "Salvar como...", "Salva padrão" e "Salvar valores como padrão".
 void GravaArquivo(Dimensionamento& D, const std::string& Nome);
+// O nome que GravaArquivo grava: sem extensão, ganha ".txt" (a janela confere este, não o
+// digitado, antes de substituir um arquivo).
+std::string NomeDeValores(const std::string& Nome);
 
 // Carga da abertura da janela: Padrão.txt ausente é o primeiro uso e passa em
 // silêncio (ficam os valores de projeto); outras falhas vão para o diálogo.

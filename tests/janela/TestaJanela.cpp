@@ -29,7 +29,11 @@ class JanelaDeTeste : public Form1 {
     std::function<void(QDialog&)> AoMostrar;
     QStringList Mostrados;
     QString ArquivoEscolhido;
-    int Resolucao = 0; // resposta ao pedido de resolução do PNG
+    QString FiltroEscolhido;   // vazio: o primeiro dos filtros
+    QStringList Substituicoes; // os nomes sobre os quais se perguntou
+    bool Substitui = false;    // a resposta a essa pergunta
+    bool PerguntaReal = false; // a pergunta é o diálogo da janela
+    int Resolucao = 0;         // resposta ao pedido de resolução do PNG
     int ImpressorasPedidas = 0;
     bool Travou = false; // o diálogo não se escondeu sozinho
 
@@ -46,7 +50,14 @@ class JanelaDeTeste : public Form1 {
         Form1::MostraModal(Dialogo);
     }
     QString PedeArquivo(bool) override { return ArquivoEscolhido; }
-    QString PedeArquivoSaida(const QString&, const QString&) override { return ArquivoEscolhido; }
+    QString PedeArquivoSaida(const QString&, const QString& Filtros, QString& Filtro) override {
+        Filtro = FiltroEscolhido.isEmpty() ? Filtros.section(";;", 0, 0) : FiltroEscolhido;
+        return ArquivoEscolhido;
+    }
+    bool ConfirmaSubstituicao(const QString& Nome) override {
+        Substituicoes << Nome;
+        return PerguntaReal ? Form1::ConfirmaSubstituicao(Nome) : Substitui;
+    }
     int PedeResolucao() override { return Resolucao; }
     bool PedeImpressora(QPrinter&) override { return ++ImpressorasPedidas < 0; } // conta e cancela
     bool PedeFicha(lumbrio::FichaDoProjeto& F) override {
@@ -62,6 +73,11 @@ QString Q(std::string_view s) {
 QByteArray Bytes(const QString& Nome) {
     QFile f(Nome);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void EscreveArquivo(const QString& Nome, const QByteArray& Conteudo) {
+    QFile f(Nome);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(Conteudo) == Conteudo.size());
 }
 
 template <class T> T* Controle(QObject* Pai, const QString& Nome) {
@@ -511,6 +527,7 @@ class TestaJanela : public QObject {
         const rlimit cheio{100, normal.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &cheio);
+        janela->Substitui = true;
         for (const QString& n : nomes) {
             janela->ArquivoEscolhido = n, janela->Modelo().Form2.Label1.Caption.clear();
             Menu(n.endsWith("pdf") ? "mnuItemRelatorioPdf" : "mnuItemExportarDesenho")->trigger();
@@ -519,6 +536,7 @@ class TestaJanela : public QObject {
         }
         setrlimit(RLIMIT_FSIZE, &normal);
         for (qsizetype i = 0; i < nomes.size(); ++i) QCOMPARE(Bytes(nomes[i]), antes[i]);
+        QCOMPARE(janela->Substituicoes, nomes); // só sobre os que já existiam
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext (poppler-utils) não está instalado");
         QProcess pdftotext;
@@ -532,6 +550,59 @@ class TestaJanela : public QObject {
         for (const char* caixa : {"Text23", "Text24", "Text8", "Text33", "Text9", "Text36"})
             esperados << Caixa(caixa)->text();
         for (const QString& e : esperados) QVERIFY2(texto.contains(e), qPrintable(e));
+    }
+
+    // Nenhum arquivo é substituído sem perguntar, e a pergunta é sobre o nome que será
+    // gravado: "viga" em "Salvar como..." grava viga.txt, "relatório" o .pdf, e um
+    // desenho sem extensão toma a do filtro escolhido (PNG, não SVG).
+    void exportar_e_salvar_perguntam_antes_de_substituir() {
+        Botao("Command1")->click();
+        const QByteArray assinado = "conteúdo que não pode se perder";
+        struct Caso {
+            const char *menu, *digitado, *filtro, *gravado;
+        };
+        for (const Caso& c : {Caso{"mnuItemSave", "viga", "", "viga.txt"},
+                              Caso{"mnuItemRelatorioPdf", "relatório", "", "relatório.pdf"},
+                              Caso{"mnuItemExportarDesenho", "figura", "PNG (*.png)", "figura.png"},
+                              Caso{"mnuItemExportarDesenho", "planta", "", "planta.svg"}}) {
+            const QString gravado = c.gravado;
+            EscreveArquivo(gravado, assinado);
+            janela->ArquivoEscolhido = c.digitado, janela->FiltroEscolhido = c.filtro;
+            janela->Resolucao = 96;
+            for (const bool sim : {false, true}) {
+                janela->Substitui = sim, janela->Substituicoes.clear();
+                Menu(c.menu)->trigger();
+                QCOMPARE(janela->Substituicoes, QStringList{gravado});
+                QCOMPARE(Bytes(gravado) == assinado, !sim);
+            }
+            QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{gravado});
+            QVERIFY(janela->Mostrados.isEmpty());
+            QVERIFY2(QFile::remove(gravado), c.gravado);
+        }
+        // O diálogo da janela: "Aviso" com o nome; Esc cancela, "Substituir" substitui.
+        EscreveArquivo("viga.txt", assinado);
+        janela->ArquivoEscolhido = "viga", janela->PerguntaReal = true;
+        for (const bool sim : {false, true}) {
+            janela->AoMostrar = [&](QDialog& d) {
+                QVERIFY(d.windowTitle() == "Aviso" && d.findChild<QLabel*>("qt_msgbox_label")
+                                                          ->text()
+                                                          .contains("\"viga.txt\" já existe"));
+                if (!sim) return QTest::keyClick(&d, Qt::Key_Escape);
+                for (QPushButton* b : d.findChildren<QPushButton*>())
+                    if (b->text() == "&Substituir") b->click();
+            };
+            Menu("mnuItemSave")->trigger();
+            QVERIFY(!janela->Travou);
+            QCOMPARE(Bytes("viga.txt") == assinado, !sim);
+        }
+        janela->AoMostrar = nullptr, janela->PerguntaReal = false;
+        QVERIFY(QFile::remove("viga.txt"));
+        // O PNG pedido pelo filtro é PNG; um nome novo não pergunta nada.
+        janela->ArquivoEscolhido = "nova", janela->FiltroEscolhido = "PNG (*.png)";
+        janela->Substituicoes.clear();
+        Menu("mnuItemExportarDesenho")->trigger();
+        QVERIFY(janela->Substituicoes.isEmpty());
+        QVERIFY(Bytes("nova.png").startsWith("\x89PNG") && !QFile::exists("nova.svg"));
     }
 
     // O painel segue o separador do sistema (também sob pt_BR, em janela_virgula); as
