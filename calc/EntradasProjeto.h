@@ -6,7 +6,7 @@
 
 #include "calc/Cortante.h"
 #include "calc/Norma.h"
-#include "calc/Servico.h"
+#include "calc/Fissuracao.h"
 
 #include <array>
 #include <string>
@@ -53,7 +53,7 @@ struct EntradasProjeto {
     EntradasCortante Cortante;
     std::string UnidadeVd;
     double FatorVd = 1; // kgf por unidade de Vd
-    EntradasServico Servico;
+    EntradasFissuracao Fissuracao;
     std::string UnidadeMser;
     double FatorMser = 1; // kgf·cm por unidade de Mser
 };

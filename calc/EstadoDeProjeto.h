@@ -9,7 +9,7 @@
 #include "calc/Cortante.h"
 #include "calc/Norma.h"
 #include "calc/Primitivas.h"
-#include "calc/Servico.h"
+#include "calc/Fissuracao.h"
 
 #include <array>
 #include <string>
@@ -177,8 +177,8 @@ struct EstadoDeCalculo {
     ResultadoCortante ResCortante;    // e os estribos das barras colocadas
     std::string UnidadeVd;            // unidade de Vd do último cálculo
     double FatorVd = 1;               // kgf por unidade de Vd
-    EntradasServico EntServico;       // o serviço lido pelo último cálculo
-    ResultadoServico ResServico;      // e a abertura de fissuras das barras colocadas
+    EntradasFissuracao EntFissuracao;       // o serviço lido pelo último cálculo
+    ResultadoFissuracao ResFissuracao;      // e a abertura de fissuras das barras colocadas
     std::string UnidadeMser;          // unidade de Mser do último cálculo
     double FatorMser = 1;             // kgf·cm por unidade de Mser
 

@@ -95,7 +95,7 @@ const std::vector<ColunaCsv>& Colunas() {
 // x/d do dimensionamento; a cortante e o serviço ficam vazios sem Vd e sem Mser.
 std::vector<ColunaCsv> MontaColunasVerificacao() {
     const auto cortante = [](Estado d) { return d.ResCortante.Calculado; };
-    const auto servico = [](Estado d) { return d.ResServico.Calculado; };
+    const auto servico = [](Estado d) { return d.ResFissuracao.Calculado; };
     // Um número enorme (Vd = 1E+300) sai em notação científica, não com 300 algarismos.
     constexpr Formato curto = AcrescentaNumeroCurto;
     return {
@@ -169,23 +169,23 @@ std::vector<ColunaCsv> MontaColunasVerificacao() {
          }},
         // Abertura de fissuras.
         Opcional(
-            "Mser", 2, servico, [](Estado d) { return d.EntServico.Mser; }, curto),
+            "Mser", 2, servico, [](Estado d) { return d.EntFissuracao.Mser; }, curto),
         Opcional(
-            "xII_Real", 2, servico, [](Estado d) { return d.ResServico.XReal; }, curto),
+            "xII_Real", 2, servico, [](Estado d) { return d.ResFissuracao.XReal; }, curto),
         Opcional(
-            "sigma_s_Real", 1, servico, [](Estado d) { return d.ResServico.SigmaReal; }, curto),
+            "sigma_s_Real", 1, servico, [](Estado d) { return d.ResFissuracao.SigmaReal; }, curto),
         Opcional(
-            "sigma_s_CG", 1, servico, [](Estado d) { return d.ResServico.SigmaCG; }, curto),
+            "sigma_s_CG", 1, servico, [](Estado d) { return d.ResFissuracao.SigmaCG; }, curto),
         Opcional(
-            "wk_max", 3, servico, [](Estado d) { return d.ResServico.WkMax; }, curto),
+            "wk_max", 3, servico, [](Estado d) { return d.ResFissuracao.WkMax; }, curto),
         Opcional(
-            "wk_lim", 2, servico, [](Estado d) { return d.ResServico.WkLim; }, curto),
+            "wk_lim", 2, servico, [](Estado d) { return d.ResFissuracao.WkLim; }, curto),
         {"alerta_wk",
          [](Csv t, Estado d) {
-             if (d.ResServico.Calculado) t += d.ResServico.FalhaWk ? '1' : '0';
+             if (d.ResFissuracao.Calculado) t += d.ResFissuracao.FalhaWk ? '1' : '0';
          }},
         Opcional(
-            "Mr", 2, servico, [](Estado d) { return d.ResServico.Mr; }, curto),
+            "Mr", 2, servico, [](Estado d) { return d.ResFissuracao.Mr; }, curto),
     };
 }
 
@@ -200,7 +200,7 @@ const std::vector<ColunaCsv>& ColunasDoFim() {
     static const std::vector<ColunaCsv> c{
         {"alerta_sigma_s",
          [](Csv t, Estado d) {
-             if (d.ResServico.Calculado) t += SigmaAcimaDeFyk(d.ResServico, d.Fyk) ? '1' : '0';
+             if (d.ResFissuracao.Calculado) t += SigmaAcimaDeFyk(d.ResFissuracao, d.Fyk) ? '1' : '0';
          }},
     };
     return c;
@@ -259,10 +259,10 @@ void AcrescentaDetalhes(std::string& Csv, const EstadoDeCalculo& D) {
     Csv += ',';
     Csv += FormataNumero(c.DiferencaMrdPct, 3);
     for (int i = 1; i <= 6; ++i) {
-        const auto k = std::ranges::find_if(D.ResServico.Camadas, [i](const CamadaServico& s) {
+        const auto k = std::ranges::find_if(D.ResFissuracao.Camadas, [i](const FissuracaoDaCamada& s) {
             return !s.Negativa && s.Camada == i;
         });
-        if (k == D.ResServico.Camadas.end()) {
+        if (k == D.ResFissuracao.Camadas.end()) {
             Csv += ",,";
             continue;
         }

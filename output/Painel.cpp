@@ -55,7 +55,7 @@ void EscrevePainel(EstadoDeProjeto& E) {
     const std::string_view sep = E.SeparadorDecimal;
     EscreveLinhas(f.TextVerificacao, calculo ? LinhasVerificacao(E.Verif, sep) : Linhas{});
     EscreveLinhas(f.TextCortante, calculo ? LinhasCortante(E, sep) : Linhas{});
-    EscreveLinhas(f.TextFissuracao, calculo ? LinhasServico(E, sep) : Linhas{});
+    EscreveLinhas(f.TextFissuracao, calculo ? LinhasFissuracao(E, sep) : Linhas{});
     if (!calculo) return;
 
     f.Text8.ToolTipText =

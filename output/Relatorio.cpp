@@ -9,7 +9,7 @@
 #include "output/Comparacao.h"
 #include "output/Painel.h"
 #include "output/TextosVerificacao.h"
-#include "section/ForcaCortante.h"
+#include "section/Cortante.h"
 #include "section/Verificacoes.h"
 
 #include <cmath>
@@ -324,7 +324,7 @@ SecaoRelatorio CamadaACamada(const Dim& D, const Comparacao& C, const Formatos& 
 }
 
 // Força cortante: entradas, expressões em palavras, valores e vereditos.
-SecaoRelatorio ForcaCortante(const Dim& D, const Formatos& N) {
+SecaoRelatorio Cortante(const Dim& D, const Formatos& N) {
     const ResultadoCortante& R = D.ResCortante;
     const EntradasCortante& E = D.EntCortante;
     const std::string u = Junta(" ", SimboloDaForca(D.UnidadeVd));
@@ -388,7 +388,7 @@ SecaoRelatorio ForcaCortante(const Dim& D, const Formatos& N) {
 
 // Abertura de fissuras: entradas, a tabela por camada e os vereditos.
 SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
-    const ResultadoServico& R = D.ResServico;
+    const ResultadoFissuracao& R = D.ResFissuracao;
     const auto m = [&](double kgfcm) {
         return Junta(N(kgfcm / D.FatorMser, 1), " ", SimboloDoMomento(D.UnidadeMser));
     };
@@ -402,7 +402,7 @@ SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
                            {"Acri (cm²)", 32},
                            {"wk (mm)", 32}});
     t.Miuda = true;
-    for (const CamadaServico& c : R.Camadas) {
+    for (const FissuracaoDaCamada& c : R.Camadas) {
         const bool dentro = c.Barras > 2;
         t.Linhas.push_back(
             {{Junta(c.Negativa ? "negativa " : "positiva ", std::to_string(c.Camada)), N(c.Y, 2),
@@ -416,14 +416,14 @@ SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
                                                                    : Enfase::Normal});
     }
     std::vector<BlocoRelatorio> notas;
-    Tabela v = TabelaVerificacoes(LinhasServico(D, D.SeparadorDecimal), notas);
+    Tabela v = TabelaVerificacoes(LinhasFissuracao(D, D.SeparadorDecimal), notas);
     SecaoRelatorio s{
         .Titulo = "10. Estado-limite de abertura de fissuras (item 17.3.3)",
         .ConteudoMm = 40,
-        .Blocos = {Paragrafo{Junta("Mser = ", m(D.EntServico.Mser),
+        .Blocos = {Paragrafo{Junta("Mser = ", m(D.EntFissuracao.Mser),
                                    " (combinação frequente); classe de "
                                    "agressividade ",
-                                   ItensCAA[static_cast<std::size_t>(D.EntServico.Classe - 1)],
+                                   ItensCAA[static_cast<std::size_t>(D.EntFissuracao.Classe - 1)],
                                    ", wk,lim = ", N(R.WkLim, 2),
                                    " mm; αe = 15; η1 = ", N(R.Eta1, 2), "; Mr = ", m(R.Mr), " (",
                                    R.Fissura ? "a seção fissura" : "a seção não fissura: wk = 0",
@@ -464,8 +464,8 @@ Relatorio MontaRelatorio(const EstadoDeProjeto& D, const FichaDoProjeto& Ficha) 
     r.Secoes = {DadosDeEntrada(D, N),   Resultados(D, C, N), Armaduras(D, C, N),
                 Avisos(D, C, N),        Equilibrio(D, N),    Desenhos(D, N),
                 CamadaACamada(D, C, N), SecaoVerificacoes(D)};
-    if (D.ResCortante.Calculado) r.Secoes.push_back(ForcaCortante(D, N));
-    if (D.ResServico.Calculado) r.Secoes.push_back(AberturaDeFissuras(D, N));
+    if (D.ResCortante.Calculado) r.Secoes.push_back(Cortante(D, N));
+    if (D.ResFissuracao.Calculado) r.Secoes.push_back(AberturaDeFissuras(D, N));
     return r;
 }
 

@@ -3,7 +3,7 @@
 
 #include "calc/Catalogos.h"
 #include "calc/Numeros.h"
-#include "section/ForcaCortante.h"
+#include "section/Cortante.h"
 #include "section/Verificacoes.h"
 
 #include <cmath>
@@ -41,8 +41,8 @@ std::string NumeroDaLinha(double Valor, int Casas, std::string_view Separador) {
 
 } // namespace
 
-std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::string_view Separador) {
-    const ResultadoServico& R = E.ResServico;
+std::vector<LinhaVerificacao> LinhasFissuracao(const EstadoDeProjeto& E, std::string_view Separador) {
+    const ResultadoFissuracao& R = E.ResFissuracao;
     if (!R.Calculado) return {};
     const auto n = [&](double v, int casas) { return NumeroDaLinha(v, casas, Separador); };
     const auto m = [&](double kgfcm) {
@@ -62,12 +62,12 @@ std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E, std::strin
     const auto k = [&](double c) { return TextoCurto(c, Separador); };
     wk.Nota =
         Junta("Limite da classe de agressividade ",
-              ItensCAA[static_cast<std::size_t>(E.EntServico.Classe - 1)],
+              ItensCAA[static_cast<std::size_t>(E.EntFissuracao.Classe - 1)],
               ". wk de cada barra tracionada, a menor de φ/(", k(12.5), "·η1)·σs/Es·3σs/fctm e φ/(",
               k(12.5), "·η1)·σs/Es·(4/ρr + 45), com η1 = ", n(R.Eta1, 2),
               " e ρr sobre a área crítica da barra.");
     l.push_back(std::move(wk));
-    l.push_back({"Fissuração", Junta("Mser = ", m(E.EntServico.Mser), ", Mr = ", m(R.Mr)), "", "",
+    l.push_back({"Fissuração", Junta("Mser = ", m(E.EntFissuracao.Mser), ", Mr = ", m(R.Mr)), "", "",
                  R.Fissura ? "fissura" : "não fissura", false});
     l.back().Informativa = true;
     l.back().Nota =

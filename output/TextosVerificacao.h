@@ -38,7 +38,7 @@ std::string_view SimboloDaForca(std::string_view Item);
 std::string SimboloDoMomento(std::string_view Item);
 
 // As linhas da abertura de fissuras, momentos na unidade de Mser; vazia sem verificação.
-std::vector<LinhaVerificacao> LinhasServico(const EstadoDeProjeto& E,
+std::vector<LinhaVerificacao> LinhasFissuracao(const EstadoDeProjeto& E,
                                             std::string_view Separador = ".");
 
 // As linhas da força cortante, forças na unidade de Vd (Fator kgf por unidade); vazia

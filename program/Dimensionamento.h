@@ -72,7 +72,7 @@ class Dimensionamento : public EstadoDeProjeto {
     void ValoresFinaisReais();
     void ValoresRET();
     void VerificaCortante();
-    void VerificaServico();
+    void VerificaFissuracao();
 
     // ---- Arranjo ----
     // De uma face, a positiva ou a negativa.
@@ -127,15 +127,15 @@ class Dimensionamento : public EstadoDeProjeto {
         std::array<int, 7> Bitola;
         bool operator==(const BarrasDaFace&) const = default;
     };
-    struct ChaveServico {
+    struct ChaveFissuracao {
         double Base, Altura, Cobrimento, Es, Fck, Mser, DCG2;
         int Classe, BitolaEstr;
         Norma Edicao;
         std::string TextoAco;
         BarrasDaFace Pos, Neg;
-        bool operator==(const ChaveServico&) const = default;
+        bool operator==(const ChaveFissuracao&) const = default;
     };
-    std::optional<std::pair<ChaveServico, ResultadoServico>> UltimoServico;
+    std::optional<std::pair<ChaveFissuracao, ResultadoFissuracao>> UltimaFissuracao;
     // A cortante do último arranjo, com as entradas que a deram.
     std::optional<std::tuple<EntradasCortante, SecaoCortante, ResultadoCortante>> UltimaCortante;
 

@@ -265,8 +265,8 @@ void LerCortante(const ControlesForm1& f, EntradasProjeto& p) {
     e.Vd = vd.value_or(0);
 }
 
-void LerServico(const ControlesForm1& f, EntradasProjeto& p) {
-    EntradasServico& e = p.Servico;
+void LerFissuracao(const ControlesForm1& f, EntradasProjeto& p) {
+    EntradasFissuracao& e = p.Fissuracao;
     ItemDaLista(ItensCombo5, f.ComboMser.Text, "Unidade de Mser", "a unidade de Mser");
     e.Classe = static_cast<int>(ItemDaLista(ItensCAA, f.ComboCAA.Text, "Classe de agressividade",
                                             "a classe de agressividade (I a IV)")) +
@@ -328,7 +328,7 @@ EntradasProjeto LeEntradas(const ControlesForm1& f, const ControlesForm8& o) {
     BitolaEstribo(f, e);
     Ler(f, o, e);
     LerCortante(f, e);
-    LerServico(f, e);
+    LerFissuracao(f, e);
     AçoDaLista(f, e);
     e.EspHorUsuario = MinimoUsuario(o.Check1[0], o.Text4[0], "O espaçamento horizontal");
     e.EspVertUsuario = MinimoUsuario(o.Check1[1], o.Text4[1], "O espaçamento vertical");

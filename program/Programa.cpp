@@ -65,7 +65,7 @@ void Dimensionamento::Ler(const EntradasProjeto& e) {
     EntCortante = e.Cortante;
     UnidadeVd = e.UnidadeVd;
     FatorVd = e.FatorVd;
-    EntServico = e.Servico;
+    EntFissuracao = e.Fissuracao;
     UnidadeMser = e.UnidadeMser;
     FatorMser = e.FatorMser;
     TextoAco = e.TextoAco;
@@ -165,7 +165,7 @@ void Dimensionamento::VerificaSecao() {
     ValoresRET();
     Verif = Verifica(*this);
     VerificaCortante();
-    VerificaServico();
+    VerificaFissuracao();
     // Nenhum valor fora dos números chega ao painel nem ao CSV.
     const std::pair<const char*, double> valores[] = {{"As", AsPos},
                                                       {"As real", AsReal},

@@ -1,12 +1,17 @@
-// Seção de referência dos testes dos modelos CG e Real, montada direto no estado.
+// Seção de referência dos testes dos modelos CG e Real, montada direto no estado, e
+// ajudas dos projetos de ponta a ponta.
 #pragma once
 
 #include "calc/Numeros.h"
+#include "output/Csv.h"
 #include "program/Dimensionamento.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <map>
+#include <sstream>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -61,6 +66,30 @@ inline Dimensionamento SecaoVerificada() {
     p.DCG2 = 4.0;
     p.AlturaUtil = p.Altura - p.DCG1;
     return p;
+}
+
+// Serviço na 2023: 20 × 50 C25, Md = 17000 KN.cm, 16 mm e 10 mm, Mser em KN.m.
+inline void Fissuracao16(Dimensionamento& p, const char* Mser) {
+    p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
+    p.Form1.Text17.Text = "17000";
+    PoeBitolas(p, "16 mm (5/8'')", "10 mm (3/8'')");
+    p.Form1.TextMser.Text = Mser, p.Form1.ComboMser.Text = "KN.m";
+}
+
+// As colunas do CSV de um projeto, pelo nome (os projetos daqui não têm vírgula em campo).
+inline std::map<std::string, std::string> ColunasDoCsv(const Dimensionamento& p) {
+    std::string csv;
+    AcrescentaCabecalhoCsv(csv, true);
+    AcrescentaLinhaCsv(csv, "p.txt", p.Form1.Text17.Text, p, true);
+    std::istringstream linhas(csv);
+    std::string cabecalho, linha, nome, valor;
+    std::getline(linhas, cabecalho, '\r');
+    linhas.ignore(1);
+    std::getline(linhas, linha, '\r');
+    std::istringstream nomes(cabecalho), valores(linha);
+    std::map<std::string, std::string> c;
+    while (std::getline(nomes, nome, ',') && std::getline(valores, valor, ',')) c[nome] = valor;
+    return c;
 }
 
 } // namespace lumbrio::teste

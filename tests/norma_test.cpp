@@ -9,8 +9,8 @@
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"
 #include "section/BlocoRetangular.h"
+#include "section/Cortante.h"
 #include "section/Fissuracao.h"
-#include "section/ForcaCortante.h"
 #include "section/Verificacoes.h"
 
 #include <gtest/gtest.h>
@@ -208,14 +208,6 @@ void Barras20(Dimensionamento& p, const char* Md) {
     teste::PoeBitolas(p, "20 mm (3/4'')", "40 mm");
 }
 
-// Serviço na 2023: 20 × 50 C25, Md = 17000 KN.cm, 16 mm e 10 mm, Mser em KN.m.
-void Servico16(Dimensionamento& p, const char* Mser) {
-    p.Form1.ComboNorma.Text = "NBR 6118:2023", p.Form1.Text18.Text = "25";
-    p.Form1.Text17.Text = "17000";
-    teste::PoeBitolas(p, "16 mm (5/8'')", "10 mm (3/8'')");
-    p.Form1.TextMser.Text = Mser, p.Form1.ComboMser.Text = "KN.m";
-}
-
 // Os projetos de ponta a ponta: nome e o que muda nos valores padrão.
 using D = Dimensionamento;
 const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
@@ -313,13 +305,13 @@ const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
      }},
     {"serviço, 2023, 20 x 50 C25, 16 mm em duas camadas e 10 mm: Mser = 60 KN.m",
      [](D& p) {
-         Servico16(p, "60");
+         teste::Fissuracao16(p, "60");
          p.Form1.Text4.Text = "2.5", p.Form1.Combo3.Text = "6.3 mm (1/4'')";
      }},
     {"cortante e serviço nulos: só a armadura mínima, sem fissura",
      [](D& p) { p.Form1.TextVd.Text = "0", p.Form1.TextMser.Text = "0"; }},
     {"serviço, 2023, 16 mm, Mser = 250 KN.m: σs acima da tabela 17.2",
-     [](D& p) { Servico16(p, "250"); }},
+     [](D& p) { teste::Fissuracao16(p, "250"); }},
     {"serviço, CAA IV e Mser abaixo de Mr: não fissura",
      [](D& p) { p.Form1.TextMser.Text = "1000", p.Form1.ComboCAA.Text = "IV"; }},
     {"2023, 20 x 90 C25 com Md = 2000 KN.cm: As,min de 2,70 cm² no cálculo",
@@ -347,40 +339,6 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
         if (l.empty() || l[0] == ' ') return std::string();
         return l[0] == '"' ? l.substr(1, l.find('"', 1) - 1) : l.substr(0, l.find(','));
     });
-}
-
-// A linha do estádio II acende só com σs da camada externa acima de fyk = 500 MPa; entre
-// fyd = 434,8 MPa e fyk, não.
-TEST(Fissuracao, sigma_s_em_alerta_so_acima_de_fyk) {
-    for (const auto& [mser, acima] : {std::pair{"180", false}, {"190", true}}) {
-        SCOPED_TRACE(Junta("Mser = ", mser, " KN.m"));
-        Dimensionamento p;
-        Servico16(p, mser);
-        p.Programa();
-        const auto& linhas = p.Form1.TextFissuracao;
-        const auto l = std::ranges::find_if(
-            linhas, [](const CaixaTexto& t) { return t.Text.starts_with("Estádio II"); });
-        ASSERT_NE(l, linhas.end());
-        const double sigma = ValorNumerico(l->Text.substr(l->Text.find("Real ") + 5));
-        EXPECT_TRUE(acima ? sigma > 500 : sigma > 434.8 && sigma < 500) << l->Text;
-        EXPECT_EQ(l->BackColor == Cor::Alerta, acima) << l->Text;
-    }
-}
-
-// As colunas do CSV de um projeto, pelo nome (os projetos daqui não têm vírgula em campo).
-std::map<std::string, std::string> ColunasDoCsv(const Dimensionamento& p) {
-    std::string csv;
-    AcrescentaCabecalhoCsv(csv, true);
-    AcrescentaLinhaCsv(csv, "p.txt", p.Form1.Text17.Text, p, true);
-    std::istringstream linhas(csv);
-    std::string cabecalho, linha, nome, valor;
-    std::getline(linhas, cabecalho, '\r');
-    linhas.ignore(1);
-    std::getline(linhas, linha, '\r');
-    std::istringstream nomes(cabecalho), valores(linha);
-    std::map<std::string, std::string> c;
-    while (std::getline(nomes, nome, ',') && std::getline(valores, valor, ',')) c[nome] = valor;
-    return c;
 }
 
 // O que a janela pinta em alerta tem coluna no CSV, e ela diz 1: cada linha de
@@ -412,7 +370,7 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
         Dimensionamento p;
         prepara(p);
         p.Programa();
-        auto csv = ColunasDoCsv(p);
+        auto csv = teste::ColunasDoCsv(p);
         const auto& f = p.Form1;
         for (std::span<const CaixaTexto> linhas : {std::span<const CaixaTexto>(f.TextVerificacao),
                                                    std::span<const CaixaTexto>(f.TextCortante),
@@ -449,165 +407,6 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
     // Os projetos põem em alerta ao menos estas linhas, a nova coluna incluída.
     for (const char* g : {"Mrd Real", "%h", "Armadura máxima", "Bielas", "Ramos", "Estádio II"})
         EXPECT_TRUE(vistas.contains(g)) << g;
-}
-
-} // namespace
-} // namespace lumbrio
-
-namespace lumbrio {
-namespace {
-
-// Força cortante: exemplos de curso recalculados (C25, γc 1,4, γs 1,15; kN e cm²/m).
-TEST(ForcaCortante, exemplos_dos_modelos_I_e_II_e_armadura_minima) {
-    const SecaoCortante s1{14, 46, 2.5, 250, 1.4, 1.15, 0.63, 0.315};
-    const SecaoCortante s2{15, 31, 2.5, 250, 1.4, 1.15, 0.5, 0.2};
-    const struct {
-        SecaoCortante secao;
-        EntradasCortante e;
-        const char *vrd2, *vc, *vsw, *asws, *aswsMin, *vdMin, *sCalc, *sAdotado, *sMax, *nome;
-    } casos[] = {
-        {s1,
-         {true, 15300},
-         "279.5",
-         "49.6",
-         "103.4",
-         "5.75",
-         "1.44",
-         "75.4",
-         "11.0",
-         "10.5",
-         "27.6",
-         "modelo I"},
-        {s1,
-         {true, 15300, ModeloTrelica::II},
-         "242.0",
-         "22.9",
-         "130.1",
-         "4.17",
-         "1.44",
-         "85.2",
-         "15.1",
-         "15.0",
-         "27.6",
-         "modelo II"},
-        // CA-60: fywd limitada a 435 MPa; a mínima governa.
-        {s2,
-         {true, 3906, ModeloTrelica::I, 30, 90, 2, 6000},
-         "201.8",
-         "35.8",
-         "3.3",
-         "0.27",
-         "1.28",
-         "51.3",
-         "31.2",
-         "18.5",
-         "18.6",
-         "CA-60, mínima"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.nome);
-        const auto r = CalculaCortante(c.e, c.secao);
-        teste::Confere({{r.VRd2 / 100, c.vrd2},
-                        {r.Vc / 100, c.vc},
-                        {r.Vsw / 100, c.vsw},
-                        {r.AswS * 100, c.asws},
-                        {r.AswSMin * 100, c.aswsMin},
-                        {r.VdMin / 100, c.vdMin},
-                        {r.SCalculado, c.sCalc},
-                        {r.S, c.sAdotado},
-                        {r.SMax, c.sMax}});
-    }
-    // ρsw,min com CA-50 por classe.
-    for (auto [fck, rho] : {std::pair{200.0, "0.0884"}, {250.0, "0.1026"}, {300.0, "0.1159"}})
-        teste::Confere({{CalculaCortante({}, {14, 46, 2.5, fck}).RhoSwMin * 100, rho}});
-}
-
-// O espaçamento calculado abaixo do passo de 0,5 cm não vira 0: a verificação falha, na
-// seção, na linha da janela e no CSV. Viga 200 × 50, C90, estribo de 5 mm com 12 ramos.
-TEST(ForcaCortante, espacamento_abaixo_do_passo_nao_atende) {
-    const SecaoCortante secao{200, 45.5, 2.5, 900, 1.4, 1.15, 0.5, 0.19635};
-    for (const auto& [vd, falha] : {std::pair{970000.0, false}, {980000.0, true}}) {
-        const auto r = CalculaCortante({true, vd, ModeloTrelica::I, 30, 90, 12}, secao);
-        SCOPED_TRACE(Junta("Vd = ", TextoDecimalCurto(vd),
-                           ", s calculado = ", FormataNumero(r.SCalculado, 4)));
-        EXPECT_EQ(r.SCalculado < PassoEspacamento, falha);
-        EXPECT_EQ(r.FalhaS, falha);
-        EXPECT_FALSE(r.FalhaBielas);
-    }
-    // De ponta a ponta, com cobrimento de 1,5 cm (d = 46 cm, VRd2 = 10 220 kN): Vd = 9 800
-    // kN pede 0,51 cm e adota 0,5; Vd = 10 200 kN pede 0,49 cm.
-    for (const auto& [vd, falha, texto, s] :
-         {std::tuple{"9800", false, "Estribos: φ 5 mm c/ 0.5 cm, 12 ramos (limite s ≤ ", "0.5"},
-          {"10200", true,
-           "Estribos: φ 5 mm, 12 ramos: s = 0.49 cm (limite s ≥ 0.5 cm) — não atende", ""}}) {
-        SCOPED_TRACE(vd);
-        Dimensionamento p;
-        auto& f = p.Form1;
-        f.Text1.Text = "200", f.Text4.Text = "1.5", f.Text18.Text = "90";
-        f.ComboNorma.Text = "NBR 6118:2023";
-        f.Combo3.Text = "5 mm", f.TextRamos.Text = "12", f.TextVd.Text = vd;
-        p.Programa();
-        ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
-        ASSERT_FALSE(p.ResCortante.FalhaBielas);
-        const CaixaTexto* estribos = nullptr;
-        for (const CaixaTexto& c : f.TextCortante)
-            if (c.Text.starts_with("Estribos")) estribos = &c;
-        ASSERT_NE(estribos, nullptr);
-        EXPECT_TRUE(estribos->Text.starts_with(texto)) << estribos->Text;
-        EXPECT_EQ(estribos->Text.find("c/ 0.0"), std::string::npos);
-        EXPECT_EQ(estribos->BackColor == Cor::Alerta, falha);
-        auto csv = ColunasDoCsv(p);
-        EXPECT_EQ(csv["s_estribo"], s);
-        EXPECT_EQ(csv["alerta_estribo"], falha ? "1" : "0");
-    }
-}
-
-// Um Vd enorme sai no CSV em notação científica, como nas linhas de verificação, e não
-// com 300 algarismos; abaixo de 1E+9 kgf, com as casas de sempre.
-TEST(ForcaCortante, vd_enorme_no_csv_em_notacao_cientifica) {
-    for (const auto& [vd, unidade, esperado] : {std::tuple{"1e300", "KN", "1.000E+302"},
-                                                {"999999999.9", "Kgf", "999999999.9"},
-                                                {"1e9", "Kgf", "1.000E+09"}}) {
-        SCOPED_TRACE(Junta(vd, " ", unidade));
-        Dimensionamento p;
-        p.Form1.TextVd.Text = vd, p.Form1.ComboVd.Text = unidade;
-        p.Programa();
-        ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
-        const auto csv = ColunasDoCsv(p);
-        EXPECT_EQ(csv.at("Vd"), esperado);
-        for (const auto& [coluna, valor] : csv) EXPECT_LE(valor.size(), 16u) << coluna;
-    }
-}
-
-TEST(ForcaCortante, limites_de_espacamento_e_do_diametro_do_estribo) {
-    // d 46: com bw 14, VRd2 = 27 945 kgf (0,20·VRd2 = 5589, 0,67·VRd2 = 18 723);
-    // com bw 60, 0,20·VRd2 = 23 953: st,máx = d.
-    const struct {
-        double vd, bw, phiT;
-        int ramos;
-        double sMax, stMax;
-        bool falhaSt, falhaPhiT, bielas;
-    } casos[] = {
-        {5000, 14, 0.63, 2, 27.6, 46, false, false, false},
-        {6000, 14, 0.63, 2, 27.6, 27.6, false, false, false},
-        {19000, 14, 0.63, 2, 13.8, 27.6, false, false, false},
-        {28000, 14, 0.63, 2, 13.8, 27.6, false, false, true},
-        {6000, 60, 0.5, 2, 27.6, 46, true, false, false},
-        {6000, 60, 0.5, 3, 27.6, 46, false, false, false},
-        {6000, 14, 1.6, 2, 27.6, 27.6, false, true, false},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(testing::Message() << "Vd " << c.vd << ", bw " << c.bw << ", φt " << c.phiT
-                                        << ", " << c.ramos << " ramos");
-        const auto r = CalculaCortante({true, c.vd, ModeloTrelica::I, 30, 90, c.ramos},
-                                       {c.bw, 46, 2.5, 250, 1.4, 1.15, c.phiT, 0.315});
-        EXPECT_DOUBLE_EQ(r.SMax, c.sMax);
-        EXPECT_DOUBLE_EQ(r.StMax, c.stMax);
-        EXPECT_EQ(r.FalhaSt, c.falhaSt);
-        EXPECT_EQ(r.FalhaPhiT, c.falhaPhiT);
-        EXPECT_EQ(r.FalhaBielas, c.bielas);
-        EXPECT_LE(r.S, r.SMax);
-    }
 }
 
 } // namespace

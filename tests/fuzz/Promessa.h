@@ -4,7 +4,7 @@
 
 #include "output/Painel.h"
 #include "program/Dimensionamento.h"
-#include "section/ForcaCortante.h"
+#include "section/Cortante.h"
 
 #include <cmath>
 #include <cstdio>
@@ -51,7 +51,7 @@ inline void VerificaPromessa(const Dimensionamento& p, bool AvisoPermitido = fal
         if (c.Calculado && !std::isfinite(v)) Falha("cortante com número inválido");
     if (c.Calculado && !(c.S >= PassoEspacamento) && !c.FalhaS)
         Falha("espaçamento de estribo abaixo do passo sem alerta");
-    const auto& s = p.ResServico;
+    const auto& s = p.ResFissuracao;
     for (double v : {s.XReal, s.SigmaReal, s.SigmaCG, s.Mr, s.WkMax})
         if (s.Calculado && !std::isfinite(v)) Falha("serviço com número inválido");
 }

@@ -7,7 +7,7 @@
 
 namespace lumbrio {
 
-struct EntradasServico {
+struct EntradasFissuracao {
     bool Usada = false; // Mser vazio: sem verificação
     double Mser = 0;    // kgf·cm
     int Classe = 2;     // classe de agressividade ambiental, 1 a 4
@@ -15,7 +15,7 @@ struct EntradasServico {
 
 // Uma camada com barras: positiva (tracionada) ou negativa, a sua profundidade, as
 // tensões nos dois modelos e wk das barras da ponta e das de dentro (modelo Real).
-struct CamadaServico {
+struct FissuracaoDaCamada {
     bool Negativa = false;
     int Camada = 0; // 1..6 ou 1..3
     double Y = 0;   // cm, da face comprimida
@@ -27,7 +27,7 @@ struct CamadaServico {
     double AcriPonta = 0, AcriDentro = 0; // cm²
 };
 
-struct ResultadoServico {
+struct ResultadoFissuracao {
     bool Calculado = false;
     double XReal = 0, XCG = 0; // cm
     double SigmaReal = 0;      // camada positiva 1 (a externa), kgf/cm²
@@ -41,12 +41,12 @@ struct ResultadoServico {
     // Tabela 17.2 para a tensão da camada externa; sem linha acima de 360 MPa.
     bool TemLimites = false;
     double FiMaxTabela = 0, SMaxTabela = 0; // mm, cm
-    std::vector<CamadaServico> Camadas;
+    std::vector<FissuracaoDaCamada> Camadas;
 };
 
 // σs da camada externa acima de fyk: o aço escoaria em serviço e o estádio II linear
 // já não vale (um alerta na janela e no CSV).
-inline bool SigmaAcimaDeFyk(const ResultadoServico& R, double Fyk) {
+inline bool SigmaAcimaDeFyk(const ResultadoFissuracao& R, double Fyk) {
     return R.Calculado && R.SigmaReal > Fyk;
 }
 

@@ -1,5 +1,5 @@
 // Força cortante: resistência das bielas, parcela do concreto e estribos.
-#include "section/ForcaCortante.h"
+#include "section/Cortante.h"
 
 #include <algorithm>
 #include <cmath>

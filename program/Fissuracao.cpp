@@ -6,30 +6,30 @@
 
 namespace lumbrio {
 
-void Dimensionamento::VerificaServico() {
-    ResServico = {};
-    if (!EntServico.Usada) return;
+void Dimensionamento::VerificaFissuracao() {
+    ResFissuracao = {};
+    if (!EntFissuracao.Usada) return;
     const auto barras = [](const Face& f) {
         return BarrasDaFace{f.NumCamadas, f.NumBarras, f.DLinha, f.EspHor, f.Bitola};
     };
-    ChaveServico chave{Base,       Altura,          Cobrimento, Es,
-                       Fck,        EntServico.Mser, DCG2,       EntServico.Classe,
+    ChaveFissuracao chave{Base,       Altura,          Cobrimento, Es,
+                       Fck,        EntFissuracao.Mser, DCG2,       EntFissuracao.Classe,
                        BitolaEstr, Edicao,          TextoAco,   barras(Pos),
                        barras(Neg)};
-    if (UltimoServico && UltimoServico->first == chave) {
-        ResServico = UltimoServico->second;
+    if (UltimaFissuracao && UltimaFissuracao->first == chave) {
+        ResFissuracao = UltimaFissuracao->second;
         return;
     }
     DadosFissuracao d;
     d.b = Base;
     d.h = Altura;
-    d.Mser = EntServico.Mser;
+    d.Mser = EntFissuracao.Mser;
     d.Es = Es;
     d.Fctm = FctmMPa(Edicao, Fck / 10) * 10;
     d.Eta1 = Eta1(TextoAco, Edicao);
     // As barras como o desenho as põe: a primeira junto ao estribo, as outras a EspHor.
     const double inicio = Cobrimento + Diametro[BitolaEstr];
-    std::vector<CamadaServico> camadas;
+    std::vector<FissuracaoDaCamada> camadas;
     d.Camadas.reserve(9);
     camadas.reserve(9);
     const auto camada = [&](bool neg, int i, double n, int bitola, double dLinha, double esp) {
@@ -48,7 +48,7 @@ void Dimensionamento::VerificaServico() {
         camada(true, i, Neg.NumBarras[i], Neg.Bitola[i], Neg.DLinha[i], Neg.EspHor[i]);
 
     const AnaliseFissuracao a = AnalisaFissuracao(d);
-    ResultadoServico& r = ResServico;
+    ResultadoFissuracao& r = ResFissuracao;
     r.Calculado = true;
     r.XReal = a.Real.X;
     r.XCG = a.CG.X;
@@ -56,9 +56,9 @@ void Dimensionamento::VerificaServico() {
     r.Fissura = a.Fissura;
     r.Eta1 = d.Eta1;
     r.SigmaCG = a.SigmaCG;
-    r.WkLim = AberturaLimite(EntServico.Classe);
+    r.WkLim = AberturaLimite(EntFissuracao.Classe);
     for (std::size_t k = 0; k < camadas.size(); ++k) {
-        CamadaServico& c = camadas[k];
+        FissuracaoDaCamada& c = camadas[k];
         c.SigmaReal = a.Real.TensaoAco(c.Y, d.Mser, d.AlfaE);
         c.SigmaCG = c.Negativa ? a.CG.TensaoAco(DCG2, d.Mser, d.AlfaE) : a.SigmaCG;
         for (const BarraFissuracao& b : a.Barras) {
@@ -82,7 +82,7 @@ void Dimensionamento::VerificaServico() {
         r.SMaxTabela = l->SMax;
     }
     r.Camadas = std::move(camadas);
-    UltimoServico.emplace(std::move(chave), r);
+    UltimaFissuracao.emplace(std::move(chave), r);
 }
 
 } // namespace lumbrio
