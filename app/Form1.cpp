@@ -39,6 +39,7 @@
 #include <QStatusBar>
 #include <exception>
 #include <map>
+#include <tuple>
 #include <utility>
 
 namespace lumbrio::janela {
@@ -140,16 +141,17 @@ void Form1::CriaControles() {
 }
 
 void Form1::LigaComandos() {
-    using D = Dimensionamento;
-    auto passo = [this](void (D::*Passo)()) { return [this, Passo] { ComandoPasso(Passo); }; };
+    using enum Dimensionamento::AlvoPasso;
+    // {botão, caixa alvo, sinal do passo}
+    const std::tuple<const char*, Dimensionamento::AlvoPasso, int> passos[] = {
+        {"Command16", Base, +1},   {"Command13", Base, -1}, {"Command15", Altura, +1},
+        {"Command14", Altura, -1}, {"Command4", Md, +1},    {"Command5", Md, -1}};
+    for (const auto& [nome, alvo, sinal] : passos)
+        connect(superficie->findChild<QAbstractButton*>(nome), &QAbstractButton::clicked, this,
+                [this, alvo, sinal] { ComandoPasso(alvo, sinal); });
+
     auto nucleo = [this](std::function<void()> N) { return [this, N] { Comando(N); }; };
     const std::pair<const char*, std::function<void()>> cliques[] = {
-        {"Command16", passo(&D::Command16_Click)},
-        {"Command13", passo(&D::Command13_Click)},
-        {"Command15", passo(&D::Command15_Click)},
-        {"Command14", passo(&D::Command14_Click)},
-        {"Command4", passo(&D::Command4_Click)},
-        {"Command5", passo(&D::Command5_Click)},
         {"Check3", nucleo([this] { modelo.Check3_Click(); })},
         {"Command1", nucleo([this] { modelo.Command1_Click(); })},
         {"Command6", [this] { close(); }},
@@ -301,9 +303,9 @@ void Form1::Atualiza() {
     modelo.Form2.Visivel = false;
 }
 
-void Form1::ComandoPasso(void (Dimensionamento::*Passo)()) {
+void Form1::ComandoPasso(Dimensionamento::AlvoPasso Alvo, int Sinal) {
     tabela.ParaModelo();
-    Executa([this, Passo] { (modelo.*Passo)(); });
+    Executa([this, Alvo, Sinal] { modelo.Passo_Click(Alvo, Sinal); });
     if (modelo.PassoRecusado) Bipa(); // caixa sem número: nada mudou, nada calculou
     Atualiza();
 }

@@ -71,8 +71,8 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     void Comando(const std::function<void()>& Nucleo);
     void Executa(const std::function<void()>& Nucleo);
     void Atualiza();
-    // Botão +/-: bipe quando a caixa alvo não tem número (nada muda, nada calcula).
-    void ComandoPasso(void (Dimensionamento::*Passo)());
+    // Os seis botões +/-: bipe quando a caixa alvo não tem número (nada muda, nada calcula).
+    void ComandoPasso(Dimensionamento::AlvoPasso Alvo, int Sinal);
     void Bipa();
 
     // Comando de arquivo com o nome pedido ao usuário (vazio quando cancelado).

@@ -10,7 +10,7 @@ namespace {
 // escreve de volta no texto decimal curto. Quando Alvo não traz número (vazia ou
 // "abc"), não há valor a somar: nada muda e devolve false. O comando então não
 // calcula e marca PassoRecusado, para a janela soar o bipe.
-bool Passo(CaixaTexto& Alvo, const CaixaTexto& Passo, double Sinal) {
+bool SomaPasso(CaixaTexto& Alvo, const CaixaTexto& Passo, int Sinal) {
     if (!ComecaComNumero(Alvo.Text)) return false;
     Alvo.Text = TextoDecimalCurto(ValorNumerico(Alvo.Text) + Sinal * ValorNumerico(Passo.Text));
     return true;
@@ -18,34 +18,18 @@ bool Passo(CaixaTexto& Alvo, const CaixaTexto& Passo, double Sinal) {
 
 } // namespace
 
-void Dimensionamento::Command16_Click() {
-    PassoRecusado = !Passo(Form1.Text1, Form1.Text31, +1);
-    if (!PassoRecusado) Programa();
-}
-
-void Dimensionamento::Command13_Click() {
-    PassoRecusado = !Passo(Form1.Text1, Form1.Text31, -1);
-    if (!PassoRecusado) Programa();
-}
-
-void Dimensionamento::Command15_Click() {
-    PassoRecusado = !Passo(Form1.Text2, Form1.Text32, +1);
-    if (!PassoRecusado) Programa();
-}
-
-void Dimensionamento::Command14_Click() {
-    PassoRecusado = !Passo(Form1.Text2, Form1.Text32, -1);
-    if (!PassoRecusado) Programa();
-}
-
-void Dimensionamento::Command4_Click() {
-    PassoRecusado = !Passo(Form1.Text17, Form1.Text7, +1);
-    if (!PassoRecusado) Rapida();
-}
-
-void Dimensionamento::Command5_Click() {
-    PassoRecusado = !Passo(Form1.Text17, Form1.Text7, -1);
-    if (!PassoRecusado) Rapida();
+void Dimensionamento::Passo_Click(AlvoPasso Alvo, int Sinal) {
+    using F = ControlesForm1;
+    // {caixa alvo, caixa do passo} na ordem de AlvoPasso: base, altura, Md.
+    static constexpr std::pair<CaixaTexto F::*, CaixaTexto F::*> Caixas[] = {
+        {&F::Text1, &F::Text31}, {&F::Text2, &F::Text32}, {&F::Text17, &F::Text7}};
+    const auto [alvo, passo] = Caixas[int(Alvo)];
+    PassoRecusado = !SomaPasso(Form1.*alvo, Form1.*passo, Sinal);
+    if (PassoRecusado) return;
+    if (Alvo == AlvoPasso::Md)
+        Rapida();
+    else
+        Programa();
 }
 
 } // namespace lumbrio

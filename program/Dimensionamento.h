@@ -92,12 +92,10 @@ class Dimensionamento : public EstadoDeProjeto {
     void Carrega();
     void Exporta();
     void Rapida();
-    void Command16_Click();     // base + passo
-    void Command13_Click();     // base − passo
-    void Command15_Click();     // altura + passo
-    void Command14_Click();     // altura − passo
-    void Command4_Click();      // Md + passo, depois Rapida
-    void Command5_Click();      // Md − passo, depois Rapida
+    // Botões +/-: soma Sinal (+1 ou −1) × passo à caixa do alvo e calcula (Md com
+    // Rapida, base e altura com Programa).
+    enum class AlvoPasso { Base, Altura, Md };
+    void Passo_Click(AlvoPasso Alvo, int Sinal);
     bool PassoRecusado = false; // o último botão de passo achou a caixa sem número
 
     // Mostra uma mensagem no diálogo "Mensagem de erro".

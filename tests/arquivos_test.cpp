@@ -493,30 +493,30 @@ TEST_F(Exportacao, falha_avisa_sem_limpar_e_a_taxa_de_4_por_cento_e_estrita) {
 TEST_F(Exportacao, botoes_de_passo_somam_o_passo_e_recalculam_so_com_numero_na_caixa) {
     // O resultado sai no texto decimal curto: 15 algarismos, expoente fora de 1E-05 a 1E+15.
     using F = ControlesForm1;
-    using D = Dimensionamento;
-    // {comando, caixa, caixa do passo, antes, passo, depois (nulo: nada acontece)}
-    const std::tuple<void (D::*)(), CaixaTexto F::*, CaixaTexto F::*, const char*, const char*,
-                     const char*>
-        casos[] = {{&D::Command13_Click, &F::Text1, &F::Text31, "20", "25", "-5"},
-                   {&D::Command16_Click, &F::Text1, &F::Text31, "0.1", "0.2", "0.3"},
-                   {&D::Command16_Click, &F::Text1, &F::Text31, "0", "0.33333333333333333",
-                    "0.333333333333333"},
-                   {&D::Command16_Click, &F::Text1, &F::Text31, "0", "1e-10", "1E-10"},
-                   {&D::Command16_Click, &F::Text1, &F::Text31, "\r\n5", "1", "6"},
-                   {&D::Command15_Click, &F::Text2, &F::Text32, "1e-5", "-0.00000985", "1.5E-07"},
-                   {&D::Command14_Click, &F::Text2, &F::Text32, "-.5", "1/3", "-1.5"},
-                   {&D::Command4_Click, &F::Text17, &F::Text7, "999999999999999", "1", "1E+15"},
-                   {&D::Command5_Click, &F::Text17, &F::Text7, "10000.3", "0.1", "10000.2"},
-                   {&D::Command4_Click, &F::Text17, &F::Text7, "abc", "1", nullptr},
-                   {&D::Command16_Click, &F::Text1, &F::Text31, "", "1", nullptr}};
-    for (const auto& [comando, alvo, passo, antes, textoPasso, depois] : casos) {
+    using enum Dimensionamento::AlvoPasso;
+    // {alvo, sinal, caixa, caixa do passo, antes, passo, depois (nulo: nada acontece)}
+    const std::tuple<Dimensionamento::AlvoPasso, int, CaixaTexto F::*, CaixaTexto F::*, const char*,
+                     const char*, const char*>
+        casos[] = {
+            {Base, -1, &F::Text1, &F::Text31, "20", "25", "-5"},
+            {Base, +1, &F::Text1, &F::Text31, "0.1", "0.2", "0.3"},
+            {Base, +1, &F::Text1, &F::Text31, "0", "0.33333333333333333", "0.333333333333333"},
+            {Base, +1, &F::Text1, &F::Text31, "0", "1e-10", "1E-10"},
+            {Base, +1, &F::Text1, &F::Text31, "\r\n5", "1", "6"},
+            {Altura, +1, &F::Text2, &F::Text32, "1e-5", "-0.00000985", "1.5E-07"},
+            {Altura, -1, &F::Text2, &F::Text32, "-.5", "1/3", "-1.5"},
+            {Md, +1, &F::Text17, &F::Text7, "999999999999999", "1", "1E+15"},
+            {Md, -1, &F::Text17, &F::Text7, "10000.3", "0.1", "10000.2"},
+            {Md, +1, &F::Text17, &F::Text7, "abc", "1", nullptr},
+            {Base, +1, &F::Text1, &F::Text31, "", "1", nullptr}};
+    for (const auto& [destino, sinal, alvo, passo, antes, textoPasso, depois] : casos) {
         SCOPED_TRACE(Junta(TextoVisivel(antes), " com passo ", textoPasso));
         std::filesystem::remove("resulta.txt");
         Dimensionamento d;
         (d.Form1.*alvo).Text = antes;
         (d.Form1.*passo).Text = textoPasso;
         d.Form1.Text8.Text = "sentinela"; // Zera a limpa: sinal de que houve cálculo
-        (d.*comando)();
+        d.Passo_Click(destino, sinal);
         EXPECT_EQ((d.Form1.*alvo).Text, depois ? depois : antes);
         EXPECT_EQ(d.PassoRecusado, !depois);
         EXPECT_EQ(d.Form1.Text8.Text == "sentinela", !depois);

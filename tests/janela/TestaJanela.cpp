@@ -370,6 +370,26 @@ class TestaJanela : public QObject {
 
     // Qualquer entrada mudada depois do cálculo apaga o painel e o desenho; a
     // exportação pede um novo cálculo, que volta tudo ao normal.
+    // Cada botão +/- muda a sua caixa com o seu sinal; sem número na caixa, só o bipe.
+    void botoes_de_passo() {
+        for (const char* passo : {"Text31", "Text32", "Text7"}) Caixa(passo)->setText("1");
+        // {botão, caixa, 10 depois do clique}
+        const std::tuple<const char*, const char*, const char*> casos[] = {
+            {"Command16", "Text1", "11"}, {"Command13", "Text1", "9"},
+            {"Command15", "Text2", "11"}, {"Command14", "Text2", "9"},
+            {"Command4", "Text17", "11"}, {"Command5", "Text17", "9"}};
+        for (const auto& [botao, caixa, depois] : casos) {
+            Caixa(caixa)->setText("10");
+            QSignalSpy bipou(janela.get(), &Form1::Bipou);
+            Botao(botao)->click();
+            const QString somado = Caixa(caixa)->text();
+            Caixa(caixa)->clear();
+            Botao(botao)->click();
+            QVERIFY2(somado == depois && Caixa(caixa)->text().isEmpty() && bipou.count() == 1,
+                     botao);
+        }
+    }
+
     void resultados_desatualizados() {
         const std::function<void()> mudancas[] = {
             [this] { QTest::keyClicks(Caixa("Text1"), "5"); },
