@@ -1,15 +1,14 @@
-// Botão, caixa de marcação e superfície de desenho da janela.
+// Botão, caixa de marcação e os outros controles da janela.
 #include "Componentes.h"
 
 #include "Geometria.h"
-#include "PintaDesenho.h"
+#include "files/ArquivoTexto.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -83,37 +82,6 @@ void CaixaMarcacao::paintEvent(QPaintEvent*) {
     const QRect area = style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, this);
     p.drawItemText(area, AlinhamentoLegenda(this, opt, Qt::AlignLeft), opt.palette, isEnabled(),
                    legenda, QPalette::WindowText);
-}
-
-Superficie::Superficie(const Dimensionamento& Modelo, QWidget* Pai)
-    : QWidget(Pai), modelo(Modelo) {}
-
-void Superficie::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const QColor primeiroPlano = palette().color(QPalette::WindowText);
-    for (const auto& m : {Shape4, Shape1}) {
-        const QRect r = RetanguloTwips(m.Left, m.Top, m.Width, m.Height);
-        p.fillRect(r, Qt::white);
-        p.setPen(primeiroPlano);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-    }
-    // Resultados de entradas que mudaram: desenho apagado e uma nota.
-    const bool desatualizado = modelo.Desatualizado();
-    if (desatualizado) {
-        // Sobre os dois desenhos, quebrando a linha se preciso: nunca cortada.
-        const QRect faixa = RetanguloTwips(Shape4.Left + 60, Shape4.Top + 30,
-                                           Shape1.Left + Shape1.Width - Shape4.Left - 120, 900);
-        const QRect texto =
-            p.fontMetrics().boundingRect(faixa, Qt::TextWordWrap, NotaDesatualizado);
-        p.fillRect(texto.adjusted(-3, -1, 3, 1), Qt::white);
-        p.setPen(CorDeAlerta());
-        p.drawText(faixa, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, NotaDesatualizado);
-        p.setOpacity(0.3);
-    }
-    // Meio pixel: um ponto em twips cai no centro do seu pixel.
-    p.translate(0.5, 0.5);
-    p.setPen(primeiroPlano);
-    PintaDesenho(p, modelo.Desenho, 1.0 / TwipsPorPixel);
 }
 
 int LarguraTexto(const QLineEdit* Caixa) {
@@ -281,6 +249,11 @@ QFont FontePadrao() {
 
 void AplicaFontePadrao(QWidget* Janela) {
     Janela->setFont(FontePadrao());
+}
+
+void LimiteDasCaixas(QWidget* Raiz) {
+    for (QLineEdit* c : Raiz->findChildren<QLineEdit*>())
+        c->setMaxLength(int(TamanhoMaximoLeitura));
 }
 
 } // namespace lumbrio::janela

@@ -1,8 +1,6 @@
-// Widgets da janela: botão e caixa de marcação com legenda em várias linhas, e a
-// superfície de desenho com os retângulos brancos Shape4 e Shape1.
+// Widgets da janela: botão e caixa de marcação com legenda em várias linhas, a
+// criação dos controles em twips, as áreas dos textos e a fonte.
 #pragma once
-
-#include "program/Dimensionamento.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -36,23 +34,6 @@ class CaixaMarcacao : public QCheckBox {
     void paintEvent(QPaintEvent* Evento) override;
 };
 
-// Área cliente da janela principal: retângulos brancos e, sobre eles, o Desenho.
-class Superficie : public QWidget {
-    Q_OBJECT
-  public:
-    Superficie(const Dimensionamento& Modelo, QWidget* Pai);
-
-  protected:
-    void paintEvent(QPaintEvent* Evento) override;
-
-  private:
-    const Dimensionamento& modelo;
-};
-
-// Nota sobre os desenhos quando as entradas mudaram depois do cálculo.
-inline const QString NotaDesatualizado =
-    "Resultados desatualizados: as entradas mudaram. Calcule de novo (Enter).";
-
 // Largura, em pixels, disponível para o texto de uma caixa ou de uma lista.
 int LarguraTexto(const QLineEdit* Caixa);
 int LarguraTexto(const QComboBox* Lista);
@@ -84,5 +65,9 @@ QWidget* NovoControle(QWidget* Pai, const Controle& C);
 // não deixa a fonte passar do pai aos filhos).
 QFont FontePadrao();
 void AplicaFontePadrao(QWidget* Janela);
+
+// Um texto que cabe num arquivo de valores cabe na caixa: sem o corte do QLineEdit
+// em 32767 caracteres, o que foi carregado volta inteiro ao salvar.
+void LimiteDasCaixas(QWidget* Raiz);
 
 } // namespace lumbrio::janela

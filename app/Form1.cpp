@@ -1,16 +1,14 @@
-// Janela principal: controles nas posições da janela de projeto, ligação ao
-// modelo e comandos.
+// Janela principal: a superfície com os controles, a ligação ao modelo, os comandos
+// e os menus.
 #include "Form1.h"
 
 #include "Componentes.h"
 #include "Dialogos.h"
 #include "FiltroTeclas.h"
-#include "Geometria.h"
-#include "calc/Numeros.h"
+#include "Superficie.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 #include "output/Comparacao.h"
-#include "output/Painel.h"
 #include "program/Arquivos.h"
 
 #include <QApplication>
@@ -21,9 +19,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
@@ -38,7 +34,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <exception>
-#include <map>
 #include <tuple>
 #include <utility>
 
@@ -48,13 +43,6 @@ namespace {
 
 QString Indice(const char* Nome, int i) {
     return QString("%1(%2)").arg(Nome).arg(i);
-}
-
-// Um texto que cabe num arquivo de valores cabe na caixa: sem o corte do QLineEdit
-// em 32767 caracteres, o que foi carregado volta inteiro ao salvar.
-void LimiteDasCaixas(QWidget* Raiz) {
-    for (QLineEdit* c : Raiz->findChildren<QLineEdit*>())
-        c->setMaxLength(int(TamanhoMaximoLeitura));
 }
 
 } // namespace
@@ -67,35 +55,19 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
     tabela.Separador(modelo.SeparadorDecimal);
 
     superficie = new Superficie(modelo, this);
-    superficie->setObjectName("Superficie");
-    // A faixa de baixo (norma e verificações) acrescenta 4260 twips à janela de projeto e a
-    // coluna da direita (força cortante e fissuras), 7410.
-    superficie->setFixedSize(px(11550 + 7410), px(8595 + 4260));
-    // Molduras como na janela de projeto: a borda passa pelo meio da legenda.
-    superficie->setStyleSheet(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: 0.55em; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 5px; padding: 0 2px; }");
-    // Numa tela menor que a janela (1366 × 768, escala 2), a superfície rola e o foco
-    // do teclado a leva junto.
-    rolagem = new QScrollArea(this);
-    rolagem->setObjectName("Rolagem");
-    rolagem->setFrameShape(QFrame::NoFrame);
-    rolagem->setFocusPolicy(Qt::NoFocus);
-    rolagem->setWidget(superficie);
+    rolagem = NovaRolagem(superficie, this);
     setCentralWidget(rolagem);
+    // Uma linha de verificação com o foco: a nota dela na barra de estado.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* Agora) {
-        // O widget inteiro, não só o cursor de texto, com uma folga de 10 pixels.
-        if (!Agora || !superficie->isAncestorOf(Agora)) return;
-        // Uma linha de verificação com o foco: a nota dela na barra de estado.
         if (const auto* linha = qobject_cast<QLineEdit*>(Agora);
-            linha && linha->isReadOnly() && !linha->toolTip().isEmpty())
+            linha && superficie->isAncestorOf(linha) && linha->isReadOnly() &&
+            !linha->toolTip().isEmpty())
             statusBar()->showMessage(linha->toolTip().replace('\n', ' '), 15000);
-        const QPoint centro = Agora->mapTo(superficie, Agora->rect().center());
-        rolagem->ensureVisible(centro.x(), centro.y(), Agora->width() / 2 + 10,
-                               Agora->height() / 2 + 10);
     });
 
-    CriaControles();
+    superficie->CriaControles(tabela, modelo.Form1);
+    Command1 = superficie->findChild<QPushButton*>("Command1");
+    Command1->setDefault(true);
     LigaComandos();
     CriaMenus();
     ObservaTeclas();
@@ -109,35 +81,6 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
     // Padrões de projeto, depois Padrão.txt quando existe; nenhum cálculo.
     tabela.DoModelo();
     Comando([this] { CarregaPadraoInicial(modelo); });
-}
-
-void Form1::CriaControles() {
-    std::map<int, QWidget*> cadeia; // paradas do Tab pela posição na tabela
-    for (const Controle& c : geometria::Form1) {
-        QWidget* pai = c.Pai.empty() ? superficie
-                                     : superficie->findChild<QWidget*>(QString::fromUtf8(c.Pai),
-                                                                       Qt::FindDirectChildrenOnly);
-        QWidget* w = NovoControle(pai, c);
-        tabela.Liga(w, c, modelo.Form1);
-        if (c.Tab != geometria::Fora) cadeia[c.Tab] = w;
-        if (c.Tipo == TipoControle::Leitura && c.Tab != geometria::Fora)
-            w->setFocusPolicy(Qt::StrongFocus);
-    }
-    QWidget* anterior = nullptr;
-    for (auto [posicao, w] : cadeia) {
-        if (anterior) setTabOrder(anterior, w);
-        anterior = w;
-    }
-    // Título dos resultados em destaque, na família da janela (a de projeto pedia uma
-    // fonte que as máquinas não têm e que cairia numa qualquer).
-    QFont titulo = superficie->font();
-    titulo.setPointSizeF(12);
-    titulo.setBold(true);
-    superficie->findChild<QGroupBox*>("Frame1")->setFont(titulo);
-    superficie->findChild<QLabel*>("Label47")->setBuddy(
-        superficie->findChild<QComboBox*>("ComboNorma"));
-    Command1 = superficie->findChild<QPushButton*>("Command1");
-    Command1->setDefault(true);
 }
 
 void Form1::LigaComandos() {

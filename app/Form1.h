@@ -57,8 +57,6 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     void showEvent(QShowEvent* Evento) override;
 
   private:
-    // Widgets da tabela de Geometria.h, ligados ao modelo, e a ordem do Tab.
-    void CriaControles();
     // Botões, listas de bitolas e "Auto." ligados aos comandos do núcleo.
     void LigaComandos();
     void CriaMenus();
