@@ -1,14 +1,25 @@
-// Diálogos "Mensagem de erro", "Sobre" e "Outros valores".
+// Diálogos "Mensagem de erro", "Sobre", "Outros valores" e "Identificação do
+// relatório", e os diálogos padrão dos pedidos da janela.
 #include "Dialogos.h"
 
 #include "Componentes.h"
 #include "Geometria.h"
 
 #include "lumbrio/Versao.h"
+#include "output/Relatorio.h"
 
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QSettings>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace lumbrio::janela {
 
@@ -129,6 +140,66 @@ void Form8::Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles) {
         Tabela.Liga(Check1[i], Controles.Check1[i]);
         Tabela.Liga(Text4[i], Controles.Text4[i], Filtro::Decimal);
     }
+}
+
+bool PedeFichaDoRelatorio(QWidget* Pai, FichaDoProjeto& Ficha) {
+    // Lembrada entre as execuções nas configurações do usuário, não no arquivo de valores.
+    QSettings config("Lumbrio", "Lumbrio");
+    QDialog dialogo(Pai);
+    dialogo.setObjectName("FichaDoRelatorio");
+    dialogo.setWindowTitle("Identificação do relatório");
+    auto* forma = new QFormLayout(&dialogo);
+    const std::pair<const char*, std::string*> campos[] = {
+        {"Obra", &Ficha.Obra},
+        {"Elemento", &Ficha.Elemento},
+        {"Responsável técnico", &Ficha.Responsavel},
+        {"Registro (CREA)", &Ficha.Registro}};
+    std::vector<QLineEdit*> caixas;
+    for (const auto& [rotulo, valor] : campos) {
+        auto* caixa = new QLineEdit(config.value(QString("relatorio/") + rotulo).toString());
+        caixa->setMinimumWidth(320);
+        forma->addRow(rotulo, caixa);
+        caixas.push_back(caixa);
+    }
+    auto* botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    forma->addRow(botoes);
+    QObject::connect(botoes, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    QObject::connect(botoes, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    if (dialogo.exec() != QDialog::Accepted) return false;
+    for (std::size_t i = 0; i < caixas.size(); ++i) {
+        const QString t = caixas[i]->text().trimmed();
+        config.setValue(QString("relatorio/") + campos[i].first, t);
+        *campos[i].second = t.toStdString();
+    }
+    return true;
+}
+
+QString PedeArquivoDeValores(QWidget* Pai, bool Abrir) {
+    const QString filtro = "Arquivos de texto (*.txt *.TXT *.Txt);;Todos os arquivos (*)";
+    // Substituir um arquivo é perguntado pelo nome final, com a extensão: não aqui.
+    return Abrir ? QFileDialog::getOpenFileName(Pai, {}, {}, filtro)
+                 : QFileDialog::getSaveFileName(Pai, {}, {}, filtro, nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
+}
+
+QString PedeArquivoDeSaida(QWidget* Pai, const QString& Titulo, const QString& Filtros,
+                           QString& Filtro) {
+    // Na pasta de trabalho (a do Padrão.txt), com um nome sugerido.
+    const QString nome = Filtros.startsWith("PDF") ? "relatório.pdf" : "desenho.svg";
+    return QFileDialog::getSaveFileName(Pai, Titulo, QDir::current().filePath(nome), Filtros,
+                                        &Filtro, QFileDialog::DontConfirmOverwrite);
+}
+
+int PedeResolucaoDoPng(QWidget* Pai) {
+    bool ok = false;
+    const int dpi = QInputDialog::getInt(Pai, "Exportar desenho",
+                                         "Resolução (pontos por polegada):", 300, 72, 2400, 1, &ok);
+    return ok ? dpi : 0;
+}
+
+bool EscolheImpressora(QWidget* Pai, QPrinter& Impressora) {
+    QPrintDialog dialogo(&Impressora, Pai);
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 } // namespace lumbrio::janela

@@ -1,6 +1,6 @@
 // Diálogos modais: "Mensagem de erro" (Form2), "Sobre" (Form6) e "Outros valores"
-// (Form8). Criados no primeiro uso e depois só escondidos e mostrados; a caixa de
-// fechar age como o botão "Continuar" / "&Voltar".
+// (Form8), criados no primeiro uso e depois só escondidos e mostrados (a caixa de
+// fechar age como o botão "Continuar" / "&Voltar"); e a ficha do relatório.
 #pragma once
 
 #include "Ligacoes.h"
@@ -12,7 +12,12 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
+
+namespace lumbrio {
+struct FichaDoProjeto;
+}
 
 namespace lumbrio::janela {
 
@@ -56,5 +61,18 @@ class Form8 : public QDialog {
     std::array<QLineEdit*, 2> Text4; // espaçamentos mínimos do usuário (cm)
     QPushButton* Command1;
 };
+
+// Os pedidos da janela ao usuário; vazio, 0 ou falso quando cancelados.
+// "Identificação do relatório": obra, elemento, responsável e registro, com os textos
+// da última vez.
+bool PedeFichaDoRelatorio(QWidget* Pai, FichaDoProjeto& Ficha);
+// Arquivo de valores (texto) a abrir ou a salvar.
+QString PedeArquivoDeValores(QWidget* Pai, bool Abrir);
+// Relatório ou desenho a gravar, com um nome sugerido na pasta de trabalho.
+QString PedeArquivoDeSaida(QWidget* Pai, const QString& Titulo, const QString& Filtros,
+                           QString& Filtro);
+// Resolução do PNG em pontos por polegada.
+int PedeResolucaoDoPng(QWidget* Pai);
+bool EscolheImpressora(QWidget* Pai, QPrinter& Impressora);
 
 } // namespace lumbrio::janela

@@ -14,24 +14,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSettings>
 #include <QStatusBar>
 #include <exception>
 #include <tuple>
@@ -304,10 +297,7 @@ void Form1::AvisaFalha(const QString& Nome, const std::string& Motivo) {
 }
 
 QString Form1::PedeArquivoSaida(const QString& Titulo, const QString& Filtros, QString& Filtro) {
-    // Na pasta de trabalho (a do Padrão.txt), com um nome sugerido.
-    const QString nome = Filtros.startsWith("PDF") ? "relatório.pdf" : "desenho.svg";
-    return QFileDialog::getSaveFileName(this, Titulo, QDir::current().filePath(nome), Filtros,
-                                        &Filtro, QFileDialog::DontConfirmOverwrite);
+    return PedeArquivoDeSaida(this, Titulo, Filtros, Filtro);
 }
 
 bool Form1::ConfirmaSubstituicao(const QString& Nome) {
@@ -324,47 +314,15 @@ bool Form1::ConfirmaSubstituicao(const QString& Nome) {
 }
 
 int Form1::PedeResolucao() {
-    bool ok = false;
-    const int dpi = QInputDialog::getInt(this, "Exportar desenho",
-                                         "Resolução (pontos por polegada):", 300, 72, 2400, 1, &ok);
-    return ok ? dpi : 0;
+    return PedeResolucaoDoPng(this);
 }
 
 bool Form1::PedeFicha(FichaDoProjeto& Ficha) {
-    // Lembrada entre as execuções nas configurações do usuário, não no arquivo de valores.
-    QSettings config("Lumbrio", "Lumbrio");
-    QDialog dialogo(this);
-    dialogo.setObjectName("FichaDoRelatorio");
-    dialogo.setWindowTitle("Identificação do relatório");
-    auto* forma = new QFormLayout(&dialogo);
-    const std::pair<const char*, std::string*> campos[] = {
-        {"Obra", &Ficha.Obra},
-        {"Elemento", &Ficha.Elemento},
-        {"Responsável técnico", &Ficha.Responsavel},
-        {"Registro (CREA)", &Ficha.Registro}};
-    std::vector<QLineEdit*> caixas;
-    for (const auto& [rotulo, valor] : campos) {
-        auto* caixa = new QLineEdit(config.value(QString("relatorio/") + rotulo).toString());
-        caixa->setMinimumWidth(320);
-        forma->addRow(rotulo, caixa);
-        caixas.push_back(caixa);
-    }
-    auto* botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    forma->addRow(botoes);
-    connect(botoes, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
-    connect(botoes, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
-    if (dialogo.exec() != QDialog::Accepted) return false;
-    for (std::size_t i = 0; i < caixas.size(); ++i) {
-        const QString t = caixas[i]->text().trimmed();
-        config.setValue(QString("relatorio/") + campos[i].first, t);
-        *campos[i].second = t.toStdString();
-    }
-    return true;
+    return PedeFichaDoRelatorio(this, Ficha);
 }
 
 bool Form1::PedeImpressora(QPrinter& Impressora) {
-    QPrintDialog dialogo(&Impressora, this);
-    return dialogo.exec() == QDialog::Accepted;
+    return EscolheImpressora(this, Impressora);
 }
 
 void Form1::MostraModal(QDialog& Dialogo) {
@@ -372,10 +330,7 @@ void Form1::MostraModal(QDialog& Dialogo) {
 }
 
 QString Form1::PedeArquivo(bool Abrir) {
-    const QString filtro = "Arquivos de texto (*.txt *.TXT *.Txt);;Todos os arquivos (*)";
-    return Abrir ? QFileDialog::getOpenFileName(this, {}, {}, filtro)
-                 : QFileDialog::getSaveFileName(this, {}, {}, filtro, nullptr,
-                                                QFileDialog::DontConfirmOverwrite);
+    return PedeArquivoDeValores(this, Abrir);
 }
 
 void Form1::MostraInteira() {
