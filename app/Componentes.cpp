@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -249,6 +250,17 @@ QFont FontePadrao() {
 
 void AplicaFontePadrao(QWidget* Janela) {
     Janela->setFont(FontePadrao());
+}
+
+void CentraNaTela(QWidget* Janela) {
+    const QScreen* tela = Janela->screen();
+    if (!tela) return;
+    const QRect livre = tela->availableGeometry();
+    const QSize moldura = Janela->frameGeometry().size() - Janela->size();
+    Janela->resize(Janela->size().boundedTo(livre.size() - moldura));
+    QRect r = Janela->frameGeometry();
+    r.moveCenter(livre.center());
+    Janela->move(r.topLeft());
 }
 
 void LimiteDasCaixas(QWidget* Raiz) {

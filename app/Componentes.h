@@ -1,5 +1,5 @@
 // Widgets da janela: botão e caixa de marcação com legenda em várias linhas, a
-// criação dos controles em twips, as áreas dos textos e a fonte.
+// criação dos controles em twips, as áreas dos textos, a fonte e a janela na tela.
 #pragma once
 
 #include <QCheckBox>
@@ -65,6 +65,9 @@ QWidget* NovoControle(QWidget* Pai, const Controle& C);
 // não deixa a fonte passar do pai aos filhos).
 QFont FontePadrao();
 void AplicaFontePadrao(QWidget* Janela);
+
+// A janela no máximo do tamanho da área livre da sua tela, centrada nela.
+void CentraNaTela(QWidget* Janela);
 
 // Um texto que cabe num arquivo de valores cabe na caixa: sem o corte do QLineEdit
 // em 32767 caracteres, o que foi carregado volta inteiro ao salvar.

@@ -23,7 +23,6 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <exception>
@@ -356,15 +355,7 @@ void Form1::showEvent(QShowEvent* Evento) {
     centrada = true;
     // O menu e a barra de estado só têm a altura final depois de polidos.
     MostraInteira();
-    // A primeira vez: no máximo a área livre da tela, centrada nela.
-    if (const QScreen* tela = screen()) {
-        const QRect livre = tela->availableGeometry();
-        const QSize moldura = frameGeometry().size() - size();
-        resize(size().boundedTo(livre.size() - moldura));
-        QRect r = frameGeometry();
-        r.moveCenter(livre.center());
-        move(r.topLeft());
-    }
+    CentraNaTela(this); // a primeira vez
 }
 
 } // namespace lumbrio::janela
