@@ -11,11 +11,14 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QSettings>
 #include <algorithm>
 #include <utility>
@@ -188,6 +191,20 @@ QString PedeArquivoDeSaida(QWidget* Pai, const QString& Titulo, const QString& F
     const QString nome = Filtros.startsWith("PDF") ? "relatório.pdf" : "desenho.svg";
     return QFileDialog::getSaveFileName(Pai, Titulo, QDir::current().filePath(nome), Filtros,
                                         &Filtro, QFileDialog::DontConfirmOverwrite);
+}
+
+bool PerguntaSeSubstitui(QWidget* Pai, const QString& Nome,
+                         const std::function<void(QDialog&)>& Mostra) {
+    QMessageBox pergunta(
+        QMessageBox::Warning, "Aviso",
+        QString("O arquivo \"%1\" já existe. Substituí-lo?").arg(QFileInfo(Nome).fileName()),
+        QMessageBox::NoButton, Pai);
+    pergunta.setObjectName("ConfirmaSubstituicao");
+    pergunta.setInformativeText("O conteúdo atual dele será perdido.");
+    QPushButton* substitui = pergunta.addButton("&Substituir", QMessageBox::AcceptRole);
+    pergunta.setDefaultButton(pergunta.addButton("&Cancelar", QMessageBox::RejectRole));
+    Mostra(pergunta);
+    return pergunta.clickedButton() == substitui;
 }
 
 int PedeResolucaoDoPng(QWidget* Pai) {

@@ -69,6 +69,9 @@ bool PedeFichaDoRelatorio(QWidget* Pai, FichaDoProjeto& Ficha);
 // Arquivo de valores (texto) a abrir ou a salvar.
 QString PedeArquivoDeValores(QWidget* Pai, bool Abrir);
 // Relatório ou desenho a gravar, com um nome sugerido na pasta de trabalho.
+// "O arquivo ... já existe. Substituí-lo?", mostrado por Mostra; verdadeiro com "Substituir".
+bool PerguntaSeSubstitui(QWidget* Pai, const QString& Nome,
+                         const std::function<void(QDialog&)>& Mostra);
 QString PedeArquivoDeSaida(QWidget* Pai, const QString& Titulo, const QString& Filtros,
                            QString& Filtro);
 // Resolução do PNG em pontos por polegada.

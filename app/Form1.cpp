@@ -20,9 +20,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPrinter>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <exception>
@@ -300,16 +298,7 @@ QString Form1::PedeArquivoSaida(const QString& Titulo, const QString& Filtros, Q
 }
 
 bool Form1::ConfirmaSubstituicao(const QString& Nome) {
-    QMessageBox pergunta(
-        QMessageBox::Warning, "Aviso",
-        QString("O arquivo \"%1\" já existe. Substituí-lo?").arg(QFileInfo(Nome).fileName()),
-        QMessageBox::NoButton, this);
-    pergunta.setObjectName("ConfirmaSubstituicao");
-    pergunta.setInformativeText("O conteúdo atual dele será perdido.");
-    QPushButton* substitui = pergunta.addButton("&Substituir", QMessageBox::AcceptRole);
-    pergunta.setDefaultButton(pergunta.addButton("&Cancelar", QMessageBox::RejectRole));
-    MostraModal(pergunta);
-    return pergunta.clickedButton() == substitui;
+    return PerguntaSeSubstitui(this, Nome, [this](QDialog& d) { MostraModal(d); });
 }
 
 int Form1::PedeResolucao() {
