@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Ligacoes.h"
-#include "calc/Catalogos.h"
+#include "base/Catalogos.h"
 #include "output/Painel.h"
 
 #include <QRect>

@@ -4,7 +4,7 @@
 #include "Componentes.h"
 #include "Geometria.h"
 #include "PintaDesenho.h"
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // copia modelo → widgets.
 #pragma once
 
-#include "calc/Controles.h"
+#include "base/Controles.h"
 
 #include <string>
 #include <variant>

@@ -1,7 +1,7 @@
 // Pintura da lista de primitivas (twips) em qualquer QPainter: tela, PDF, SVG, PNG.
 #pragma once
 
-#include "calc/Primitivas.h"
+#include "base/Primitivas.h"
 
 #include <QColor>
 #include <vector>

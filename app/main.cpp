@@ -1,8 +1,8 @@
 // Programa Lumbrio: abre a janela principal.
 #include "Exportacoes.h"
 #include "Form1.h"
-#include "calc/Catalogos.h"
-#include "calc/Textos.h"
+#include "base/Catalogos.h"
+#include "base/Textos.h"
 #include "files/ArquivoTexto.h"
 #include "lumbrio/Versao.h"
 

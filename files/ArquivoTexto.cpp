@@ -1,7 +1,7 @@
 // Conversão Windows-1252 ⇄ UTF-8 com iconv, leitura e gravação atômica de arquivos.
 #include "files/ArquivoTexto.h"
 
-#include "calc/Textos.h"
+#include "base/Textos.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,10 +1,10 @@
 // Grava e Carrega: o arquivo de valores com os 39 registros das entradas.
 #include "files/Configuracao.h"
 
-#include "calc/Catalogos.h"
-#include "calc/Cortante.h"
-#include "calc/Numeros.h"
-#include "calc/Textos.h"
+#include "base/Catalogos.h"
+#include "base/Cortante.h"
+#include "base/Numeros.h"
+#include "base/Textos.h"
 #include "files/ArquivoTexto.h"
 
 #include <algorithm>

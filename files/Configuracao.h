@@ -3,9 +3,9 @@
 // a norma, fora da 2003; com a cortante ou o serviço em uso, o 40 e os 41 a 50.
 #pragma once
 
-#include "calc/Entradas.h"
-#include "calc/EstadoDeProjeto.h"
-#include "calc/Recusa.h"
+#include "base/Entradas.h"
+#include "base/EstadoDeProjeto.h"
+#include "base/Recusa.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 // O arquivo resulta.txt: 20 números e textos do projeto atual.
 #include "files/Exportacao.h"
 
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 
 #include <algorithm>
 

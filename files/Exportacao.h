@@ -1,7 +1,7 @@
 // O arquivo resulta.txt de "Exporta dados" e dos botões de Md.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
+#include "base/EstadoDeProjeto.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // Textos da comparação dos modelos CG e Real.
 #include "output/Comparacao.h"
 
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "base/Catalogos.h"
+#include "base/Numeros.h"
 #include "output/Painel.h"
 #include "output/TextosVerificacao.h"
 

@@ -1,7 +1,7 @@
 #include "output/Csv.h"
 
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "base/Catalogos.h"
+#include "base/Numeros.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
 

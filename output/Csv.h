@@ -2,7 +2,7 @@
 // resultados e a linha de resumo de uma série de Md.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
+#include "base/EstadoDeProjeto.h"
 
 #include <optional>
 #include <string>

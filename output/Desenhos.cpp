@@ -2,8 +2,8 @@
 // cotas, rótulos e legenda das exportações.
 #include "output/Desenhos.h"
 
-#include "calc/Numeros.h"
-#include "calc/Recusa.h"
+#include "base/Numeros.h"
+#include "base/Recusa.h"
 #include "output/Comparacao.h"
 
 #include <algorithm>

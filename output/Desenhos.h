@@ -2,8 +2,8 @@
 // cotas, rótulos das camadas e legenda das exportações.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
-#include "calc/Primitivas.h"
+#include "base/EstadoDeProjeto.h"
+#include "base/Primitivas.h"
 
 #include <functional>
 #include <string>

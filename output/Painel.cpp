@@ -1,8 +1,8 @@
 // Painel de resultados: limpa (Zera) e escreve (Imprime) as caixas.
 #include "output/Painel.h"
-#include "calc/Catalogos.h"
-#include "calc/EstadoDeProjeto.h"
-#include "calc/Numeros.h"
+#include "base/Catalogos.h"
+#include "base/EstadoDeProjeto.h"
+#include "base/Numeros.h"
 #include "output/TextosVerificacao.h"
 
 #include <cmath>

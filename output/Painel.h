@@ -3,9 +3,9 @@
 // o CSV do lote, o lumbrio-painel e os testes.
 #pragma once
 
-#include "calc/Controles.h"
-#include "calc/EstadoDeProjeto.h"
-#include "calc/Numeros.h"
+#include "base/Controles.h"
+#include "base/EstadoDeProjeto.h"
+#include "base/Numeros.h"
 
 #include <array>
 #include <string>

@@ -3,8 +3,8 @@
 // desenhos e a tabela camada a camada.
 #include "output/Relatorio.h"
 
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "base/Catalogos.h"
+#include "base/Numeros.h"
 #include "lumbrio/Versao.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"

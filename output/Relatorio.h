@@ -3,7 +3,7 @@
 // impressora, PDF) só dispõe os blocos na página. Medidas do leiaute em milímetros.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
+#include "base/EstadoDeProjeto.h"
 
 #include <string>
 #include <variant>

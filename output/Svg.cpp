@@ -1,7 +1,7 @@
 // Escrita de SVG sem biblioteca: números com "." e poucos algarismos.
 #include "output/Svg.h"
 
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 #include "output/Desenhos.h"
 
 #include <algorithm>

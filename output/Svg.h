@@ -1,8 +1,8 @@
 // Desenhos em SVG a partir da lista de primitivas: um elemento por primitiva.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
-#include "calc/Primitivas.h"
+#include "base/EstadoDeProjeto.h"
+#include "base/Primitivas.h"
 
 #include <string>
 #include <vector>

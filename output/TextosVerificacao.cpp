@@ -1,8 +1,8 @@
 // As linhas das verificações da norma em texto.
 #include "output/TextosVerificacao.h"
 
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "base/Catalogos.h"
+#include "base/Numeros.h"
 #include "section/Cortante.h"
 #include "section/Verificacoes.h"
 

@@ -2,7 +2,7 @@
 // o relatório e as referências dos testes.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
+#include "base/EstadoDeProjeto.h"
 
 #include <string>
 #include <string_view>

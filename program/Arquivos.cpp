@@ -2,7 +2,7 @@
 // resulta.txt (Exporta e Rapida).
 #include "program/Arquivos.h"
 
-#include "calc/Textos.h"
+#include "base/Textos.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 #include "files/Exportacao.h"

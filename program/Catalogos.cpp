@@ -1,5 +1,5 @@
 // Aços e catálogo de bitolas: tensões de escoamento e índices das listas.
-#include "calc/Catalogos.h"
+#include "base/Catalogos.h"
 #include "program/Dimensionamento.h"
 
 namespace lumbrio {

@@ -1,5 +1,5 @@
 // Botões +/- ao lado da base, da altura e de Md.
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 #include "program/Dimensionamento.h"
 
 namespace lumbrio {

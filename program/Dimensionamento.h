@@ -4,9 +4,9 @@
 // baixo e escrevem o resultado de volta.
 #pragma once
 
-#include "calc/EntradasProjeto.h"
-#include "calc/EstadoDeProjeto.h"
-#include "calc/Recusa.h"
+#include "base/EntradasProjeto.h"
+#include "base/EstadoDeProjeto.h"
+#include "base/Recusa.h"
 #include "section/Secao.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // Leitura das entradas em unidades internas, unidades e escalas dos desenhos.
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
-#include "calc/Primitivas.h"
+#include "base/Catalogos.h"
+#include "base/Numeros.h"
+#include "base/Primitivas.h"
 #include "program/Dimensionamento.h"
 
 #include <algorithm>

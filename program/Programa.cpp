@@ -1,10 +1,10 @@
 // Condutor do cálculo: uma execução completa do dimensionamento da seção.
 #include "program/Dimensionamento.h"
 
-#include "calc/Catalogos.h"
-#include "calc/Entradas.h"
-#include "calc/Numeros.h"
-#include "calc/Primitivas.h"
+#include "base/Catalogos.h"
+#include "base/Entradas.h"
+#include "base/Numeros.h"
+#include "base/Primitivas.h"
 #include "section/Verificacoes.h"
 
 #include <cmath>

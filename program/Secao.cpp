@@ -1,7 +1,7 @@
 // Membros da seção: leem o estado, chamam as funções puras de section/ e escrevem o
 // resultado de volta.
 #include "section/Secao.h"
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"
 #include "section/BlocoRetangular.h"

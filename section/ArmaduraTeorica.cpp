@@ -1,8 +1,8 @@
 // Armaduras teóricas: As' quando x passa de x máximo, e As.
 #include "section/ArmaduraTeorica.h"
 
-#include "calc/Numeros.h"
-#include "calc/Recusa.h"
+#include "base/Numeros.h"
+#include "base/Recusa.h"
 
 #include <cmath>
 

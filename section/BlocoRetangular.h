@@ -3,9 +3,9 @@
 // em por mil.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
-#include "calc/Numeros.h"
-#include "calc/Recusa.h"
+#include "base/EstadoDeProjeto.h"
+#include "base/Numeros.h"
+#include "base/Recusa.h"
 #include "section/Secao.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // cada camada, Mrd nas duas unidades, regra dos 10 % da altura e Mrd < Md.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
+#include "base/EstadoDeProjeto.h"
 
 #include <vector>
 

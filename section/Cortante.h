@@ -2,7 +2,7 @@
 // inclinados, armadura mínima e espaçamentos do item 18.3.3.2.
 #pragma once
 
-#include "calc/Cortante.h"
+#include "base/Cortante.h"
 #include "section/Secao.h"
 
 namespace lumbrio {

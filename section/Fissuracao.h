@@ -5,7 +5,7 @@
 // Unidades: cm, cm², kgf, kgf/cm², kgf·cm; wk em mm.
 #pragma once
 
-#include "calc/Norma.h"
+#include "base/Norma.h"
 
 #include <optional>
 #include <string_view>

@@ -4,8 +4,8 @@
 // Unidades: cm, kgf/cm²; deformações em por mil.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
-#include "calc/Norma.h"
+#include "base/EstadoDeProjeto.h"
+#include "base/Norma.h"
 
 #include <array>
 #include <cmath>

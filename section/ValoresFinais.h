@@ -3,7 +3,7 @@
 // resistente. Unidades: cm, cm², kgf, kgf/cm², kgf·cm; deformações em por mil.
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
+#include "base/EstadoDeProjeto.h"
 #include "section/BlocoRetangular.h"
 #include "section/Secao.h"
 

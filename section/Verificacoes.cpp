@@ -1,7 +1,7 @@
 // Verificações da NBR 6118 com as barras colocadas.
 #include "section/Verificacoes.h"
 
-#include "calc/Catalogos.h"
+#include "base/Catalogos.h"
 #include "section/Comparacao.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 // concreto. Unidades: cm, cm², kgf/cm².
 #pragma once
 
-#include "calc/EstadoDeProjeto.h"
+#include "base/EstadoDeProjeto.h"
 #include "section/Secao.h"
 
 #include <string>

@@ -7,14 +7,14 @@
 cmake_minimum_required(VERSION 3.25)
 
 # O que cada pasta inclui além dela mesma, como o CMakeLists.txt da raiz liga as
-# bibliotecas: section, arrangement e files ficam lado a lado sobre calc e não se
+# bibliotecas: section, arrangement e files ficam lado a lado sobre base e não se
 # incluem; output fica só sobre section; app e tools não se incluem.
-set(abaixo_calc "")
-set(abaixo_section calc)
-set(abaixo_arrangement calc)
-set(abaixo_files calc)
-set(abaixo_output section calc)
-set(abaixo_program output section arrangement files calc)
+set(abaixo_base "")
+set(abaixo_section base)
+set(abaixo_arrangement base)
+set(abaixo_files base)
+set(abaixo_output section base)
+set(abaixo_program output section arrangement files base)
 set(abaixo_app program ${abaixo_program})
 set(abaixo_tools program ${abaixo_program})
 # Testes e benchmarks incluem o que quiserem.

@@ -2,7 +2,7 @@
 // ajudas dos projetos de ponta a ponta.
 #pragma once
 
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 #include "output/Csv.h"
 #include "program/Dimensionamento.h"
 

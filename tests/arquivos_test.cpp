@@ -1,8 +1,8 @@
 // Arquivos: o de valores (bytes de referência, leitura tolerante, recusas sem efeito),
 // o resulta.txt, a gravação atômica, a conversão Windows-1252 e os botões de passo.
 #include "PastaTemporaria.h"
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "base/Catalogos.h"
+#include "base/Numeros.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 #include "program/Arquivos.h"

@@ -1,7 +1,7 @@
 // Força cortante (item 17.4): exemplos de curso, limites de espaçamento e do estribo, o
 // espaçamento abaixo do passo e os números enormes no CSV.
 #include "SecaoVerificada.h"
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 #include "program/Dimensionamento.h"
 #include "section/Cortante.h"
 

@@ -1,6 +1,6 @@
 // Entradas e o estado que a janela só pinta: números em texto, unidades, aços,
 // resultados desatualizados, alertas com o motivo e "Outros valores".
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 #include "program/Dimensionamento.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Abertura de fissuras (item 17.3.3): estádio II, áreas críticas e wk barra a barra, as
 // fórmulas e tabelas, as propriedades do estádio II e o alerta de σs na janela.
 #include "SecaoVerificada.h"
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "base/Catalogos.h"
+#include "base/Numeros.h"
 #include "program/Dimensionamento.h"
 #include "section/Fissuracao.h"
 

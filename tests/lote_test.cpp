@@ -1,7 +1,7 @@
 // lumbrio-lote: o CSV da viga padrão conferido byte a byte, campos entre aspas,
 // séries de Md, argumentos, saídas de erro, progresso e o resumo de uma série.
 #include "PastaTemporaria.h"
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 #include "output/Csv.h"

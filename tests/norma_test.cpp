@@ -2,8 +2,8 @@
 // pelo fck, linha neutra limitada pela ductilidade, verificações e alertas.
 #include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "base/Catalogos.h"
+#include "base/Numeros.h"
 #include "output/Csv.h"
 #include "output/Painel.h"
 #include "program/Dimensionamento.h"

@@ -1,5 +1,5 @@
 // Propriedades sobre milhares de seções aleatórias realistas (semente fixa).
-#include "calc/Catalogos.h"
+#include "base/Catalogos.h"
 #include "output/Painel.h"
 #include "program/Dimensionamento.h"
 

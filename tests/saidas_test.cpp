@@ -2,7 +2,7 @@
 // lida no cálculo, avisos decididos pelo estado) e o SVG dos desenhos.
 #include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 #include "output/Painel.h"
 #include "output/Relatorio.h"
 #include "output/Svg.h"

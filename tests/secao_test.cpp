@@ -2,7 +2,7 @@
 // retangular e os seus regimes, linha neutra, armaduras teóricas, equilíbrio e Mrd dos
 // modelos CG e Real, a comparação camada a camada e a abertura de fissuras.
 #include "SecaoVerificada.h"
-#include "calc/Catalogos.h"
+#include "base/Catalogos.h"
 #include "output/Comparacao.h"
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"

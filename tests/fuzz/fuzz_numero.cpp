@@ -1,5 +1,5 @@
 // Fuzzing da leitura de números em texto e da formatação do painel.
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 
 #include <cmath>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // "Tira 1 barra" algumas vezes e da exportação numa pasta temporária.
 #include "Promessa.h"
 
-#include "calc/Catalogos.h"
-#include "calc/Entradas.h"
+#include "base/Catalogos.h"
+#include "base/Entradas.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

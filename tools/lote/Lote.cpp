@@ -1,7 +1,7 @@
 #include "tools/lote/Lote.h"
 
-#include "calc/Catalogos.h"
-#include "calc/Numeros.h"
+#include "base/Catalogos.h"
+#include "base/Numeros.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
 #include "lumbrio/Versao.h"

@@ -1,6 +1,6 @@
 #include "tools/lote/Serie.h"
 
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 #include "output/Csv.h"
 
 #include <algorithm>

@@ -2,6 +2,6 @@
 // (mesma pasta, de baixo, do sistema) e que falham (comentadas com "acusada").
 #pragma once
 #include "Vizinho.h"
-#include "calc/Base.h"
+#include "base/Base.h"
 #include "output/Painel.h" // acusada: de cima
 #include <vector>

@@ -5,11 +5,11 @@
 // Unidades internas: kgf, cm, kgf/cm², kgf·cm; deformações em por mil.
 #pragma once
 
-#include "calc/Controles.h"
-#include "calc/Cortante.h"
-#include "calc/Norma.h"
-#include "calc/Primitivas.h"
-#include "calc/Fissuracao.h"
+#include "base/Controles.h"
+#include "base/Cortante.h"
+#include "base/Norma.h"
+#include "base/Primitivas.h"
+#include "base/Fissuracao.h"
 
 #include <array>
 #include <string>

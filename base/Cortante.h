@@ -2,7 +2,7 @@
 // do último cálculo. Dados apenas. Unidades: kgf, cm, kgf/cm²; Asw/s em cm²/cm.
 #pragma once
 
-#include "calc/Norma.h"
+#include "base/Norma.h"
 
 namespace lumbrio {
 

@@ -1,5 +1,5 @@
 // Números, independentes do locale.
-#include "calc/Numeros.h"
+#include "base/Numeros.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,5 +1,5 @@
 // Textos de fora prontos para mensagens e o separador decimal.
-#include "calc/Textos.h"
+#include "base/Textos.h"
 
 namespace lumbrio {
 

@@ -4,9 +4,9 @@
 // kgf·cm.
 #pragma once
 
-#include "calc/Cortante.h"
-#include "calc/Norma.h"
-#include "calc/Fissuracao.h"
+#include "base/Cortante.h"
+#include "base/Norma.h"
+#include "base/Fissuracao.h"
 
 #include <array>
 #include <string>

@@ -2,7 +2,7 @@
 // passo, resulta.txt, séries) e o separador decimal. Independe do locale.
 #pragma once
 
-#include "calc/Textos.h"
+#include "base/Textos.h"
 
 #include <optional>
 #include <string>

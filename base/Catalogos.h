@@ -1,7 +1,7 @@
 // Textos das listas da janela: unidades, aços e bitolas, na ordem em que aparecem.
 #pragma once
 
-#include "calc/Norma.h"
+#include "base/Norma.h"
 
 #include <array>
 #include <string_view>

@@ -1,8 +1,8 @@
 // Consultas às tabelas das listas.
-#include "calc/Catalogos.h"
+#include "base/Catalogos.h"
 
-#include "calc/Recusa.h"
-#include "calc/Textos.h"
+#include "base/Recusa.h"
+#include "base/Textos.h"
 
 #include <charconv>
 #include <cmath>
