@@ -5,8 +5,8 @@
 #pragma once
 
 #include "base/Cortante.h"
-#include "base/Norma.h"
 #include "base/Fissuracao.h"
+#include "base/Norma.h"
 
 #include <array>
 #include <string>

@@ -7,9 +7,9 @@
 
 #include "base/Controles.h"
 #include "base/Cortante.h"
+#include "base/Fissuracao.h"
 #include "base/Norma.h"
 #include "base/Primitivas.h"
-#include "base/Fissuracao.h"
 
 #include <array>
 #include <string>
@@ -111,17 +111,17 @@ struct EstadoDeCalculo {
     double Md = 0;                               // kgf·cm
     double Fck = 0, Es = 0;                      // kgf/cm²
     double GamaC = 0, GamaS = 0;
-    double PrecisãoM = 0;                                       // kgf·cm
-    double PrecisãoN = 0;                                       // kgf
-    double DiamAgregado = 0;                                    // cm
-    double EspHorUsuario = 0, EspVertUsuario = 0;               // cm, de "Outros valores" (0: sem)
-    std::string UnidadeMd;                                      // a lista de Md do cálculo
-    double FatorMd = 1;                                         // kgf·cm por unidade de Md
-    double EscalaX = 0, EscalaY = 0;                            // twips por mil, twips por cm
-    double OrigemXDiagrama = 0, OrigemYDiagrama = 0;            // twips
-    int MargemDiagrama = 0, MargemSecao = 0;                    // twips
-    double EscalaXSecao = 0, EscalaYSecao = 0, EscalaSecao = 0; // twips por cm
-    double OrigemXSecao = 0, OrigemYSecao = 0;                  // twips
+    double PrecisãoM = 0;                            // kgf·cm
+    double PrecisãoN = 0;                            // kgf
+    double DiamAgregado = 0;                         // cm
+    double EspHorUsuario = 0, EspVertUsuario = 0;    // cm, de "Outros valores" (0: sem)
+    std::string UnidadeMd;                           // a lista de Md do cálculo
+    double FatorMd = 1;                              // kgf·cm por unidade de Md
+    double EscalaX = 0, EscalaY = 0;                 // twips por mil, twips por cm
+    double OrigemXDiagrama = 0, OrigemYDiagrama = 0; // twips
+    int MargemDiagrama = 0, MargemSecao = 0;         // twips
+    double EscalaSecao = 0;                          // twips por cm
+    double OrigemXSecao = 0, OrigemYSecao = 0;       // twips
 
     // ---- Norma e materiais ----
     Norma Edicao = Norma::NBR2003;
@@ -153,7 +153,6 @@ struct EstadoDeCalculo {
     double MRcc = 0;                                     // kgf·cm
     double MLim2a = 0, MLim2b = 0, MLim3 = 0, MLim4 = 0; // kgf·cm
     std::string Dominio;
-    double DeltaM = 0;           // kgf·cm
     double Rsc = 0;              // kgf
     double AsPos = 0, AsNeg = 0; // cm²
     double AsPosCalculada = 0;   // cm²: As para Md, antes de As,min
@@ -167,20 +166,20 @@ struct EstadoDeCalculo {
     double MrdCG = 0, MrdReal = 0; // kgf·cm
     double XCG = 0, XReal = 0;     // cm
     std::string DominioCG, DominioReal;
-    double RccCG = 0, RccReal = 0;    // kgf
-    double AsReal = 0, AsNegReal = 0; // cm²
-    double PctHPos = 0, PctHNeg = 0;  // %
-    double EpsCCG = 0, EpsS1CG = 0;   // por mil
-    double XEscoamento = 0;           // cm
-    Verificacoes Verif;               // verificações da norma do último cálculo
-    EntradasCortante EntCortante;     // a cortante lida pelo último cálculo
-    ResultadoCortante ResCortante;    // e os estribos das barras colocadas
-    std::string UnidadeVd;            // unidade de Vd do último cálculo
-    double FatorVd = 1;               // kgf por unidade de Vd
-    EntradasFissuracao EntFissuracao;       // o serviço lido pelo último cálculo
-    ResultadoFissuracao ResFissuracao;      // e a abertura de fissuras das barras colocadas
-    std::string UnidadeMser;          // unidade de Mser do último cálculo
-    double FatorMser = 1;             // kgf·cm por unidade de Mser
+    double RccCG = 0, RccReal = 0;     // kgf
+    double AsReal = 0, AsNegReal = 0;  // cm²
+    double PctHPos = 0, PctHNeg = 0;   // %
+    double EpsCCG = 0, EpsS1CG = 0;    // por mil
+    double XEscoamento = 0;            // cm
+    Verificacoes Verif;                // verificações da norma do último cálculo
+    EntradasCortante EntCortante;      // a cortante lida pelo último cálculo
+    ResultadoCortante ResCortante;     // e os estribos das barras colocadas
+    std::string UnidadeVd;             // unidade de Vd do último cálculo
+    double FatorVd = 1;                // kgf por unidade de Vd
+    EntradasFissuracao EntFissuracao;  // o serviço lido pelo último cálculo
+    ResultadoFissuracao ResFissuracao; // e a abertura de fissuras das barras colocadas
+    std::string UnidadeMser;           // unidade de Mser do último cálculo
+    double FatorMser = 1;              // kgf·cm por unidade de Mser
 
     // ---- resulta.txt ----
     int CamadasComBarrasPos = 0, CamadasComBarrasNeg = 0;

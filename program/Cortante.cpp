@@ -1,6 +1,6 @@
 // A força cortante da seção: os estribos com as barras colocadas.
-#include "program/Dimensionamento.h"
 #include "section/Cortante.h"
+#include "program/Dimensionamento.h"
 
 namespace lumbrio {
 

@@ -140,7 +140,6 @@ class Dimensionamento : public EstadoDeProjeto {
     void TiraUmaBarra();
     void VerificaSecao();
     void EscreveResultados();
-    std::string Formata(double Valor, int Casas) const;
     void VerificaCamadas(const PorCamada& NumBarras, int NumCamadas, const char* Face);
     void Equilibra(bool Real, long& Passos, double& Residuo, double& Mrd);
 };

@@ -1,6 +1,6 @@
 // Abertura de fissuras em serviço com as barras colocadas, camada a camada.
-#include "program/Dimensionamento.h"
 #include "section/Fissuracao.h"
+#include "program/Dimensionamento.h"
 
 #include <algorithm>
 
@@ -12,10 +12,13 @@ void Dimensionamento::VerificaFissuracao() {
     const auto barras = [](const Face& f) {
         return BarrasDaFace{f.NumCamadas, f.NumBarras, f.DLinha, f.EspHor, f.Bitola};
     };
-    ChaveFissuracao chave{Base,       Altura,          Cobrimento, Es,
-                       Fck,        EntFissuracao.Mser, DCG2,       EntFissuracao.Classe,
-                       BitolaEstr, Edicao,          TextoAco,   barras(Pos),
-                       barras(Neg)};
+    ChaveFissuracao chave{Base,       Altura,
+                          Cobrimento, Es,
+                          Fck,        EntFissuracao.Mser,
+                          DCG2,       EntFissuracao.Classe,
+                          BitolaEstr, Edicao,
+                          TextoAco,   barras(Pos),
+                          barras(Neg)};
     if (UltimaFissuracao && UltimaFissuracao->first == chave) {
         ResFissuracao = UltimaFissuracao->second;
         return;

@@ -82,8 +82,6 @@ void Dimensionamento::Ler(const EntradasProjeto& e) {
     MargemSecao = MargemDesenho;
     OrigemXSecao = Shape1.Left + MargemSecao;
     OrigemYSecao = Shape1.Top + MargemSecao;
-    EscalaXSecao = (Shape1.Width - 2 * MargemSecao) / Base;
-    EscalaYSecao = (Shape1.Height - 2 * MargemSecao) / Altura;
     EscalaSecao = EscalaDaSecao(Base, Altura);
 }
 

@@ -6,10 +6,6 @@
 
 namespace lumbrio {
 
-std::string Dimensionamento::Formata(double Valor, int Casas) const {
-    return FormataNumero(Valor, Casas, SeparadorDecimal);
-}
-
 void Dimensionamento::Zera() {
     static_cast<EstadoDeCalculo&>(*this) = EstadoDeCalculo{};
     Desenho.clear();

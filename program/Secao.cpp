@@ -61,7 +61,6 @@ void Dimensionamento::AsTeóricaNeg() {
     EpsC = a.B.EpsC;
     Rcc = a.B.Rcc;
     MRcc = a.B.MRcc;
-    DeltaM = a.DeltaM;
     Rsc = a.Rsc;
     Neg.Eps[1] = a.Eps;
     Neg.Sig[1] = a.Sig;
