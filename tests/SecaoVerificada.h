@@ -28,6 +28,16 @@ inline void Confere(std::initializer_list<std::pair<double, const char*>> Valore
     }
 }
 
+// O mesmo, com os textos de referência numa cadeia só, separados por brancos.
+inline void Confere(std::initializer_list<double> Valores, const std::string& Textos) {
+    std::istringstream t(Textos);
+    for (const double v : Valores) {
+        std::string texto;
+        t >> texto;
+        Confere({{v, texto.c_str()}});
+    }
+}
+
 // Todas as camadas positivas com a bitola Positiva e as negativas com Negativa.
 inline void PoeBitolas(Dimensionamento& p, const char* Positiva, const char* Negativa) {
     for (int i = 1; i <= 6; ++i) p.Form1.Combo2[i].Text = Positiva;

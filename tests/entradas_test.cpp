@@ -48,7 +48,8 @@ TEST(Numeros, formato_do_painel_arredonda_empates_para_longe_do_zero) {
                                                           {0.025, 2, "0.03"},
                                                           {-0.025, 2, "-0.03"},
                                                           {-1.5, 0, "-2"},
-                                                          {-0.51, 0, "-1"}};
+                                                          {-0.51, 0, "-1"},
+                                                          {-1e-7, 6, "0.000000"}};
     for (const auto& [v, casas, texto] : casos) EXPECT_EQ(FormataNumero(v, casas), texto) << v;
     EXPECT_EQ(FormataNumero(5, 2, ","), "5,00");
     EXPECT_EQ(FormataNumero(-1.125, 2, "::"), "-1::13");
@@ -98,6 +99,26 @@ TEST(Ler, textos_em_unidades_internas) {
         Dimensionamento p;
         prepara(p.Form1);
         EXPECT_NEAR(LeEntradas(p.Form1, p.Form8).*grandeza, valor, 0.005);
+    }
+}
+
+// A 2023 vai até C90; a 2003 lê qualquer fck (a verificação da classe avisa).
+TEST(Ler, fck_ate_90_mpa_na_2023) {
+    for (const auto& [norma, fck, aceito] : {std::tuple{"NBR 6118:2023", "90", true},
+                                             {"NBR 6118:2023", "90.5", false},
+                                             {"NBR 6118:2003", "90.5", true}}) {
+        SCOPED_TRACE(Junta(norma, ", fck ", fck));
+        Dimensionamento p;
+        p.Form1.ComboNorma.Text = norma, p.Form1.Text18.Text = fck;
+        bool lido = true;
+        try {
+            LeEntradas(p.Form1, p.Form8);
+        } catch (const Recusa& r) {
+            lido = false;
+            EXPECT_EQ(r.Mensagem,
+                      "O fck deve ser no máximo 90 MPa na NBR 6118:2023 (classes até C90).");
+        }
+        EXPECT_EQ(lido, aceito);
     }
 }
 

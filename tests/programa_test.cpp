@@ -23,9 +23,13 @@ TEST(Programa, valores_de_projeto_preenchem_o_painel) {
     p.Programa();
     ASSERT_TRUE(p.HaResultados && !p.Form2.Visivel) << p.Form2.Label1.Caption;
     teste::Confere({{p.Fcd, "142.857"}, {p.SigCd, "121.429"}});
-    EXPECT_EQ(p.Form1.Text25[1].Text + " " + p.Form1.Text5.Text + " " + p.Form1.Text6.Text,
-              "8,000 271.85 94.40");
+    const auto& f = p.Form1;
+    EXPECT_EQ(Junta(f.Text25[1].Text, " ", f.Text3[1].Text, " ", f.Text38.Text, " ", f.Text5.Text,
+                    " ", f.Text6.Text),
+              "8,000 8,000 0,00 271.85 94.40");
     EXPECT_EQ(p.Form1.Label29.Caption, "KN.cm");
+    // A forma fechada da linha neutra equilibra Md com o bloco.
+    EXPECT_NEAR(p.MRcc, p.Md, 1e-9 * p.Md);
     p.Form1.Check3.Value = 0;
     p.Programa();
     EXPECT_DOUBLE_EQ(p.EscalaX, 271.85);
