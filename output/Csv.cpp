@@ -200,7 +200,8 @@ const std::vector<ColunaCsv>& ColunasDoFim() {
     static const std::vector<ColunaCsv> c{
         {"alerta_sigma_s",
          [](Csv t, Estado d) {
-             if (d.ResFissuracao.Calculado) t += SigmaAcimaDeFyk(d.ResFissuracao, d.Fyk) ? '1' : '0';
+             if (d.ResFissuracao.Calculado)
+                 t += SigmaAcimaDeFyk(d.ResFissuracao, d.Fyk) ? '1' : '0';
          }},
     };
     return c;
@@ -259,9 +260,10 @@ void AcrescentaDetalhes(std::string& Csv, const EstadoDeCalculo& D) {
     Csv += ',';
     Csv += FormataNumero(c.DiferencaMrdPct, 3);
     for (int i = 1; i <= 6; ++i) {
-        const auto k = std::ranges::find_if(D.ResFissuracao.Camadas, [i](const FissuracaoDaCamada& s) {
-            return !s.Negativa && s.Camada == i;
-        });
+        const auto k =
+            std::ranges::find_if(D.ResFissuracao.Camadas, [i](const FissuracaoDaCamada& s) {
+                return !s.Negativa && s.Camada == i;
+            });
         if (k == D.ResFissuracao.Camadas.end()) {
             Csv += ",,";
             continue;

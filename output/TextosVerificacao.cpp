@@ -41,7 +41,8 @@ std::string NumeroDaLinha(double Valor, int Casas, std::string_view Separador) {
 
 } // namespace
 
-std::vector<LinhaVerificacao> LinhasFissuracao(const EstadoDeProjeto& E, std::string_view Separador) {
+std::vector<LinhaVerificacao> LinhasFissuracao(const EstadoDeProjeto& E,
+                                               std::string_view Separador) {
     const ResultadoFissuracao& R = E.ResFissuracao;
     if (!R.Calculado) return {};
     const auto n = [&](double v, int casas) { return NumeroDaLinha(v, casas, Separador); };
@@ -67,8 +68,8 @@ std::vector<LinhaVerificacao> LinhasFissuracao(const EstadoDeProjeto& E, std::st
               k(12.5), "·η1)·σs/Es·(4/ρr + 45), com η1 = ", n(R.Eta1, 2),
               " e ρr sobre a área crítica da barra.");
     l.push_back(std::move(wk));
-    l.push_back({"Fissuração", Junta("Mser = ", m(E.EntFissuracao.Mser), ", Mr = ", m(R.Mr)), "", "",
-                 R.Fissura ? "fissura" : "não fissura", false});
+    l.push_back({"Fissuração", Junta("Mser = ", m(E.EntFissuracao.Mser), ", Mr = ", m(R.Mr)), "",
+                 "", R.Fissura ? "fissura" : "não fissura", false});
     l.back().Informativa = true;
     l.back().Nota =
         Junta("Mr = ", k(1.5), "·fctk,inf·b·h²/6 com fctk,inf = ", k(0.7), "·fctm (item 17.3.1).");
