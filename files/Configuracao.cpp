@@ -468,6 +468,9 @@ void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
             }
         }
     });
+    // Nada na janela trava ou destrava o cobrimento: um registro 6 False deixaria a caixa
+    // presa para sempre. Ela fica habilitada, como a janela a desenha.
+    D.Form1.Text4.Enabled = true;
     D.Form1.ComboNorma.Text = std::move(R.Norma);
     // Sem os registros 41 a 50, a cortante e o serviço voltam ao padrão (sem verificação).
     static const ModeloDosControles padrao;

@@ -58,6 +58,7 @@ std::string Variante(const Trocas& T) {
 std::string Oposto() {
     auto l = Linhas();
     for (auto& t : l) t = t == "True" ? "False" : t == "False" ? "True" : t[0] == ' ' ? " 2 " : "7";
+    l[5] = "True"; // o registro 6 não trava o cobrimento: a carga o deixa habilitado
     return Arquivo(l);
 }
 
@@ -169,7 +170,8 @@ TEST_F(ArquivoDeValores, leitura_tolerante_e_gravacao_so_com_as_aspas_necessaria
     // {registro, como vem no arquivo, como volta gravado}. Sem aspas, um texto com vírgula,
     // quebra de linha, branco ou tabulação nas pontas ou aspas no começo não voltaria igual.
     // "Auto." desmarcada pela carga habilita as escalas, digam o que disserem 16 e 17
-    // (as marcações seguintes não mudam, para que nenhuma outra aplique a regra).
+    // (as marcações seguintes não mudam, para que nenhuma outra aplique a regra); o
+    // registro 6 False não prende a caixa do cobrimento, que nada na janela destrava.
     const std::tuple<int, const char*, const char*> casos[] = {
         {1, " \t 20 \t ", "20"},
         {3, "\" 0.5\"", "\" 0.5\""},
@@ -177,7 +179,7 @@ TEST_F(ArquivoDeValores, leitura_tolerante_e_gravacao_so_com_as_aspas_necessaria
         {5, "\"\t5\"", "\"\t5\""},
         {7, "\"5\t\"", "\"5\t\""},
         {8, "\"a\nb\"", "\"a\nb\""},
-        {6, "FALSE", "False"},
+        {6, "FALSE", "True"},
         {16, "false", "True"},
         {17, "False", "True"},
         {18, " 0", " 0 "},
