@@ -48,6 +48,7 @@ struct EntradasProjeto {
     // Escalas do diagrama de deformações (twips por mil, twips por cm), como o cálculo
     // as usa: as automáticas ou as digitadas.
     double EscalaX = 0, EscalaY = 0;
+    bool EscalaXNula = false, EscalaYNula = false; // digitadas vazias ou nulas: automáticas
 
     // Força cortante e serviço, com as unidades em que o usuário os lê.
     EntradasCortante Cortante;

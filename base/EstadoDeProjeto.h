@@ -118,6 +118,7 @@ struct EstadoDeCalculo {
     std::string UnidadeMd;                           // a lista de Md do cálculo
     double FatorMd = 1;                              // kgf·cm por unidade de Md
     double EscalaX = 0, EscalaY = 0;                 // twips por mil, twips por cm
+    bool EscalaXNula = false, EscalaYNula = false;   // digitadas vazias: as automáticas
     double OrigemXDiagrama = 0, OrigemYDiagrama = 0; // twips
     int MargemDiagrama = 0, MargemSecao = 0;         // twips
     double EscalaSecao = 0;                          // twips por cm

@@ -56,6 +56,10 @@ void EscrevePainel(EstadoDeProjeto& E) {
     EscreveLinhas(f.TextVerificacao, calculo ? LinhasVerificacao(E.Verif, sep) : Linhas{});
     EscreveLinhas(f.TextCortante, calculo ? LinhasCortante(E, sep) : Linhas{});
     EscreveLinhas(f.TextFissuracao, calculo ? LinhasFissuracao(E, sep) : Linhas{});
+    // Uma escala digitada vazia ou nula foi trocada pela automática: a caixa diz.
+    const char* nula = "Escala vazia ou nula: o diagrama usa a automática.";
+    f.Text5.ToolTipText = calculo && E.EscalaXNula ? nula : "";
+    f.Text6.ToolTipText = calculo && E.EscalaYNula ? nula : "";
     if (!calculo) return;
 
     f.Text8.ToolTipText =

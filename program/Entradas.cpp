@@ -187,13 +187,16 @@ void Ler(const ControlesForm1& f, const ControlesForm8& o, EntradasProjeto& e) {
 
     // Escalas do diagrama: 10 + εcu por mil na horizontal e a altura na vertical, ou as
     // digitadas; a vertical não passa da maior escala única que cabe na seção.
-    if (f.Check3.Value == 1) {
-        e.EscalaX = (Shape4.Width - 2 * MargemDesenho) / (concreto.EpsCu + 10);
-        e.EscalaY = (Shape4.Height - 2 * MargemDesenho) / e.Altura;
-    } else {
-        e.EscalaX = ValorNumerico(f.Text5.Text);
-        e.EscalaY = ValorNumerico(f.Text6.Text);
-    }
+    // Uma escala digitada vazia ou nula apagaria o diagrama: vale a automática, e a
+    // janela diz isso.
+    const double autoX = (Shape4.Width - 2 * MargemDesenho) / (concreto.EpsCu + 10);
+    const double autoY = (Shape4.Height - 2 * MargemDesenho) / e.Altura;
+    const bool manual = f.Check3.Value != 1;
+    e.EscalaX = manual ? ValorNumerico(f.Text5.Text) : autoX;
+    e.EscalaY = manual ? ValorNumerico(f.Text6.Text) : autoY;
+    e.EscalaXNula = e.EscalaX == 0, e.EscalaYNula = e.EscalaY == 0;
+    if (e.EscalaXNula) e.EscalaX = autoX;
+    if (e.EscalaYNula) e.EscalaY = autoY;
     const double escalaSecao = EscalaDaSecao(e.Base, e.Altura);
     if (e.EscalaY > escalaSecao) e.EscalaY = escalaSecao;
 

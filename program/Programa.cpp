@@ -33,6 +33,8 @@ void Dimensionamento::Programa() {
         Zera();
         Calcula(LeEntradas(Form1, Form8));
         EscreveResultados();
+        if (EscalaXNula || EscalaYNula)
+            Estado = "Escala do diagrama vazia ou nula: o cálculo usou a automática.";
         EntradasDoCalculo = EntradasAtuais();
     });
 }
@@ -79,6 +81,8 @@ void Dimensionamento::Ler(const EntradasProjeto& e) {
     OrigemYDiagrama = Shape4.Top + MargemDiagrama;
     EscalaX = e.EscalaX;
     EscalaY = e.EscalaY;
+    EscalaXNula = e.EscalaXNula;
+    EscalaYNula = e.EscalaYNula;
     MargemSecao = MargemDesenho;
     OrigemXSecao = Shape1.Left + MargemSecao;
     OrigemYSecao = Shape1.Top + MargemSecao;

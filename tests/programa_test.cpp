@@ -33,6 +33,13 @@ TEST(Programa, valores_de_projeto_preenchem_o_painel) {
     p.Form1.Check3.Value = 0;
     p.Programa();
     EXPECT_DOUBLE_EQ(p.EscalaX, 271.85);
+    EXPECT_EQ(f.Text5.ToolTipText + p.Estado, "");
+    // Digitadas vazia e nula: as automáticas, ditas na caixa e na linha de estado.
+    p.Form1.Text5.Text = "", p.Form1.Text6.Text = "0";
+    p.Programa();
+    EXPECT_EQ(Junta(f.Text5.Text, " ", f.Text6.Text), "271.85 94.40");
+    EXPECT_FALSE(f.Text5.ToolTipText.empty() || f.Text6.ToolTipText.empty());
+    EXPECT_NE(p.Estado.find("automática"), std::string::npos);
 }
 
 TEST(Programa, primeira_passagem_usa_d_de_43_cm) {
