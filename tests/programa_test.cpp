@@ -276,3 +276,33 @@ TEST(Desenhos, todas_as_primitivas_da_viga_20x50) {
 
 } // namespace
 } // namespace lumbrio
+
+namespace lumbrio {
+namespace {
+
+// Um projeto depois de outro no mesmo estado (a janela, um trabalhador do lote) dá a
+// cortante e a fissuração de um estado novo: o último resultado guardado só vale para
+// as mesmas entradas.
+TEST(Programa, cortante_e_fissuracao_de_um_projeto_depois_de_outro) {
+    const auto prepara = [](Dimensionamento& p, const char* Base, const char* Md) {
+        p.Form1.Text1.Text = Base, p.Form1.Text17.Text = Md;
+        p.Form1.TextVd.Text = "120", p.Form1.TextMser.Text = "6000";
+    };
+    Dimensionamento usado;
+    for (const auto& [base, md] : {std::pair{"20", "10000"}, {"25", "10000"}, {"25", "14000"}}) {
+        SCOPED_TRACE(Junta("b = ", base, ", Md = ", md));
+        prepara(usado, base, md);
+        usado.Programa();
+        Dimensionamento novo;
+        prepara(novo, base, md);
+        novo.Programa();
+        ASSERT_TRUE(usado.HaResultados && novo.HaResultados);
+        EXPECT_EQ(usado.ResCortante.VRd2, novo.ResCortante.VRd2);
+        EXPECT_EQ(usado.ResCortante.S, novo.ResCortante.S);
+        EXPECT_EQ(usado.ResFissuracao.WkMax, novo.ResFissuracao.WkMax);
+        EXPECT_EQ(usado.ResFissuracao.SigmaReal, novo.ResFissuracao.SigmaReal);
+    }
+}
+
+} // namespace
+} // namespace lumbrio
