@@ -39,7 +39,7 @@ std::string SimboloDoMomento(std::string_view Item);
 
 // As linhas da abertura de fissuras, momentos na unidade de Mser; vazia sem verificação.
 std::vector<LinhaVerificacao> LinhasFissuracao(const EstadoDeProjeto& E,
-                                            std::string_view Separador = ".");
+                                               std::string_view Separador = ".");
 
 // As linhas da força cortante, forças na unidade de Vd (Fator kgf por unidade); vazia
 // sem verificação.
