@@ -203,6 +203,27 @@ TEST_F(ArquivoDeValores, leitura_tolerante_e_gravacao_so_com_as_aspas_necessaria
     EXPECT_EQ(Retrato(Carregado(f)), Arquivo(gravadas));
 }
 
+// Com "Auto." como estava, os registros 16 e 17 valem como vêm.
+TEST_F(ArquivoDeValores, escala_habilitada_pelo_registro_16_com_auto_como_estava) {
+    auto l = Linhas();
+    l[15] = "True";
+    EXPECT_TRUE(Carregado(Arquivo(l)).Form1.Text5.Enabled);
+    EXPECT_FALSE(Carregado(Arquivo(Linhas())).Form1.Text5.Enabled);
+}
+
+// O maior arquivo que o programa lê de volta, 64 KiB, é gravado; um byte a mais, não.
+TEST_F(ArquivoDeValores, gravacao_ate_o_tamanho_que_a_leitura_aceita) {
+    Dimensionamento d;
+    std::string bytes;
+    ASSERT_FALSE(TextoConfiguracao(d, bytes));
+    const std::size_t falta = TamanhoMaximoLeitura - bytes.size();
+    for (const auto& [extra, grava] : {std::pair{falta, true}, {falta + 1, false}}) {
+        SCOPED_TRACE(extra);
+        d.Form1.Text31.Text = "1" + std::string(extra, '0'); // passo da base, sem aspas
+        EXPECT_EQ(!GravaConfiguracao(d, "grande.txt"), grava);
+    }
+}
+
 // Md e Vd com vírgula decimal, num arquivo escrito à mão: o projeto usa 1,5, não o 1 do
 // começo do texto.
 TEST_F(ArquivoDeValores, virgula_decimal_no_arquivo_projeta_o_numero_escrito) {

@@ -102,6 +102,22 @@ TEST(Ler, textos_em_unidades_internas) {
     }
 }
 
+// O espaçamento mínimo do usuário vai até 10000 cm, a maior dimensão de seção.
+TEST(Ler, espacamento_do_usuario_ate_10000_cm) {
+    for (const auto& [texto, aceito] : {std::pair{"10000", true}, {"10000.5", false}}) {
+        SCOPED_TRACE(texto);
+        Dimensionamento p;
+        p.Form8.Check1[0].Value = 1, p.Form8.Text4[0].Text = texto;
+        bool lido = true;
+        try {
+            EXPECT_EQ(LeEntradas(p.Form1, p.Form8).EspHorUsuario, 10000);
+        } catch (const Recusa&) {
+            lido = false;
+        }
+        EXPECT_EQ(lido, aceito);
+    }
+}
+
 // A 2023 vai até C90; a 2003 lê qualquer fck (a verificação da classe avisa).
 TEST(Ler, fck_ate_90_mpa_na_2023) {
     for (const auto& [norma, fck, aceito] : {std::tuple{"NBR 6118:2023", "90", true},

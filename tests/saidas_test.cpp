@@ -275,6 +275,7 @@ TEST(Svg, desenho_anotado_com_cotas_rotulos_e_legenda) {
         EXPECT_GT(t[0].Y, (d.OrigemYSecao / 15 + s * d.Altura));
         EXPECT_EQ(t[1].T, h + " cm");
         EXPECT_GT(t[1].X, (d.OrigemXSecao / 15 + s * d.Base));
+        EXPECT_NEAR(t[1].Y, d.OrigemYSecao / 15 + s * d.Altura / 2, 1); // no meio da altura
         for (std::size_t i = 0; i < camadas.size(); ++i) {
             const std::string dl = FormataNumero(camadas[i].second, 2, c.Separador);
             EXPECT_NE(t[2 + i].T.find(Junta("mm; d' = ", dl, " cm")), std::string::npos) << dl;
