@@ -25,16 +25,20 @@ struct ColunaCsv {
     std::function<void(Csv, Estado)> Escreve;
 };
 
-// Colunas de número com Casas decimais, de marca (1/0) e de número opcional (vazio
-// quando Existe é falso).
+// Colunas de número com Casas decimais, de marca (1/0) e de número opcional (marca e
+// número opcionais ficam vazios quando Existe é falso).
 using Formato = void (*)(std::string&, double, int, std::string_view);
 template <class F>
 ColunaCsv Numero(std::string Nome, int Casas, F Valor, Formato Forma = AcrescentaNumero) {
     return {std::move(Nome),
             [Casas, Valor, Forma](Csv c, Estado d) { Forma(c, Valor(d), Casas, "."); }};
 }
-template <class F> ColunaCsv Marca(std::string Nome, F Alerta) {
-    return {std::move(Nome), [Alerta](Csv c, Estado d) { c += Alerta(d) ? '1' : '0'; }};
+constexpr auto Sempre = [](Estado) { return true; };
+template <class F, class G = decltype(Sempre)>
+ColunaCsv Marca(std::string Nome, F Alerta, G Existe = Sempre) {
+    return {std::move(Nome), [Alerta, Existe](Csv c, Estado d) {
+                if (Existe(d)) c += Alerta(d) ? '1' : '0';
+            }};
 }
 template <class F, class G>
 ColunaCsv Opcional(std::string Nome, int Casas, G Existe, F Valor,
@@ -97,30 +101,30 @@ std::vector<ColunaCsv> MontaColunasVerificacao() {
     const auto cortante = [](Estado d) { return d.ResCortante.Calculado; };
     const auto servico = [](Estado d) { return d.ResFissuracao.Calculado; };
     // Um número enorme (Vd = 1E+300) sai em notação científica, não com 300 algarismos.
-    constexpr Formato curto = AcrescentaNumeroCurto;
+    const auto numero = [](std::string Nome, int Casas, auto Valor) {
+        return Numero(std::move(Nome), Casas, Valor, AcrescentaNumeroCurto);
+    };
+    const auto opcional = [](std::string Nome, int Casas, auto Existe, auto Valor) {
+        return Opcional(std::move(Nome), Casas, Existe, Valor, AcrescentaNumeroCurto);
+    };
     return {
         {"norma", [](Csv t, Estado d) { t += TextoNorma(d.Edicao).substr(9); }},
-        Numero(
-            "xd_CG", 3, [](Estado d) { return d.Verif.XdCG; }, curto),
-        Numero(
-            "xd_Real", 3, [](Estado d) { return d.Verif.XdReal; }, curto),
-        Numero(
-            "xd_lim", 2, [](Estado d) { return d.Verif.XdLim; }, curto),
+        numero("xd_CG", 3, [](Estado d) { return d.Verif.XdCG; }),
+        numero("xd_Real", 3, [](Estado d) { return d.Verif.XdReal; }),
+        numero("xd_lim", 2, [](Estado d) { return d.Verif.XdLim; }),
         Marca("alerta_xd_CG", [](Estado d) { return d.Verif.FalhaXdCG; }),
         Marca("alerta_xd_Real", [](Estado d) { return d.Verif.FalhaXdReal; }),
-        Opcional(
+        opcional(
             "As_min", 2, [](Estado d) { return !d.Verif.ConcretoNaoResisteMdMin; },
-            [](Estado d) { return d.Verif.AsMin; }, curto),
+            [](Estado d) { return d.Verif.AsMin; }),
         Marca("alerta_As_min", [](Estado d) { return d.Verif.FalhaAsMin; }),
-        Numero(
-            "taxa_pct", 2, [](Estado d) { return d.Verif.TaxaPct; }, curto),
+        numero("taxa_pct", 2, [](Estado d) { return d.Verif.TaxaPct; }),
         Marca("alerta_taxa", [](Estado d) { return d.Verif.FalhaTaxa; }),
-        Opcional(
+        opcional(
             "As_pele", 2, [](Estado d) { return d.Verif.PedePele; },
-            [](Estado d) { return d.Verif.AsPele; }, curto),
+            [](Estado d) { return d.Verif.AsPele; }),
         Marca("alerta_equilibrio", [](Estado d) { return d.Verif.AlertaEquilibrio; }),
-        Numero(
-            "xd_calculo", 3, [](Estado d) { return d.Verif.XdCalculo; }, curto),
+        numero("xd_calculo", 3, [](Estado d) { return d.Verif.XdCalculo; }),
         Marca("alerta_xd_calculo", [](Estado d) { return d.Verif.FalhaXdCalculo; }),
         Marca("alerta_Mrd_CG", [](Estado d) { return d.Verif.FalhaMrdCG; }),
         Marca("alerta_Mrd_Real", [](Estado d) { return d.Verif.FalhaMrdReal; }),
@@ -132,60 +136,42 @@ std::vector<ColunaCsv> MontaColunasVerificacao() {
         Marca("alerta_classe", [](Estado d) { return d.Verif.ClasseForaDaFaixa; }),
         Marca("alerta_coeficientes", [](Estado d) { return d.Verif.CoeficienteImplausivel; }),
         // Força cortante.
-        Opcional(
-            "Vd", 1, cortante, [](Estado d) { return d.EntCortante.Vd; }, curto),
+        opcional("Vd", 1, cortante, [](Estado d) { return d.EntCortante.Vd; }),
         {"modelo",
          [](Csv t, Estado d) {
              if (d.ResCortante.Calculado)
                  t += d.EntCortante.Modelo == ModeloTrelica::I ? "I" : "II";
          }},
-        Opcional(
-            "VRd2", 1, cortante, [](Estado d) { return d.ResCortante.VRd2; }, curto),
-        {"alerta_VRd2",
-         [](Csv t, Estado d) {
-             if (d.ResCortante.Calculado) t += d.ResCortante.FalhaBielas ? '1' : '0';
-         }},
-        Opcional(
-            "Vc", 1, cortante, [](Estado d) { return d.ResCortante.Vc; }, curto),
-        Opcional(
-            "Vsw", 1, cortante, [](Estado d) { return d.ResCortante.Vsw; }, curto),
-        Opcional(
-            "Asw_s", 2, cortante, [](Estado d) { return d.ResCortante.AswSAdotada * 100; }, curto),
-        Opcional(
-            "Asw_s_min", 2, cortante, [](Estado d) { return d.ResCortante.AswSMin * 100; }, curto),
+        opcional("VRd2", 1, cortante, [](Estado d) { return d.ResCortante.VRd2; }),
+        Marca(
+            "alerta_VRd2", [](Estado d) { return d.ResCortante.FalhaBielas; }, cortante),
+        opcional("Vc", 1, cortante, [](Estado d) { return d.ResCortante.Vc; }),
+        opcional("Vsw", 1, cortante, [](Estado d) { return d.ResCortante.Vsw; }),
+        opcional("Asw_s", 2, cortante, [](Estado d) { return d.ResCortante.AswSAdotada * 100; }),
+        opcional("Asw_s_min", 2, cortante, [](Estado d) { return d.ResCortante.AswSMin * 100; }),
         // Nenhum espaçamento serve: vazia, nunca 0 (alerta_estribo diz a falha).
-        Opcional(
+        opcional(
             "s_estribo", 1,
             [](Estado d) { return d.ResCortante.Calculado && !d.ResCortante.FalhaS; },
-            [](Estado d) { return d.ResCortante.S; }, curto),
-        Opcional(
-            "s_max", 1, cortante, [](Estado d) { return d.ResCortante.SMax; }, curto),
-        {"alerta_estribo",
-         [](Csv t, Estado d) {
-             if (d.ResCortante.Calculado)
-                 t += d.ResCortante.FalhaS || d.ResCortante.FalhaSt || d.ResCortante.FalhaPhiT
-                          ? '1'
-                          : '0';
-         }},
+            [](Estado d) { return d.ResCortante.S; }),
+        opcional("s_max", 1, cortante, [](Estado d) { return d.ResCortante.SMax; }),
+        Marca(
+            "alerta_estribo",
+            [](Estado d) {
+                const ResultadoCortante& r = d.ResCortante;
+                return r.FalhaS || r.FalhaSt || r.FalhaPhiT;
+            },
+            cortante),
         // Abertura de fissuras.
-        Opcional(
-            "Mser", 2, servico, [](Estado d) { return d.EntFissuracao.Mser; }, curto),
-        Opcional(
-            "xII_Real", 2, servico, [](Estado d) { return d.ResFissuracao.XReal; }, curto),
-        Opcional(
-            "sigma_s_Real", 1, servico, [](Estado d) { return d.ResFissuracao.SigmaReal; }, curto),
-        Opcional(
-            "sigma_s_CG", 1, servico, [](Estado d) { return d.ResFissuracao.SigmaCG; }, curto),
-        Opcional(
-            "wk_max", 3, servico, [](Estado d) { return d.ResFissuracao.WkMax; }, curto),
-        Opcional(
-            "wk_lim", 2, servico, [](Estado d) { return d.ResFissuracao.WkLim; }, curto),
-        {"alerta_wk",
-         [](Csv t, Estado d) {
-             if (d.ResFissuracao.Calculado) t += d.ResFissuracao.FalhaWk ? '1' : '0';
-         }},
-        Opcional(
-            "Mr", 2, servico, [](Estado d) { return d.ResFissuracao.Mr; }, curto),
+        opcional("Mser", 2, servico, [](Estado d) { return d.EntFissuracao.Mser; }),
+        opcional("xII_Real", 2, servico, [](Estado d) { return d.ResFissuracao.XReal; }),
+        opcional("sigma_s_Real", 1, servico, [](Estado d) { return d.ResFissuracao.SigmaReal; }),
+        opcional("sigma_s_CG", 1, servico, [](Estado d) { return d.ResFissuracao.SigmaCG; }),
+        opcional("wk_max", 3, servico, [](Estado d) { return d.ResFissuracao.WkMax; }),
+        opcional("wk_lim", 2, servico, [](Estado d) { return d.ResFissuracao.WkLim; }),
+        Marca(
+            "alerta_wk", [](Estado d) { return d.ResFissuracao.FalhaWk; }, servico),
+        opcional("Mr", 2, servico, [](Estado d) { return d.ResFissuracao.Mr; }),
     };
 }
 
@@ -198,11 +184,9 @@ const std::vector<ColunaCsv>& ColunasVerificacao() {
 // coluna que já existia muda de posição.
 const std::vector<ColunaCsv>& ColunasDoFim() {
     static const std::vector<ColunaCsv> c{
-        {"alerta_sigma_s",
-         [](Csv t, Estado d) {
-             if (d.ResFissuracao.Calculado)
-                 t += SigmaAcimaDeFyk(d.ResFissuracao, d.Fyk) ? '1' : '0';
-         }},
+        Marca(
+            "alerta_sigma_s", [](Estado d) { return SigmaAcimaDeFyk(d.ResFissuracao, d.Fyk); },
+            [](Estado d) { return d.ResFissuracao.Calculado; }),
     };
     return c;
 }

@@ -1,5 +1,4 @@
 // Membros da saída: o painel (Zera e Imprime) e os desenhos.
-#include "base/Numeros.h"
 #include "output/Desenhos.h"
 #include "output/Painel.h"
 #include "program/Dimensionamento.h"
