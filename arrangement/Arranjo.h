@@ -19,6 +19,15 @@ void EspacamentosMinimos(int N, const Bitolas& Bitola, const Diametros& Diametro
                          double DiamAgregado, double MinHorUsuario, double MinVertUsuario,
                          Camadas& EspMinHor, Camadas& EspMinVert, Camadas& EspVert);
 
+// Espaçamento vertical livre mínimo entre duas camadas de bitolas FiA e FiB (cm).
+double EspacamentoVerticalMinimo(double FiA, double FiB, double DiamAgregado,
+                                 double MinVertUsuario);
+
+// Largura (cm) que n barras de diâmetro Fi ocupam lado a lado com o espaçamento livre Eh.
+inline double LarguraDasBarras(double n, double Fi, double Eh) {
+    return n * Fi + (n - 1) * Eh;
+}
+
 // Número máximo de barras lado a lado: maior n com n·φ + (n − 1)·eh ≤ bw; uma
 // capacidade negativa (bw menor que uma barra) conta como 0.
 void Capacidades(int N, double bw, const Bitolas& Bitola, const Diametros& Diametro,

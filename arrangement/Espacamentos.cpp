@@ -15,6 +15,16 @@ void Eleva(double& Atual, double Candidato) {
 
 } // namespace
 
+double EspacamentoVerticalMinimo(double FiA, double FiB, double DiamAgregado,
+                                 double MinVertUsuario) {
+    double e = 2.0;
+    Eleva(e, FiA);
+    Eleva(e, FiB);
+    Eleva(e, 0.5 * DiamAgregado);
+    Eleva(e, MinVertUsuario);
+    return e;
+}
+
 void EspacamentosMinimos(int N, const Bitolas& Bitola, const Diametros& Diametro,
                          double DiamAgregado, double MinHorUsuario, double MinVertUsuario,
                          Camadas& EspMinHor, Camadas& EspMinVert, Camadas& EspVert) {
@@ -24,13 +34,9 @@ void EspacamentosMinimos(int N, const Bitolas& Bitola, const Diametros& Diametro
         Eleva(EspMinHor[i], 1.2 * DiamAgregado);
         Eleva(EspMinHor[i], MinHorUsuario);
     }
-    for (int i = 1; i <= N - 1; ++i) {
-        EspMinVert[i] = 2.0;
-        Eleva(EspMinVert[i], Diametro[Bitola[i]]);
-        Eleva(EspMinVert[i], Diametro[Bitola[i + 1]]);
-        Eleva(EspMinVert[i], 0.5 * DiamAgregado);
-        Eleva(EspMinVert[i], MinVertUsuario);
-    }
+    for (int i = 1; i <= N - 1; ++i)
+        EspMinVert[i] = EspacamentoVerticalMinimo(Diametro[Bitola[i]], Diametro[Bitola[i + 1]],
+                                                  DiamAgregado, MinVertUsuario);
     for (int i = 1; i <= N - 1; ++i)
         EspVert[i] = EspMinVert[i] + Diametro[Bitola[i]] / 2 + Diametro[Bitola[i + 1]] / 2;
 }

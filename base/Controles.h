@@ -109,6 +109,15 @@ struct ControlesForm1 {
     Lista ComboMser{"KN.cm"};                   // unidade de Mser
     Lista ComboCAA{"II"};                       // classe de agressividade ambiental
     std::array<CaixaTexto, 5> TextFissuracao{}; // resultados (1..4), vazios até um cálculo
+    // Verificação de uma armadura dada: as barras de cada camada (0: vazia) e o
+    // espaçamento dos estribos (vazio: nenhum), lidos só com a marcação.
+    Marcador CheckVerifica; // "Verificar armadura dada"
+    std::array<CaixaTexto, 7> TextBarrasPos{CaixaTexto{},    CaixaTexto{"0"}, CaixaTexto{"0"},
+                                            CaixaTexto{"0"}, CaixaTexto{"0"}, CaixaTexto{"0"},
+                                            CaixaTexto{"0"}};
+    std::array<CaixaTexto, 4> TextBarrasNeg{CaixaTexto{}, CaixaTexto{"0"}, CaixaTexto{"0"},
+                                            CaixaTexto{"0"}};
+    CaixaTexto TextSEstribo; // cm
 };
 
 // "Mensagem de erro".

@@ -21,6 +21,7 @@ struct EntradasCortante {
     double Teta = 30, Alfa = 90; // graus
     int Ramos = 2;
     double Fywk = 5000; // kgf/cm²
+    double SDado = 0;   // cm: espaçamento dos estribos dados (verificação); 0: nenhum
     bool operator==(const EntradasCortante&) const = default;
 };
 
@@ -48,6 +49,10 @@ struct ResultadoCortante {
     double SMax = 0, St = 0, StMax = 0; // cm
     double PhiTMin = 0.5, PhiTMax = 0;  // cm
     bool FalhaBielas = false, FalhaSt = false, FalhaPhiT = false;
+    // Estribos dados a SDado: Asw/s deles (cm²/cm), Vsw que resistem e VRd3 = Vc + Vsw.
+    bool EstribosDados = false;
+    double AswSDada = 0, VswDada = 0, VRd3 = 0; // cm²/cm, kgf, kgf
+    bool FalhaVRd3 = false, FalhaSDado = false, FalhaAswSDada = false;
 };
 
 } // namespace lumbrio

@@ -1,7 +1,8 @@
 // As entradas da janela principal e de "Outros valores": cada controle que o usuário
 // muda, uma vez, com a sua descrição, o número do registro no arquivo de valores (0:
 // fora dele; a norma é o registro 40, opcional; a cortante e o serviço, 41 a 50, vêm
-// só quando usados), se o cálculo o lê e o que ele guarda.
+// só quando usados, e a verificação de uma armadura dada, 51 a 61, só quando marcada),
+// se o cálculo o lê e o que ele guarda.
 #pragma once
 
 namespace lumbrio {
@@ -24,11 +25,12 @@ enum class TipoEntrada {
     Teta,           // θ das bielas (graus)
     Alfa,           // α dos estribos (graus)
     Ramos,          // ramos do estribo
+    Barras,         // barras de uma camada dada (inteiro ≥ 0)
 };
 
 struct Entrada {
     const char* Descricao;
-    int Registro; // 1..39 e 41..50 no arquivo de valores; 0 fora dele
+    int Registro; // 1..39 e 41..61 no arquivo de valores; 0 fora dele
     bool Calculo; // o cálculo o lê: mudá-lo desatualiza os resultados
     TipoEntrada Tipo;
 };
@@ -94,6 +96,19 @@ template <class D, class F> void ParaCadaEntrada(D& d, F&& f) {
     f(Entrada{"Mser", 48, true, T::Numero}, a.TextMser.Text);
     f(Entrada{"unidade de Mser", 49, true, T::UnidadeMomento}, a.ComboMser.Text);
     f(Entrada{"classe de agressividade", 50, true, T::Classe}, a.ComboCAA.Text);
+    f(Entrada{"\"Verificar armadura dada\"", 51, true, T::Marca}, a.CheckVerifica.Value);
+    static constexpr const char* positivas[] = {
+        "barras da camada positiva 1", "barras da camada positiva 2",
+        "barras da camada positiva 3", "barras da camada positiva 4",
+        "barras da camada positiva 5", "barras da camada positiva 6"};
+    for (int i = 1; i <= 6; ++i)
+        f(Entrada{positivas[i - 1], 51 + i, true, T::Barras}, a.TextBarrasPos[i].Text);
+    static constexpr const char* negativas[] = {"barras da camada negativa 1",
+                                                "barras da camada negativa 2",
+                                                "barras da camada negativa 3"};
+    for (int i = 1; i <= 3; ++i)
+        f(Entrada{negativas[i - 1], 57 + i, true, T::Barras}, a.TextBarrasNeg[i].Text);
+    f(Entrada{"espaçamento dos estribos dados", 61, true, T::Numero}, a.TextSEstribo.Text);
 }
 
 } // namespace lumbrio

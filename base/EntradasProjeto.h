@@ -16,9 +16,12 @@ namespace lumbrio {
 struct EntradasProjeto {
     double Base = 0, Altura = 0, Cobrimento = 0; // cm
     double Md = 0;                               // kgf·cm
-    std::string UnidadeMd;                       // a lista de Md: "KN.cm"
-    double FatorMd = 1;                          // kgf·cm por unidade de Md
-    double Fck = 0, Es = 0;                      // kgf/cm²
+    // "Verificar armadura dada": as barras são as digitadas, e Md pode faltar.
+    bool Verificacao = false;
+    bool TemMd = true;
+    std::string UnidadeMd;  // a lista de Md: "KN.cm"
+    double FatorMd = 1;     // kgf·cm por unidade de Md
+    double Fck = 0, Es = 0; // kgf/cm²
     double GamaC = 0, GamaS = 0;
     Norma Edicao = Norma::NBR2003;
 
@@ -28,8 +31,10 @@ struct EntradasProjeto {
     bool ClasseB = false;
 
     // Índices no catálogo (1..11) das bitolas de cada camada de cada face e do estribo.
+    // e, na verificação de uma armadura dada, as barras de cada camada (0: vazia).
     struct Bitolas {
         std::array<int, 7> Bitola{};
+        std::array<double, 7> Barras{};
     } Pos, Neg;
     int BitolaEstr = 0;
 

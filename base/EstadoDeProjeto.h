@@ -63,8 +63,11 @@ struct Verificacoes {
     // Resistência: Mrd das barras colocadas em cada modelo contra Md (kgf·cm).
     double Md = 0, MrdCG = 0, MrdReal = 0;
     bool FalhaMrdCG = false, FalhaMrdReal = false;
-    std::string UnidadeMd; // a lista de Md do cálculo, para as linhas
-    double FatorMd = 1;    // kgf·cm por unidade de Md
+    // Verificação de barras dadas: a ductilidade julga o x delas; sem Md, só Mrd.
+    bool Verificacao = false, TemMd = true;
+    double UtilCG = 0, UtilReal = 0; // Md / Mrd de cada modelo
+    std::string UnidadeMd;           // a lista de Md do cálculo, para as linhas
+    double FatorMd = 1;              // kgf·cm por unidade de Md
     // Regra dos 10 % da altura (item 17.2.4.1) nas faces com barras.
     double PctHPos = 0, PctHNeg = 0;
     bool TemNeg = false, FalhaPctH = false;
@@ -109,6 +112,8 @@ struct EstadoDeCalculo {
     // ---- Entradas (Ler) ----
     double Base = 0, Altura = 0, Cobrimento = 0; // cm
     double Md = 0;                               // kgf·cm
+    bool Verificacao = false;                    // as barras são dadas, não calculadas
+    bool TemMd = true;                           // Md dado (na verificação pode faltar)
     double Fck = 0, Es = 0;                      // kgf/cm²
     double GamaC = 0, GamaS = 0;
     double PrecisãoM = 0;                            // kgf·cm

@@ -121,34 +121,51 @@ std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::stri
     l.back().Nota = Junta("Vc é a parcela do concreto e Vsw = Vd − Vc a dos estribos (item "
                           "17.4.2.2); até Vd,min = ",
                           f(R.VdMin), " a armadura mínima governa.");
-    l.push_back({"Asw/s",
-                 Junta("calculada ", n(R.AswS * 100, 2), ", mínima ", n(R.AswSMin * 100, 2),
-                       ", adotada ", n(R.AswSAdotada * 100, 2), " cm²/m"),
-                 "", "", "", false});
-    l.back().Informativa = true;
-    l.back().Nota = Junta("Mínima: ρsw,min = ", n(0.2, 1), "·fctm/fywk = ", n(R.RhoSwMin * 100, 4),
-                          " % de bw·sen α (item 17.4.1.1.1).");
     const std::string phi = TextoCurto(E.Diametro[E.BitolaEstr] * 10, Separador);
-    l.push_back({"Estribos",
-                 Junta("φ ", phi, " mm c/ ", n(R.S, 1), " cm, ",
-                       std::to_string(E.EntCortante.Ramos), " ramos"),
-                 Junta("s ≤ ", n(R.SMax, 1), " cm"), "18.3.3.2",
-                 R.SLimitado ? "s,máx governa" : "atende", false});
-    l.back().Informativa = R.SLimitado;
-    l.back().Nota = Junta("Espaçamento para Asw/s adotada: ", n(R.SCalculado, 2),
-                          " cm, arredondado para baixo a múltiplo de ", n(PassoEspacamento, 1),
-                          " cm e limitado a s,máx.");
-    if (R.FalhaS) {
-        LinhaVerificacao& e = l.back();
-        e.Valor = Junta("φ ", phi, " mm, ", std::to_string(E.EntCortante.Ramos),
-                        " ramos: s = ", n(R.SCalculado, 2), " cm");
-        e.Limite = Junta("s ≥ ", n(PassoEspacamento, 1), " cm");
-        e.Veredito = "não atende";
-        e.Falha = true;
-        e.Nota = Junta("Asw/s adotada pede estribos a ", n(R.SCalculado, 2),
-                       " cm, abaixo do passo de ", n(PassoEspacamento, 1),
-                       " cm: não há espaçamento que se monte. Aumente a bitola ou os ramos do "
-                       "estribo, ou a seção.");
+    // Estribos dados: o que eles resistem no lugar do espaçamento a adotar.
+    if (R.EstribosDados) {
+        const double s = E.EntCortante.SDado;
+        l.push_back({"Estribos dados",
+                     Junta("φ ", phi, " mm c/ ", n(s, 1), " cm: VRd3 = Vc + Vsw = ", f(R.Vc), " + ",
+                           f(R.VswDada), " = ", f(R.VRd3)),
+                     Junta("≥ Vd = ", f(E.EntCortante.Vd)), "17.4.2.2", veredito(R.FalhaVRd3),
+                     R.FalhaVRd3});
+        const bool falha = R.FalhaSDado || R.FalhaAswSDada;
+        l.push_back({"Espaçamento dado",
+                     Junta("s = ", n(s, 1), " cm, Asw/s = ", n(R.AswSDada * 100, 2), " cm²/m"),
+                     Junta("s ≤ ", n(R.SMax, 1), " cm, Asw/s ≥ ", n(R.AswSMin * 100, 2), " cm²/m"),
+                     "18.3.3.2", veredito(falha), falha});
+        if (R.FalhaAswSDada) l.back().Nota = "Abaixo da armadura mínima do item 17.4.1.1.1.";
+    } else {
+        l.push_back({"Asw/s",
+                     Junta("calculada ", n(R.AswS * 100, 2), ", mínima ", n(R.AswSMin * 100, 2),
+                           ", adotada ", n(R.AswSAdotada * 100, 2), " cm²/m"),
+                     "", "", "", false});
+        l.back().Informativa = true;
+        l.back().Nota =
+            Junta("Mínima: ρsw,min = ", n(0.2, 1), "·fctm/fywk = ", n(R.RhoSwMin * 100, 4),
+                  " % de bw·sen α (item 17.4.1.1.1).");
+        l.push_back({"Estribos",
+                     Junta("φ ", phi, " mm c/ ", n(R.S, 1), " cm, ",
+                           std::to_string(E.EntCortante.Ramos), " ramos"),
+                     Junta("s ≤ ", n(R.SMax, 1), " cm"), "18.3.3.2",
+                     R.SLimitado ? "s,máx governa" : "atende", false});
+        l.back().Informativa = R.SLimitado;
+        l.back().Nota = Junta("Espaçamento para Asw/s adotada: ", n(R.SCalculado, 2),
+                              " cm, arredondado para baixo a múltiplo de ", n(PassoEspacamento, 1),
+                              " cm e limitado a s,máx.");
+        if (R.FalhaS) {
+            LinhaVerificacao& e = l.back();
+            e.Valor = Junta("φ ", phi, " mm, ", std::to_string(E.EntCortante.Ramos),
+                            " ramos: s = ", n(R.SCalculado, 2), " cm");
+            e.Limite = Junta("s ≥ ", n(PassoEspacamento, 1), " cm");
+            e.Veredito = "não atende";
+            e.Falha = true;
+            e.Nota = Junta("Asw/s adotada pede estribos a ", n(R.SCalculado, 2),
+                           " cm, abaixo do passo de ", n(PassoEspacamento, 1),
+                           " cm: não há espaçamento que se monte. Aumente a bitola ou os ramos do "
+                           "estribo, ou a seção.");
+        }
     }
     l.push_back({"Ramos", Junta("st = ", n(R.St, 1), " cm"), Junta("≤ ", n(R.StMax, 1), " cm"),
                  "18.3.3.2", veredito(R.FalhaSt), R.FalhaSt});
@@ -164,10 +181,19 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
     std::vector<LinhaVerificacao> l;
     l.reserve(14);
     const std::string unidade = SimboloDoMomento(V.UnidadeMd);
-    for (const auto& [grandeza, mrd, falha] : {std::tuple{"Mrd CG", V.MrdCG, V.FalhaMrdCG},
-                                               std::tuple{"Mrd Real", V.MrdReal, V.FalhaMrdReal}})
+    for (const auto& [grandeza, mrd, falha, util] :
+         {std::tuple{"Mrd CG", V.MrdCG, V.FalhaMrdCG, V.UtilCG},
+          std::tuple{"Mrd Real", V.MrdReal, V.FalhaMrdReal, V.UtilReal}}) {
         l.push_back({grandeza, Junta(n(mrd / V.FatorMd, 2), " ", unidade),
                      Junta("≥ Md = ", n(V.Md / V.FatorMd, 2)), "17.2.2", veredito(falha), falha});
+        // Barras dadas: a utilização Md/Mrd; sem Md, só a resistência da seção.
+        if (V.Verificacao && V.TemMd) l.back().Valor += Junta(", Md/Mrd = ", n(util, 3));
+        if (!V.TemMd) {
+            l.back().Limite.clear();
+            l.back().Veredito = "resistência da seção, sem Md";
+            l.back().Informativa = true;
+        }
+    }
     l.back().AvisoProprio = true; // Mrd Real < Md
     LinhaVerificacao pct{
         "%h",
@@ -198,9 +224,12 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
     l.push_back({"Barras na camada 1", std::to_string(V.BarrasCamada1),
                  "≥ 2, nos cantos do estribo", "", veredito(V.FalhaBarrasCamada1),
                  V.FalhaBarrasCamada1});
-    LinhaVerificacao xd{
-        "Ductilidade x/d", Junta("cálculo ", n(V.XdCalculo, 3)), Junta("≤ ", n(V.XdLim, 2)),
-        "14.6.4.3",        veredito(V.FalhaDuctilidade),         V.FalhaDuctilidade};
+    LinhaVerificacao xd{"Ductilidade x/d",
+                        Junta(V.Verificacao ? "barras dadas " : "cálculo ", n(V.XdCalculo, 3)),
+                        Junta("≤ ", n(V.XdLim, 2)),
+                        "14.6.4.3",
+                        veredito(V.FalhaDuctilidade),
+                        V.FalhaDuctilidade};
     if (V.Edicao == Norma::NBR2003) xd.Escopo = "apoios e ligações";
     if (V.XdSoApoios) {
         xd.Veredito = "atende no vão";

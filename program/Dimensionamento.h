@@ -138,6 +138,14 @@ class Dimensionamento : public EstadoDeProjeto {
     std::optional<std::tuple<EntradasCortante, SecaoCortante, ResultadoCortante>> UltimaCortante;
 
     void TiraUmaBarra();
+    void Dimensiona();
+    // Verificação: as barras dadas nas camadas, recusadas quando não cabem.
+    void ColocaBarrasDadas(const EntradasProjeto& Entradas);
+    void ConfereLargura(const Face& F, const char* Nome);
+    // d = h − d'CG1, recusado quando não é positivo.
+    void ExigeAlturaUtil();
+    // Área das barras de uma face (cm²).
+    double AreaDaFace(const Face& F) const;
     void VerificaSecao();
     void EscreveResultados();
     void VerificaCamadas(const PorCamada& NumBarras, int NumCamadas, const char* Face);

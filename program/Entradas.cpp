@@ -173,7 +173,9 @@ void Ler(const ControlesForm1& f, const ControlesForm8& o, EntradasProjeto& e) {
     e.Altura = ValorNumerico(f.Text2.Text);
     e.UnidadeMd = f.Combo5.Text;
     e.FatorMd = Unidades(e.UnidadeMd);
-    e.Md = NaUnidadeInterna(ValorNumerico(f.Text17.Text), e.FatorMd);
+    // Na verificação de barras dadas, Md vazio é "só a resistência".
+    e.TemMd = !e.Verificacao || f.Text17.Text.find_first_not_of(" \t\r\n") != std::string::npos;
+    e.Md = e.TemMd ? NaUnidadeInterna(ValorNumerico(f.Text17.Text), e.FatorMd) : 0;
     e.Fck = NaUnidadeInterna(ValorNumerico(f.Text18.Text), Unidades(f.Combo6.Text));
     e.Es = NaUnidadeInterna(ValorNumerico(f.Text20.Text), Unidades(f.Combo7.Text));
     e.Edicao = f.ComboNorma.Text == ItensNorma[1] ? Norma::NBR2023 : Norma::NBR2003;
@@ -212,7 +214,7 @@ void Ler(const ControlesForm1& f, const ControlesForm8& o, EntradasProjeto& e) {
     ExigeDimensao(e.Altura, "A altura (cm)", f.Text2.Text);
     // Texto sem número ("abc", "inf", "NaN") não vira 0 em silêncio; o cobrimento
     // vazio continua sendo zero.
-    if (!ComecaComNumero(f.Text17.Text))
+    if (e.TemMd && !ComecaComNumero(f.Text17.Text))
         RecusaValor("O momento Md", " deve ser um número.", f.Text17.Text);
     ExigeNaoNegativo(e.Md, "O momento Md", f.Text17.Text);
     ExigePositivo(e.Fck, "O fck", f.Text18.Text);
@@ -283,6 +285,32 @@ void LerFissuracao(const ControlesForm1& f, EntradasProjeto& p) {
     e.Mser = mser.value_or(0);
 }
 
+// Barras de uma camada dada: inteiro maior ou igual a zero; vazio é zero.
+double BarrasDaCamada(const CaixaTexto& Caixa, const std::string& Nome) {
+    const std::string& t = Caixa.Text;
+    const auto p = t.find_first_not_of(" \t");
+    if (p == std::string::npos) return 0;
+    const auto v = LeDecimalExato(std::string_view(t).substr(p, t.find_last_not_of(" \t") + 1 - p));
+    if (!v || !(*v >= 0) || *v != std::floor(*v))
+        RecusaValor(Nome.c_str(), " deve ser um número inteiro maior ou igual a zero.", t);
+    return *v;
+}
+
+// As barras digitadas de cada camada e o espaçamento dos estribos dados.
+void LerArmaduraDada(const ControlesForm1& f, EntradasProjeto& e) {
+    for (std::size_t i = 1; i <= 6; ++i)
+        e.Pos.Barras[i] = BarrasDaCamada(
+            f.TextBarrasPos[i], Junta("O número de barras da camada positiva ", std::to_string(i)));
+    for (std::size_t i = 1; i <= 3; ++i)
+        e.Neg.Barras[i] = BarrasDaCamada(
+            f.TextBarrasNeg[i], Junta("O número de barras da camada negativa ", std::to_string(i)));
+    const char* mensagem = "O espaçamento dos estribos (cm) deve ser um número maior que zero (ou "
+                           "vazio: sem estribos dados).";
+    const auto s = NumeroOpcional(f.TextSEstribo.Text, 1, "O espaçamento dos estribos", mensagem);
+    if (s && !(*s > 0)) RecusaValor(mensagem, "", f.TextSEstribo.Text);
+    e.Cortante.SDado = s.value_or(0);
+}
+
 // O aço da lista; fyd = fyk/γs e εyd = fyd/Es precisam ser finitos.
 void AçoDaLista(const ControlesForm1& f, EntradasProjeto& e) {
     const std::string& t = f.Combo1.Text;
@@ -329,12 +357,14 @@ EntradasProjeto LeEntradas(const ControlesForm1& f, const ControlesForm8& o) {
     for (int i = 1; i <= 6; ++i) BitolaPositiva(f, i, e);
     for (int i = 1; i <= 3; ++i) BitolaNegativa(f, i, e);
     BitolaEstribo(f, e);
+    e.Verificacao = f.CheckVerifica.Value == 1;
     Ler(f, o, e);
     LerCortante(f, e);
     LerFissuracao(f, e);
     AçoDaLista(f, e);
     e.EspHorUsuario = MinimoUsuario(o.Check1[0], o.Text4[0], "O espaçamento horizontal");
     e.EspVertUsuario = MinimoUsuario(o.Check1[1], o.Text4[1], "O espaçamento vertical");
+    if (e.Verificacao) LerArmaduraDada(f, e);
     return e;
 }
 

@@ -45,6 +45,8 @@ void Dimensionamento::Ler(const EntradasProjeto& e) {
     Altura = e.Altura;
     Cobrimento = e.Cobrimento;
     Md = e.Md;
+    Verificacao = e.Verificacao;
+    TemMd = e.TemMd;
     UnidadeMd = e.UnidadeMd;
     FatorMd = e.FatorMd;
     Fck = e.Fck;
@@ -113,6 +115,26 @@ void Dimensionamento::Calcula(const EntradasProjeto& Entradas) {
     DCG1 = Pos.DLinha[1];
     DCG2 = Neg.DLinha[1];
 
+    if (Verificacao)
+        ColocaBarrasDadas(Entradas);
+    else
+        Dimensiona();
+    EspaçamentosReais(Pos);
+    EspaçamentosReais(Neg);
+    VerificaSecao();
+    HaResultados = true;
+}
+
+void Dimensionamento::ExigeAlturaUtil() {
+    AlturaUtil = Altura - DCG1;
+    if (!(AlturaUtil > 0))
+        Recusar(Junta("A seção não comporta a armadura: a altura útil d = ",
+                      NumeroMensagem(AlturaUtil, 2), " cm não é positiva."),
+                "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
+}
+
+// A busca de x para Md e a distribuição das barras, até os centróides se firmarem.
+void Dimensionamento::Dimensiona() {
     // Laço principal: repete enquanto um centróide se afasta da sua face.
     for (PassosPrograma = 1;; ++PassosPrograma) {
         if (PassosPrograma > LimitePassosPrograma)
@@ -120,11 +142,7 @@ void Dimensionamento::Calcula(const EntradasProjeto& Entradas) {
                           "estabilizaram em ",
                           std::to_string(LimitePassosPrograma), " passagens."),
                     "Verifique as bitolas e as dimensões da seção.");
-        AlturaUtil = Altura - DCG1;
-        if (!(AlturaUtil > 0))
-            Recusar(Junta("A seção não comporta a armadura: a altura útil d = ",
-                          NumeroMensagem(AlturaUtil, 2), " cm não é positiva."),
-                    "Aumente a altura ou reduza o cobrimento, o estribo ou as bitolas.");
+        ExigeAlturaUtil();
         xMáximo();
         Rsc = 0;
         MomentosLimitesRET();
@@ -152,11 +170,6 @@ void Dimensionamento::Calcula(const EntradasProjeto& Entradas) {
         if (!(DCG1 > DCG1Anterior)) break;
     }
     XCalculo = X;
-
-    EspaçamentosReais(Pos);
-    EspaçamentosReais(Neg);
-    VerificaSecao();
-    HaResultados = true;
 }
 
 // Verifica as barras colocadas nos dois modelos, a norma, a cortante e o serviço.

@@ -142,11 +142,14 @@ void Dimensionamento::ValoresCG() {
 
 void Dimensionamento::ValoresFinaisReais() {
     Equilibra(true, PassosReal, ResiduoReal, MrdReal);
-    AsReal = 0;
-    for (int i = 1; i <= Pos.NumCamadas; ++i) AsReal += Pos.NumBarras[i] * AreaBarra[Pos.Bitola[i]];
-    AsNegReal = 0;
-    for (int i = 1; i <= Neg.NumCamadas; ++i)
-        AsNegReal += Neg.NumBarras[i] * AreaBarra[Neg.Bitola[i]];
+    AsReal = AreaDaFace(Pos);
+    AsNegReal = AreaDaFace(Neg);
+}
+
+double Dimensionamento::AreaDaFace(const Face& F) const {
+    double a = 0;
+    for (int i = 1; i <= F.NumCamadas; ++i) a += F.NumBarras[i] * AreaBarra[F.Bitola[i]];
+    return a;
 }
 
 void Dimensionamento::ValoresRET() {

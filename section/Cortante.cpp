@@ -86,6 +86,16 @@ ResultadoCortante CalculaCortante(const EntradasCortante& E, const SecaoCortante
     R.FalhaSt = R.St > R.StMax;
     R.PhiTMax = S.Bw / 10;
     R.FalhaPhiT = S.PhiT < R.PhiTMin - 1e-12 || S.PhiT > R.PhiTMax;
+    // Estribos dados: o que resistem, com as mesmas parcelas, contra Vd e os limites.
+    R.EstribosDados = E.SDado > 0;
+    if (R.EstribosDados) {
+        R.AswSDada = E.Ramos * S.AreaEstribo / E.SDado;
+        R.VswDada = R.AswSDada * porAswS;
+        R.VRd3 = R.Vc + R.VswDada;
+        R.FalhaVRd3 = E.Vd > R.VRd3;
+        R.FalhaSDado = E.SDado > R.SMax;
+        R.FalhaAswSDada = R.AswSDada < R.AswSMin;
+    }
     return R;
 }
 

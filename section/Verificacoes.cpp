@@ -4,6 +4,7 @@
 #include "base/Catalogos.h"
 #include "section/Comparacao.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,15 +33,17 @@ bool AcimaDe(double Valor, double Limite) {
 
 void AvaliaDuctilidade(const EstadoDeCalculo& D, Verificacoes& V) {
     const double d = D.AlturaUtil;
-    V.XdCalculo = D.XCalculo / d;
+    // Barras dadas não têm x de cálculo: vale o maior x delas, dos dois modelos.
+    const double x = D.Verificacao ? std::max(D.XCG, D.XReal) : D.XCalculo;
+    V.XdCalculo = x / d;
     V.FalhaXdCalculo = AcimaDe(V.XdCalculo, V.XdLim);
     V.FalhaDuctilidade = V.FalhaXdCalculo;
     if (D.Edicao == Norma::NBR2003 && V.FalhaXdCalculo) {
-        const bool dominio4 = AcimaDe(D.XCalculo, XLimite3(d, D.EpsYd, D.Concreto));
+        const bool dominio4 = AcimaDe(x, XLimite3(d, D.EpsYd, D.Concreto));
         V.FalhaDuctilidade = dominio4;
         V.XdSoApoios = !dominio4;
     }
-    V.NotaArredondamento = !V.FalhaXdCalculo && (V.FalhaXdCG || V.FalhaXdReal);
+    V.NotaArredondamento = !D.Verificacao && !V.FalhaXdCalculo && (V.FalhaXdCG || V.FalhaXdReal);
     if (!V.NotaArredondamento) return;
     // A tração a mais das barras, (As colocada − As calculada)·fyd, equilibrada por As'
     // a mais na camada comprimida com x no limite.
@@ -91,8 +94,12 @@ Verificacoes Verifica(const EstadoDeCalculo& D) {
     V.Md = D.Md;
     V.MrdCG = D.MrdCG;
     V.MrdReal = D.MrdReal;
-    V.FalhaMrdCG = !(D.MrdCG >= D.Md);
-    V.FalhaMrdReal = !(D.MrdReal >= D.Md);
+    V.Verificacao = D.Verificacao;
+    V.TemMd = D.TemMd;
+    V.FalhaMrdCG = D.TemMd && !(D.MrdCG >= D.Md);
+    V.FalhaMrdReal = D.TemMd && !(D.MrdReal >= D.Md);
+    V.UtilCG = D.Md / D.MrdCG;
+    V.UtilReal = D.Md / D.MrdReal;
     V.UnidadeMd = D.UnidadeMd;
     V.FatorMd = D.FatorMd;
     V.PctHPos = D.PctHPos;
