@@ -186,7 +186,7 @@ template <std::size_t N> std::string ListaDeItens(const std::array<std::string_v
 } // namespace
 
 bool UsaRegistrosExtras(const ControlesForm1& F) {
-    return !F.TextVd.Text.empty() || !F.TextMser.Text.empty();
+    return !F.TextVd.Text.empty() || !F.TextMser.Text.empty() || F.CheckVerifica.Value == 1;
 }
 
 std::string ConfereRegistroExtra(const Entrada& E, const std::string& Texto) {
@@ -212,6 +212,11 @@ std::string ConfereRegistroExtra(const Entrada& E, const std::string& Texto) {
         return faixa(TetaMinimo, TetaMaximo);
     case T::Alfa:
         return faixa(AlfaMinimo, AlfaMaximo);
+    case T::Barras: {
+        const auto v = LeDecimalExato(Texto);
+        if (Texto.empty() || (v && *v == std::floor(*v) && *v >= 0)) return {};
+        return "deveria ser um número inteiro maior ou igual a zero";
+    }
     case T::Ramos: {
         const auto v = LeDecimalExato(Texto);
         if (v && *v == std::floor(*v) && *v >= RamosMinimo && *v <= RamosMaximo) return {};
@@ -265,12 +270,16 @@ std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::str
         acrescenta("norma");
     }
     if (!extras) return falha;
+    const bool verificacao = D.Form1.CheckVerifica.Value == 1;
     ParaCadaRegistro(
         D,
         [&](const Entrada& e, const auto& v) {
             n = e.Registro;
-            if constexpr (std::is_same_v<Valor<decltype(v)>, std::string>) {
-                if (falha) return;
+            if (falha) return;
+            if constexpr (std::is_same_v<Valor<decltype(v)>, int>) {
+                linha = v == 1 ? "True" : "False"; // a marcação, como as habilitações
+                acrescenta(e.Descricao);
+            } else if constexpr (std::is_same_v<Valor<decltype(v)>, std::string>) {
                 // Um arquivo que a própria janela não leria de volta não é gravado.
                 if (const auto motivo = ConfereRegistroExtra(e, v); !motivo.empty()) {
                     falha = FalhaArquivo{Junta(Registro(n, e.Descricao), " ", motivo, " e traz \"",
@@ -282,7 +291,7 @@ std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::str
                 acrescenta(e.Descricao);
             }
         },
-        PrimeiroRegistroExtra, UltimoRegistroExtra);
+        PrimeiroRegistroExtra, verificacao ? UltimoRegistroVerificacao : UltimoRegistroExtra);
     return falha;
 }
 
@@ -328,15 +337,17 @@ std::optional<FalhaArquivo> LeCampos(const std::string& Nome, std::string_view T
     return std::nullopt;
 }
 
-// Os registros 41 a 50, todos, conferidos contra as listas e as faixas.
+// Os registros De a Ate (41 a 50 ou 51 a 61), todos, conferidos contra as listas e as
+// faixas; Quais diz no erro de que registros se trata.
 std::optional<FalhaArquivo> LeExtras(const std::string& Nome, std::string_view Texto,
-                                     std::size_t& Pos, RegistrosLidos& R) {
+                                     std::size_t& Pos, int De, int Ate, const char* Quais,
+                                     std::vector<std::string>& Saida) {
     static const ModeloDosControles tipos;
     std::optional<FalhaArquivo> falha;
-    R.Extras.clear();
+    Saida.clear();
     ParaCadaRegistro(
         tipos,
-        [&](const Entrada& e, const auto&) {
+        [&](const Entrada& e, const auto& v) {
             if (falha) return;
             std::string campo;
             switch (LeCampo(Texto, Pos, campo)) {
@@ -344,10 +355,8 @@ std::optional<FalhaArquivo> LeExtras(const std::string& Nome, std::string_view T
                 break;
             case Leitura::Fim:
                 falha = FalhaCarga(Nome, Junta("o arquivo acaba no registro ",
-                                               std::to_string(e.Registro - 1),
-                                               " e, com os registros da cortante e do serviço, "
-                                               "são necessários ",
-                                               std::to_string(UltimoRegistroExtra)));
+                                               std::to_string(e.Registro - 1), " e, com ", Quais,
+                                               ", são necessários ", std::to_string(Ate)));
                 return;
             case Leitura::AspasAbertas:
             case Leitura::TextoAposAspas:
@@ -359,14 +368,17 @@ std::optional<FalhaArquivo> LeExtras(const std::string& Nome, std::string_view T
                 falha = FalhaCarga(Nome, Junta(Registro(e.Registro, e.Descricao), " ", motivo));
                 return;
             }
-            if (const auto motivo = ConfereRegistroExtra(e, campo); !motivo.empty()) {
+            std::string motivo = ConfereRegistroExtra(e, campo);
+            if constexpr (std::is_same_v<Valor<decltype(v)>, int>)
+                if (!LeVerdade(campo)) motivo = "deveria ser True ou False";
+            if (!motivo.empty()) {
                 falha = FalhaCarga(Nome, Junta(Registro(e.Registro, e.Descricao), " ", motivo,
                                                " e traz \"", TextoVisivel(campo), "\""));
                 return;
             }
-            R.Extras.push_back(std::move(campo));
+            Saida.push_back(std::move(campo));
         },
-        PrimeiroRegistroExtra, UltimoRegistroExtra);
+        De, Ate);
     return falha;
 }
 
@@ -419,7 +431,16 @@ std::optional<FalhaArquivo> Converte(const std::string& Nome, std::string_view T
                                           TextoVisivel(R.Norma), "\""));
         // Os registros 41 a 50 começam na linha seguinte: o 41 (Vd) pode ser vazio.
         if (Texto.find_first_not_of(" \t\r\n", Pos) != std::string_view::npos)
-            if (auto f = LeExtras(Nome, Texto, Pos, R)) return f;
+            if (auto f = LeExtras(Nome, Texto, Pos, PrimeiroRegistroExtra, UltimoRegistroExtra,
+                                  "os registros da cortante e do serviço", R.Extras))
+                return f;
+        pulaBrancos();
+        // Os registros 51 a 61: a verificação de uma armadura dada.
+        if (Pos < Texto.size())
+            if (auto f = LeExtras(Nome, Texto, Pos, PrimeiroRegistroVerificacao,
+                                  UltimoRegistroVerificacao,
+                                  "os registros da verificação de barras dadas", R.Verificacao))
+                return f;
         pulaBrancos();
         if (Pos < Texto.size())
             return FalhaCarga(
@@ -472,24 +493,34 @@ void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
     // presa para sempre. Ela fica habilitada, como a janela a desenha.
     D.Form1.Text4.Enabled = true;
     D.Form1.ComboNorma.Text = std::move(R.Norma);
-    // Sem os registros 41 a 50, a cortante e o serviço voltam ao padrão (sem verificação).
-    static const ModeloDosControles padrao;
-    std::vector<std::string> padroes;
-    ParaCadaRegistro(
-        padrao,
-        [&](const Entrada&, const auto& t) {
-            if constexpr (std::is_same_v<Valor<decltype(t)>, std::string>) padroes.push_back(t);
-        },
-        PrimeiroRegistroExtra, UltimoRegistroExtra);
-    auto& valores = R.Extras.empty() ? padroes : R.Extras;
-    std::size_t k = 0;
-    ParaCadaRegistro(
-        D,
-        [&](const Entrada&, auto& v) {
-            if constexpr (std::is_same_v<Valor<decltype(v)>, std::string>)
-                v = std::move(valores[k++]);
-        },
-        PrimeiroRegistroExtra, UltimoRegistroExtra);
+    // Sem os registros 41 a 50, a cortante e o serviço voltam ao padrão (sem verificação);
+    // sem os 51 a 61, a verificação de barras dadas fica desmarcada, com as caixas padrão.
+    const auto aplica = [&D](std::vector<std::string>& Lidos, int De, int Ate) {
+        static const ModeloDosControles padrao;
+        std::vector<std::string> padroes;
+        ParaCadaRegistro(
+            padrao,
+            [&](const Entrada&, const auto& t) {
+                if constexpr (std::is_same_v<Valor<decltype(t)>, std::string>)
+                    padroes.push_back(t);
+                else
+                    padroes.push_back(t == 1 ? "True" : "False");
+            },
+            De, Ate);
+        auto& valores = Lidos.empty() ? padroes : Lidos;
+        std::size_t k = 0;
+        ParaCadaRegistro(
+            D,
+            [&](const Entrada&, auto& v) {
+                if constexpr (std::is_same_v<Valor<decltype(v)>, std::string>)
+                    v = std::move(valores[k++]);
+                else
+                    v = LeVerdade(valores[k++]).value_or(false) ? 1 : 0;
+            },
+            De, Ate);
+    };
+    aplica(R.Extras, PrimeiroRegistroExtra, UltimoRegistroExtra);
+    aplica(R.Verificacao, PrimeiroRegistroVerificacao, UltimoRegistroVerificacao);
     RegraDoModelo(D.Form1);
 }
 

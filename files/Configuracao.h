@@ -1,6 +1,7 @@
 // Arquivo de valores (Padrão.txt e outros): os 39 registros das entradas da janela
 // principal e de "Outros valores", uma linha cada, CRLF, Windows-1252 no disco; o 40,
-// a norma, fora da 2003; com a cortante ou o serviço em uso, o 40 e os 41 a 50.
+// a norma, fora da 2003; com a cortante ou o serviço em uso, o 40 e os 41 a 50; com a
+// verificação de uma armadura dada, também os 51 a 61.
 #pragma once
 
 #include "base/Entradas.h"
@@ -19,6 +20,9 @@ inline constexpr const char* ArquivoPadrao = "Padrão.txt";
 inline constexpr int NumRegistrosConfiguracao = 39;
 inline constexpr int PrimeiroRegistroExtra = 41, UltimoRegistroExtra = 50;
 inline constexpr int NumRegistrosExtras = UltimoRegistroExtra - PrimeiroRegistroExtra + 1;
+// Verificação de uma armadura dada: a marcação, as barras das camadas e o espaçamento
+// dos estribos, só quando marcada (e então com os registros 40 a 50).
+inline constexpr int PrimeiroRegistroVerificacao = 51, UltimoRegistroVerificacao = 61;
 
 // Os registros De a Ate na ordem do arquivo: os 39 (o registro 40, a norma, vem
 // depois deles fora da NBR 6118:2003) ou os 41 a 50. F recebe (entrada, valor).
@@ -29,7 +33,7 @@ void ParaCadaRegistro(D& d, F&& f, int De = 1, int Ate = NumRegistrosConfiguraca
     });
 }
 
-// A cortante ou o serviço estão em uso: o arquivo leva os registros 40 a 50.
+// A cortante, o serviço ou a verificação estão em uso: o arquivo leva os registros 40 a 50.
 bool UsaRegistrosExtras(const ControlesForm1& F);
 
 // Motivo pelo qual o texto não serve ao registro extra E (fora da lista ou da
@@ -55,7 +59,8 @@ struct RegistrosLidos {
     std::array<bool, NumRegistrosConfiguracao + 1> Verdades{};
     std::array<int, NumRegistrosConfiguracao + 1> Marcas{};
     std::string Norma;
-    std::vector<std::string> Extras; // 41 a 50; vazio: o arquivo não os traz
+    std::vector<std::string> Extras;      // 41 a 50; vazio: o arquivo não os traz
+    std::vector<std::string> Verificacao; // 51 a 61, como escritos; vazio: não os traz
 };
 
 // Lê e confere os registros de Nome (arquivo ausente, ilegível, curto ou com
