@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace lumbrio {
 namespace {
@@ -123,6 +124,56 @@ TEST(Verificacao, camadas_que_nao_cabem_sao_recusadas_com_as_medidas) {
             EXPECT_NE(p.MensagemErro.find(c.mensagem), std::string::npos) << p.MensagemErro;
         }
     }
+}
+
+// Estribos dados a s: no espaçamento que o dimensionamento calcula para Vd, VRd3 = Vd;
+// cada limite (VRd3 ≥ Vd, s ≤ s,máx, Asw/s ≥ mínima) com um caso de cada lado.
+TEST(Verificacao, estribos_dados_resistem_vrd3_contra_vd_e_os_limites) {
+    Dimensionamento p = Viga20x50("2.5", "");
+    Dadas(p, {"4"});
+    const auto com = [&p](const char* Vd, double s) {
+        p.Form1.TextVd.Text = Vd;
+        p.Form1.TextSEstribo.Text = TextoDecimalCurto(s);
+        p.Programa();
+        EXPECT_TRUE(p.HaResultados) << p.MensagemErro;
+        return p.ResCortante;
+    };
+    const ResultadoCortante alto = com("150", 10); // Asw/s calculada acima da mínima
+    ASSERT_GT(alto.AswS, alto.AswSMin);
+    EXPECT_NEAR(com("150", alto.SCalculado).VRd3, p.EntCortante.Vd, 1e-9 * p.EntCortante.Vd);
+    // s,máx com Vd baixo; com estribo de 5 mm a mínima pede s menor que ele.
+    const double sMax = com("20", 10).SMax;
+    p.Form1.Combo3.Text = "5 mm";
+    const double aswSMin = com("20", 10).AswSMin;
+    const double sMin = p.EntCortante.Ramos * p.AreaBarra[p.BitolaEstr] / aswSMin;
+    ASSERT_LT(sMin, sMax);
+    struct Caso {
+        const char* nome;
+        const char* estribo;
+        const char* vd;
+        double s;
+        bool vrd3, smax, minima; // falhas esperadas
+    };
+    const Caso casos[] = {
+        {"vrd3_abaixo_de_vd", "6.3 mm (1/4'')", "150", alto.SCalculado * 1.01, true, false, false},
+        {"vrd3_acima_de_vd", "6.3 mm (1/4'')", "150", alto.SCalculado * 0.99, false, false, false},
+        {"s_no_maximo", "6.3 mm (1/4'')", "20", sMax, false, false, false},
+        {"s_acima_do_maximo", "6.3 mm (1/4'')", "20", sMax + 0.1, false, true, false},
+        {"asw_s_na_minima", "5 mm", "20", sMin * 0.999, false, false, false},
+        {"asw_s_abaixo_da_minima", "5 mm", "20", sMin * 1.001, false, false, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        p.Form1.Combo3.Text = c.estribo;
+        const ResultadoCortante r = com(c.vd, c.s);
+        EXPECT_EQ(std::tuple(r.FalhaVRd3, r.FalhaSDado, r.FalhaAswSDada),
+                  std::tuple(c.vrd3, c.smax, c.minima));
+        EXPECT_DOUBLE_EQ(r.VRd3, r.Vc + r.VswDada);
+    }
+    // Sem estribos dados, a moldura dimensiona como sempre.
+    p.Form1.TextSEstribo.Text = "";
+    p.Programa();
+    EXPECT_FALSE(p.ResCortante.EstribosDados);
 }
 
 } // namespace
