@@ -180,6 +180,11 @@ const std::vector<ColunaCsv>& ColunasVerificacao() {
     return c;
 }
 
+constexpr auto Utilizacao = [](Estado d) {
+    return d.Verificacao && d.TemMd && d.MrdCG > 0 && d.MrdReal > 0;
+};
+constexpr auto EstribosDados = [](Estado d) { return d.ResCortante.EstribosDados; };
+
 // Colunas acrescentadas depois de todas as outras (também das de --detalhes): nenhuma
 // coluna que já existia muda de posição.
 const std::vector<ColunaCsv>& ColunasDoFim() {
@@ -187,6 +192,21 @@ const std::vector<ColunaCsv>& ColunasDoFim() {
         Marca(
             "alerta_sigma_s", [](Estado d) { return SigmaAcimaDeFyk(d.ResFissuracao, d.Fyk); },
             [](Estado d) { return d.ResFissuracao.Calculado; }),
+        // Verificação de barras dadas: a utilização Md/Mrd (sem Md, vazia) e os estribos
+        // dados (VRd3 em kgf; o alerta junta VRd3 < Vd, s > s,máx e Asw/s abaixo da mínima).
+        {"modo", [](Csv t, Estado d) { t += d.Verificacao ? "verificacao" : "dimensionamento"; }},
+        Opcional("util_CG", 3, Utilizacao, [](Estado d) { return d.Verif.UtilCG; }),
+        Opcional("util_Real", 3, Utilizacao, [](Estado d) { return d.Verif.UtilReal; }),
+        Opcional(
+            "VRd3", 1, EstribosDados, [](Estado d) { return d.ResCortante.VRd3; },
+            AcrescentaNumeroCurto),
+        Marca(
+            "alerta_VRd3",
+            [](Estado d) {
+                const ResultadoCortante& r = d.ResCortante;
+                return r.FalhaVRd3 || r.FalhaSDado || r.FalhaAswSDada;
+            },
+            EstribosDados),
     };
     return c;
 }

@@ -12,11 +12,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -95,6 +97,44 @@ TEST_F(Lote, serie_da_viga_padrao_da_o_csv_conferido) {
         Captura([&o](std::FILE* s, std::FILE* e) { return ExecutaLote(o, s, e, false); });
     EXPECT_EQ(p.saida, detalhes);
     EXPECT_EQ(p.erros, Resumo);
+}
+
+// Um arquivo com "Verificar armadura dada": as barras do arquivo ficam em toda a série,
+// e a utilização Md/Mrd passa de 1 entre Md a 90 % e a 110 % de Mrd.
+TEST_F(Lote, verificacao_de_barras_dadas_mantem_as_barras_e_da_a_utilizacao) {
+    Dimensionamento janela;
+    janela.Form1.CheckVerifica.Value = 1;
+    janela.Form1.TextBarrasPos[1].Text = "1", janela.Form1.TextBarrasPos[2].Text = "1";
+    janela.Form1.Text17.Text = "";
+    ASSERT_FALSE(GravaConfiguracao(janela, "v.txt"));
+    janela.Programa();
+    ASSERT_TRUE(janela.HaResultados) << janela.MensagemErro;
+    const double mrd = janela.MrdReal / janela.FatorMd;
+    const double abaixo = std::round(0.9 * mrd), acima = std::round(1.1 * mrd);
+    const Execucao e = Roda(Args{"--md",
+                                 Junta(TextoDecimalCurto(abaixo), ":", TextoDecimalCurto(acima),
+                                       ":", TextoDecimalCurto(acima - abaixo)),
+                                 "v.txt"});
+    ASSERT_EQ(e.status, 0) << e.erros;
+    std::vector<std::vector<std::string>> linhas;
+    std::istringstream csv(e.saida);
+    for (std::string l; std::getline(csv, l, '\r') && l != "\n";) {
+        linhas.emplace_back();
+        std::istringstream campos(l.substr(l.front() == '\n'));
+        for (std::string c; std::getline(campos, c, ',');) linhas.back().push_back(c);
+    }
+    ASSERT_EQ(linhas.size(), 3u);
+    const auto coluna = [&](std::size_t linha, const char* nome) {
+        const auto i = std::ranges::find(linhas[0], nome) - linhas[0].begin();
+        return linhas[linha].at(static_cast<std::size_t>(i));
+    };
+    for (std::size_t k : {1u, 2u}) {
+        SCOPED_TRACE(coluna(k, "Md"));
+        EXPECT_EQ(coluna(k, "modo") + coluna(k, "barras_pos1") + coluna(k, "barras_pos2"),
+                  "verificacao11");
+        EXPECT_EQ(coluna(k, "alerta_Mrd_Real"), k == 1 ? "0" : "1");
+        EXPECT_EQ(std::stod(coluna(k, "util_Real")) > 1, k == 2);
+    }
 }
 
 // A cortante e o serviço gravados pela janela, lidos pelo lote: os mesmos números.

@@ -98,6 +98,7 @@ void Projeta(Dimensionamento& W, EntradasProjeto* Entradas, const ProjetosDoArqu
         const auto md = Entradas ? MdDaCaixa(Md, Entradas->FatorMd) : std::nullopt;
         if (md) {
             Entradas->Md = *md;
+            Entradas->TemMd = true; // na verificação de barras dadas, as barras ficam
             W.Calcula(*Entradas);
         } else {
             ControlesForm1 f = Arquivo.Carregado.Form1;
