@@ -68,18 +68,31 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
         {{"Base b", N(D.Base, 2) + " cm", "Altura h", N(D.Altura, 2) + " cm"}},
         {{"Cobrimento c", N(D.Cobrimento, 2) + " cm", "Estribo φt",
           TextoBitola(D.BitolaEstr, D.SeparadorDecimal)}},
-        {{"Momento de cálculo Md", N(D.Md / D.FatorMd, 2) + " " + SimboloDoMomento(D.UnidadeMd),
-          "Md em kN·m", N(D.Md / KgfCmPorKNm, 2) + " kN·m"}},
+        D.TemMd ? LinhaTabela{{"Momento de cálculo Md",
+                               N(D.Md / D.FatorMd, 2) + " " + SimboloDoMomento(D.UnidadeMd),
+                               "Md em kN·m", N(D.Md / KgfCmPorKNm, 2) + " kN·m"}}
+                : LinhaTabela{{"Momento de cálculo Md", "não dado", "Md em kN·m", "—"}},
         {{"Concreto fck", Junta(N(D.Fck / 10, 1), " MPa (", N(D.Fck, 0), " kgf/cm²)"), "γc / γs",
           Junta(N(D.GamaC, 2), " / ", N(D.GamaS, 2))}},
         {{"Aço", NomeDoAco(D), "Módulo Es", N(D.Es, 0) + " kgf/cm²"}},
         {{"fyd", N(D.Fyd, 2) + " kgf/cm²", "εyd", N(D.EpsYd, 3) + " ‰"}},
-        {{"Altura útil d", N(D.AlturaUtil, 3) + " cm", "x máximo adotado", N(D.XMax, 3) + " cm"}},
+        {{"Altura útil d", N(D.AlturaUtil, 3) + " cm",
+          D.Verificacao ? "Armadura" : "x máximo adotado",
+          D.Verificacao ? "dada (verificação)" : N(D.XMax, 3) + " cm"}},
         {{"Permitir domínio 4", SimNao(D.OpcaoDominio4), "Utilizar x máximo", xMaximo}},
         {{"Agregado (diâm. máx.)", N(D.DiamAgregado, 2) + " cm", "PrecisãoM / PrecisãoN",
           Junta(N.Curto(D.PrecisãoM), " kgf·cm / ", N.Curto(D.PrecisãoN), " kgf")}},
         BlocoDeTensoes(D, N),
     };
+    // Barras dadas: cada camada com barras, nas profundidades do arranjo.
+    if (D.Verificacao)
+        for (const auto& [face, nome] : {std::pair{&D.Pos, "positiva"}, {&D.Neg, "negativa"}})
+            for (int i = 1; i <= face->NumCamadas; ++i)
+                if (face->NumBarras[i] > 0)
+                    t.Linhas.push_back({{Junta("Barras dadas, ", nome, " ", std::to_string(i)),
+                                         TextoBarras(static_cast<int>(face->NumBarras[i]),
+                                                     face->Bitola[i], D.SeparadorDecimal),
+                                         "d'", N(face->DLinha[i], 3) + " cm"}});
     return {.Titulo = "1. Dados de entrada",
             .Blocos = {std::move(t),
                        Paragrafo{Junta("Unidades: o cálculo é feito em kgf e cm. O kgf deste "
@@ -454,8 +467,8 @@ Relatorio MontaRelatorio(const EstadoDeProjeto& D, const FichaDoProjeto& Ficha) 
                           {"Registro (CREA)", 35, true}});
     r.Ficha.Linhas = {{{campo(Ficha.Obra), campo(Ficha.Elemento), campo(Ficha.Responsavel),
                         campo(Ficha.Registro)}}};
-    r.Titulo = "Relatório de cálculo";
-    r.TituloContinuacao = "Relatório de cálculo (continuação)";
+    r.Titulo = D.Verificacao ? "Relatório de cálculo — Verificação" : "Relatório de cálculo";
+    r.TituloContinuacao = r.Titulo + " (continuação)";
     r.Identificacao =
         Junta("Viga ", N.Curto(D.Base), " × ", N.Curto(D.Altura), " cm — ", TextoNorma(D.Edicao));
     r.Rodape = Junta("Lumbrio ", VersaoLumbrio,

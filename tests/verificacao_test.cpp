@@ -1,11 +1,13 @@
 // Verificação de uma armadura dada: as barras digitadas, os valores de referência do
 // livro, as recusas de camadas que não cabem, Md opcional e os estribos dados.
 #include "SecaoVerificada.h"
+#include "output/Relatorio.h"
 #include "output/TextosVerificacao.h"
 #include "program/Dimensionamento.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 
@@ -49,6 +51,15 @@ TEST(Verificacao, quatro_phi_16_do_livro_como_o_dimensionamento_as_coloca) {
     // Sem Md: só a resistência, sem "Mrd ≥ Md".
     EXPECT_FALSE(p.Verif.FalhaMrdCG || p.Verif.FalhaMrdReal);
     EXPECT_FALSE(p.Verif.TemMd);
+    // O relatório diz que é uma verificação e lista as barras dadas entre os dados.
+    const Relatorio r = MontaRelatorio(p);
+    EXPECT_EQ(r.Titulo, "Relatório de cálculo — Verificação");
+    const auto& dados = std::get<Tabela>(r.Secoes[0].Blocos[0]).Linhas;
+    EXPECT_EQ(
+        std::ranges::count_if(
+            dados, [](const LinhaTabela& l) { return l.Celulas[0].starts_with("Barras dadas"); }),
+        1);
+    EXPECT_EQ(MontaRelatorio(projeto).Titulo, "Relatório de cálculo");
     // Md de um lado e do outro de Mrd: a utilização passa de 1 e "Mrd ≥ Md" falha.
     for (const auto& [md, falha] : {std::pair{"13507", false}, std::pair{"13508", true}}) {
         SCOPED_TRACE(md);
