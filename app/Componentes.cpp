@@ -162,6 +162,17 @@ CaixaMarcacao* NovaMarca(QWidget* Pai, const QString& Nome, const QString& Legen
     return m;
 }
 
+QString Indice(const char* Nome, int i) {
+    return QString("%1(%2)").arg(Nome).arg(i);
+}
+
+void MostraArmaduraDada(QWidget* Superficie, bool Marcada) {
+    for (const std::string_view nome : geometria::SoNaVerificacao)
+        Superficie->findChild<QWidget*>(Q(nome))->setVisible(Marcada);
+    for (const std::string_view nome : geometria::NumerosDasCamadas)
+        Superficie->findChild<QWidget*>(Q(nome))->setVisible(!Marcada);
+}
+
 QWidget* NovoControle(QWidget* Pai, const Controle& C) {
     using enum TipoControle;
     const QString nome = Q(C.Nome);

@@ -69,6 +69,13 @@ void AplicaFontePadrao(QWidget* Janela);
 // A janela no máximo do tamanho da área livre da sua tela, centrada nela.
 void CentraNaTela(QWidget* Janela);
 
+// "Combo2(3)": o nome do controle de índice i de um vetor de controles.
+QString Indice(const char* Nome, int i);
+
+// Com a verificação de uma armadura dada, as caixas das barras e do espaçamento dos
+// estribos à vista, no lugar dos números das camadas; sem ela, como sempre.
+void MostraArmaduraDada(QWidget* Superficie, bool Marcada);
+
 // Um texto que cabe num arquivo de valores cabe na caixa: sem o corte do QLineEdit
 // em 32767 caracteres, o que foi carregado volta inteiro ao salvar.
 void LimiteDasCaixas(QWidget* Raiz);

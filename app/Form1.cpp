@@ -29,14 +29,6 @@
 
 namespace lumbrio::janela {
 
-namespace {
-
-QString Indice(const char* Nome, int i) {
-    return QString("%1(%2)").arg(Nome).arg(i);
-}
-
-} // namespace
-
 Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
     : QMainWindow(Pai), semDialogos(std::move(SemDialogos)) {
     AplicaFontePadrao(this);
@@ -86,6 +78,7 @@ void Form1::LigaComandos() {
     auto nucleo = [this](std::function<void()> N) { return [this, N] { Comando(N); }; };
     const std::pair<const char*, std::function<void()>> cliques[] = {
         {"Check3", nucleo([this] { modelo.Check3_Click(); })},
+        {"CheckVerifica", nucleo([] {})}, // as caixas das barras aparecem ou somem
         {"Command1", nucleo([this] { modelo.Command1_Click(); })},
         {"Command6", [this] { close(); }},
         {"Command3", nucleo([this] { modelo.Command3_Click(); })},
@@ -210,6 +203,7 @@ void Form1::Executa(const std::function<void()>& Nucleo) {
 
 void Form1::Atualiza() {
     tabela.DoModelo();
+    MostraArmaduraDada(superficie, modelo.Form1.CheckVerifica.Value == 1);
     for (QAction* a : acoesDoCalculo) a->setEnabled(modelo.HaResultados);
     MarcaDesatualizado();
     if (!modelo.Estado.empty()) {

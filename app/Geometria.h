@@ -130,7 +130,7 @@ inline constexpr Controle Form1[] = {
     {"Text7", Caixa, "Frame8", 2940, 360, 495, 285, "", 24, Campo<&F::Text7>},
     {"Command5", Botao, "Frame8", 3435, 120, 300, 525, "-", 25},
 
-    {"Frame4", Moldura, "", 7680, 2760, 2655, 855, "Opções"},
+    {"Frame4", Moldura, "", 7680, 2760, 2655, 1020, "Opções"},
     {"Check4", Marca, "Frame4", 120, 240, 0, 0, "Permitir domínio 4", 34, Campo<&F::Check4>},
     {"Check5", Marca, "Frame4", 120, 480, 0, 0, "Utilizar x máximo =", 35, Campo<&F::Check5>},
     {"Text19", Caixa, "Frame4", 1800, 480, 495, 285, "", 36, Campo<&F::Text19>},
@@ -288,7 +288,44 @@ inline constexpr Controle Form1[] = {
     {"TextFissuracao(2)", Leitura, "Frame12", 120, 990, 7020, 270, "", 77, Campo<W, 2>},
     {"TextFissuracao(3)", Leitura, "Frame12", 120, 1260, 7020, 270, "", 78, Campo<W, 3>},
     {"TextFissuracao(4)", Leitura, "Frame12", 120, 1530, 7020, 270, "", 79, Campo<W, 4>},
+
+    // Verificação de uma armadura dada: as barras de cada camada no lugar do número da
+    // camada e o espaçamento dos estribos dados, só à vista com a marcação.
+    {"CheckVerifica", Marca, "Frame4", 120, 720, 0, 0, "Verificar armadura dada", 80,
+     Campo<&F::CheckVerifica>},
+    {"TextBarrasNeg(1)", Caixa, "Frame3", 1710, 1050, 315, 315, "", 81, Campo<&F::TextBarrasNeg, 1>,
+     Digitos},
+    {"TextBarrasNeg(2)", Caixa, "Frame3", 1710, 1365, 315, 315, "", 82, Campo<&F::TextBarrasNeg, 2>,
+     Digitos},
+    {"TextBarrasNeg(3)", Caixa, "Frame3", 1710, 1680, 315, 315, "", 83, Campo<&F::TextBarrasNeg, 3>,
+     Digitos},
+    {"TextBarrasPos(6)", Caixa, "Frame3", 1710, 2280, 315, 315, "", 84, Campo<&F::TextBarrasPos, 6>,
+     Digitos},
+    {"TextBarrasPos(5)", Caixa, "Frame3", 1710, 2595, 315, 315, "", 85, Campo<&F::TextBarrasPos, 5>,
+     Digitos},
+    {"TextBarrasPos(4)", Caixa, "Frame3", 1710, 2910, 315, 315, "", 86, Campo<&F::TextBarrasPos, 4>,
+     Digitos},
+    {"TextBarrasPos(3)", Caixa, "Frame3", 1710, 3225, 315, 315, "", 87, Campo<&F::TextBarrasPos, 3>,
+     Digitos},
+    {"TextBarrasPos(2)", Caixa, "Frame3", 1710, 3540, 315, 315, "", 88, Campo<&F::TextBarrasPos, 2>,
+     Digitos},
+    {"TextBarrasPos(1)", Caixa, "Frame3", 1710, 3855, 315, 315, "", 89, Campo<&F::TextBarrasPos, 1>,
+     Digitos},
+    {"LabelSEstribo", Rotulo, "Frame11", 4260, 765, 0, 0, "s"},
+    {"TextSEstribo", Caixa, "Frame11", 4500, 720, 615, 285, "", 90, Campo<&F::TextSEstribo>,
+     DigitosPonto},
+    {"LabelCmSEstribo", Rotulo, "Frame11", 5130, 765, 0, 0, "cm"},
 };
+
+// Os widgets que só a verificação de uma armadura dada mostra, e os números das camadas
+// que as caixas de barras cobrem.
+inline constexpr std::string_view SoNaVerificacao[] = {
+    "TextBarrasNeg(1)", "TextBarrasNeg(2)", "TextBarrasNeg(3)", "TextBarrasPos(6)",
+    "TextBarrasPos(5)", "TextBarrasPos(4)", "TextBarrasPos(3)", "TextBarrasPos(2)",
+    "TextBarrasPos(1)", "LabelSEstribo",    "TextSEstribo",     "LabelCmSEstribo"};
+inline constexpr std::string_view NumerosDasCamadas[] = {"Label27",    "Label38",    "Label39",
+                                                         "Label23(4)", "Label23(3)", "Label23(2)",
+                                                         "Label23(0)", "Label24",    "Label25"};
 
 // Nomes únicos; moldura-mãe antes dos filhos; texto e campo do modelo do tipo do
 // widget; na cadeia do Tab os controles de entrada e as linhas só leitura que a

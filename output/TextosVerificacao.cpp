@@ -125,13 +125,13 @@ std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::stri
     // Estribos dados: o que eles resistem no lugar do espaçamento a adotar.
     if (R.EstribosDados) {
         const double s = E.EntCortante.SDado;
-        l.push_back({"Estribos dados",
-                     Junta("φ ", phi, " mm c/ ", n(s, 1), " cm: VRd3 = Vc + Vsw = ", f(R.Vc), " + ",
-                           f(R.VswDada), " = ", f(R.VRd3)),
+        l.push_back({"VRd3", Junta("φ ", phi, " mm c/ ", n(s, 1), " cm: ", f(R.VRd3)),
                      Junta("≥ Vd = ", f(E.EntCortante.Vd)), "17.4.2.2", veredito(R.FalhaVRd3),
                      R.FalhaVRd3});
+        l.back().Nota = Junta("VRd3 = Vc + Vsw = ", f(R.Vc), " + ", f(R.VswDada),
+                              ", com Vsw dos estribos dados.");
         const bool falha = R.FalhaSDado || R.FalhaAswSDada;
-        l.push_back({"Espaçamento dado",
+        l.push_back({"Estribos dados",
                      Junta("s = ", n(s, 1), " cm, Asw/s = ", n(R.AswSDada * 100, 2), " cm²/m"),
                      Junta("s ≤ ", n(R.SMax, 1), " cm, Asw/s ≥ ", n(R.AswSMin * 100, 2), " cm²/m"),
                      "18.3.3.2", veredito(falha), falha});

@@ -266,7 +266,8 @@ class TestaJanela : public QObject {
             QTest::keyClick(w, Qt::Key_Tab);
         }
         janela->MostraInteira();
-        QCOMPARE(paradas.size(), 76); // escalas desabilitadas por "Auto.", θ no modelo I
+        // Escalas desabilitadas por "Auto.", θ no modelo I, barras dadas escondidas.
+        QCOMPARE(paradas.size(), 77);
         const char* leitura[] = {"Text1",
                                  "Text4",
                                  "Combo3",
@@ -366,6 +367,29 @@ class TestaJanela : public QObject {
         // O título segue a edição do cálculo, não a da lista mudada depois dele.
         Combo("ComboNorma")->setCurrentText("NBR 6118:2003");
         QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2023"));
+    }
+
+    // "Verificar armadura dada" mostra as caixas das barras no lugar dos números das
+    // camadas, sem encostar em nada, e o cálculo verifica as barras digitadas.
+    void armadura_dada() {
+        NovaJanela(true);
+        Bitolas("16 mm (5/8'')");
+        Combo("Combo3")->setCurrentText("6.3 mm (1/4'')");
+        Caixa("Text4")->setText("2.5");
+        for (const bool marcada : {true, false}) {
+            Marca("CheckVerifica")->click();
+            QCOMPARE(Caixa("TextBarrasPos(1)")->isVisible(), marcada);
+            QCOMPARE(Caixa("TextSEstribo")->isVisible(), marcada);
+            QCOMPARE(Controle<QLabel>(Area(), "Label25")->isVisible(), !marcada);
+            if (!marcada) break;
+            Caixa("TextBarrasPos(1)")->setText("4");
+            Caixa("Text17")->setText("");
+            Botao("Command1")->click();
+            QVERIFY(janela->Modelo().Verificacao && janela->Modelo().HaResultados);
+            QCOMPARE(janela->Modelo().Pos.NumBarras[1], 4.0);
+            const QStringList falhas = NaoCabem(Area());
+            QVERIFY2(falhas.isEmpty(), qPrintable(falhas.join(", ")));
+        }
     }
 
     // Qualquer entrada mudada depois do cálculo apaga o painel e o desenho; a
