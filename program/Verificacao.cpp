@@ -34,7 +34,7 @@ void Dimensionamento::ConfereLargura(const Face& F, const char* Nome) {
         const double fi = Diametro[F.Bitola[i]];
         Recusar(Junta("A camada ", Nome, " ", std::to_string(i), " (", BarrasDe(F, i),
                       ") não cabe na seção: precisa de ",
-                      FormataNumero(LarguraDasBarras(F.NumBarras[i], fi, F.EspMinHor[i]), 2),
+                      NumeroMensagem(LarguraDasBarras(F.NumBarras[i], fi, F.EspMinHor[i]), 2),
                       " cm e a largura interna ao estribo é bw = ",
                       FormataNumero(LarguraInterna(), 2), " cm."),
                 Junta("O espaçamento livre mínimo é ", FormataNumero(F.EspMinHor[i], 2),
@@ -62,7 +62,7 @@ void Dimensionamento::ColocaBarrasDadas(const EntradasProjeto& Entradas) {
         if (altura > Altura)
             Recusar(Junta("A camada negativa ", std::to_string(k), " (", BarrasDe(Neg, k),
                           ") alcança a camada positiva ", std::to_string(j), " (", BarrasDe(Pos, j),
-                          "): as duas pedem h = ", FormataNumero(altura, 2), " cm e a altura é ",
+                          "): as duas pedem h = ", NumeroMensagem(altura, 2), " cm e a altura é ",
                           FormataNumero(Altura, 2), " cm."),
                     "Tire camadas, troque as bitolas ou aumente a altura.");
     }

@@ -123,6 +123,7 @@ TEST(Verificacao, camadas_que_nao_cabem_sao_recusadas_com_as_medidas) {
         {"camadas_no_limite", "22.26", {"2", "2", "2"}, {"2", "2"}, ""},
         {"sem_barra_de_tracao", "50", {"0"}, {"2"}, "Nenhuma barra de tração"},
         {"contagem_fracionaria", "50", {"2.5"}, {}, "deve ser um número inteiro"},
+        {"contagem_enorme", "50", {"1e300"}, {}, "precisa de fora do alcance"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
