@@ -1,4 +1,5 @@
 // "Tira 1 barra" e a trava de bitolas ("Tranca bitola").
+#include "base/Numeros.h"
 #include "program/Dimensionamento.h"
 
 namespace lumbrio {
@@ -17,6 +18,15 @@ void Dimensionamento::Command3_Click() {
         // Sem barra de tração a seção não tem equilíbrio: nada é retirado.
         MostraAviso("A última barra de tração não pode ser retirada.",
                     "A seção precisa de pelo menos uma barra positiva.");
+        return;
+    }
+    // Barras dadas: a barra sai da caixa da camada, e a seção é verificada de novo.
+    if (Verificacao) {
+        int i = Pos.NumCamadas;
+        while (!(Pos.NumBarras[i] > 0)) --i;
+        Form1.TextBarrasPos[static_cast<std::size_t>(i)].Text =
+            TextoDecimalCurto(Pos.NumBarras[i] - 1);
+        Programa();
         return;
     }
     Protegido([this] { TiraUmaBarra(); });

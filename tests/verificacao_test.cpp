@@ -69,6 +69,10 @@ TEST(Verificacao, quatro_phi_16_do_livro_como_o_dimensionamento_as_coloca) {
         EXPECT_EQ(p.Verif.UtilReal > 1, falha);
         EXPECT_DOUBLE_EQ(p.Verif.UtilCG * p.MrdCG, p.Md);
     }
+    // "Tira 1 barra" tira da caixa da camada: a verificação continua nas barras digitadas.
+    p.Command3_Click();
+    EXPECT_EQ(p.Form1.TextBarrasPos[1].Text, "3");
+    EXPECT_EQ(p.Pos.NumBarras[1], 3);
 }
 
 // 4 + 3 φ16 e 4 φ12,5 comprimidas: o dimensionamento atende a x/d no limite, as barras
