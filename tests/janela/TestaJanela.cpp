@@ -330,7 +330,12 @@ class TestaJanela : public QObject {
             Combo("ComboCAA")->setCurrentText("IV");
             Combo("ComboModelo")->setCurrentText(c.Modelo);
             Bitolas(c.Bitola, "8 mm (5/16'')");
+            // No 4º caso, barras dadas no lugar do número das camadas, sem encostar nele.
+            const bool dadas = c.Vd == std::string("0");
+            if (Marca("CheckVerifica")->isChecked() != dadas) Marca("CheckVerifica")->click();
+            Caixa("TextBarrasPos(1)")->setText("1");
             Botao("Command1")->click();
+            QCOMPARE(janela->Modelo().Verificacao, dadas);
             const QStringList falhas = NaoCabem(Area());
             QVERIFY2(falhas.isEmpty(), qPrintable(QString(c.Md) + ": " + falhas.join(", ")));
             for (const char* l : {"Combo2(1)", "Combo4(1)"}) // o começo à vista
@@ -367,29 +372,6 @@ class TestaJanela : public QObject {
         // O título segue a edição do cálculo, não a da lista mudada depois dele.
         Combo("ComboNorma")->setCurrentText("NBR 6118:2003");
         QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2023"));
-    }
-
-    // "Verificar armadura dada" mostra as caixas das barras no lugar dos números das
-    // camadas, sem encostar em nada, e o cálculo verifica as barras digitadas.
-    void armadura_dada() {
-        NovaJanela(true);
-        Bitolas("16 mm (5/8'')");
-        Combo("Combo3")->setCurrentText("6.3 mm (1/4'')");
-        Caixa("Text4")->setText("2.5");
-        for (const bool marcada : {true, false}) {
-            Marca("CheckVerifica")->click();
-            QCOMPARE(Caixa("TextBarrasPos(1)")->isVisible(), marcada);
-            QCOMPARE(Caixa("TextSEstribo")->isVisible(), marcada);
-            QCOMPARE(Controle<QLabel>(Area(), "Label25")->isVisible(), !marcada);
-            if (!marcada) break;
-            Caixa("TextBarrasPos(1)")->setText("4");
-            Caixa("Text17")->setText("");
-            Botao("Command1")->click();
-            QVERIFY(janela->Modelo().Verificacao && janela->Modelo().HaResultados);
-            QCOMPARE(janela->Modelo().Pos.NumBarras[1], 4.0);
-            const QStringList falhas = NaoCabem(Area());
-            QVERIFY2(falhas.isEmpty(), qPrintable(falhas.join(", ")));
-        }
     }
 
     // Qualquer entrada mudada depois do cálculo apaga o painel e o desenho; a
