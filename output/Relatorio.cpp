@@ -209,10 +209,10 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
                                            "17.3.5.2.3)."),
                                      Estilo::Destaque});
     if (s.Blocos.empty())
-        s.Blocos.push_back(Paragrafo{Junta("Nenhum aviso: as barras colocadas resistem a Md nos "
-                                           "dois modelos e a regra dos ",
-                                           limite, " da altura é atendida."),
-                                     Estilo::Corpo, Enfase::Boa});
+        s.Blocos.push_back(Paragrafo{
+            Junta("Nenhum aviso: as barras colocadas resistem ", D.TemMd ? "a Md" : "(sem Md dado)",
+                  " nos dois modelos e a regra dos ", limite, " da altura é atendida."),
+            Estilo::Corpo, Enfase::Boa});
     return s;
 }
 
@@ -239,11 +239,14 @@ SecaoRelatorio Equilibrio(const Dim& D, const Formatos& N) {
         D.PassosDescobreX > 0
             ? Junta("Busca da linha neutra para Md: ", std::to_string(D.PassosDescobreX), " passos")
             : std::string("Linha neutra para Md obtida sem busca em passos");
+    // Barras dadas: nem a busca de x para Md nem o laço da distribuição rodaram.
+    std::string nota = D.Verificacao ? "Barras dadas: sem busca da linha neutra para Md nem "
+                                       "distribuição das barras."
+                                     : Junta(busca, "; passagens do laço dos centróides: ",
+                                             std::to_string(D.PassosPrograma), ".");
     return {.Titulo = "5. Equilíbrio e buscas",
             .ConteudoMm = 28,
-            .Blocos = {std::move(t), Paragrafo{Junta(busca, "; passagens do laço dos centróides: ",
-                                                     std::to_string(D.PassosPrograma), "."),
-                                               Estilo::Resumo}}};
+            .Blocos = {std::move(t), Paragrafo{std::move(nota), Estilo::Resumo}}};
 }
 
 SecaoRelatorio Desenhos(const Dim& D, const Formatos& N) {
