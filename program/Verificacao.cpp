@@ -20,7 +20,8 @@ int UltimaComBarras(const Face& F) {
 }
 
 std::string BarrasDe(const Face& F, int i) {
-    return Junta(TextoDecimalCurto(F.NumBarras[i]), " barras de ",
+    return Junta(TextoDecimalCurto(F.NumBarras[i]),
+                 F.NumBarras[i] == 1 ? " barra de " : " barras de ",
                  TabelaBitolas[static_cast<std::size_t>(F.Bitola[i] - 1)].Texto);
 }
 
