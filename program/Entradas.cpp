@@ -3,6 +3,7 @@
 #include "base/Numeros.h"
 #include "base/Primitivas.h"
 #include "program/Dimensionamento.h"
+#include "section/Cortante.h"
 
 #include <algorithm>
 #include <array>
@@ -304,10 +305,11 @@ void LerArmaduraDada(const ControlesForm1& f, EntradasProjeto& e) {
     for (std::size_t i = 1; i <= 3; ++i)
         e.Neg.Barras[i] = BarrasDaCamada(
             f.TextBarrasNeg[i], Junta("O número de barras da camada negativa ", std::to_string(i)));
-    const char* mensagem = "O espaçamento dos estribos (cm) deve ser um número maior que zero (ou "
+    // Abaixo do passo dos espaçamentos os estribos não se montam (e Asw/s estouraria).
+    const char* mensagem = "O espaçamento dos estribos (cm) deve ser um número de 0.5 ou mais (ou "
                            "vazio: sem estribos dados).";
     const auto s = NumeroOpcional(f.TextSEstribo.Text, 1, "O espaçamento dos estribos", mensagem);
-    if (s && !(*s > 0)) RecusaValor(mensagem, "", f.TextSEstribo.Text);
+    if (s && !(*s >= PassoEspacamento)) RecusaValor(mensagem, "", f.TextSEstribo.Text);
     e.Cortante.SDado = s.value_or(0);
 }
 

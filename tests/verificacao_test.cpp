@@ -93,6 +93,11 @@ TEST(Verificacao, estribos_dados_contra_vd_smax_e_minima) {
     const std::tuple<const char*, const char*, double, int> casos[] = {
         {fi63, "150", sVd * 1.01, 100}, {fi63, "150", sVd * 0.99, 0}, {fi63, "20", sMax + 0.1, 10},
         {fi63, "20", sMax, 0},          {fi5, "20", sMin * 1.001, 1}, {fi5, "20", sMin * 0.999, 0}};
+    for (const char* s : {"0.49", "0.5"}) { // abaixo do passo de 0,5 cm, recusado
+        p.Form1.TextSEstribo.Text = s;
+        p.Programa();
+        EXPECT_EQ(p.HaResultados, std::string(s) == "0.5") << s;
+    }
     for (const auto& [fi, vd, s, falhas] : casos) {
         const ResultadoCortante r = com(fi, vd, s);
         EXPECT_EQ(100 * r.FalhaVRd3 + 10 * r.FalhaSDado + r.FalhaAswSDada, falhas)
