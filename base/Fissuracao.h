@@ -25,6 +25,8 @@ struct FissuracaoDaCamada {
     double SigmaCG = 0;                   // a da face no modelo CG
     double WkPonta = 0, WkDentro = 0;     // mm; sem barras de dentro, WkDentro = 0
     double AcriPonta = 0, AcriDentro = 0; // cm²
+    // A barra de maior wk da camada: Acri (cm²), ρr, w1 e w2 (mm).
+    double AcriGoverna = 0, RhoGoverna = 0, W1Governa = 0, W2Governa = 0;
 };
 
 struct ResultadoFissuracao {
@@ -33,6 +35,7 @@ struct ResultadoFissuracao {
     double SigmaReal = 0;      // camada positiva 1 (a externa), kgf/cm²
     double SigmaCG = 0;        // centróide positivo no modelo CG, kgf/cm²
     double Mr = 0;             // kgf·cm
+    double IReal = 0;          // I_II do modelo Real, cm⁴
     bool Fissura = false;
     double Eta1 = 0;
     double WkMax = 0, WkLim = 0; // mm

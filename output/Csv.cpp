@@ -228,12 +228,43 @@ std::vector<std::string> MontaColunasDetalhes() {
     // Em serviço, cada camada positiva no modelo Real: σs (kgf/cm²) e a maior wk (mm).
     for (int i = 1; i <= 6; ++i)
         for (const char* g : {"sigma_s_pos", "wk_pos"}) c.push_back(Junta(g, std::to_string(i)));
+    // Os valores intermediários, para conferir à mão: a cortante (Asw/s calculada em cm²/m,
+    // Vc0 e Vd,min em kgf, ρsw,min em %) e, por camada positiva, a barra de maior wk
+    // (Acri em cm², ρr, w1 e w2 em mm), com I_II do modelo Real (cm⁴).
+    for (const char* g : {"Asw_s_calc", "Vc0", "Vd_min", "rho_sw_min_pct"}) c.push_back(g);
+    for (int i = 1; i <= 6; ++i)
+        for (const char* g : {"Acri_pos", "rho_r_pos", "w1_pos", "w2_pos"})
+            c.push_back(Junta(g, std::to_string(i)));
+    c.push_back("I_II");
     return c;
 }
 
 const std::vector<std::string>& ColunasDetalhes() {
     static const std::vector<std::string> c = MontaColunasDetalhes();
     return c;
+}
+
+// Os valores de Asw_s_calc a I_II; vazios sem Vd, sem Mser ou sem a camada.
+void AcrescentaIntermediarios(std::string& Csv, const EstadoDeCalculo& D) {
+    const ResultadoCortante& v = D.ResCortante;
+    for (const auto& [valor, casas] : {std::pair{v.AswS * 100, 2}, std::pair{v.Vc0, 1},
+                                       std::pair{v.VdMin, 1}, std::pair{v.RhoSwMin * 100, 4}}) {
+        Csv += ',';
+        if (v.Calculado) AcrescentaNumeroCurto(Csv, valor, casas, ".");
+    }
+    const ResultadoFissuracao& f = D.ResFissuracao;
+    for (int i = 1; i <= 6; ++i) {
+        const auto k = std::ranges::find_if(
+            f.Camadas, [i](const FissuracaoDaCamada& s) { return !s.Negativa && s.Camada == i; });
+        if (k == f.Camadas.end()) {
+            Csv += ",,,,";
+            continue;
+        }
+        Csv += Junta(",", FormataNumero(k->AcriGoverna, 2), ",", FormataNumero(k->RhoGoverna, 5),
+                     ",", FormataNumero(k->W1Governa, 3), ",", FormataNumero(k->W2Governa, 3));
+    }
+    Csv += ',';
+    if (f.Calculado) AcrescentaNumeroCurto(Csv, f.IReal, 0, ".");
 }
 
 void AcrescentaDetalhes(std::string& Csv, const EstadoDeCalculo& D) {
@@ -275,6 +306,7 @@ void AcrescentaDetalhes(std::string& Csv, const EstadoDeCalculo& D) {
         Csv += Junta(",", FormataNumero(k->SigmaReal, 1), ",",
                      FormataNumero(std::max(k->WkPonta, k->WkDentro), 3));
     }
+    AcrescentaIntermediarios(Csv, D);
 }
 
 } // namespace
@@ -290,6 +322,71 @@ void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo) {
         Csv += c;
     }
     Csv += '"';
+}
+
+namespace {
+
+// [sinal] algarismos [. algarismos] [E [sinal] algarismos], com algarismos antes ou
+// depois do ponto: o que AcrescentaNumero e NumeroCurto escrevem e um Md digitado.
+bool CampoNumerico(std::string_view c) {
+    std::size_t i = c.starts_with('-') || c.starts_with('+') ? 1 : 0;
+    const auto digitos = [&] {
+        const std::size_t de = i;
+        while (i < c.size() && c[i] >= '0' && c[i] <= '9') ++i;
+        return i - de;
+    };
+    std::size_t n = digitos();
+    if (i < c.size() && c[i] == '.') {
+        ++i;
+        n += digitos();
+    }
+    if (n == 0) return false;
+    if (i < c.size() && (c[i] == 'E' || c[i] == 'e')) {
+        ++i;
+        if (i < c.size() && (c[i] == '-' || c[i] == '+')) ++i;
+        if (digitos() == 0) return false;
+    }
+    return i == c.size();
+}
+
+} // namespace
+
+void ParaCsvBrasileiro(std::string& Linhas) {
+    std::string saida, campo;
+    saida.reserve(Linhas.size() + Linhas.size() / 16);
+    std::size_t coluna = 0;
+    const auto fecha = [&] {
+        if (coluna > 0 && CampoNumerico(campo)) std::ranges::replace(campo, '.', ',');
+        if (campo.find_first_of(";\"\r\n") == std::string::npos) {
+            saida += campo;
+        } else {
+            saida += '"';
+            for (char c : campo) saida.append(c == '"' ? 2 : 1, c);
+            saida += '"';
+        }
+        campo.clear();
+    };
+    for (std::size_t i = 0; i < Linhas.size(); ++i) {
+        const char c = Linhas[i];
+        if (c == '"') { // campo entre aspas até a aspa que não é dobrada
+            for (++i; i < Linhas.size(); ++i) {
+                if (Linhas[i] == '"' && (i + 1 >= Linhas.size() || Linhas[i + 1] != '"')) break;
+                campo += Linhas[i];
+                i += Linhas[i] == '"';
+            }
+        } else if (c == ',') {
+            fecha();
+            saida += ';';
+            ++coluna;
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' || i == 0 || Linhas[i - 1] != '\r') fecha(), coluna = 0;
+            saida += c;
+        } else {
+            campo += c;
+        }
+    }
+    fecha();
+    Linhas = std::move(saida);
 }
 
 void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes) {

@@ -20,6 +20,14 @@ void AcrescentaCabecalhoCsv(std::string& Csv, bool Detalhes = false);
 void AcrescentaLinhaCsv(std::string& Csv, std::string_view Arquivo, std::string_view Md,
                         const EstadoDeCalculo& D, bool Detalhes = false);
 
+// Linhas inteiras do CSV acima passadas, no lugar, ao formato das planilhas em português
+// (--formato br): ";" entre os campos e "," decimal nos campos que são números; a
+// primeira coluna (o nome do arquivo) e os textos ficam como estão. Um campo com ";",
+// aspas, CR ou LF vai entre aspas.
+void ParaCsvBrasileiro(std::string& Linhas);
+// Marca de ordem de bytes UTF-8, no começo do CSV brasileiro.
+inline constexpr std::string_view MarcaUtf8 = "\xEF\xBB\xBF";
+
 // Um projeto de uma série, para o resumo.
 struct PontoSerie {
     std::string Md; // como escrito em Text17

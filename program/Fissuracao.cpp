@@ -3,6 +3,7 @@
 #include "program/Dimensionamento.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace lumbrio {
 
@@ -56,6 +57,7 @@ void Dimensionamento::VerificaFissuracao() {
     r.XReal = a.Real.X;
     r.XCG = a.CG.X;
     r.Mr = a.Mr;
+    r.IReal = a.Real.I;
     r.Fissura = a.Fissura;
     r.Eta1 = d.Eta1;
     r.SigmaCG = a.SigmaCG;
@@ -68,6 +70,10 @@ void Dimensionamento::VerificaFissuracao() {
             if (b.Camada != k) continue;
             const bool ponta =
                 b.X == d.Camadas[k].XBarras.front() || b.X == d.Camadas[k].XBarras.back();
+            // A primeira barra da camada, ou a que passa da maior wk até aqui.
+            if (c.AcriGoverna == 0 || b.W.Wk > std::max(c.WkPonta, c.WkDentro))
+                std::tie(c.AcriGoverna, c.RhoGoverna, c.W1Governa, c.W2Governa) =
+                    std::tuple(b.Acri, b.Rho, b.W.W1, b.W.W2);
             double& wk = ponta ? c.WkPonta : c.WkDentro;
             wk = std::max(wk, b.W.Wk);
             (ponta ? c.AcriPonta : c.AcriDentro) = b.Acri;

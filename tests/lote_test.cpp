@@ -282,6 +282,81 @@ TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
     EXPECT_EQ(csv.rfind("\\x1B\\x1Bfim,1\\x000000,", 0), 0u) << csv;
 }
 
+// Campos de uma linha CSV com o separador dado (aspas dobradas dentro das aspas).
+std::vector<std::string> Campos(const std::string& Linha, char Separador) {
+    std::vector<std::string> c(1);
+    for (std::size_t i = 0; i < Linha.size(); ++i) {
+        if (Linha[i] == '"')
+            for (++i; i < Linha.size() && !(Linha[i] == '"' && Linha[i + 1] != '"'); ++i)
+                c.back() += Linha[i], i += Linha[i] == '"';
+        else if (Linha[i] == Separador)
+            c.emplace_back();
+        else if (Linha[i] != '\r')
+            c.back() += Linha[i];
+    }
+    return c;
+}
+
+// --formato br: BOM, ";" e os mesmos campos; números com vírgula, o nome do arquivo
+// (com vírgula, aspas e ponto), a unidade e a mensagem de erro intactos.
+TEST_F(Lote, formato_br_troca_separador_e_decimal_so_nos_numeros) {
+    const Args serie{"--detalhes", "--md", "-10000:30000:20000", Viga};
+    Args br = serie;
+    br.insert(br.begin(), {"--formato", "br"});
+    const std::string brasileiro = Roda(br).saida;
+    ASSERT_EQ(brasileiro.rfind("\xEF\xBB\xBF"
+                               "arquivo;Md;",
+                               0),
+              0u);
+    std::istringstream a(Roda(serie).saida), b(brasileiro.substr(3));
+    std::string la, lb;
+    std::vector<std::string> cabecalho;
+    int linhas = 0, trocados = 0;
+    while (std::getline(a, la) && std::getline(b, lb)) {
+        const auto ca = Campos(la, ','), cb = Campos(lb, ';');
+        if (linhas++ == 0) cabecalho = ca;
+        ASSERT_EQ(cb.size(), cabecalho.size()) << lb;
+        for (std::size_t i = 0; i < ca.size(); ++i) {
+            std::string e = ca[i];
+            if (i > 0 && e.find_first_not_of("0123456789.-+E") == std::string::npos) {
+                trocados += e.find('.') != std::string::npos;
+                std::ranges::replace(e, '.', ',');
+            }
+            EXPECT_EQ(cb[i], e) << "linha " << linhas << ", coluna " << cabecalho[i];
+        }
+    }
+    EXPECT_EQ(linhas, 4);
+    EXPECT_GT(trocados, 50);
+    EXPECT_EQ(std::get<std::string>(InterpretaArgumentosLote({"--formato", "csv", "a"}))
+                  .rfind("formato desconhecido: \"csv\"", 0),
+              0u);
+}
+
+// Os valores intermediários de --detalhes conferem com as outras colunas: ρr·Acri é a
+// área da barra, a menor de w1 e w2 é a wk da camada, I_II dá σs, e Vc0, Asw/s e ρsw,min
+// batem com Vc, Asw/s adotada e mínima.
+TEST(LoteCsv, valores_intermediarios_conferem_com_as_outras_colunas) {
+    Dimensionamento p;
+    Fissuracao16(p, "120");
+    p.Form1.TextVd.Text = "300", p.Form1.ComboVd.Text = "KN";
+    p.Programa();
+    ASSERT_TRUE(p.HaResultados);
+    auto c = ColunasDoCsv(p);
+    const auto v = [&c](const char* nome) { return std::stod(c.at(nome)); };
+    const double y1 = p.Altura - v("dlinha_pos1");
+    const std::pair<double, double> casos[] = {
+        {v("rho_r_pos1") * v("Acri_pos1"), 2.0}, // 1 φ 16: 2,0 cm²
+        {std::min(v("w1_pos1"), v("w2_pos1")), v("wk_pos1")},
+        {15 * v("Mser") * (y1 - v("xII_Real")) / v("I_II"), v("sigma_s_Real")},
+        {v("Vc0"), v("Vc")},                            // modelo I
+        {v("Asw_s_calc"), v("Asw_s")},                  // acima da mínima
+        {v("rho_sw_min_pct") * p.Base, v("Asw_s_min")}, // α = 90°
+    };
+    for (const auto& [calculado, coluna] : casos) EXPECT_NEAR(calculado / coluna, 1, 0.01);
+    EXPECT_GT(v("Asw_s"), v("Asw_s_min"));
+    EXPECT_EQ(c.at("Acri_pos6"), "");
+}
+
 TEST(LoteSerie, gera_os_momentos_ou_recusa) {
     // "SÉRIE = Md gerados". 0.1 não é exato em binário: o último passo ainda inclui o 1.
     for (const std::string caso :

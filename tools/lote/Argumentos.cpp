@@ -7,7 +7,7 @@ namespace lumbrio {
 std::variant<OpcoesLote, std::string>
 InterpretaArgumentosLote(const std::vector<std::string>& Args) {
     OpcoesLote o;
-    bool fimDasOpcoes = false, temMd = false, temSaida = false;
+    bool fimDasOpcoes = false, temMd = false, temSaida = false, temFormato = false;
     for (std::size_t i = 0; i < Args.size(); ++i) {
         const std::string& a = Args[i];
         if (fimDasOpcoes || a.size() < 2 || a[0] != '-') {
@@ -65,6 +65,14 @@ InterpretaArgumentosLote(const std::vector<std::string>& Args) {
             if (v.empty()) return std::string("--saida precisa de um nome de arquivo.");
             o.Saida = v;
             temSaida = true;
+        } else if (comeca("--formato")) {
+            if (temFormato) return std::string("--formato apareceu mais de uma vez.");
+            if (auto erro = valor("--formato", v)) return *erro;
+            if (v != "br")
+                return "formato desconhecido: \"" + v +
+                       "\". O único é br (\";\" entre os campos e vírgula decimal); sem "
+                       "--formato, o CSV usa \",\" e ponto decimal.";
+            o.Brasileiro = temFormato = true;
         } else {
             return "opção desconhecida: " + a + ".";
         }
@@ -75,8 +83,8 @@ InterpretaArgumentosLote(const std::vector<std::string>& Args) {
 }
 
 std::string TextoAjudaLote() {
-    return "Uso: lumbrio-lote [--md INÍCIO:FIM:PASSO] [--saida ARQ.csv] [--detalhes] "
-           "ARQUIVO.txt...\n"
+    return "Uso: lumbrio-lote [--md INÍCIO:FIM:PASSO] [--saida ARQ.csv] [--detalhes]\n"
+           "                   [--formato br] ARQUIVO.txt...\n"
            "\n"
            "Carrega cada arquivo de valores (o formato de \"Salvar como...\" e de Padrão.txt),\n"
            "dimensiona a seção e escreve uma linha CSV por projeto, depois do cabeçalho,\n"
@@ -96,7 +104,13 @@ std::string TextoAjudaLote() {
            "                         positiva (sigma_s_pos1, wk_pos1...);\n"
            "                         com --md, resume cada série na saída de erros: o\n"
            "                         primeiro Md em que %h passa de 10 % e a maior\n"
-           "                         diferença de Mrd entre os modelos\n"
+           "                         diferença de Mrd entre os modelos; por fim, os\n"
+           "                         valores intermediários: Asw/s calculada (cm2/m),\n"
+           "                         Vc0 e Vd,min (kgf), ρsw,min (%) e, da barra de\n"
+           "                         maior wk de cada camada positiva, Acri (cm2), ρr,\n"
+           "                         w1 e w2 (mm), e I_II do modelo Real (cm4)\n"
+           "  --formato br           CSV para planilhas em português: \";\" entre os\n"
+           "                         campos, vírgula decimal e UTF-8 com BOM\n"
            "  -V, --version          mostra a versão e as normas do cálculo\n"
            "  -h, --help             mostra esta ajuda\n"
            "\n"

@@ -25,14 +25,17 @@ constexpr std::size_t ProjetosParaProgresso = 10000;
 // progresso é uma linha da saída de erros reescrita no lugar (\r).
 class SaidaDoLote final : public SaidaLote {
   public:
-    SaidaDoLote(std::FILE* Padrao, std::FILE* Erros, std::size_t Total, bool Progresso)
-        : padrao(Padrao), erros(Erros), total(Total), progresso(Progresso) {}
+    SaidaDoLote(std::FILE* Padrao, std::FILE* Erros, std::size_t Total, bool Progresso,
+                bool Brasileiro)
+        : padrao(Padrao), erros(Erros), total(Total), progresso(Progresso), brasileiro(Brasileiro) {
+    }
 
     bool Abre(const std::string& Nome, std::string& Motivo) {
         arquivo = !Nome.empty();
         return !arquivo || gravacao.Abre(Nome, Motivo);
     }
     bool Escreve(std::string& Parte) override {
+        if (brasileiro) ParaCsvBrasileiro(Parte);
         bool ok = true;
         if (arquivo) {
             ok = !falhou && gravacao.Escreve(Parte, motivo);
@@ -71,7 +74,7 @@ class SaidaDoLote final : public SaidaLote {
   private:
     std::FILE *padrao, *erros;
     std::size_t total, feitos = 0;
-    bool progresso, linhaAberta = false;
+    bool progresso, brasileiro, linhaAberta = false;
     bool arquivo = false, falhou = false;
     GravacaoAtomica gravacao;
     std::string motivo;
@@ -122,7 +125,8 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
     }
     const std::size_t porArquivo = Opcoes.Serie ? TamanhoSerie(*Opcoes.Serie) : 1;
     const std::size_t total = porArquivo * Opcoes.Arquivos.size();
-    SaidaDoLote saida(Saida, Erros, total, MostraProgresso && total > ProjetosParaProgresso);
+    SaidaDoLote saida(Saida, Erros, total, MostraProgresso && total > ProjetosParaProgresso,
+                      Opcoes.Brasileiro);
     std::string motivo;
     if (!saida.Abre(Opcoes.Saida, motivo)) {
         std::fprintf(Erros, "lumbrio-lote: o arquivo \"%s\" não pode ser gravado: %s.\n",
@@ -132,7 +136,7 @@ int ExecutaLote(const OpcoesLote& Opcoes, std::FILE* Saida, std::FILE* Erros,
     Paralelo p{Opcoes.Trabalhadores, Opcoes.TamanhoBloco > 0 ? Opcoes.TamanhoBloco : 1};
     if (p.Trabalhadores == 0) p.Trabalhadores = std::max(1u, std::thread::hardware_concurrency());
 
-    std::string csv;
+    std::string csv(Opcoes.Brasileiro ? MarcaUtf8 : "");
     AcrescentaCabecalhoCsv(csv, Opcoes.Detalhes);
     bool gravou = saida.Escreve(csv);
     int status = 0;

@@ -21,6 +21,7 @@ struct OpcoesLote {
     unsigned Trabalhadores = 0;      // 0: um por núcleo
     std::size_t TamanhoBloco = 4096; // projetos por tarefa de um trabalhador
     bool Versao = false;
+    bool Brasileiro = false; // --formato br: ";", vírgula decimal e BOM
 };
 
 // Interpreta os argumentos (sem o nome do programa); devolve o erro em português.
