@@ -30,6 +30,14 @@ struct Formatos {
     std::string Curto(double v) const { return TextoCurto(v, d.SeparadorDecimal); }
     // "10 %": o limite da regra da altura.
     std::string Limite() const { return Curto(LimitePctH) + " %"; }
+    // Uma unidade por grandeza, como a janela as mostra: momentos na unidade de Md e
+    // tensões em MPa (as das linhas de verificação).
+    std::string Momento(double KgfCm, int Casas) const {
+        return Junta((*this)(KgfCm / d.FatorMd, Casas), " ", SimboloDoMomento(d.UnidadeMd));
+    }
+    std::string Tensao(double KgfCm2, int Casas) const {
+        return (*this)(KgfCm2 / 10, Casas) + " MPa";
+    }
 };
 
 Tabela NovaTabela(std::vector<ColunaTabela> Colunas, bool Cabecalho = true) {
@@ -51,7 +59,7 @@ std::string NomeDoAco(const Dim& D) {
 // λ e αc do bloco e, na 2023, o fator de fragilidade ηc, com a tensão que dão.
 LinhaTabela BlocoDeTensoes(const Dim& D, const Formatos& N) {
     const ParametrosConcreto& p = D.Concreto;
-    const std::string sigCd = N(D.SigCd, 2) + " kgf/cm²";
+    const std::string sigCd = N.Tensao(D.SigCd, 2);
     if (D.Edicao == Norma::NBR2003)
         return {{"Bloco λ / αc", Junta(N.Curto(p.Lambda), " / ", N.Curto(p.AlfaC)), "σcd = αc·fcd",
                  sigCd}};
@@ -68,20 +76,18 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
         {{"Base b", N(D.Base, 2) + " cm", "Altura h", N(D.Altura, 2) + " cm"}},
         {{"Cobrimento c", N(D.Cobrimento, 2) + " cm", "Estribo φt",
           TextoBitola(D.BitolaEstr, D.SeparadorDecimal)}},
-        D.TemMd ? LinhaTabela{{"Momento de cálculo Md",
-                               N(D.Md / D.FatorMd, 2) + " " + SimboloDoMomento(D.UnidadeMd),
-                               "Md em kN·m", N(D.Md / KgfCmPorKNm, 2) + " kN·m"}}
-                : LinhaTabela{{"Momento de cálculo Md", "não dado", "Md em kN·m", "—"}},
-        {{"Concreto fck", Junta(N(D.Fck / 10, 1), " MPa (", N(D.Fck, 0), " kgf/cm²)"), "γc / γs",
+        {{"Momento de cálculo Md", D.TemMd ? N.Momento(D.Md, 2) : std::string("não dado"),
+          "Agregado (diâm. máx.)", N(D.DiamAgregado, 2) + " cm"}},
+        {{"Concreto fck", N.Tensao(D.Fck, 1), "γc / γs",
           Junta(N(D.GamaC, 2), " / ", N(D.GamaS, 2))}},
-        {{"Aço", NomeDoAco(D), "Módulo Es", N(D.Es, 0) + " kgf/cm²"}},
-        {{"fyd", N(D.Fyd, 2) + " kgf/cm²", "εyd", N(D.EpsYd, 3) + " ‰"}},
+        {{"Aço", NomeDoAco(D), "Módulo Es", N.Tensao(D.Es, 0)}},
+        {{"fyd", N.Tensao(D.Fyd, 2), "εyd", N(D.EpsYd, 3) + " ‰"}},
         {{"Altura útil d", N(D.AlturaUtil, 3) + " cm",
           D.Verificacao ? "Armadura" : "x máximo adotado",
           D.Verificacao ? "dada (verificação)" : N(D.XMax, 3) + " cm"}},
         {{"Permitir domínio 4", SimNao(D.OpcaoDominio4), "Utilizar x máximo", xMaximo}},
-        {{"Agregado (diâm. máx.)", N(D.DiamAgregado, 2) + " cm", "PrecisãoM / PrecisãoN",
-          Junta(N.Curto(D.PrecisãoM), " kgf·cm / ", N.Curto(D.PrecisãoN), " kgf")}},
+        {{"Tolerância do equilíbrio", Junta(N.Curto(D.PrecisãoN), " kgf de força"), "e de momento",
+          N.Momento(D.PrecisãoM, 3)}},
         BlocoDeTensoes(D, N),
     };
     // Barras dadas: cada camada com barras, nas profundidades do arranjo.
@@ -95,10 +101,37 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
                                          "d'", N(face->DLinha[i], 3) + " cm"}});
     return {.Titulo = "1. Dados de entrada",
             .Blocos = {std::move(t),
-                       Paragrafo{Junta("Unidades: o cálculo é feito em kgf e cm. O kgf deste "
-                                       "programa vale 10 N (g = 10 m/s²): 1 tf = 1000 kgf = 10 "
-                                       "kN, e 12 tf·m = 120 kN·m."),
+                       Paragrafo{Junta("Unidades: momentos em ", SimboloDoMomento(D.UnidadeMd),
+                                       ", como Md; tensões em MPa; forças da flexão em kgf, "
+                                       "como a caixa Rcc. O cálculo é feito em kgf e cm; o kgf "
+                                       "deste programa vale 10 N (g = 10 m/s²): 1 tf = 1000 kgf "
+                                       "= 10 kN, e 12 tf·m = 120 kN·m."),
                                  Estilo::Nota}}};
+}
+
+// As expressões da flexão com o item da norma e o valor de cada modelo ao lado.
+Tabela ExpressoesDaFlexao(const Dim& D, const Formatos& N) {
+    Tabela t = NovaTabela(
+        {{"Grandeza", 24, true}, {"Expressão", 74, true}, {"Item", 18}, {"CG", 32}, {"Real", 32}});
+    t.Miuda = true;
+    const double d = D.AlturaUtil;
+    const std::string sigCd = N.Tensao(D.SigCd, 2), epsYd = N(D.EpsYd, 3) + " ‰";
+    const std::string item = D.Edicao == Norma::NBR2003 ? "17.2.2" : "17.2.2 e 8.2.10";
+    t.Linhas = {
+        {{"σcd", D.Edicao == Norma::NBR2003 ? "αc·fcd" : "αc·ηc·fcd", item, sigCd, sigCd}},
+        {{"y/2", "λ·x/2: meia altura do bloco retangular de tensões", "17.2.2",
+          N(D.MeioBloco(D.XCG), 2) + " cm", N(D.MeioBloco(D.XReal), 2) + " cm"}},
+        {{"Rcc", "σcd·b·λ·x: resultante do concreto comprimido", "17.2.2", N(D.RccCG, 0) + " kgf",
+          N(D.RccReal, 0) + " kgf"}},
+        {{"Mrd",
+          "CG: Rcc·(d − y/2) + A's·σ's·(d − d'CG2); Real: Σ Asi·σsi·(di − y/2), cada "
+          "camada na sua profundidade di",
+          "17.2.2", N.Momento(D.MrdCG, 2), N.Momento(D.MrdReal, 2)}},
+        {{"εyd", "fyd/Es: o aço escoa quando |ε| ≥ εyd", "8.3.6", epsYd, epsYd}},
+        {{"x/d", Junta("ductilidade: x/d ≤ ", N(D.Verif.XdLim, 2)), "14.6.4.3", N(D.XCG / d, 3),
+          N(D.XReal / d, 3)}},
+    };
+    return t;
 }
 
 SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) {
@@ -112,9 +145,7 @@ SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) 
                              TextoDaLinha(l, true, D, D.SeparadorDecimal),
                              l.UnidadeDeMomento ? SimboloDoMomento(D.UnidadeMd)
                                                 : std::string(l.UnidadePorExtenso)}});
-        // Mrd também em kN·m; x também relativo à altura útil.
-        if (l.UnidadeDeMomento)
-            t.Linhas.push_back({{"Mrd", N(C.MrdCGKNm, 2), N(C.MrdRealKNm, 2), "kN·m"}});
+        // x também relativo à altura útil.
         if (l.Coluna == "x") t.Linhas.push_back({{"x/d", N(D.XCG / d, 3), N(D.XReal / d, 3), "—"}});
     }
     const std::string dif =
@@ -122,6 +153,7 @@ SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) 
     SecaoRelatorio s;
     s.Titulo = "2. Resultados dos modelos CG e Real";
     s.Blocos.push_back(std::move(t));
+    s.Blocos.push_back(ExpressoesDaFlexao(D, N));
     if (D.MinimaGovernou)
         s.Blocos.push_back(Paragrafo{Junta("A armadura mínima governou o dimensionamento (item "
                                            "17.3.5.2.1): As para Md = ",
@@ -229,7 +261,7 @@ SecaoRelatorio Equilibrio(const Dim& D, const Formatos& N) {
     };
     Tabela t = NovaTabela({{"Modelo", 35, true},
                            {"Rc − Rst (kgf)", 40},
-                           {"PrecisãoN (kgf)", 40},
+                           {"Tolerância (kgf)", 40},
                            {"Passos", 25},
                            {"Situação", 40}});
     t.Linhas = {
@@ -240,10 +272,13 @@ SecaoRelatorio Equilibrio(const Dim& D, const Formatos& N) {
             ? Junta("Busca da linha neutra para Md: ", std::to_string(D.PassosDescobreX), " passos")
             : std::string("Linha neutra para Md obtida sem busca em passos");
     // Barras dadas: nem a busca de x para Md nem o laço da distribuição rodaram.
-    std::string nota = D.Verificacao ? "Barras dadas: sem busca da linha neutra para Md nem "
-                                       "distribuição das barras."
-                                     : Junta(busca, "; passagens do laço dos centróides: ",
-                                             std::to_string(D.PassosPrograma), ".");
+    std::string nota =
+        D.Verificacao
+            ? "Barras dadas: sem busca da linha neutra para Md nem "
+              "distribuição das barras."
+            : Junta(busca, "; a altura útil d foi recalculada ", std::to_string(D.PassosPrograma),
+                    D.PassosPrograma == 1 ? " vez" : " vezes",
+                    " com o centróide das barras colocadas até não mudar.");
     return {.Titulo = "5. Equilíbrio e buscas",
             .ConteudoMm = 28,
             .Blocos = {std::move(t), Paragrafo{std::move(nota), Estilo::Resumo}}};
@@ -306,7 +341,7 @@ SecaoRelatorio CamadaACamada(const Dim& D, const Comparacao& C, const Formatos& 
                            {"Barras", 24},
                            {"As (cm²)", 18},
                            {"ε (‰)", 18},
-                           {"σsd (kgf/cm²)", 26},
+                           {"σsd (MPa)", 26},
                            {"Esforço", 20},
                            {"Escoa", 14}});
     t.Miuda = true;
@@ -317,13 +352,14 @@ SecaoRelatorio CamadaACamada(const Dim& D, const Comparacao& C, const Formatos& 
         t.Linhas.push_back(
             {{Junta("Real — ", c.Negativa ? "negativa " : "positiva ", std::to_string(c.Camada)),
               N(c.DLinha, 3), TextoBarras(c.Barras, c.Bitola, D.SeparadorDecimal), N(c.Area, 2),
-              N(c.Eps, 3), N(c.Sig, 2), esforco(c.Tracionada(), c.Eps), c.Escoa ? "sim" : "não"}});
+              N(c.Eps, 3), N(c.Sig / 10, 2), esforco(c.Tracionada(), c.Eps),
+              c.Escoa ? "sim" : "não"}});
     for (const auto& [face, neg] : {std::pair{&C.CGPos, false}, std::pair{&C.CGNeg, true}}) {
         if (!face->Existe) continue;
         const bool tracionada = neg ? face->Eps < 0 : face->Eps > 0;
         t.Linhas.push_back(
             {{neg ? "CG — centróide negativo" : "CG — centróide positivo", N(face->DLinha, 3),
-              "todas", N(neg ? D.AsNegReal : D.AsReal, 2), N(face->Eps, 3), N(face->Sig, 2),
+              "todas", N(neg ? D.AsNegReal : D.AsReal, 2), N(face->Eps, 3), N(face->Sig / 10, 2),
               esforco(tracionada, face->Eps), face->Escoa ? "sim" : "não"},
              Enfase::Modelo});
     }
@@ -405,9 +441,7 @@ SecaoRelatorio Cortante(const Dim& D, const Formatos& N) {
 // Abertura de fissuras: entradas, a tabela por camada e os vereditos.
 SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
     const ResultadoFissuracao& R = D.ResFissuracao;
-    const auto m = [&](double kgfcm) {
-        return Junta(N(kgfcm / D.FatorMser, 1), " ", SimboloDoMomento(D.UnidadeMser));
-    };
+    const auto m = [&](double kgfcm) { return N.Momento(kgfcm, 2); };
     const auto mpa = [&](double kgf) { return N(kgf / 10, 1); };
     const auto wk = [&](double w, bool existe) { return existe ? N(w, 3) : std::string("—"); };
     Tabela t = NovaTabela({{"Camada", 28, true},
@@ -456,6 +490,18 @@ SecaoRelatorio AberturaDeFissuras(const Dim& D, const Formatos& N) {
     return s;
 }
 
+// O fim da folha: o lugar da data e da assinatura de quem responde pelo cálculo.
+SecaoRelatorio DataEAssinatura(const FichaDoProjeto& Ficha, int Numero) {
+    const std::string linha(40, '_');
+    const auto campo = [&](const std::string& t) { return t.empty() ? linha : t; };
+    return {.Titulo = Junta(std::to_string(Numero), ". Data e assinatura"),
+            .ConteudoMm = 40,
+            .Blocos = {Paragrafo{Junta("Local e data: ", linha)}, Paragrafo{" "},
+                       Paragrafo{Junta("Assinatura: ", linha)},
+                       Paragrafo{Junta("Responsável técnico: ", campo(Ficha.Responsavel))},
+                       Paragrafo{Junta("Registro (CREA): ", campo(Ficha.Registro))}}};
+}
+
 } // namespace
 
 Relatorio MontaRelatorio(const EstadoDeProjeto& D, const FichaDoProjeto& Ficha) {
@@ -482,6 +528,9 @@ Relatorio MontaRelatorio(const EstadoDeProjeto& D, const FichaDoProjeto& Ficha) 
                 CamadaACamada(D, C, N), SecaoVerificacoes(D)};
     if (D.ResCortante.Calculado) r.Secoes.push_back(Cortante(D, N));
     if (D.ResFissuracao.Calculado) r.Secoes.push_back(AberturaDeFissuras(D, N));
+    r.Secoes.push_back(DataEAssinatura(Ficha, D.ResFissuracao.Calculado ? 11
+                                              : D.ResCortante.Calculado ? 10
+                                                                        : 9));
     return r;
 }
 

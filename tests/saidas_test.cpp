@@ -105,14 +105,14 @@ TEST(Relatorio, cada_caso_confere_com_a_referencia) {
                                           : FichaDoProjeto{});
         s += Texto(r) + "\n";
         EXPECT_NE(r.Rodape.find(c.Norma), std::string::npos) << r.Rodape;
-        // Cada linha do painel com os textos das suas caixas; Mrd e x ganham uma linha.
+        // Cada linha do painel com os textos das suas caixas; x ganha a linha de x/d.
         const auto& linhas = Blocos<Tabela>(r.Secoes.at(1))[0]->Linhas;
         std::size_t k = 0;
         for (const LinhaPainel& l : LinhasPainel) {
             const auto& celulas = linhas.at(k++).Celulas;
             EXPECT_EQ(celulas[1] + celulas[2], (p.Form1.*l.CG).Text + (p.Form1.*l.Real).Text)
                 << l.Rotulo;
-            if (l.UnidadeDeMomento || l.Coluna == "x") ++k;
+            if (l.Coluna == "x") ++k;
         }
         // Toda tabela na largura do texto; o desenho tem lugar antes da legenda.
         for (const SecaoRelatorio& secao : r.Secoes)
@@ -144,15 +144,17 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
         {[](auto& d) { d.OpcaoDominio4 = 2; }, 1, 0, 7, 1, "indefinido"},
         {[](auto& d) { d.OpcaoDominio4 = 2; }, 4, -1, 2, 0, "fica no domínio 4 sem"},
         {[](auto& d) { d.OpcaoXMaximo = 1, d.FatorXMaximo = 0.45; }, 1, 0, 7, 3, "sim, k = 0.450"},
-        {[](auto& d) { d.PrecisãoM = 12.5, d.PrecisãoN = 50; }, 1, 0, 8, 3, "12.5 kgf·cm / 50 kgf"},
+        {[](auto& d) { d.PrecisãoM = 12.5, d.PrecisãoN = 50; }, 1, 0, 8, 1, "50 kgf de força"},
         {[](auto& d) { d.ResiduoCG = -d.PrecisãoN; }, 5, 0, 0, 4, "dentro da tolerância"},
         {[](auto& d) { d.Verif.AlertaEquilibrioReal = true; }, 5, 0, 1, 4, "longe do equilíbrio"},
         {[](auto& d) { d.Verif.AlertaEquilibrioCG = true, d.Verif.MrdCG = 0; }, 5, 0, 0, 4,
          "Mrd ≤ 0: não confiável"},
         {[](auto& d) { d.PassosDescobreX = 7, d.PassosPrograma = 3; }, 5, -1, 0, 0,
-         "Busca da linha neutra para Md: 7 passos; passagens do laço dos centróides: 3."},
+         "Busca da linha neutra para Md: 7 passos; a altura útil d foi recalculada 3 vezes "
+         "com o centróide"},
         {[](auto& d) { d.PassosDescobreX = 0, d.PassosPrograma = 2; }, 5, -1, 0, 0,
-         "Linha neutra para Md obtida sem busca em passos; passagens do laço dos centróides: 2."},
+         "Linha neutra para Md obtida sem busca em passos; a altura útil d foi recalculada 2 "
+         "vezes"},
         {[](auto& d) { d.PctHNeg = 10.5; }, 4, -1, 2, 0,
          "• A armadura negativa não atende à regra dos 10 % (%h = 10.50 %): o modelo CG não deve "
          "ser usado; vale o modelo Real."},
