@@ -13,6 +13,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 #include <variant>
@@ -63,9 +64,11 @@ QFont Fonte(double Pontos, bool Negrito = false) {
 class Folha {
   public:
     // Total: o número de páginas, de uma passagem anterior; 0 quando ainda não se sabe.
-    Folha(QPainter& P, QPagedPaintDevice& Dispositivo, const Relatorio& R, int Total)
-        : p(P), dispositivo(Dispositivo), r(R), pontosPorMm(Dispositivo.logicalDpiY() / 25.4),
-          largura(Dispositivo.width()), altura(Dispositivo.height()), total(Total) {
+    Folha(QPainter& P, QPagedPaintDevice& Dispositivo, const Relatorio& R, int Total,
+          const ObservaTexto& Observa)
+        : p(P), dispositivo(Dispositivo), r(R), observa(Observa),
+          pontosPorMm(Dispositivo.logicalDpiY() / 25.4), largura(Dispositivo.width()),
+          altura(Dispositivo.height()), total(Total) {
         Cabecalho();
     }
 
@@ -96,8 +99,7 @@ class Folha {
         y += mm(3);
         p.setFont(Fonte(11, true));
         p.setPen(CorTitulo);
-        const double h = p.fontMetrics().height();
-        p.drawText(QRectF(0, y, largura, h), Qt::AlignLeft | Qt::AlignVCenter, Titulo);
+        const double h = Escreve(QRectF(0, y, largura, 0), Qt::AlignLeft, Titulo);
         y += h + mm(0.6);
         p.setPen(QPen(CorTitulo, mm(0.3)));
         p.drawLine(QPointF(0, y), QPointF(largura, y));
@@ -109,48 +111,69 @@ class Folha {
     void Texto(const QString& T, double Pontos = 9, const QColor& Cor = Qt::black,
                bool Negrito = false) {
         p.setFont(Fonte(Pontos, Negrito));
-        const QRectF caixa =
-            p.boundingRect(QRectF(0, 0, largura, 1e6), Qt::TextWordWrap | Qt::AlignLeft, T);
-        Garante(caixa.height() / pontosPorMm + 1);
+        Garante(AlturaDe(largura, Qt::AlignLeft, T) / pontosPorMm + 1);
         p.setPen(Cor);
-        p.drawText(QRectF(0, y, largura, caixa.height()), Qt::TextWordWrap | Qt::AlignLeft, T);
+        const double h = Escreve(QRectF(0, y, largura, 0), Qt::AlignLeft, T);
         p.setPen(Qt::black);
-        y += caixa.height() + mm(1);
+        y += h + mm(1);
     }
 
     // Tabela: títulos em negrito sobre fundo claro, colunas à esquerda ou ao centro,
-    // uma cor por linha.
+    // uma cor por linha. Cada célula quebra a linha dentro da sua coluna; a linha da
+    // tabela tem a altura da célula mais alta e, quando não cabe, vai à página seguinte.
     void Tabela(const lumbrio::Tabela& T) {
         const double pontos = T.Miuda ? 8 : 8.5;
         p.setFont(Fonte(pontos));
-        const double h = p.fontMetrics().height() * 1.45;
+        const double folga = p.fontMetrics().height() * 0.45;
         double totalMm = 0;
         for (const ColunaTabela& c : T.Colunas) totalMm += c.LarguraMm;
         const double total = mm(totalMm);
-        Garante(((T.Cabecalho ? 1 : 0) + double(T.Linhas.size())) * h / pontosPorMm + 2);
-        auto linha = [&](auto Celula, bool titulo, const QColor& cor) {
-            if (titulo) p.fillRect(QRectF(0, y, total, h), CorFundoCabecalho);
-            p.setFont(Fonte(pontos, titulo));
-            p.setPen(cor);
+        const auto alinhamento = [&](std::size_t c) {
+            return T.Colunas[c].Esquerda ? Qt::AlignLeft : Qt::AlignHCenter;
+        };
+        const auto texto = [&](std::size_t c, const LinhaTabela* l) {
+            return !l ? Q(T.Colunas[c].Titulo)
+                      : (c < l->Celulas.size() ? Q(l->Celulas[c]) : QString());
+        };
+        // l nulo: a linha dos títulos.
+        const auto alturaDaLinha = [&](const LinhaTabela* l) {
+            p.setFont(Fonte(pontos, !l));
+            double h = p.fontMetrics().height();
+            for (std::size_t c = 0; c < T.Colunas.size(); ++c)
+                h = std::max(
+                    h, AlturaDe(mm(T.Colunas[c].LarguraMm) - mm(2.4), alinhamento(c), texto(c, l)));
+            return h + folga;
+        };
+        const auto linha = [&](const LinhaTabela* l, double h) {
+            if (!l) p.fillRect(QRectF(0, y, total, h), CorFundoCabecalho);
+            p.setFont(Fonte(pontos, !l));
+            p.setPen(l ? CorDa(l->Cor, Qt::black) : QColor(Qt::black));
             double x = 0;
             for (std::size_t c = 0; c < T.Colunas.size(); ++c) {
                 const double w = mm(T.Colunas[c].LarguraMm);
-                const auto alin =
-                    (T.Colunas[c].Esquerda ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
-                p.drawText(QRectF(x + mm(1.2), y, w - mm(2.4), h), alin, Celula(c));
+                Escreve(QRectF(x + mm(1.2), y + folga / 2, w - mm(2.4), h - folga), alinhamento(c),
+                        texto(c, l));
                 x += w;
             }
             y += h;
             p.setPen(QPen(CorGrade, mm(0.15)));
             p.drawLine(QPointF(0, y), QPointF(total, y));
         };
+        // O título e a primeira linha juntos; depois, cada linha onde couber.
+        const double titulo = T.Cabecalho ? alturaDaLinha(nullptr) : 0;
+        Garante((titulo + (T.Linhas.empty() ? 0 : alturaDaLinha(&T.Linhas.front()))) / pontosPorMm +
+                2);
         p.setPen(QPen(CorGrade, mm(0.15)));
         p.drawLine(QPointF(0, y), QPointF(total, y));
-        if (T.Cabecalho)
-            linha([&](std::size_t c) { return Q(T.Colunas[c].Titulo); }, true, Qt::black);
-        for (const LinhaTabela& l : T.Linhas)
-            linha([&](std::size_t c) { return c < l.Celulas.size() ? Q(l.Celulas[c]) : QString(); },
-                  false, CorDa(l.Cor, Qt::black));
+        if (T.Cabecalho) linha(nullptr, titulo);
+        for (const LinhaTabela& l : T.Linhas) {
+            const double h = alturaDaLinha(&l);
+            if (y + h > altura - mm(RodapeMm)) {
+                NovaPagina();
+                if (T.Cabecalho) linha(nullptr, titulo);
+            }
+            linha(&l, h);
+        }
         p.setPen(Qt::black);
         y += mm(1.5);
     }
@@ -163,28 +186,51 @@ class Folha {
         p.setPen(QPen(CorGrade, mm(0.15)));
         p.drawLine(QPointF(0, yr - mm(1)), QPointF(largura, yr - mm(1)));
         p.setPen(Qt::darkGray);
-        p.drawText(QRectF(0, yr, largura, h), Qt::AlignLeft | Qt::AlignVCenter, Q(r.Rodape));
-        p.drawText(QRectF(0, yr, largura, h), Qt::AlignRight | Qt::AlignVCenter,
-                   total > 0 ? QString("página %1 de %2").arg(paginas).arg(total)
-                             : QString("página %1").arg(paginas));
+        // O número da página à direita; o texto do rodapé no que sobra à esquerda.
+        const QString pagina = total > 0 ? QString("página %1 de %2").arg(paginas).arg(total)
+                                         : QString("página %1").arg(paginas);
+        const double wPagina = p.fontMetrics().horizontalAdvance(pagina) + mm(1);
+        Escreve(QRectF(largura - wPagina, yr, wPagina, h), Qt::AlignRight, pagina);
+        Escreve(QRectF(0, yr, largura - wPagina - mm(2), h), Qt::AlignLeft, Q(r.Rodape));
         p.setPen(Qt::black);
     }
 
   private:
     static constexpr double RodapeMm = 9;
 
+    static QTextOption Quebra(Qt::Alignment Alinhamento) {
+        QTextOption o(Alinhamento);
+        o.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        return o;
+    }
+
+    // Altura do texto T quebrado na largura dada, com a fonte em uso.
+    double AlturaDe(double Largura, Qt::Alignment Alinhamento, const QString& T) {
+        return p.boundingRect(QRectF(0, 0, Largura, 1e6), T, Quebra(Alinhamento)).height();
+    }
+
+    // Pinta T quebrado na largura da caixa; altura 0: a do texto. Devolve a altura usada.
+    double Escreve(QRectF Caixa, Qt::Alignment Alinhamento, const QString& T) {
+        if (Caixa.height() <= 0) Caixa.setHeight(AlturaDe(Caixa.width(), Alinhamento, T));
+        const QTextOption o = Quebra(Alinhamento);
+        p.drawText(Caixa, T, o);
+        if (observa) observa(Caixa, T, o, p.font());
+        return Caixa.height();
+    }
+
     void Cabecalho() {
         p.setFont(Fonte(14, true));
         p.setPen(CorTitulo);
-        const double h = p.fontMetrics().height();
-        p.drawText(QRectF(0, 0, largura, h), Qt::AlignLeft | Qt::AlignVCenter,
-                   Q(paginas == 1 ? r.Titulo : r.TituloContinuacao));
+        const QString titulo = Q(paginas == 1 ? r.Titulo : r.TituloContinuacao);
+        const double wTitulo = p.fontMetrics().horizontalAdvance(titulo) + mm(1);
+        const double h = Escreve(QRectF(0, 0, wTitulo, 0), Qt::AlignLeft, titulo);
         p.setFont(Fonte(8));
         p.setPen(Qt::darkGray);
-        p.drawText(QRectF(0, 0, largura, h), Qt::AlignRight | Qt::AlignVCenter,
-                   Q(r.Identificacao) + " — " +
-                       QLocale(QLocale::Portuguese, QLocale::Brazil)
-                           .toString(QDateTime::currentDateTime(), "dd/MM/yyyy HH:mm"));
+        Escreve(QRectF(wTitulo + mm(3), 0, largura - wTitulo - mm(3), h),
+                Qt::AlignRight | Qt::AlignVCenter,
+                Q(r.Identificacao) + " — " +
+                    QLocale(QLocale::Portuguese, QLocale::Brazil)
+                        .toString(QDateTime::currentDateTime(), "dd/MM/yyyy HH:mm"));
         y = h + mm(1);
         p.setPen(QPen(CorTitulo, mm(0.6)));
         p.drawLine(QPointF(0, y), QPointF(largura, y));
@@ -195,6 +241,7 @@ class Folha {
     QPainter& p;
     QPagedPaintDevice& dispositivo;
     const Relatorio& r;
+    const ObservaTexto& observa;
     double pontosPorMm;
     double largura, altura;
     double y = 0;
@@ -323,8 +370,8 @@ QImage ImagemDesenhos(const Dimensionamento& D, int Dpi) {
 namespace {
 
 int Pinta(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D,
-          const Relatorio& R, int Total) {
-    Folha F(Pintor, Dispositivo, R, Total);
+          const Relatorio& R, int Total, const ObservaTexto& Observa = {}) {
+    Folha F(Pintor, Dispositivo, R, Total, Observa);
     F.Tabela(R.Ficha);
     for (const SecaoRelatorio& s : R.Secoes) {
         F.Secao(Q(s.Titulo), s.ConteudoMm);
@@ -338,7 +385,7 @@ int Pinta(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionament
 } // namespace
 
 int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D,
-                   const FichaDoProjeto& Ficha) {
+                   const FichaDoProjeto& Ficha, const ObservaTexto& Observa) {
     const Relatorio R = MontaRelatorio(D, Ficha);
     // Primeira passagem num PDF na memória com a mesma folha e resolução: conta as
     // páginas para o rodapé "página N de M".
@@ -350,7 +397,7 @@ int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimen
     QPainter pc(&contagem);
     const int total = Pinta(pc, contagem, D, R, 0);
     pc.end();
-    return Pinta(Pintor, Dispositivo, D, R, total);
+    return Pinta(Pintor, Dispositivo, D, R, total, Observa);
 }
 
 } // namespace lumbrio::janela

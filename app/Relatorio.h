@@ -6,6 +6,10 @@
 #include "program/Dimensionamento.h"
 
 #include <QString>
+#include <functional>
+
+class QFont;
+class QTextOption;
 
 class QImage;
 class QPagedPaintDevice;
@@ -14,11 +18,17 @@ class QRectF;
 
 namespace lumbrio::janela {
 
+// Cada texto pintado no relatório: a caixa que ele deve ocupar, o texto, a quebra de
+// linha e a fonte em uso (quem confere que nada passa da caixa).
+using ObservaTexto =
+    std::function<void(const QRectF&, const QString&, const QTextOption&, const QFont&)>;
+
 // Pinta o relatório do último cálculo de D (HaResultados) com a ficha na primeira
 // página, abrindo páginas novas no dispositivo quando preciso ("página N de M");
-// devolve o número de páginas.
+// devolve o número de páginas. Cada texto cabe na sua caixa: as células das tabelas
+// quebram a linha dentro da coluna (no meio da palavra só quando ela não cabe inteira).
 int PintaRelatorio(QPainter& Pintor, QPagedPaintDevice& Dispositivo, const Dimensionamento& D,
-                   const FichaDoProjeto& Ficha = {});
+                   const FichaDoProjeto& Ficha = {}, const ObservaTexto& Observa = {});
 
 // Os dois desenhos (diagrama de deformações e seção) em Destino, na maior escala que
 // cabe, com as molduras, as cotas b e h e os rótulos das camadas (AnotaDesenhos).

@@ -3,6 +3,7 @@
 #include "Componentes.h"
 #include "Form1.h"
 #include "PintaDesenho.h"
+#include "Relatorio.h"
 #include "files/Configuracao.h"
 #include "output/Desenhos.h"
 #include "output/Painel.h"
@@ -576,6 +577,58 @@ class TestaJanela : public QObject {
         for (const char* caixa : {"Text23", "Text24", "Text8", "Text33", "Text9", "Text36"})
             esperados << Caixa(caixa)->text();
         for (const QString& e : esperados) QVERIFY2(texto.contains(e), qPrintable(e));
+    }
+
+    // Cada texto do relatório cabe na sua caixa (medido com QTextLayout, linha a linha),
+    // com identificações longas, em todas as seções, e toda célula é pintada.
+    void relatorio_nao_corta_texto() {
+        Caixa("Text17")->setText("25000");
+        Caixa("TextVd")->setText("300");
+        Caixa("TextMser")->setText("12000");
+        Bitolas("20 mm (3/4'')", "16 mm (5/8'')");
+        Botao("Command1")->click();
+        const QString longo = QString("Conjunto residencial — bloco B, ").repeated(3).left(80);
+        for (const lumbrio::FichaDoProjeto& ficha :
+             {lumbrio::FichaDoProjeto{"Edifício Aurora", "Viga V1 (20×50) — vão central", "Ana",
+                                      "CREA 1"},
+              lumbrio::FichaDoProjeto{longo.toStdString(), longo.toStdString(), longo.toStdString(),
+                                      std::string(80, '7')}}) {
+            QBuffer memoria;
+            memoria.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&memoria);
+            lumbrio::janela::PreparaFolha(pdf);
+            QStringList pintados, cortados;
+            QPainter p(&pdf);
+            lumbrio::janela::PintaRelatorio(
+                p, pdf, janela->Modelo(), ficha,
+                [&](const QRectF& r, const QString& t, const QTextOption& o, const QFont& f) {
+                    QTextLayout l(t, f, &pdf);
+                    l.setTextOption(o);
+                    l.beginLayout();
+                    double h = 0, w = 0, linhas = 0; // a altura de cada linha sai inteira
+                    for (QTextLine k = l.createLine(); k.isValid(); k = l.createLine(), ++linhas) {
+                        k.setLineWidth(r.width());
+                        h += k.height(), w = std::max(w, k.naturalTextWidth());
+                    }
+                    l.endLayout();
+                    if (w > r.width() + 0.5 || h > r.height() + linhas) cortados << t;
+                    pintados << t;
+                });
+            p.end();
+            QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join(" | ")));
+            const lumbrio::Relatorio r = lumbrio::MontaRelatorio(janela->Modelo(), ficha);
+            QCOMPARE(r.Secoes.size(), std::size_t(11)); // cortante, fissuras, assinatura
+            std::vector<const lumbrio::Tabela*> tabelas{&r.Ficha};
+            for (const auto& secao : r.Secoes) {
+                QVERIFY2(pintados.contains(Q(secao.Titulo)), secao.Titulo.c_str());
+                for (const auto& b : secao.Blocos)
+                    if (const auto* t = std::get_if<lumbrio::Tabela>(&b)) tabelas.push_back(t);
+            }
+            for (const lumbrio::Tabela* t : tabelas)
+                for (const auto& linha : t->Linhas)
+                    for (const std::string& c : linha.Celulas)
+                        QVERIFY2(pintados.contains(Q(c)), c.c_str());
+        }
     }
 
     // Nenhum arquivo é substituído sem perguntar, e a pergunta é sobre o nome que será
