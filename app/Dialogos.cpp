@@ -207,6 +207,25 @@ bool PerguntaSeSubstitui(QWidget* Pai, const QString& Nome,
     return pergunta.clickedButton() == substitui;
 }
 
+int PerguntaSeSalvaAlteracoes(QWidget* Pai, const QString& Nome,
+                              const std::function<void(QDialog&)>& Mostra) {
+    QMessageBox pergunta(QMessageBox::Warning, "Aviso",
+                         Nome.isEmpty() ? QString("Salvar os valores num arquivo antes de sair?")
+                                        : QString("Salvar as alterações em \"%1\" antes de sair?")
+                                              .arg(QFileInfo(Nome).fileName()),
+                         QMessageBox::NoButton, Pai);
+    pergunta.setObjectName("PerguntaSeSalva");
+    pergunta.setInformativeText("Sem salvar, as mudanças nos valores serão perdidas.");
+    QPushButton* botoes[] = {pergunta.addButton("&Salvar", QMessageBox::AcceptRole),
+                             pergunta.addButton("&Não salvar", QMessageBox::DestructiveRole),
+                             pergunta.addButton("&Cancelar", QMessageBox::RejectRole)};
+    pergunta.setDefaultButton(botoes[0]);
+    pergunta.setEscapeButton(botoes[2]);
+    Mostra(pergunta);
+    const auto i = std::ranges::find(botoes, pergunta.clickedButton());
+    return i == std::end(botoes) ? 2 : int(i - std::begin(botoes));
+}
+
 int PedeResolucaoDoPng(QWidget* Pai) {
     bool ok = false;
     const int dpi = QInputDialog::getInt(Pai, "Exportar desenho",

@@ -72,6 +72,10 @@ QString PedeArquivoDeValores(QWidget* Pai, bool Abrir);
 // "O arquivo ... já existe. Substituí-lo?", mostrado por Mostra; verdadeiro com "Substituir".
 bool PerguntaSeSubstitui(QWidget* Pai, const QString& Nome,
                          const std::function<void(QDialog&)>& Mostra);
+// "Salvar as alterações em ...?" ao fechar, mostrado por Mostra: 0 "Salvar", 1 "Não
+// salvar", 2 "Cancelar" (também Esc).
+int PerguntaSeSalvaAlteracoes(QWidget* Pai, const QString& Nome,
+                              const std::function<void(QDialog&)>& Mostra);
 QString PedeArquivoDeSaida(QWidget* Pai, const QString& Titulo, const QString& Filtros,
                            QString& Filtro);
 // Resolução do PNG em pontos por polegada.

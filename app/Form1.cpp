@@ -112,10 +112,13 @@ void Form1::CriaMenus() {
     };
     QMenu* arquivo = menuBar()->addMenu("&Arquivo");
     arquivo->setObjectName("mnuFile");
-    acao(arquivo, "mnuItemload", "&Abrir arquivo...", [this] { ComArquivo(true, AbreArquivo); });
+    acao(arquivo, "mnuItemload", "&Abrir arquivo...", [this] {
+        ComArquivo(true, AbreDocumento);
+    })->setShortcut(QKeySequence::Open);
     acao(arquivo, "mnuItemCarregpadr", "Carre&gar valores padrões",
          [this] { Comando([this] { CarregaArquivo(modelo, ArquivoPadrao); }); });
-    acao(arquivo, "mnuItemSave", "&Salvar como...", [this] { ComArquivo(false, GravaArquivo); });
+    acao(arquivo, "mnuItemSalvar", "&Salvar", [this] { Salva(); })->setShortcut(QKeySequence::Save);
+    acao(arquivo, "mnuItemSave", "Salvar &como...", [this] { ComArquivo(false, SalvaDocumento); });
     acao(arquivo, "mnuItemSaveDefault", "Salvar valores como &padrão",
          [this] { Comando([this] { GravaArquivo(modelo, ArquivoPadrao); }); });
     arquivo->addSeparator();
@@ -240,79 +243,6 @@ void Form1::ComandoPasso(Dimensionamento::AlvoPasso Alvo, int Sinal) {
 void Form1::Bipa() {
     emit Bipou();
     QApplication::beep();
-}
-
-void Form1::ComArquivo(bool Abrir, void (*Nucleo)(Dimensionamento&, const std::string&)) {
-    const std::string nome = PedeArquivo(Abrir).toStdString();
-    // "viga" grava "viga.txt": é esse que não pode ser substituído sem perguntar.
-    const QString final = QString::fromStdString(NomeDeValores(nome));
-    if (!Abrir && QFileInfo::exists(final) && !ConfirmaSubstituicao(final)) return;
-    Comando([this, nome, Nucleo] { Nucleo(modelo, nome); });
-}
-
-void Form1::Sobre() {
-    if (!form6) form6 = new Form6(this);
-    MostraModal(*form6);
-}
-
-void Form1::Outros() {
-    tabela.ParaModelo();
-    if (!form8) {
-        form8 = new Form8(this);
-        form8->Liga(tabela, modelo.Form8);
-        LimiteDasCaixas(form8);
-        for (QLineEdit* caixa : form8->findChildren<QLineEdit*>()) filtroTeclas->Observa(caixa);
-        tabela.DoModelo();
-        // "&Voltar", Esc e fechar conferem as caixas; um valor inválido mantém o diálogo.
-        form8->Confere = [this] {
-            tabela.ParaModelo();
-            const bool aceito = modelo.Form8_Voltar();
-            Atualiza();
-            return aceito;
-        };
-    }
-    MostraModal(*form8);
-    tabela.ParaModelo();
-    MarcaDesatualizado();
-}
-
-void Form1::CopiarResultados() {
-    if (!modelo.HaResultados) return;
-    QApplication::clipboard()->setText(QString::fromStdString(TextoPainelTabulado(modelo)));
-}
-
-void Form1::AvisaFalha(const QString& Nome, const std::string& Motivo) {
-    modelo.MostraErro(ArquivoNaoGravado(Nome.toStdString(), Motivo),
-                      "Verifique a pasta e as permissões.");
-    Atualiza();
-}
-
-QString Form1::PedeArquivoSaida(const QString& Titulo, const QString& Filtros, QString& Filtro) {
-    return PedeArquivoDeSaida(this, Titulo, Filtros, Filtro);
-}
-
-bool Form1::ConfirmaSubstituicao(const QString& Nome) {
-    return PerguntaSeSubstitui(this, Nome, [this](QDialog& d) { MostraModal(d); });
-}
-
-int Form1::PedeResolucao() {
-    return PedeResolucaoDoPng(this);
-}
-
-bool Form1::PedeFicha(FichaDoProjeto& Ficha) {
-    return PedeFichaDoRelatorio(this, Ficha);
-}
-
-bool Form1::PedeImpressora(QPrinter& Impressora) {
-    return EscolheImpressora(this, Impressora);
-}
-
-void Form1::MostraModal(QDialog& Dialogo) {
-    Dialogo.exec();
-}
-
-QString Form1::PedeArquivo(bool Abrir) {
-    return PedeArquivoDeValores(this, Abrir);
 }
 
 void Form1::MostraInteira() {

@@ -26,6 +26,8 @@ class Superficie;
 class Form1 : public QMainWindow, protected PedidosExportacao {
     Q_OBJECT
   public:
+    // A resposta à pergunta de salvar antes de fechar.
+    enum class Resposta { Salvar, Descartar, Cancelar };
     // Mostra a superfície inteira, mesmo maior que a tela (captura de tela).
     void MostraInteira();
     // SemDialogos: as mensagens de erro vão para essa função, não para o diálogo
@@ -55,6 +57,10 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     // Falha ao gravar: a mensagem vai ao diálogo "Mensagem de erro".
     void AvisaFalha(const QString& Nome, const std::string& Motivo) override;
     void showEvent(QShowEvent* Evento) override;
+    // Fechar (também "Sai" e "Sair") com valores não salvos pergunta antes.
+    void closeEvent(QCloseEvent* Evento) override;
+    // "Salvar as alterações em ...?"; Nome vazio: valores ainda sem arquivo.
+    virtual Resposta PerguntaSeSalva(const QString& Nome);
 
   private:
     // Botões, listas de bitolas e "Auto." ligados aos comandos do núcleo.
@@ -75,6 +81,8 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
 
     // Comando de arquivo com o nome pedido ao usuário (vazio quando cancelado).
     void ComArquivo(bool Abrir, void (*Nucleo)(Dimensionamento&, const std::string&));
+    // "Salvar" (Ctrl+S): no arquivo atual; sem ele, "Salvar como...".
+    void Salva();
     void Sobre();
     void Outros();
     void CopiarResultados();

@@ -227,6 +227,9 @@ struct EstadoDeProjeto : EstadoDeCalculo {
 
     // ---- Arquivos ----
     std::string NomeArquivo;
+    // O arquivo de valores aberto ou salvo pelo usuário (vazio: sem nome) e o conteúdo
+    // que ele tinha então: o título mostra o nome e "*" quando os valores mudaram.
+    std::string ArquivoAtual, ValoresGravados;
     std::string Estado; // linha de estado da janela: o último arquivo gravado
     std::string ArquivoExporta;
 

@@ -43,6 +43,16 @@ std::string TextoPainelTabulado(const EstadoDeProjeto& D) {
     for (const LinhaPainel& l : LinhasPainel)
         s += Junta(l.Rotulo, "\t", (f.*l.CG).Text, "\t", (f.*l.Real).Text, "\t",
                    UnidadeDaLinha(f, l), "\n");
+    // Depois do painel, as linhas das molduras como a janela as mostra, uma por linha.
+    const auto moldura = [&s](const char* Titulo, const auto& Caixas) {
+        std::string linhas;
+        for (const CaixaTexto& c : Caixas)
+            if (!c.Text.empty()) linhas += c.Text + "\n";
+        if (!linhas.empty()) s += Junta("\n", Titulo, "\n", linhas);
+    };
+    moldura("Verificações", f.TextVerificacao);
+    moldura("Força cortante", f.TextCortante);
+    moldura("Abertura de fissuras", f.TextFissuracao);
     return s;
 }
 

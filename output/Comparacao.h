@@ -24,7 +24,9 @@ std::string AvisoMrdAbaixoDeMd(const EstadoDeProjeto& D, const Comparacao& C,
                                std::string_view Separador = ".");
 
 // O painel de resultados em texto separado por tabulações, pronto para uma planilha:
-// cabeçalho ("", "CG", "Real", "") e uma linha por grandeza (rótulo, CG, Real, unidade).
+// cabeçalho ("", "CG", "Real", "") e uma linha por grandeza (rótulo, CG, Real, unidade);
+// depois, com um título cada, as linhas de "Verificações", da força cortante e da
+// abertura de fissuras que a janela mostra.
 std::string TextoPainelTabulado(const EstadoDeProjeto& D);
 
 } // namespace lumbrio

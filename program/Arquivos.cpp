@@ -2,6 +2,7 @@
 // resulta.txt (Exporta e Rapida).
 #include "program/Arquivos.h"
 
+#include "base/Catalogos.h"
 #include "base/Textos.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
@@ -19,14 +20,37 @@ std::string PastaAtual() {
     return erro ? std::string(".") : pasta.string();
 }
 
+// Os valores de agora passam a ser os do arquivo Nome (vazio: sem nome).
+void MarcaGravados(EstadoDeProjeto& D, const std::string& Nome) {
+    D.ArquivoAtual = Nome;
+    D.ValoresGravados.clear();
+    TextoConfiguracao(D, D.ValoresGravados);
+}
+
 } // namespace
 
 void CarregaPadraoInicial(Dimensionamento& D) {
     D.NomeArquivo = ArquivoPadrao;
     std::error_code ec;
-    if (std::filesystem::status(D.NomeArquivo, ec).type() == std::filesystem::file_type::not_found)
-        return;
-    D.Carrega();
+    if (std::filesystem::status(D.NomeArquivo, ec).type() != std::filesystem::file_type::not_found)
+        D.Carrega();
+    MarcaGravados(D, "");
+}
+
+void AbreDocumento(Dimensionamento& D, const std::string& Nome) {
+    D.NomeArquivo = Nome;
+    if (!Nome.empty() && D.Carrega()) MarcaGravados(D, Nome);
+    D.Programa();
+}
+
+void SalvaDocumento(Dimensionamento& D, const std::string& Nome) {
+    D.NomeArquivo = NomeDeValores(Nome);
+    if (!Nome.empty() && D.Grava()) MarcaGravados(D, D.NomeArquivo);
+}
+
+bool ValoresMudaram(const EstadoDeProjeto& D) {
+    std::string agora;
+    return TextoConfiguracao(D, agora) || agora != D.ValoresGravados;
 }
 
 void CarregaArquivo(Dimensionamento& D, const std::string& Nome) {
@@ -50,17 +74,32 @@ void GravaArquivo(Dimensionamento& D, const std::string& Nome) {
     if (!Nome.empty()) D.Grava();
 }
 
-void Dimensionamento::Grava() {
-    if (const auto falha = GravaConfiguracao(*this, NomeArquivo))
+std::string Dimensionamento::TituloJanela() const {
+    const std::string edicao =
+        HaResultados ? std::string(TextoNorma(Edicao)) : TextoVisivel(Form1.ComboNorma.Text, 40);
+    const bool mudou = ValoresMudaram(*this);
+    std::string arquivo =
+        ArquivoAtual.empty()
+            ? std::string(mudou ? "sem nome" : "")
+            : TextoVisivel(std::filesystem::path(ArquivoAtual).filename().string());
+    if (!arquivo.empty()) arquivo += mudou ? "* — " : " — ";
+    return Junta(arquivo, "Lumbrio — ", edicao);
+}
+
+bool Dimensionamento::Grava() {
+    const auto falha = GravaConfiguracao(*this, NomeArquivo);
+    if (falha)
         MostraErro(falha->Mensagem, falha->Mensagem2);
     else
         Estado = Junta("Valores gravados em \"", TextoVisivel(NomeArquivo), "\".");
+    return !falha;
 }
 
-void Dimensionamento::Carrega() {
+bool Dimensionamento::Carrega() {
     // Uma falha não limpa os resultados: só os controles de entrada estariam em jogo.
-    if (const auto falha = CarregaConfiguracao(*this, NomeArquivo))
-        MostraErro(falha->Mensagem, falha->Mensagem2);
+    const auto falha = CarregaConfiguracao(*this, NomeArquivo);
+    if (falha) MostraErro(falha->Mensagem, falha->Mensagem2);
+    return !falha;
 }
 
 void Dimensionamento::Exporta() {

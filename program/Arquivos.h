@@ -18,6 +18,13 @@ void GravaArquivo(Dimensionamento& D, const std::string& Nome);
 // digitado, antes de substituir um arquivo).
 std::string NomeDeValores(const std::string& Nome);
 
+// "Abrir arquivo..." (Ctrl+O): como AbreArquivo; lido, o arquivo passa a ser o atual.
+void AbreDocumento(Dimensionamento& D, const std::string& Nome);
+// "Salvar como..." e "Salvar" (Ctrl+S): como GravaArquivo; gravado, passa a ser o atual.
+void SalvaDocumento(Dimensionamento& D, const std::string& Nome);
+// Os valores das caixas diferem dos do arquivo atual (ou dos da abertura da janela).
+bool ValoresMudaram(const EstadoDeProjeto& D);
+
 // Carga da abertura da janela: Padrão.txt ausente é o primeiro uso e passa em
 // silêncio (ficam os valores de projeto); outras falhas vão para o diálogo.
 void CarregaPadraoInicial(Dimensionamento& D);

@@ -35,7 +35,9 @@ class Dimensionamento : public EstadoDeProjeto {
     bool Desatualizado() const { return HaResultados && EntradasAtuais() != EntradasDoCalculo; }
     // Impressão, exportações e cópia: falso, com a mensagem, sem um cálculo das entradas atuais.
     bool ResultadosAtuais();
-    // "Lumbrio — NBR 6118:2003": a edição do cálculo mostrado, ou a da lista antes dele.
+    // "viga.txt* — Lumbrio — NBR 6118:2003": o arquivo atual, "*" quando os valores
+    // mudaram ("sem nome*" sem arquivo) e a edição do cálculo mostrado, ou a da lista
+    // antes dele; sem arquivo e sem mudança, só "Lumbrio — NBR 6118:2003".
     std::string TituloJanela() const;
     // "&Voltar" de "Outros valores": falso, com a mensagem, quando uma caixa é inválida.
     bool Form8_Voltar();
@@ -88,8 +90,9 @@ class Dimensionamento : public EstadoDeProjeto {
     void Detalha();
 
     // ---- Arquivos, exportação e botões de passo ----
-    void Grava();
-    void Carrega();
+    // Gravado ou lido; uma falha vai ao diálogo "Mensagem de erro".
+    bool Grava();
+    bool Carrega();
     void Exporta();
     void Rapida();
     // Botões +/-: soma Sinal (+1 ou −1) × passo à caixa do alvo e calcula (Md com

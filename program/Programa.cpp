@@ -250,12 +250,6 @@ bool Dimensionamento::ResultadosAtuais() {
     return false;
 }
 
-std::string Dimensionamento::TituloJanela() const {
-    const std::string edicao =
-        HaResultados ? std::string(TextoNorma(Edicao)) : TextoVisivel(Form1.ComboNorma.Text, 40);
-    return Junta("Lumbrio — ", edicao);
-}
-
 void Dimensionamento::Check3_Click() {
     RegraDoAuto(Form1);
 }

@@ -37,6 +37,8 @@ class JanelaDeTeste : public Form1 {
     int Resolucao = 0;         // resposta ao pedido de resolução do PNG
     int ImpressorasPedidas = 0;
     bool Travou = false; // o diálogo não se escondeu sozinho
+    QStringList PerguntasAoFechar;
+    Resposta AoFechar = Resposta::Cancelar;
 
   protected:
     void MostraModal(QDialog& Dialogo) override {
@@ -60,6 +62,10 @@ class JanelaDeTeste : public Form1 {
         return PerguntaReal ? Form1::ConfirmaSubstituicao(Nome) : Substitui;
     }
     int PedeResolucao() override { return Resolucao; }
+    Resposta PerguntaSeSalva(const QString& Nome) override {
+        PerguntasAoFechar << Nome;
+        return AoFechar;
+    }
     bool PedeImpressora(QPrinter&) override { return ++ImpressorasPedidas < 0; } // conta e cancela
     bool PedeFicha(lumbrio::FichaDoProjeto& F) override {
         F = {"Edifício Aurora", "V-12", "Maria Souza", "CREA-SP 123456"};
@@ -320,7 +326,7 @@ class TestaJanela : public QObject {
             {"1e30", "Kgf.mm", "32 mm (1 1/4'')", "", "Modelo I"},
         };
         Combo("ComboNorma")->setCurrentText("NBR 6118:2023");
-        QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2023"));
+        QCOMPARE(janela->windowTitle(), QString("sem nome* — Lumbrio — NBR 6118:2023"));
         QStringList alertas;
         for (const Caso& c : casos) {
             Caixa("Text17")->setText(c.Md);
@@ -372,7 +378,7 @@ class TestaJanela : public QObject {
         QVERIFY(QApplication::clipboard()->text().contains(Q(janela->Modelo().Form1.Text23.Text)));
         // O título segue a edição do cálculo, não a da lista mudada depois dele.
         Combo("ComboNorma")->setCurrentText("NBR 6118:2003");
-        QCOMPARE(janela->windowTitle(), QString("Lumbrio — NBR 6118:2023"));
+        QCOMPARE(janela->windowTitle(), QString("sem nome* — Lumbrio — NBR 6118:2023"));
     }
 
     // Qualquer entrada mudada depois do cálculo apaga o painel e o desenho; a
@@ -629,6 +635,51 @@ class TestaJanela : public QObject {
                     for (const std::string& c : linha.Celulas)
                         QVERIFY2(pintados.contains(Q(c)), c.c_str());
         }
+    }
+
+    // O título diz o arquivo e "*" com valores não salvos; Ctrl+S salva no arquivo atual
+    // (sem ele, pede o nome); fechar com mudanças pergunta, e só "Cancelar" fica.
+    void arquivo_atual_no_titulo_salvar_e_fechar() {
+        const auto titulo = [&] { return janela->windowTitle().section(" — ", 0, 0); };
+        QCOMPARE(titulo(), QString("Lumbrio"));
+        Botao("Command1")->click(); // calcular não muda valores
+        QCOMPARE(titulo(), QString("Lumbrio"));
+        QCOMPARE(Menu("mnuItemload")->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(Menu("mnuItemSalvar")->shortcut(), QKeySequence(QKeySequence::Save));
+        QTest::keyClicks(Caixa("Text1"), "5");
+        QCOMPARE(titulo(), QString("sem nome*"));
+        janela->ArquivoEscolhido = "viga";
+        Menu("mnuItemSalvar")->trigger(); // sem arquivo: o nome pedido
+        QCOMPARE(titulo(), QString("viga.txt"));
+        janela->ArquivoEscolhido = "outro.txt"; // não é pedido de novo
+        Caixa("Text1")->setText("30");
+        QTest::keyClicks(Caixa("Text1"), "5");
+        QCOMPARE(titulo(), QString("viga.txt*"));
+        Menu("mnuItemSalvar")->trigger();
+        QVERIFY(titulo() == "viga.txt" && Bytes("viga.txt").startsWith("305\r\n"));
+        QVERIFY(!QFile::exists("outro.txt"));
+        using R = Form1::Resposta;
+        for (const R r : {R::Cancelar, R::Descartar, R::Salvar}) {
+            NovaJanela();
+            janela->ArquivoEscolhido = "viga.txt";
+            Menu("mnuItemload")->trigger(); // aberto e sem mudanças: fechar não pergunta
+            QVERIFY(janela->close() && janela->PerguntasAoFechar.isEmpty());
+            janela->show();
+            Caixa("Text1")->setText("40");
+            QTest::keyClicks(Caixa("Text1"), "0");
+            janela->AoFechar = r;
+            QCOMPARE(janela->close(), r != R::Cancelar);
+            QCOMPARE(janela->PerguntasAoFechar, QStringList{"viga.txt"});
+            QCOMPARE(Bytes("viga.txt").startsWith("400\r\n"), r == R::Salvar);
+        }
+        // "Copiar resultados" leva também as verificações e a cortante.
+        Caixa("TextVd")->setText("100");
+        Botao("Command1")->click();
+        Menu("mnuItemCopiarResultados")->trigger();
+        const QString copiado = QApplication::clipboard()->text();
+        for (const QString& linha :
+             {Caixa("TextVerificacao(1)")->text(), Caixa("TextCortante(1)")->text()})
+            QVERIFY2(!linha.isEmpty() && copiado.contains("\n" + linha + "\n"), qPrintable(linha));
     }
 
     // Nenhum arquivo é substituído sem perguntar, e a pergunta é sobre o nome que será
