@@ -29,7 +29,8 @@
 
 namespace lumbrio::janela {
 
-Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
+Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos,
+             const QString& Exemplo)
     : QMainWindow(Pai), semDialogos(std::move(SemDialogos)) {
     AplicaFontePadrao(this);
     setObjectName("Form1");
@@ -62,7 +63,7 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
 
     // Padrões de projeto, depois Padrão.txt quando existe; nenhum cálculo.
     tabela.DoModelo();
-    Comando([this] { CarregaPadraoInicial(modelo); });
+    Comando([this, e = Exemplo.toStdString()] { CarregaPadraoInicial(modelo, e); });
 }
 
 void Form1::LigaComandos() {
@@ -82,7 +83,7 @@ void Form1::LigaComandos() {
         {"Command1", nucleo([this] { modelo.Command1_Click(); })},
         {"Command6", [this] { close(); }},
         {"Command3", nucleo([this] { modelo.Command3_Click(); })},
-        {"Command7", nucleo([this] { AbreArquivo(modelo, ArquivoPadrao); })},
+        {"Command7", nucleo([this] { AbreArquivo(modelo, ArquivoDosPadroes(modelo)); })},
         {"Command2", nucleo([this] { GravaArquivo(modelo, ArquivoPadrao); })},
         {"Command8", nucleo([this] { modelo.Rapida(); })},
     };
@@ -116,7 +117,7 @@ void Form1::CriaMenus() {
         ComArquivo(true, AbreDocumento);
     })->setShortcut(QKeySequence::Open);
     acao(arquivo, "mnuItemCarregpadr", "Carre&gar valores padrões",
-         [this] { Comando([this] { CarregaArquivo(modelo, ArquivoPadrao); }); });
+         [this] { Comando([this] { CarregaArquivo(modelo, ArquivoDosPadroes(modelo)); }); });
     acao(arquivo, "mnuItemSalvar", "&Salvar", [this] { Salva(); })->setShortcut(QKeySequence::Save);
     acao(arquivo, "mnuItemSave", "Salvar &como...", [this] { ComArquivo(false, SalvaDocumento); });
     acao(arquivo, "mnuItemSaveDefault", "Salvar valores como &padrão",
@@ -269,6 +270,16 @@ void Form1::showEvent(QShowEvent* Evento) {
     // O menu e a barra de estado só têm a altura final depois de polidos.
     MostraInteira();
     CentraNaTela(this); // a primeira vez
+}
+
+bool Form1::event(QEvent* Evento) {
+    const bool r = QMainWindow::event(Evento);
+    if (centrada && !emoldurada && frameGeometry().height() > height() &&
+        frameGeometry().contains(geometry())) {
+        emoldurada = true;
+        CentraNaTela(this);
+    }
+    return r;
 }
 
 } // namespace lumbrio::janela

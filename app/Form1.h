@@ -31,9 +31,10 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     // Mostra a superfície inteira, mesmo maior que a tela (captura de tela).
     void MostraInteira();
     // SemDialogos: as mensagens de erro vão para essa função, não para o diálogo
-    // modal (a captura de tela roda sem ninguém para fechá-lo).
-    explicit Form1(QWidget* Pai = nullptr,
-                   std::function<void(const std::string&)> SemDialogos = {});
+    // modal (a captura de tela roda sem ninguém para fechá-lo). Exemplo: os valores
+    // instalados com o programa, os padrões quando a pasta não tem Padrão.txt.
+    explicit Form1(QWidget* Pai = nullptr, std::function<void(const std::string&)> SemDialogos = {},
+                   const QString& Exemplo = {});
 
     Dimensionamento& Modelo() { return modelo; }
 
@@ -57,6 +58,9 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     // Falha ao gravar: a mensagem vai ao diálogo "Mensagem de erro".
     void AvisaFalha(const QString& Nome, const std::string& Motivo) override;
     void showEvent(QShowEvent* Evento) override;
+    // A moldura do gerenciador de janelas só se conhece depois de mostrada a janela: na
+    // primeira vez que ela aparece, a janela volta a caber na área livre da tela.
+    bool event(QEvent* Evento) override;
     // Fechar (também "Sai" e "Sair") com valores não salvos pergunta antes.
     void closeEvent(QCloseEvent* Evento) override;
     // "Salvar as alterações em ...?"; Nome vazio: valores ainda sem arquivo.
@@ -98,7 +102,7 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     Form6* form6 = nullptr;
     Form8* form8 = nullptr;
     FiltroTeclas* filtroTeclas = nullptr;
-    bool centrada = false;
+    bool centrada = false, emoldurada = false;
     // Itens que só valem depois de um cálculo completo.
     std::vector<QAction*> acoesDoCalculo;
     std::function<void(const std::string&)> semDialogos;

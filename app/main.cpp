@@ -66,7 +66,9 @@ int Executa(int argc, char** argv) {
     const QStringList args = app.arguments();
     const qsizetype i = args.indexOf("--captura");
     if (i < 0) {
-        lumbrio::janela::Form1 janela;
+        // Os valores de exemplo instalados (share/lumbrio/ ao lado de bin/).
+        lumbrio::janela::Form1 janela(
+            nullptr, {}, QCoreApplication::applicationDirPath() + "/../share/lumbrio/Padrão.txt");
         janela.show();
         return app.exec();
     }

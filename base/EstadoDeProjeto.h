@@ -230,6 +230,8 @@ struct EstadoDeProjeto : EstadoDeCalculo {
     // O arquivo de valores aberto ou salvo pelo usuário (vazio: sem nome) e o conteúdo
     // que ele tinha então: o título mostra o nome e "*" quando os valores mudaram.
     std::string ArquivoAtual, ValoresGravados;
+    // Os valores de exemplo instalados com o programa: os padrões quando Padrão.txt falta.
+    std::string ArquivoExemplo;
     std::string Estado; // linha de estado da janela: o último arquivo gravado
     std::string ArquivoExporta;
 

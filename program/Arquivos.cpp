@@ -27,13 +27,25 @@ void MarcaGravados(EstadoDeProjeto& D, const std::string& Nome) {
     TextoConfiguracao(D, D.ValoresGravados);
 }
 
+bool Existe(const std::string& Nome) {
+    std::error_code ec;
+    return std::filesystem::status(Nome, ec).type() != std::filesystem::file_type::not_found;
+}
+
 } // namespace
 
-void CarregaPadraoInicial(Dimensionamento& D) {
-    D.NomeArquivo = ArquivoPadrao;
-    std::error_code ec;
-    if (std::filesystem::status(D.NomeArquivo, ec).type() != std::filesystem::file_type::not_found)
-        D.Carrega();
+std::string ArquivoDosPadroes(const EstadoDeProjeto& D) {
+    const bool exemplo =
+        !Existe(ArquivoPadrao) && !D.ArquivoExemplo.empty() && Existe(D.ArquivoExemplo);
+    return exemplo ? D.ArquivoExemplo : std::string(ArquivoPadrao);
+}
+
+void CarregaPadraoInicial(Dimensionamento& D, const std::string& Exemplo) {
+    D.ArquivoExemplo = Exemplo;
+    D.NomeArquivo = ArquivoDosPadroes(D);
+    if (Existe(D.NomeArquivo) && D.Carrega() && D.NomeArquivo != ArquivoPadrao)
+        D.Estado = "Primeiro uso, sem Padrão.txt nesta pasta: valores de exemplo (viga 20 × 50, "
+                   "C25, NBR 6118:2023). \"Salva padrão\" grava os seus.";
     MarcaGravados(D, "");
 }
 

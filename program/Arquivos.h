@@ -25,8 +25,12 @@ void SalvaDocumento(Dimensionamento& D, const std::string& Nome);
 // Os valores das caixas diferem dos do arquivo atual (ou dos da abertura da janela).
 bool ValoresMudaram(const EstadoDeProjeto& D);
 
-// Carga da abertura da janela: Padrão.txt ausente é o primeiro uso e passa em
-// silêncio (ficam os valores de projeto); outras falhas vão para o diálogo.
-void CarregaPadraoInicial(Dimensionamento& D);
+// Carga da abertura da janela. Padrão.txt ausente é o primeiro uso: valem os valores de
+// Exemplo (os instalados com o programa), ditos na linha de estado, ou, sem eles, os de
+// projeto, em silêncio; outras falhas vão para o diálogo.
+void CarregaPadraoInicial(Dimensionamento& D, const std::string& Exemplo = "");
+// O arquivo dos padrões ("Carrega padrão", "Carregar valores padrões"): Padrão.txt, ou o
+// de exemplo quando Padrão.txt não existe e o exemplo existe.
+std::string ArquivoDosPadroes(const EstadoDeProjeto& D);
 
 } // namespace lumbrio

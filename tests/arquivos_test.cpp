@@ -5,6 +5,7 @@
 #include "base/Numeros.h"
 #include "files/ArquivoTexto.h"
 #include "files/Configuracao.h"
+#include "output/TextosVerificacao.h"
 #include "program/Arquivos.h"
 #include "program/Dimensionamento.h"
 #include "section/Verificacoes.h"
@@ -102,6 +103,35 @@ TEST_F(ArquivoDeValores, abertura_carrega_o_padrao_sobre_valores_todos_diferente
         EXPECT_EQ(Retrato(d), arquivo);
         EXPECT_EQ(d.Form1.Text8.Text, "resultado anterior") << "carregar não calcula nem limpa";
         std::filesystem::remove("Padrão.txt");
+    }
+}
+
+// Primeiro uso: sem Padrão.txt, os valores de exemplo instalados, ditos na linha de estado e
+// sem "*" no título; o projeto deles atende a todas as verificações. Com Padrão.txt, vale
+// ele; sem o exemplo, os valores de projeto em silêncio.
+TEST_F(ArquivoDeValores, primeiro_uso_oferece_os_valores_de_exemplo) {
+    const std::string exemplo =
+        (std::filesystem::path(LUMBRIO_DADOS_TESTE) / "../../packaging/Padrão.txt").string();
+    Dimensionamento d;
+    CarregaPadraoInicial(d, exemplo);
+    EXPECT_EQ(ArquivoDosPadroes(d), exemplo);
+    EXPECT_NE(d.Estado.find("valores de exemplo"), std::string::npos);
+    EXPECT_EQ(d.TituloJanela(), "Lumbrio — NBR 6118:2023");
+    d.Programa();
+    ASSERT_TRUE(d.HaResultados) << d.MensagemErro;
+    EXPECT_EQ(std::tuple(d.Base, d.Altura, d.Cobrimento, d.Fck, d.Diametro[d.BitolaEstr],
+                         d.Diametro[d.Pos.Bitola[1]]),
+              std::tuple(20.0, 50.0, 3.0, 250.0, 0.63, 1.6));
+    for (const LinhaVerificacao& v : LinhasVerificacao(d.Verif)) EXPECT_FALSE(v.Falha) << v.Texto();
+    EXPECT_GE(d.Pos.NumBarras[1], 2);
+    EscreveBytes("Padrão.txt", Padrao);
+    for (const char* outro : {exemplo.c_str(), "sem/exemplo.txt"}) {
+        Dimensionamento e;
+        CarregaPadraoInicial(e, outro);
+        EXPECT_EQ(Retrato(e), Padrao);
+        EXPECT_TRUE(e.Estado.empty() && !e.Form2.Visivel);
+        std::filesystem::remove("Padrão.txt");
+        EXPECT_EQ(ArquivoDosPadroes(e), outro == exemplo ? exemplo : ArquivoPadrao);
     }
 }
 

@@ -45,7 +45,7 @@ if dpkg -c "$deb" | grep -Ei 'test|bench|fuzz|painel|\.a$|\.h$'; then
 fi
 for f in bin/lumbrio bin/lumbrio-lote share/applications/lumbrio.desktop \
          share/icons/hicolor/scalable/apps/lumbrio.svg share/man/man1/lumbrio.1.gz \
-         share/man/man1/lumbrio-lote.1.gz share/doc/lumbrio/copyright; do
+         share/man/man1/lumbrio-lote.1.gz share/doc/lumbrio/copyright share/lumbrio/Padrão.txt; do
   [ -f "$usr/$f" ] || falha "falta /usr/$f no pacote"
 done
 metainfo=("$usr"/share/metainfo/*.metainfo.xml)

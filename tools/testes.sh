@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/instala-pacotes.sh build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev \
-  libbenchmark-dev clang clang-format libclang-rt-14-dev poppler-utils xvfb xauth fonts-liberation2
+  libbenchmark-dev clang clang-format libclang-rt-14-dev poppler-utils xvfb xauth fonts-liberation2 \
+  openbox
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Formatação (clang-format)"

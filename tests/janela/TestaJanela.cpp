@@ -637,6 +637,24 @@ class TestaJanela : public QObject {
         }
     }
 
+    // Sob um gerenciador de janelas (janela_gerenciador: Xvfb a 1366 × 768 com openbox),
+    // a moldura inteira, com a barra de título, abre dentro da área livre da tela.
+    void abre_dentro_da_tela() {
+        if (qEnvironmentVariableIsEmpty("LUMBRIO_GERENCIADOR"))
+            QSKIP("só sob um gerenciador de janelas (teste janela_gerenciador)");
+        QTRY_VERIFY_WITH_TIMEOUT(janela->frameGeometry().top() < janela->geometry().top(), 15000);
+        QTest::qWait(300); // o gerenciador já pôs a moldura; a janela ajustou-se a ela
+        const QRect livre = janela->screen()->availableGeometry();
+        QVERIFY2(livre.contains(janela->frameGeometry()),
+                 qPrintable(QString("moldura %1,%2 %3×%4 fora de %5×%6")
+                                .arg(janela->frameGeometry().x())
+                                .arg(janela->frameGeometry().y())
+                                .arg(janela->frameGeometry().width())
+                                .arg(janela->frameGeometry().height())
+                                .arg(livre.width())
+                                .arg(livre.height())));
+    }
+
     // O título diz o arquivo e "*" com valores não salvos; Ctrl+S salva no arquivo atual
     // (sem ele, pede o nome); fechar com mudanças pergunta, e só "Cancelar" fica.
     void arquivo_atual_no_titulo_salvar_e_fechar() {
