@@ -3,6 +3,7 @@
 #include "Dialogos.h"
 
 #include "Componentes.h"
+#include "Dicas.h"
 #include "Geometria.h"
 
 #include "lumbrio/Versao.h"
@@ -20,6 +21,8 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -205,6 +208,22 @@ bool PerguntaSeSubstitui(QWidget* Pai, const QString& Nome,
     pergunta.setDefaultButton(pergunta.addButton("&Cancelar", QMessageBox::RejectRole));
     Mostra(pergunta);
     return pergunta.clickedButton() == substitui;
+}
+
+QDialog* NovaAjuda(QWidget* Pai) {
+    auto* d = new QDialog(Pai);
+    d->setObjectName("Ajuda");
+    d->setWindowTitle("Ajuda do Lumbrio");
+    auto* texto = new QTextBrowser(d);
+    texto->setObjectName("TextoAjuda");
+    texto->setHtml(PaginaDeAjuda());
+    auto* botoes = new QDialogButtonBox(QDialogButtonBox::Close, d);
+    QObject::connect(botoes, &QDialogButtonBox::rejected, d, &QDialog::close);
+    auto* layout = new QVBoxLayout(d);
+    layout->addWidget(texto);
+    layout->addWidget(botoes);
+    d->resize(720, 600);
+    return d;
 }
 
 int PerguntaSeSalvaAlteracoes(QWidget* Pai, const QString& Nome,

@@ -72,6 +72,8 @@ QString PedeArquivoDeValores(QWidget* Pai, bool Abrir);
 // "O arquivo ... já existe. Substituí-lo?", mostrado por Mostra; verdadeiro com "Substituir".
 bool PerguntaSeSubstitui(QWidget* Pai, const QString& Nome,
                          const std::function<void(QDialog&)>& Mostra);
+// A janela da ajuda ("Ajuda → Conteúdo", F1), com a página embutida; não modal.
+QDialog* NovaAjuda(QWidget* Pai);
 // "Salvar as alterações em ...?" ao fechar, mostrado por Mostra: 0 "Salvar", 1 "Não
 // salvar", 2 "Cancelar" (também Esc).
 int PerguntaSeSalvaAlteracoes(QWidget* Pai, const QString& Nome,

@@ -4,6 +4,7 @@
 
 #include "Componentes.h"
 #include "Dialogos.h"
+#include "Dicas.h"
 #include "FiltroTeclas.h"
 #include "Superficie.h"
 #include "files/ArquivoTexto.h"
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <exception>
@@ -56,6 +58,7 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos,
     ObservaTeclas();
     ObservaEntradas();
     AjustaLegendas(superficie);
+    PoeDicas(superficie);
     statusBar()->setObjectName("BarraEstado");
     LimiteDasCaixas(superficie);
     setMaximumSize(TamanhoInteiro());
@@ -150,6 +153,9 @@ void Form1::CriaMenus() {
     acao(valores, "mnuItemPrecisao", "&Outros valores...", [this] { Outros(); });
     QMenu* ajuda = menuBar()->addMenu("Aj&uda");
     ajuda->setObjectName("mnuAjuda");
+    acao(ajuda, "mnuItemConteudo", "&Conteúdo", [this] {
+        Ajuda();
+    })->setShortcut(QKeySequence::HelpContents);
     acao(ajuda, "mnuItemAbout", "S&obre...", [this] { Sobre(); });
 }
 
@@ -170,6 +176,7 @@ void Form1::ObservaEntradas() {
 void Form1::MarcaDesatualizado() {
     tabela.ApagaResultados(modelo.Desatualizado());
     setWindowTitle(QString::fromStdString(modelo.TituloJanela()));
+    superficie->MostraLegenda();
     superficie->update();
 }
 
@@ -274,9 +281,13 @@ void Form1::showEvent(QShowEvent* Evento) {
 
 bool Form1::event(QEvent* Evento) {
     const bool r = QMainWindow::event(Evento);
-    if (centrada && !emoldurada && frameGeometry().height() > height() &&
-        frameGeometry().contains(geometry())) {
-        emoldurada = true;
+    // O gerenciador pode ainda pôr a moldura onde quiser depois do primeiro ajuste: até
+    // algumas vezes, enquanto ela sair da área livre, a janela volta para dentro.
+    const QRect moldura = frameGeometry();
+    if (centrada && ajustesDaMoldura < 5 && moldura.height() > height() &&
+        moldura.contains(geometry()) && screen() &&
+        !screen()->availableGeometry().contains(moldura)) {
+        ++ajustesDaMoldura;
         CentraNaTela(this);
     }
     return r;

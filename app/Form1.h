@@ -88,6 +88,8 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     // "Salvar" (Ctrl+S): no arquivo atual; sem ele, "Salvar como...".
     void Salva();
     void Sobre();
+    // "Ajuda → Conteúdo" (F1): a página de ajuda, ao lado da janela.
+    void Ajuda();
     void Outros();
     void CopiarResultados();
 
@@ -101,8 +103,10 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     Form2* form2 = nullptr;
     Form6* form6 = nullptr;
     Form8* form8 = nullptr;
+    QDialog* janelaAjuda = nullptr;
     FiltroTeclas* filtroTeclas = nullptr;
-    bool centrada = false, emoldurada = false;
+    bool centrada = false;
+    int ajustesDaMoldura = 0;
     // Itens que só valem depois de um cálculo completo.
     std::vector<QAction*> acoesDoCalculo;
     std::function<void(const std::string&)> semDialogos;

@@ -30,6 +30,12 @@ void Form1::Sobre() {
     MostraModal(*form6);
 }
 
+void Form1::Ajuda() {
+    if (!janelaAjuda) janelaAjuda = NovaAjuda(this);
+    janelaAjuda->show();
+    janelaAjuda->raise();
+}
+
 void Form1::Outros() {
     tabela.ParaModelo();
     if (!form8) {

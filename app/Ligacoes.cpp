@@ -104,6 +104,9 @@ void DaCaixa(QLineEdit* w, const CaixaTexto& c, bool Resultado, const std::strin
         w->setCursorPosition(0);
     }
     if (!Resultado) AjustaFonte(w);
+    // Depois do que a caixa diz agora, o que ela é (Dicas.h).
+    if (const QString explica = w->property("explica").toString(); !explica.isEmpty())
+        dica = dica.isEmpty() ? explica : dica + "\n\n" + explica;
     w->setToolTip(dica);
     w->setEnabled(c.Enabled);
     AplicaCor(w, c.BackColor);

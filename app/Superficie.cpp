@@ -4,6 +4,7 @@
 #include "Componentes.h"
 #include "Geometria.h"
 #include "PintaDesenho.h"
+#include "output/Desenhos.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -49,6 +50,25 @@ void Superficie::CriaControles(TabelaLigacoes& Tabela, ControlesForm1& Form) {
     titulo.setBold(true);
     findChild<QGroupBox*>("Frame1")->setFont(titulo);
     findChild<QLabel*>("Label47")->setBuddy(findChild<QComboBox*>("ComboNorma"));
+    // Na coluna da direita, abaixo da abertura de fissuras.
+    auto* moldura = new QGroupBox("Legenda do desenho", this);
+    moldura->setObjectName("FrameLegenda");
+    moldura->setFont(FontePadrao());
+    moldura->setGeometry(RetanguloTwips(11580, 5220, 7260, 1800));
+    legenda = new QLabel(moldura);
+    legenda->setObjectName("LabelLegenda");
+    legenda->setWordWrap(true);
+    legenda->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    legenda->setGeometry(RetanguloTwips(120, 300, 7020, 1440));
+    MostraLegenda();
+}
+
+void Superficie::MostraLegenda() {
+    std::vector<std::string> linhas = LegendaDosDesenhos(modelo, 1440 / TwipsPorPixel);
+    if (!modelo.HaResultados) linhas.erase(linhas.begin()); // sem seção desenhada, sem escala
+    QString texto;
+    for (const std::string& l : linhas) texto += QString::fromStdString(l) + "\n";
+    legenda->setText(texto.trimmed());
 }
 
 void Superficie::paintEvent(QPaintEvent*) {

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QScrollArea;
 
 namespace lumbrio::janela {
@@ -24,12 +25,16 @@ class Superficie : public QWidget {
     Superficie(const Dimensionamento& Modelo, QWidget* Pai);
     // Os widgets da tabela, ligados aos campos de Form, e a ordem do Tab.
     void CriaControles(TabelaLigacoes& Tabela, ControlesForm1& Form);
+    // A legenda dos desenhos na moldura "Legenda do desenho": as cores e, depois de um
+    // cálculo, a escala da seção na tela.
+    void MostraLegenda();
 
   protected:
     void paintEvent(QPaintEvent* Evento) override;
 
   private:
     const Dimensionamento& modelo;
+    QLabel* legenda = nullptr;
 };
 
 // A superfície numa área de rolagem sem moldura: numa tela menor que a janela
