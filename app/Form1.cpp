@@ -122,7 +122,7 @@ void Form1::CriaMenus() {
     acao(arquivo, "mnuItemCarregpadr", "Carre&gar valores padrões",
          [this] { Comando([this] { CarregaArquivo(modelo, ArquivoDosPadroes(modelo)); }); });
     acao(arquivo, "mnuItemSalvar", "&Salvar", [this] { Salva(); })->setShortcut(QKeySequence::Save);
-    acao(arquivo, "mnuItemSave", "Salvar &como...", [this] { ComArquivo(false, SalvaDocumento); });
+    acao(arquivo, "mnuItemSave", "Salvar co&mo...", [this] { ComArquivo(false, SalvaDocumento); });
     acao(arquivo, "mnuItemSaveDefault", "Salvar valores como &padrão",
          [this] { Comando([this] { GravaArquivo(modelo, ArquivoPadrao); }); });
     arquivo->addSeparator();

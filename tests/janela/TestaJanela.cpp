@@ -593,48 +593,44 @@ class TestaJanela : public QObject {
         Caixa("TextMser")->setText("12000");
         Bitolas("20 mm (3/4'')", "16 mm (5/8'')");
         Botao("Command1")->click();
-        const QString longo = QString("Conjunto residencial — bloco B, ").repeated(3).left(80);
-        for (const lumbrio::FichaDoProjeto& ficha :
-             {lumbrio::FichaDoProjeto{"Edifício Aurora", "Viga V1 (20×50) — vão central", "Ana",
-                                      "CREA 1"},
-              lumbrio::FichaDoProjeto{longo.toStdString(), longo.toStdString(), longo.toStdString(),
-                                      std::string(80, '7')}}) {
-            QBuffer memoria;
-            memoria.open(QIODevice::WriteOnly);
-            QPdfWriter pdf(&memoria);
-            lumbrio::janela::PreparaFolha(pdf);
-            QStringList pintados, cortados;
-            QPainter p(&pdf);
-            lumbrio::janela::PintaRelatorio(
-                p, pdf, janela->Modelo(), ficha,
-                [&](const QRectF& r, const QString& t, const QTextOption& o, const QFont& f) {
-                    QTextLayout l(t, f, &pdf);
-                    l.setTextOption(o);
-                    l.beginLayout();
-                    double h = 0, w = 0, linhas = 0; // a altura de cada linha sai inteira
-                    for (QTextLine k = l.createLine(); k.isValid(); k = l.createLine(), ++linhas) {
-                        k.setLineWidth(r.width());
-                        h += k.height(), w = std::max(w, k.naturalTextWidth());
-                    }
-                    l.endLayout();
-                    if (w > r.width() + 0.5 || h > r.height() + linhas) cortados << t;
-                    pintados << t;
-                });
-            p.end();
-            QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join(" | ")));
-            const lumbrio::Relatorio r = lumbrio::MontaRelatorio(janela->Modelo(), ficha);
-            QCOMPARE(r.Secoes.size(), std::size_t(11)); // cortante, fissuras, assinatura
-            std::vector<const lumbrio::Tabela*> tabelas{&r.Ficha};
-            for (const auto& secao : r.Secoes) {
-                QVERIFY2(pintados.contains(Q(secao.Titulo)), secao.Titulo.c_str());
-                for (const auto& b : secao.Blocos)
-                    if (const auto* t = std::get_if<lumbrio::Tabela>(&b)) tabelas.push_back(t);
-            }
-            for (const lumbrio::Tabela* t : tabelas)
-                for (const auto& linha : t->Linhas)
-                    for (const std::string& c : linha.Celulas)
-                        QVERIFY2(pintados.contains(Q(c)), c.c_str());
+        const std::string longo = std::string(80, '7'); // 80 caracteres sem espaço
+        const lumbrio::FichaDoProjeto ficha{"Conjunto residencial — bloco B, " + longo,
+                                            "Viga V1 (20×50) — vão central", longo, longo};
+        QBuffer memoria;
+        memoria.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&memoria);
+        lumbrio::janela::PreparaFolha(pdf);
+        QStringList pintados, cortados;
+        QPainter p(&pdf);
+        lumbrio::janela::PintaRelatorio(
+            p, pdf, janela->Modelo(), ficha,
+            [&](const QRectF& r, const QString& t, const QTextOption& o, const QFont& f) {
+                QTextLayout l(t, f, &pdf);
+                l.setTextOption(o);
+                l.beginLayout();
+                double h = 0, w = 0, linhas = 0; // a altura de cada linha sai inteira
+                for (QTextLine k = l.createLine(); k.isValid(); k = l.createLine(), ++linhas)
+                    k.setLineWidth(r.width()), h += k.height(),
+                        w = std::max(w, k.naturalTextWidth());
+                l.endLayout();
+                if (w > r.width() + 0.5 || h > r.height() + linhas) cortados << t;
+                pintados << t;
+            });
+        p.end();
+        QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join(" | ")));
+        const lumbrio::Relatorio r = lumbrio::MontaRelatorio(janela->Modelo(), ficha);
+        QCOMPARE(r.Secoes.size(), std::size_t(11)); // cortante, fissuras, assinatura
+        QStringList textos;
+        std::vector<const lumbrio::Tabela*> tabelas{&r.Ficha};
+        for (const auto& secao : r.Secoes) {
+            textos << Q(secao.Titulo);
+            for (const auto& b : secao.Blocos)
+                if (const auto* t = std::get_if<lumbrio::Tabela>(&b)) tabelas.push_back(t);
         }
+        for (const lumbrio::Tabela* t : tabelas)
+            for (const auto& l : t->Linhas)
+                for (const std::string& c : l.Celulas) textos << Q(c);
+        for (const QString& t : textos) QVERIFY2(pintados.contains(t), qPrintable(t));
     }
 
     // Sob um gerenciador de janelas (janela_gerenciador: Xvfb a 1366 × 768 com openbox),
@@ -648,15 +644,7 @@ class TestaJanela : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(prova.frameGeometry().top() < prova.geometry().top(), 20000);
         NovaJanela();
         QTRY_VERIFY(janela->frameGeometry().top() < janela->geometry().top()); // a barra
-        const QRect livre = janela->screen()->availableGeometry();
-        QTRY_VERIFY2(livre.contains(janela->frameGeometry()),
-                     qPrintable(QString("moldura %1,%2 %3×%4 fora de %5×%6")
-                                    .arg(janela->frameGeometry().x())
-                                    .arg(janela->frameGeometry().y())
-                                    .arg(janela->frameGeometry().width())
-                                    .arg(janela->frameGeometry().height())
-                                    .arg(livre.width())
-                                    .arg(livre.height())));
+        QTRY_VERIFY(janela->screen()->availableGeometry().contains(janela->frameGeometry()));
     }
 
     // F1 abre a ajuda embutida, que explica cada símbolo; cada entrada e cada caixa de
@@ -690,19 +678,17 @@ class TestaJanela : public QObject {
     // (sem ele, pede o nome); fechar com mudanças pergunta, e só "Cancelar" fica.
     void arquivo_atual_no_titulo_salvar_e_fechar() {
         const auto titulo = [&] { return janela->windowTitle().section(" — ", 0, 0); };
-        QCOMPARE(titulo(), QString("Lumbrio"));
         Botao("Command1")->click(); // calcular não muda valores
         QCOMPARE(titulo(), QString("Lumbrio"));
-        QCOMPARE(Menu("mnuItemload")->shortcut(), QKeySequence(QKeySequence::Open));
-        QCOMPARE(Menu("mnuItemSalvar")->shortcut(), QKeySequence(QKeySequence::Save));
+        QVERIFY(Menu("mnuItemload")->shortcut() == QKeySequence::Open &&
+                Menu("mnuItemSalvar")->shortcut() == QKeySequence::Save);
         QTest::keyClicks(Caixa("Text1"), "5");
         QCOMPARE(titulo(), QString("sem nome*"));
         janela->ArquivoEscolhido = "viga";
         Menu("mnuItemSalvar")->trigger(); // sem arquivo: o nome pedido
         QCOMPARE(titulo(), QString("viga.txt"));
         janela->ArquivoEscolhido = "outro.txt"; // não é pedido de novo
-        Caixa("Text1")->setText("30");
-        QTest::keyClicks(Caixa("Text1"), "5");
+        Caixa("Text1")->setText("30"), QTest::keyClicks(Caixa("Text1"), "5");
         QCOMPARE(titulo(), QString("viga.txt*"));
         Menu("mnuItemSalvar")->trigger();
         QVERIFY(titulo() == "viga.txt" && Bytes("viga.txt").startsWith("305\r\n"));
@@ -713,10 +699,8 @@ class TestaJanela : public QObject {
             janela->ArquivoEscolhido = "viga.txt";
             Menu("mnuItemload")->trigger(); // aberto e sem mudanças: fechar não pergunta
             QVERIFY(janela->close() && janela->PerguntasAoFechar.isEmpty());
-            janela->show();
-            Caixa("Text1")->setText("40");
-            QTest::keyClicks(Caixa("Text1"), "0");
-            janela->AoFechar = r;
+            janela->show(), janela->AoFechar = r;
+            Caixa("Text1")->setText("40"), QTest::keyClicks(Caixa("Text1"), "0");
             QCOMPARE(janela->close(), r != R::Cancelar);
             QCOMPARE(janela->PerguntasAoFechar, QStringList{"viga.txt"});
             QCOMPARE(Bytes("viga.txt").startsWith("400\r\n"), r == R::Salvar);
