@@ -127,6 +127,23 @@ Form8::Form8(QWidget* Pai) : QDialog(Pai) {
     Command1 = NovoBotao(this, "Command1", "&Voltar", 3960, 3720, 1335, 495);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form8::accept);
+    // O que cada valor é (a dica das caixas junta o aviso do momento a isto).
+    const std::pair<QWidget*, const char*> dicas[] = {
+        {Text2, "Entra nos espaçamentos mínimos entre barras (1,2 vez o diâmetro na "
+                "horizontal, 0,5 vez na vertical)."},
+        {Text3, "Tolerância de momento das buscas de equilíbrio (kgf·cm)."},
+        {Text1, "Tolerância de força das buscas de equilíbrio: |Rc − Rst| aceito (kgf)."},
+        {Check1[0], "Marcado: o espaçamento livre horizontal também não fica abaixo do valor "
+                    "ao lado."},
+        {Text4[0], "Mínimo do usuário para o espaçamento livre entre barras de uma camada (cm)."},
+        {Check1[1], "Marcado: o espaçamento livre vertical também não fica abaixo do valor ao "
+                    "lado."},
+        {Text4[1], "Mínimo do usuário para o espaçamento livre entre camadas (cm)."}};
+    for (const auto& [w, dica] : dicas)
+        if (qobject_cast<QLineEdit*>(w))
+            w->setProperty("explica", QString(dica));
+        else
+            w->setToolTip(dica);
 }
 
 void Form8::accept() {

@@ -671,6 +671,14 @@ class TestaJanela : public QObject {
                 w->toolTip().isEmpty())
                 semDica << w->objectName();
         }
+        janela->AoMostrar = [&](QDialog& d) { // e as de "Outros valores"
+            for (QWidget* w : d.findChildren<QWidget*>())
+                if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w)) &&
+                    w->toolTip().isEmpty())
+                    semDica << w->objectName();
+            d.close();
+        };
+        Menu("mnuItemPrecisao")->trigger();
         QVERIFY2(semDica.isEmpty(), qPrintable(semDica.join(", ")));
     }
 
