@@ -48,6 +48,14 @@ const std::pair<const char*, const char*> Explicacoes[] = {
                "próxima da face."},
     {"Combo4", "Bitola das barras negativas (comprimidas) desta camada."},
     {"Check1", "Tranca bitola: a mesma bitola em todas as camadas da face."},
+    {"CheckVerifica", "Verificar armadura dada: as barras digitadas em cada camada são "
+                      "verificadas nos dois modelos, sem dimensionar."},
+    {"TextBarrasPos", "Número de barras desta camada positiva (0: camada vazia), no modo "
+                      "\"Verificar armadura dada\"."},
+    {"TextBarrasNeg", "Número de barras desta camada negativa (0: camada vazia), no modo "
+                      "\"Verificar armadura dada\"."},
+    {"TextSEstribo", "Espaçamento s dos estribos dados (cm); vazio, só o cálculo dos "
+                     "estribos."},
     {"ComboNorma", "Edição da NBR 6118 do cálculo: 2003 ou 2023 (a em vigor)."},
     {"TextVd", "Força cortante de cálculo Vd; vazia, sem verificação da cortante."},
     {"ComboVd", "Unidade de Vd e das forças da cortante."},
