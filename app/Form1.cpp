@@ -91,23 +91,22 @@ void Form1::LigaComandos() {
         {"Command3", nucleo([this] { modelo.Command3_Click(); })},
         {"Command7", nucleo([this] { AbreArquivo(modelo, ArquivoPadrao); })},
         {"Command2", nucleo([this] { GravaArquivo(modelo, ArquivoPadrao); })},
-        {"Command8", nucleo([this] { modelo.Rapida(); })},
-    };
+        {"Command8", nucleo([this] { modelo.Rapida(); })}};
     for (const auto& [nome, acao] : cliques)
         connect(superficie->findChild<QAbstractButton*>(nome), &QAbstractButton::clicked, this,
                 acao);
 
-    auto lista = [this](const QString& Nome) { return superficie->findChild<QComboBox*>(Nome); };
-    connect(lista("Combo3"), &QComboBox::activated, this,
-            nucleo([this] { modelo.Combo3_Click(); }));
-    connect(lista("ComboModelo"), &QComboBox::activated, this,
-            nucleo([this] { modelo.ComboModelo_Click(); }));
+    std::vector<std::pair<QString, std::function<void()>>> listas{
+        {"Combo3", [this] { modelo.Combo3_Click(); }},
+        {"ComboModelo", [this] { modelo.ComboModelo_Click(); }},
+        {"Combo5", [this] { modelo.Combo5_Click(); }},
+        {"ComboMser", [this] { modelo.ComboMser_Click(); }}};
     for (int i = 1; i <= 3; ++i)
-        connect(lista(Indice("Combo4", i)), &QComboBox::activated, this,
-                nucleo([this, i] { modelo.Combo4_Click(i); }));
+        listas.push_back({Indice("Combo4", i), [this, i] { modelo.Combo4_Click(i); }});
     for (int i = 1; i <= 6; ++i)
-        connect(lista(Indice("Combo2", i)), &QComboBox::activated, this,
-                nucleo([this, i] { modelo.Combo2_Click(i); }));
+        listas.push_back({Indice("Combo2", i), [this, i] { modelo.Combo2_Click(i); }});
+    for (const auto& [nome, acao] : listas)
+        connect(superficie->findChild<QComboBox*>(nome), &QComboBox::activated, this, nucleo(acao));
 }
 
 void Form1::CriaMenus() {

@@ -127,13 +127,13 @@ inline constexpr Controle Form1[] = {
     {"Text22", Caixa, "Frame8", 2880, 1200, 615, 285, "", 30, Campo<&F::Text22>, DigitosPonto},
     // Passo de Md entre "+" e "-", largo o bastante para 10000.
     {"Command4", Botao, "Frame8", 2640, 120, 300, 525, "+", 23},
-    {"Text7", Caixa, "Frame8", 2940, 360, 495, 285, "", 24, Campo<&F::Text7>},
+    {"Text7", Caixa, "Frame8", 2940, 360, 495, 285, "", 24, Campo<&F::Text7>, Decimal},
     {"Command5", Botao, "Frame8", 3435, 120, 300, 525, "-", 25},
 
     {"Frame4", Moldura, "", 7680, 2760, 2655, 855, "Opções"},
     {"Check4", Marca, "Frame4", 120, 240, 0, 0, "Permitir domínio 4", 34, Campo<&F::Check4>},
     {"Check5", Marca, "Frame4", 120, 480, 0, 0, "Utilizar x máximo =", 35, Campo<&F::Check5>},
-    {"Text19", Caixa, "Frame4", 1800, 480, 495, 285, "", 36, Campo<&F::Text19>},
+    {"Text19", Caixa, "Frame4", 1800, 480, 495, 285, "", 36, Campo<&F::Text19>, Decimal},
     {"Label28", Rotulo, "Frame4", 2400, 495, 0, 0, ".d"},
 
     {"Frame2", Moldura, "", 9240, 120, 1095, 1695, "Escala"},

@@ -105,9 +105,10 @@ struct ControlesForm1 {
     Lista ComboAcoEstribo{"CA-50"};           // aço do estribo
     std::array<CaixaTexto, 7> TextCortante{}; // resultados (1..6), vazios até um cálculo
     // Abertura de fissuras: Mser vazio é "sem verificação".
-    CaixaTexto TextMser;                        // Mser, combinação frequente
-    Lista ComboMser{"KN.cm"};                   // unidade de Mser
-    Lista ComboCAA{"II"};                       // classe de agressividade ambiental
+    CaixaTexto TextMser;      // Mser, combinação frequente
+    Lista ComboMser{"KN.cm"}; // unidade de Mser
+    bool MserSegueMd = true;  // a unidade de Mser acompanha a de Md até o usuário escolher outra
+    Lista ComboCAA{"II"};     // classe de agressividade ambiental
     std::array<CaixaTexto, 5> TextFissuracao{}; // resultados (1..4), vazios até um cálculo
 };
 

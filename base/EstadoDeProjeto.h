@@ -196,6 +196,7 @@ struct EstadoDeCalculo {
     // Opções de x máximo lidas pelo último cálculo (os controles podem mudar depois).
     int OpcaoDominio4 = 0, OpcaoXMaximo = 0; // valores de Check4 e Check5
     double FatorXMaximo = 0;                 // k de x máximo = k.d
+    bool FatorXMaximoLimitado = false;       // k·d passou do limite da edição: x máximo nele
 
     // Mensagem da recusa do último cálculo (vazia quando ele terminou).
     std::string MensagemErro, MensagemErro2;

@@ -491,6 +491,7 @@ void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
         },
         PrimeiroRegistroExtra, UltimoRegistroExtra);
     RegraDoModelo(D.Form1);
+    D.Form1.MserSegueMd = D.Form1.ComboMser.Text == D.Form1.Combo5.Text;
 }
 
 std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::string& Nome) {

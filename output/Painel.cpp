@@ -33,6 +33,13 @@ void EscreveLinhas(std::array<CaixaTexto, N>& Caixas, const Linhas& Lista) {
 
 } // namespace
 
+std::string AvisoFatorXMaximo(const EstadoDeCalculo& E, std::string_view Separador) {
+    return Junta("O fator de x máximo ", TextoCurto(E.FatorXMaximo, Separador),
+                 " passa do limite da ", TextoNorma(E.Edicao),
+                 ": o cálculo usou x máximo = ", FormataNumero(E.XMax / E.AlturaUtil, 3, Separador),
+                 "·d.");
+}
+
 void EscrevePainel(EstadoDeProjeto& E) {
     const auto formata = [&E](double Valor, int Casas) {
         return FormataNumero(Valor, Casas, E.SeparadorDecimal);
@@ -60,6 +67,8 @@ void EscrevePainel(EstadoDeProjeto& E) {
     const char* nula = "Escala vazia ou nula: o diagrama usa a automática.";
     f.Text5.ToolTipText = calculo && E.EscalaXNula ? nula : "";
     f.Text6.ToolTipText = calculo && E.EscalaYNula ? nula : "";
+    f.Text19.ToolTipText =
+        calculo && E.FatorXMaximoLimitado ? AvisoFatorXMaximo(E, E.SeparadorDecimal) : "";
     if (!calculo) return;
 
     f.Text8.ToolTipText =

@@ -206,6 +206,15 @@ void Ler(const ControlesForm1& f, const ControlesForm8& o, EntradasProjeto& e) {
     e.OpcaoDominio4 = f.Check4.Value;
     e.OpcaoXMaximo = f.Check5.Value;
     e.FatorXMaximo = ValorNumerico(f.Text19.Text);
+    // O fator usado: "0,30" é 0.3, não o 0 do prefixo; vazio continua 0 (a recusa de x
+    // máximo nulo diz o que fazer).
+    if (e.OpcaoXMaximo == 1 && f.Text19.Text.find_first_not_of(" \t") != std::string::npos) {
+        const auto k = LeDecimalComVirgula(f.Text19.Text);
+        if (!k)
+            RecusaValor("O fator de x máximo", " deve ser um número (vírgula ou ponto decimal).",
+                        f.Text19.Text);
+        e.FatorXMaximo = *k;
+    }
 
     // Sem estes valores não há cálculo possível.
     ExigeDimensao(e.Base, "A base (cm)", f.Text1.Text);

@@ -49,6 +49,7 @@ void Dimensionamento::xMáximo() {
     // O fator só vale com "Utilizar x máximo" marcado; desmarcado, não é conferido.
     if (OpcaoXMaximo == 1 && (k < 0 || k > 1)) Recusar("xMáximo deve estar entre 0 e 1 .d", "");
     XMax = XMaximo(AlturaUtil, EpsYd, Concreto, Edicao, k, OpcaoDominio4, OpcaoXMaximo);
+    FatorXMaximoLimitado = OpcaoXMaximo == 1 && OpcaoDominio4 != 1 && k * AlturaUtil > XMax;
     if (!(XMax > 0))
         Recusar("A profundidade máxima da linha neutra resultou nula.",
                 "Informe em \"Utilizar x máximo =\" um fator maior que 0.");

@@ -211,7 +211,8 @@ class TestaJanela : public QObject {
             {"Text1", "\b", "20", "2", Qt::Key_Backspace, 0},
             {"Text13", "\x7f", "12", "2", Qt::Key_Delete, 0}, // Delete não é filtrado
             {"Text23", "a", "", "a", Qt::Key_A, 0},           // Mrd é livre
-            {"Text7", ",", "1", "1,", Qt::Key_Comma, 0},      // passo de Md é livre
+            {"Text7", ",", "1", "1.", Qt::Key_Comma, 0},      // e no passo de Md
+            {"Text19", ",", "0", "0.", Qt::Key_Comma, 0},     // e no fator de x máximo
         };
         for (const Caso& c : casos) {
             QLineEdit* caixa = Caixa(c.Caixa);
@@ -344,6 +345,12 @@ class TestaJanela : public QObject {
         QVERIFY(alertas.contains("Text24") && alertas.filter("TextVerificacao").size() >= 1 &&
                 alertas.contains("TextCortante(1)") && alertas.contains("TextFissuracao(1)"));
         QVERIFY(Caixa("Text24")->toolTip().endsWith(Q(janela->Modelo().Form1.Text24.ToolTipText)));
+        // Uma entrada muda: os alertas do cálculo anterior perdem o vermelho vivo.
+        QTest::keyClick(Caixa("Text17"), Qt::Key_1);
+        for (const char* nome : {"Text24", "TextVerificacao(1)"})
+            QVERIFY(Caixa(nome)->palette().color(QPalette::Base) != QColor(128, 0, 0));
+        QTest::keyClick(Caixa("Text17"), Qt::Key_Backspace); // de volta: vivo outra vez
+        QCOMPARE(Caixa("Text24")->palette().color(QPalette::Base), QColor(128, 0, 0));
         const auto& v = janela->Modelo().Form1.TextVerificacao;
         for (std::size_t i = 1; i < v.size(); ++i) {
             QLineEdit* linha = Caixa(QString("TextVerificacao(%1)").arg(i));
