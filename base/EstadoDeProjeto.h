@@ -76,6 +76,7 @@ struct Verificacoes {
     bool FalhaDominio4 = false;
     // A primeira camada tracionada leva pelo menos duas barras, nos cantos do estribo.
     int BarrasCamada1 = 0;
+    int BarrasCamada1Neg = 0; // a camada comprimida 1, quando há As'
     bool FalhaBarrasCamada1 = false;
     // γc ou γs fora de 1,0 a 2,0 (por exemplo "1,4" lido como 1 ou "14").
     bool CoeficienteImplausivel = false;

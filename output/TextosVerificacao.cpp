@@ -195,7 +195,10 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
                      "2 ou 3 sem \"Permitir domínio 4\"", "", "não atende", true});
         l.back().AvisoProprio = true;
     }
-    l.push_back({"Barras na camada 1", std::to_string(V.BarrasCamada1),
+    l.push_back({"Barras na camada 1",
+                 V.TemNeg ? Junta("positiva ", std::to_string(V.BarrasCamada1), ", negativa ",
+                                  std::to_string(V.BarrasCamada1Neg))
+                          : std::to_string(V.BarrasCamada1),
                  "≥ 2, nos cantos do estribo", "", veredito(V.FalhaBarrasCamada1),
                  V.FalhaBarrasCamada1});
     LinhaVerificacao xd{

@@ -107,7 +107,8 @@ Verificacoes Verifica(const EstadoDeCalculo& D) {
     V.DominioReal = D.DominioReal;
     V.FalhaDominio4 = (D.DominioCG == "4" || D.DominioReal == "4") && D.OpcaoDominio4 != 1;
     V.BarrasCamada1 = static_cast<int>(D.Pos.NumBarras[1]);
-    V.FalhaBarrasCamada1 = V.BarrasCamada1 < 2;
+    V.BarrasCamada1Neg = static_cast<int>(D.Neg.NumBarras[1]);
+    V.FalhaBarrasCamada1 = V.BarrasCamada1 < 2 || (V.TemNeg && V.BarrasCamada1Neg < 2);
     V.GamaC = D.GamaC;
     V.GamaS = D.GamaS;
     V.CoeficienteImplausivel = !(D.GamaC >= 1 && D.GamaC <= 2 && D.GamaS >= 1 && D.GamaS <= 2);

@@ -304,6 +304,23 @@ TEST(Programa, cortante_e_fissuracao_de_um_projeto_depois_de_outro) {
     }
 }
 
+// Depois de "Tira 1 barra" as barras que ficam vão de canto a canto do estribo, como numa
+// camada cheia (a 2023 põe duas na camada 1: ver projetos.txt).
+TEST(Arranjo, tira_1_barra_espalha_as_que_ficam) {
+    Dimensionamento p;
+    teste::Viga20x50C30(p, "130", "16 mm (5/8'')");
+    p.Programa();
+    ASSERT_EQ(p.Pos.NumBarras[1], 4);
+    ASSERT_EQ(p.Pos.NumBarras[2], 0);
+    for (int n : {3, 2}) {
+        p.Command3_Click();
+        SCOPED_TRACE(n);
+        EXPECT_EQ(p.Pos.NumBarras[1], n);
+        EXPECT_DOUBLE_EQ(p.Pos.EspLivre[1], (p.LarguraInterna() - n * 1.6) / (n - 1));
+        EXPECT_FALSE(p.Verif.FalhaBarrasCamada1);
+    }
+}
+
 // Entradas sem silêncio: vírgula no fator de x máximo, fator acima do limite da edição
 // dito na barra de estado, e a unidade de Mser que segue a de Md até o usuário escolher.
 TEST(Programa, fator_de_x_maximo_com_virgula_e_limitado_com_aviso) {
