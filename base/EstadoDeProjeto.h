@@ -45,6 +45,9 @@ struct Verificacoes {
     // da camada comprimida com x no limite (kgf/cm²); NaN quando não há número.
     bool NotaArredondamento = false;
     double AsLinhaExtra = 0, SigLinhaNoLimite = 0;
+    // A's,extra conferida: com ela as barras colocadas voltam ao limite nos dois modelos.
+    // Falso (e AsLinhaExtra NaN) quando não voltam: o arranjo pede um novo dimensionamento.
+    bool AsLinhaExtraConferida = false;
     // Armadura mínima, item 17.3.5.2.1, contra a área positiva colocada.
     double AsMin = 0;                     // cm²; negativa quando o concreto não resiste a Md,min
     bool ConcretoNaoResisteMdMin = false; // d² < 2·Md,min/(b·σcd): sem número

@@ -229,7 +229,8 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
                             "As calculada)·fyd / σ's = ",
                             n(V.AsLinhaExtra, 2), " cm² (σ's = ", n(V.SigLinhaNoLimite, 2),
                             " kgf/cm² com x no limite) a traria de volta a ele.")
-                    : std::string("."));
+                    : std::string(": com as barras colocadas, o arranjo pede um novo "
+                                  "dimensionamento."));
     }
     l.push_back(std::move(colocadas));
     if (V.ConcretoNaoResisteMdMin)

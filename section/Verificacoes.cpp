@@ -3,7 +3,10 @@
 
 #include "base/Catalogos.h"
 #include "section/Comparacao.h"
+#include "section/ValoresFinais.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -30,6 +33,21 @@ bool AcimaDe(double Valor, double Limite) {
     return Valor > Limite * (1 + 1e-12);
 }
 
+// As barras colocadas com Extra (cm²) a mais na camada comprimida 1 voltam a x/d ≤ o
+// limite nos dois modelos, como as linhas o mostram (três casas).
+bool ExtraTrazDeVolta(const EstadoDeCalculo& D, double Extra, double XdLim) {
+    SecaoColocada s = ColocadaDe(D);
+    const double area = D.AreaBarra[static_cast<std::size_t>(s.Neg.Bitola[1])];
+    if (!(area > 0)) return false;
+    s.Neg.NumBarras[1] += Extra / area;
+    s.Neg.DCG = Centroide(s.Neg.NumBarras, s.Neg.Bitola, s.Neg.NumCamadas, s.AreaBarra,
+                          s.Neg.DLinha, s.Neg.DCG);
+    const double d = D.Altura - D.DCG1;
+    return std::ranges::all_of(std::array{false, true}, [&](bool Real) {
+        return BuscaEquilibrio(s, Real, D.PrecisãoN).X / d < XdLim + 0.0005;
+    });
+}
+
 void AvaliaDuctilidade(const EstadoDeCalculo& D, Verificacoes& V) {
     const double d = D.AlturaUtil;
     V.XdCalculo = D.XCalculo / d;
@@ -48,8 +66,9 @@ void AvaliaDuctilidade(const EstadoDeCalculo& D, Verificacoes& V) {
     const double epsLinha = EpsConcreto(xLim, d, D.Concreto) * (xLim - D.DCG2) / xLim;
     V.SigLinhaNoLimite = LeiDoCalculo(D).Tensao(epsLinha);
     V.AsLinhaExtra = (D.AsReal - D.AsPos) * D.Fyd / V.SigLinhaNoLimite;
-    if (!(V.AsLinhaExtra > 0) || !std::isfinite(V.AsLinhaExtra))
-        V.AsLinhaExtra = std::numeric_limits<double>::quiet_NaN();
+    V.AsLinhaExtraConferida = V.AsLinhaExtra > 0 && std::isfinite(V.AsLinhaExtra) &&
+                              ExtraTrazDeVolta(D, V.AsLinhaExtra, V.XdLim);
+    if (!V.AsLinhaExtraConferida) V.AsLinhaExtra = std::numeric_limits<double>::quiet_NaN();
 }
 
 } // namespace

@@ -409,5 +409,17 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
         EXPECT_TRUE(vistas.contains(g)) << g;
 }
 
+// A's,extra somada à camada comprimida traz x/d das barras colocadas de volta ao limite
+// (o caso em que não traz e pede um novo dimensionamento está em projetos.txt).
+TEST(Veredito, as_linha_extra_traz_x_d_ao_limite) {
+    Dimensionamento p;
+    teste::Viga20x50C30(p, "200", "25 mm (1'')");
+    p.Programa();
+    ASSERT_TRUE(p.Verif.AsLinhaExtraConferida);
+    p.Neg.NumBarras[1] += p.Verif.AsLinhaExtra / p.AreaBarra[p.Neg.Bitola[1]];
+    p.CGd2(), p.ValoresFinaisCG(), p.ValoresCG(), p.ValoresFinaisReais(), p.ValoresRET();
+    for (double x : {p.XCG, p.XReal}) EXPECT_LE(x / (p.Altura - p.DCG1), p.Verif.XdLim + 5e-4);
+}
+
 } // namespace
 } // namespace lumbrio
