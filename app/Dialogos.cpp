@@ -116,6 +116,10 @@ Form8::Form8(QWidget* Pai) : QDialog(Pai) {
     Check1[1] = NovaMarca(this, "Check1(1)", "Espaçamento mínimo entre barras na vertical (cm)",
                           240, 2190, 2355, 405);
     Text4[1] = NovaCaixa(this, "Text4(1)", 2640, 2250, 975, 285);
+    NovoRotulo(this, "Label4", "Espaçamento mínimo dos estribos (cm)", 240, 2745);
+    Text5 = NovaCaixa(this, "Text5", 2640, 2700, 975, 285);
+    Text5->setToolTip("Abaixo dele a cortante pede outra bitola ou mais ramos: espaço para o "
+                      "vibrador (item 18.3.3.2). 0: sem mínimo.");
     NovoRotulo(this, "Label1",
                "OBS: Valores muito alto ou muito baixo de precisão podem causar travamento do "
                "programa. O valor padrão é de 0,0001",
@@ -127,11 +131,24 @@ Form8::Form8(QWidget* Pai) : QDialog(Pai) {
 }
 
 void Form8::accept() {
-    if (!Confere || Confere()) QDialog::accept();
+    if (Confere && !Confere()) return;
+    if (controles) LembraEspacamentoDosEstribos(*controles, true);
+    QDialog::accept();
 }
 
 void Form8::reject() {
-    if (!Confere || Confere()) QDialog::reject();
+    if (Confere && !Confere()) return;
+    if (controles) LembraEspacamentoDosEstribos(*controles, true);
+    QDialog::reject();
+}
+
+void LembraEspacamentoDosEstribos(ControlesForm8& Controles, bool Grava) {
+    QSettings config("Lumbrio", "Lumbrio");
+    const QString chave = "outros/espacamentoMinimoEstribos";
+    if (Grava)
+        config.setValue(chave, QString::fromStdString(Controles.Text5.Text));
+    else if (config.contains(chave))
+        Controles.Text5.Text = config.value(chave).toString().toStdString();
 }
 
 void Form8::Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles) {
@@ -143,6 +160,8 @@ void Form8::Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles) {
         Tabela.Liga(Check1[i], Controles.Check1[i]);
         Tabela.Liga(Text4[i], Controles.Text4[i], Filtro::Decimal);
     }
+    Tabela.Liga(Text5, Controles.Text5, Filtro::Decimal);
+    controles = &Controles;
 }
 
 bool PedeFichaDoRelatorio(QWidget* Pai, FichaDoProjeto& Ficha) {

@@ -68,7 +68,8 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos)
     setMaximumSize(TamanhoInteiro());
     resize(TamanhoInteiro());
 
-    // Padrões de projeto, depois Padrão.txt quando existe; nenhum cálculo.
+    // Padrões de projeto e das configurações, depois Padrão.txt quando existe; nenhum cálculo.
+    LembraEspacamentoDosEstribos(modelo.Form8, false);
     tabela.DoModelo();
     Comando([this] { CarregaPadraoInicial(modelo); });
 }

@@ -127,6 +127,7 @@ struct ControlesForm8 {
     CaixaTexto Text1{"100"}; // PrecisãoN (kgf)
     std::array<Marcador, 2> Check1{};
     std::array<CaixaTexto, 2> Text4{CaixaTexto{"0"}, CaixaTexto{"0"}};
+    CaixaTexto Text5{"7"}; // espaçamento mínimo prático dos estribos (cm)
 };
 
 // Regra do modelo da cortante: θ só se digita no modelo II (no I as bielas são a 45°).

@@ -21,6 +21,8 @@ struct EntradasCortante {
     double Teta = 30, Alfa = 90; // graus
     int Ramos = 2;
     double Fywk = 5000; // kgf/cm²
+    // Espaçamento mínimo prático (cm): espaço para o vibrador entre estribos (item 18.3.3.2).
+    double SMinPratico = 7;
     bool operator==(const EntradasCortante&) const = default;
 };
 
@@ -48,6 +50,11 @@ struct ResultadoCortante {
     double SMax = 0, St = 0, StMax = 0; // cm
     double PhiTMin = 0.5, PhiTMax = 0;  // cm
     bool FalhaBielas = false, FalhaSt = false, FalhaPhiT = false;
+    // s abaixo do mínimo prático, e o primeiro estribo que o atende: a bitola seguinte
+    // (PhiSugerido, cm) ou, com a mesma bitola, mais ramos (0: nenhum atende).
+    bool AbaixoDoMinimo = false;
+    double PhiSugerido = 0;
+    int RamosSugeridos = 0;
 };
 
 } // namespace lumbrio

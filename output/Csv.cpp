@@ -187,6 +187,9 @@ const std::vector<ColunaCsv>& ColunasDoFim() {
         Marca(
             "alerta_sigma_s", [](Estado d) { return SigmaAcimaDeFyk(d.ResFissuracao, d.Fyk); },
             [](Estado d) { return d.ResFissuracao.Calculado; }),
+        Marca(
+            "alerta_s_minimo", [](Estado d) { return d.ResCortante.AbaixoDoMinimo; },
+            [](Estado d) { return d.ResCortante.Calculado; }),
     };
     return c;
 }

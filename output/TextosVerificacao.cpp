@@ -150,6 +150,21 @@ std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::stri
                        " cm: não há espaçamento que se monte. Aumente a bitola ou os ramos do "
                        "estribo, ou a seção.");
     }
+    if (R.AbaixoDoMinimo && !R.FalhaBielas) {
+        LinhaVerificacao& e = l.back();
+        const std::string proposta =
+            R.PhiSugerido > 0 ? Junta("use φ ", TextoCurto(R.PhiSugerido * 10, Separador), " mm")
+            : R.RamosSugeridos > 0 ? Junta("use ", std::to_string(R.RamosSugeridos), " ramos")
+                                   : std::string("aumente a seção");
+        if (!R.FalhaS) {
+            e.Limite = Junta(n(E.EntCortante.SMinPratico, 1), " ≤ s ≤ ", n(R.SMax, 1), " cm");
+            e.Veredito = Junta("abaixo do mínimo: ", proposta);
+            e.Falha = true;
+            e.Informativa = false;
+        }
+        e.Nota += Junta(" O mínimo prático de ", n(E.EntCortante.SMinPratico, 1),
+                        " cm (Outros valores) deixa passar o vibrador: ", proposta, ".");
+    }
     l.push_back({"Ramos", Junta("st = ", n(R.St, 1), " cm"), Junta("≤ ", n(R.StMax, 1), " cm"),
                  "18.3.3.2", veredito(R.FalhaSt), R.FalhaSt});
     l.push_back({"Diâmetro do estribo", Junta("φt = ", phi, " mm"),

@@ -102,6 +102,15 @@ std::optional<double> NumeroOpcional(const std::string& Texto, double Fator, con
     return NaUnidadeInterna(*v, Fator);
 }
 
+// O espaçamento mínimo prático dos estribos (cm), de 0 (sem mínimo) a 100 cm.
+double EspacamentoMinimoEstribos(const ControlesForm8& o) {
+    const auto v = LeDecimalComVirgula(o.Text5.Text);
+    if (!v || !(*v >= 0 && *v <= 100))
+        RecusaValor("O espaçamento mínimo dos estribos (cm)", " deve ser um número de 0 a 100.",
+                    o.Text5.Text);
+    return *v;
+}
+
 } // namespace
 
 void ConfereOutros(const ControlesForm8& o) {
@@ -123,6 +132,7 @@ void ConfereOutros(const ControlesForm8& o) {
     for (std::size_t i = 0; i < 2; ++i)
         if (o.Check1[i].Value == 1)
             ExigeNaoNegativo(numero(o.Text4[i], espacamentos[i]), espacamentos[i], o.Text4[i].Text);
+    EspacamentoMinimoEstribos(o);
 }
 
 bool Dimensionamento::Form8_Voltar() {
@@ -344,6 +354,7 @@ EntradasProjeto LeEntradas(const ControlesForm1& f, const ControlesForm8& o) {
     AçoDaLista(f, e);
     e.EspHorUsuario = MinimoUsuario(o.Check1[0], o.Text4[0], "O espaçamento horizontal");
     e.EspVertUsuario = MinimoUsuario(o.Check1[1], o.Text4[1], "O espaçamento vertical");
+    e.Cortante.SMinPratico = EspacamentoMinimoEstribos(o);
     return e;
 }
 
