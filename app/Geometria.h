@@ -76,6 +76,7 @@ inline constexpr auto& P = LinhasPainel;
 inline constexpr auto V = &F::TextVerificacao;
 inline constexpr auto C = &F::TextCortante;
 inline constexpr auto W = &F::TextFissuracao;
+inline constexpr auto U = &F::TextDurabilidade;
 static_assert(P.size() == 7, "uma linha de Resultados na tabela por linha do painel");
 
 inline constexpr auto TextosBitolas = [] {
@@ -288,6 +289,12 @@ inline constexpr Controle Form1[] = {
     {"TextFissuracao(2)", Leitura, "Frame12", 120, 990, 7020, 270, "", 77, Campo<W, 2>},
     {"TextFissuracao(3)", Leitura, "Frame12", 120, 1260, 7020, 270, "", 78, Campo<W, 3>},
     {"TextFissuracao(4)", Leitura, "Frame12", 120, 1530, 7020, 270, "", 79, Campo<W, 4>},
+
+    // Durabilidade na classe de agressividade escolhida acima.
+    {"Frame13", Moldura, "", 11580, 5220, 7260, 1140, "Durabilidade (item 7.4)"},
+    {"TextDurabilidade(1)", Leitura, "Frame13", 120, 255, 7020, 270, "", 80, Campo<U, 1>},
+    {"TextDurabilidade(2)", Leitura, "Frame13", 120, 525, 7020, 270, "", 81, Campo<U, 2>},
+    {"TextDurabilidade(3)", Leitura, "Frame13", 120, 795, 7020, 270, "", 82, Campo<U, 3>},
 };
 
 // Nomes únicos; moldura-mãe antes dos filhos; texto e campo do modelo do tipo do
@@ -338,11 +345,13 @@ constexpr bool Coerente(std::span<const Controle> Tabela) {
     return true;
 }
 static_assert(Coerente(Form1));
-static_assert(std::ranges::count(Form1, Leitura, &Controle::Tipo) ==
-                  std::tuple_size_v<decltype(F::TextVerificacao)> - 1 +
-                      std::tuple_size_v<decltype(F::TextCortante)> - 1 +
-                      std::tuple_size_v<decltype(F::TextFissuracao)> - 1,
-              "uma linha por verificação da norma e por resultado da cortante e do serviço");
+static_assert(
+    std::ranges::count(Form1, Leitura, &Controle::Tipo) ==
+        std::tuple_size_v<decltype(F::TextVerificacao)> - 1 +
+            std::tuple_size_v<decltype(F::TextCortante)> - 1 +
+            std::tuple_size_v<decltype(F::TextFissuracao)> - 1 +
+            std::tuple_size_v<decltype(F::TextDurabilidade)> - 1,
+    "uma linha por verificação da norma, da durabilidade e por resultado da cortante e do serviço");
 
 } // namespace geometria
 

@@ -110,6 +110,8 @@ struct ControlesForm1 {
     bool MserSegueMd = true;  // a unidade de Mser acompanha a de Md até o usuário escolher outra
     Lista ComboCAA{"II"};     // classe de agressividade ambiental
     std::array<CaixaTexto, 5> TextFissuracao{}; // resultados (1..4), vazios até um cálculo
+    // Durabilidade na classe de agressividade: classe, cobrimento e CA-60 (1..3).
+    std::array<CaixaTexto, 4> TextDurabilidade{};
 };
 
 // "Mensagem de erro".

@@ -87,6 +87,17 @@ struct Verificacoes {
     // Classe do concreto fora da faixa da edição.
     bool ClasseForaDaFaixa = false;
     double FckMinimo = 0, FckMaximo = 0; // MPa
+    // Durabilidade (item 7.4) na classe de agressividade ambiental (1 a 4): classe mínima
+    // do concreto (Tabela 7.1) e cobrimento nominal mínimo de vigas (Tabela 7.2).
+    int ClasseCAA = 0;
+    double FckMinimoCAA = 0;        // MPa
+    double Cobrimento = 0;          // cm
+    double CobrimentoMinimoCAA = 0; // cm
+    bool FalhaClasseCAA = false, FalhaCobrimentoCAA = false;
+    // CA-60 só se fabrica até 10 mm: a maior bitola de CA-60 acima disso (mm; 0: nenhuma),
+    // das barras ou do estribo.
+    double BitolaCA60 = 0;
+    bool FalhaCA60 = false;
 };
 
 // Uma face da seção: a positiva (tracionada) ou a negativa (comprimida), com as camadas

@@ -190,6 +190,9 @@ const std::vector<ColunaCsv>& ColunasDoFim() {
         Marca(
             "alerta_s_minimo", [](Estado d) { return d.ResCortante.AbaixoDoMinimo; },
             [](Estado d) { return d.ResCortante.Calculado; }),
+        Marca("alerta_CA60", [](Estado d) { return d.Verif.FalhaCA60; }),
+        Marca("alerta_durabilidade",
+              [](Estado d) { return d.Verif.FalhaClasseCAA || d.Verif.FalhaCobrimentoCAA; }),
     };
     return c;
 }

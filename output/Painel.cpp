@@ -61,6 +61,7 @@ void EscrevePainel(EstadoDeProjeto& E) {
     const bool calculo = E.HaResultados;
     const std::string_view sep = E.SeparadorDecimal;
     EscreveLinhas(f.TextVerificacao, calculo ? LinhasVerificacao(E.Verif, sep) : Linhas{});
+    EscreveLinhas(f.TextDurabilidade, calculo ? LinhasDurabilidade(E.Verif, sep) : Linhas{});
     EscreveLinhas(f.TextCortante, calculo ? LinhasCortante(E, sep) : Linhas{});
     EscreveLinhas(f.TextFissuracao, calculo ? LinhasFissuracao(E, sep) : Linhas{});
     // Uma escala digitada vazia ou nula foi trocada pela automática: a caixa diz.

@@ -189,6 +189,10 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
         if (v.Falha)
             s.Blocos.push_back(Paragrafo{"• Força cortante — " + v.Texto() + ".", Estilo::Destaque,
                                          Enfase::Alerta});
+    for (const LinhaVerificacao& v : LinhasDurabilidade(D.Verif, D.SeparadorDecimal))
+        if (v.Falha)
+            s.Blocos.push_back(
+                Paragrafo{"• Durabilidade — " + v.Texto() + ".", Estilo::Destaque, Enfase::Alerta});
     if (D.Verif.PedePele)
         s.Blocos.push_back(Paragrafo{Junta("• Acrescentar armadura de pele: ",
                                            FormataNumero(D.Verif.AsPele, 2, D.SeparadorDecimal),
@@ -273,7 +277,10 @@ Tabela TabelaVerificacoes(const std::vector<LinhaVerificacao>& Linhas,
 
 SecaoRelatorio SecaoVerificacoes(const Dim& D) {
     std::vector<BlocoRelatorio> notas;
-    Tabela t = TabelaVerificacoes(LinhasVerificacao(D.Verif, D.SeparadorDecimal), notas);
+    std::vector<LinhaVerificacao> linhas = LinhasVerificacao(D.Verif, D.SeparadorDecimal);
+    for (LinhaVerificacao& l : LinhasDurabilidade(D.Verif, D.SeparadorDecimal))
+        linhas.push_back(std::move(l));
+    Tabela t = TabelaVerificacoes(linhas, notas);
     SecaoRelatorio s{.Titulo = Junta("8. Verificações (", TextoNorma(D.Edicao), ")"),
                      .Blocos = {std::move(t)}};
     s.Blocos.insert(s.Blocos.end(), notas.begin(), notas.end());

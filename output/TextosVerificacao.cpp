@@ -41,6 +41,30 @@ std::string NumeroDaLinha(double Valor, int Casas, std::string_view Separador) {
 
 } // namespace
 
+std::vector<LinhaVerificacao> LinhasDurabilidade(const Verificacoes& V,
+                                                 std::string_view Separador) {
+    const auto n = [&](double v, int casas) { return NumeroDaLinha(v, casas, Separador); };
+    const auto veredito = [](bool falha) { return falha ? "não atende" : "atende"; };
+    const std::string_view caa = ItensCAA[static_cast<std::size_t>(V.ClasseCAA - 1)];
+    std::vector<LinhaVerificacao> l;
+    // fck fracionário (19,9 MPa) com uma casa: arredondado, pareceria atender.
+    const double fck = V.FckMPa;
+    const std::string textoFck = n(fck, std::fabs(fck - std::round(fck)) < 1e-6 ? 0 : 1);
+    l.push_back({"Classe mínima (Tabela 7.1)", Junta("fck = ", textoFck, " MPa, CAA ", caa),
+                 Junta("≥ C", n(V.FckMinimoCAA, 0)), "7.4.2", veredito(V.FalhaClasseCAA),
+                 V.FalhaClasseCAA});
+    l.push_back({"Cobrimento nominal (Tabela 7.2)",
+                 Junta("c = ", n(V.Cobrimento * 10, 0), " mm, CAA ", caa),
+                 Junta("≥ ", n(V.CobrimentoMinimoCAA * 10, 0), " mm"), "7.4.7.2",
+                 veredito(V.FalhaCobrimentoCAA), V.FalhaCobrimentoCAA});
+    if (V.FalhaCA60) {
+        l.push_back({"Bitola de CA-60", Junta("φ ", TextoCurto(V.BitolaCA60, Separador), " mm"),
+                     "≤ 10 mm", "", "não atende", true});
+        l.back().Nota = "O CA-60 é fabricado só até 10 mm: use CA-50 ou uma bitola menor.";
+    }
+    return l;
+}
+
 std::vector<LinhaVerificacao> LinhasFissuracao(const EstadoDeProjeto& E,
                                                std::string_view Separador) {
     const ResultadoFissuracao& R = E.ResFissuracao;

@@ -31,6 +31,10 @@ struct LinhaVerificacao {
 std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V,
                                                 std::string_view Separador = ".");
 
+// As linhas da durabilidade (item 7.4) na classe de agressividade do cálculo.
+std::vector<LinhaVerificacao> LinhasDurabilidade(const Verificacoes& V,
+                                                 std::string_view Separador = ".");
+
 // "kN", "kgf", "tf" ou "N" de um item da lista de unidades de força.
 std::string_view SimboloDaForca(std::string_view Item);
 

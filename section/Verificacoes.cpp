@@ -71,6 +71,28 @@ void AvaliaDuctilidade(const EstadoDeCalculo& D, Verificacoes& V) {
     if (!V.AsLinhaExtraConferida) V.AsLinhaExtra = std::numeric_limits<double>::quiet_NaN();
 }
 
+// Durabilidade, item 7.4: Tabelas 7.1 e 7.2 (vigas) e as bitolas de CA-60.
+void AvaliaDurabilidade(const EstadoDeCalculo& D, Verificacoes& V) {
+    V.ClasseCAA = std::clamp(D.EntFissuracao.Classe, 1, 4);
+    const auto c = static_cast<std::size_t>(V.ClasseCAA - 1);
+    V.FckMinimoCAA = std::array{20.0, 25.0, 30.0, 40.0}[c];
+    V.CobrimentoMinimoCAA = std::array{2.5, 3.0, 4.0, 5.0}[c];
+    V.Cobrimento = D.Cobrimento;
+    // A folga cobre fck lido numa unidade que não é MPa (kN/cm², kgf/cm²).
+    V.FalhaClasseCAA = V.FckMPa < V.FckMinimoCAA - 1e-9;
+    V.FalhaCobrimentoCAA = D.Cobrimento < V.CobrimentoMinimoCAA - 1e-9;
+    double fi = 0; // cm
+    if (D.Fyk == 6000)
+        for (const Face* f : {&D.Pos, &D.Neg})
+            for (int i = 1; i <= f->NumCamadas; ++i)
+                if (f->NumBarras[i] > 0)
+                    fi = std::max(fi, D.Diametro[static_cast<std::size_t>(f->Bitola[i])]);
+    if (D.EntCortante.Usada && D.EntCortante.Fywk == 6000)
+        fi = std::max(fi, D.Diametro[static_cast<std::size_t>(D.BitolaEstr)]);
+    V.FalhaCA60 = fi > 1 + 1e-9;
+    V.BitolaCA60 = V.FalhaCA60 ? fi * 10 : 0;
+}
+
 } // namespace
 
 Verificacoes Verifica(const EstadoDeCalculo& D) {
@@ -135,6 +157,7 @@ Verificacoes Verifica(const EstadoDeCalculo& D) {
     V.FckMinimo = 20;
     V.FckMaximo = D.Edicao == Norma::NBR2023 ? 90 : 50;
     V.ClasseForaDaFaixa = V.FckMPa < V.FckMinimo || V.FckMPa > V.FckMaximo;
+    AvaliaDurabilidade(D, V);
     return V;
 }
 

@@ -156,9 +156,11 @@ TEST(Norma, fctm_acima_de_C50_na_2023) {
 std::string Retrato(const char* Nome, const Dimensionamento& p) {
     std::string s;
     AcrescentaLinhaCsv(s, Nome, p.Form1.Text17.Text, p, true);
-    for (std::span<const CaixaTexto> linhas : {std::span<const CaixaTexto>(p.Form1.TextVerificacao),
-                                               std::span<const CaixaTexto>(p.Form1.TextCortante),
-                                               std::span<const CaixaTexto>(p.Form1.TextFissuracao)})
+    for (std::span<const CaixaTexto> linhas :
+         {std::span<const CaixaTexto>(p.Form1.TextVerificacao),
+          std::span<const CaixaTexto>(p.Form1.TextCortante),
+          std::span<const CaixaTexto>(p.Form1.TextFissuracao),
+          std::span<const CaixaTexto>(p.Form1.TextDurabilidade)})
         for (const CaixaTexto& v : linhas) {
             if (!v.Text.empty())
                 s += Junta(v.BackColor == Cor::Alerta ? "  ! " : "    ", v.Text, "\n");
@@ -206,6 +208,14 @@ void Barras20(Dimensionamento& p, const char* Md) {
     p.Form1.Text18.Text = "25";
     p.Form1.Text17.Text = Md;
     teste::PoeBitolas(p, "20 mm (3/4'')", "40 mm");
+}
+
+// Durabilidade: classe de agressividade, fck (MPa), cobrimento (cm), aço e bitola.
+void Caa(Dimensionamento& p, const char* Classe, const char* Fck, const char* C, const char* Aco,
+         const char* Bitola = "20 mm (3/4'')") {
+    teste::Viga20x50C30(p, "100", Bitola);
+    p.Form1.ComboCAA.Text = Classe, p.Form1.Text18.Text = Fck, p.Form1.Text4.Text = C;
+    p.Form1.Combo1.Text = Aco;
 }
 
 // Vd (kN), espaçamento mínimo dos estribos (cm) e o estribo, na mesma viga com Md = 100 kN·m.
@@ -327,6 +337,13 @@ const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
          p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
          teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
      }},
+    {"durabilidade: CAA IV, C40, c = 5 cm", [](D& p) { Caa(p, "IV", "40", "5", "Aço CA-50A"); }},
+    {"durabilidade: CAA IV, C39, c = 4,9 cm",
+     [](D& p) { Caa(p, "IV", "39", "4.9", "Aço CA-50A"); }},
+    {"durabilidade: CAA I, C20, c = 2,5 cm, CA-60 de 10 mm",
+     [](D& p) { Caa(p, "I", "20", "2.5", "Aço CA-60A", "10 mm (3/8'')"); }},
+    {"durabilidade: CAA I, C19,9, c = 2,4 cm, CA-60 de 12,5 mm",
+     [](D& p) { Caa(p, "I", "19.9", "2.4", "Aço CA-60A", "12.5 mm (1/2'')"); }},
     // Estribos abaixo do mínimo prático (7 cm): a bitola seguinte, mais ramos ou a seção.
     {"estribos: s = 6,5 cm < 7 cm pede φ 8 mm", [](D& p) { Estribos(p, "250", "7", "6.3 mm"); }},
     {"estribos: s = 6,5 cm no mínimo de 6,5 cm", [](D& p) { Estribos(p, "250", "6,5", "6.3 mm"); }},
@@ -359,6 +376,9 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
 // caixa que passe a ficar em alerta sem coluna faz o teste falhar pelo nome.
 TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
     const std::map<std::string, std::string> porLinha{
+        {"Classe mínima (Tabela 7.1)", "alerta_durabilidade"},
+        {"Cobrimento nominal (Tabela 7.2)", "alerta_durabilidade"},
+        {"Bitola de CA-60", "alerta_CA60"},
         {"Mrd CG", "alerta_Mrd_CG"},
         {"Mrd Real", "alerta_Mrd_Real"},
         {"%h", "alerta_pctH"},
@@ -387,7 +407,8 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
         const auto& f = p.Form1;
         for (std::span<const CaixaTexto> linhas : {std::span<const CaixaTexto>(f.TextVerificacao),
                                                    std::span<const CaixaTexto>(f.TextCortante),
-                                                   std::span<const CaixaTexto>(f.TextFissuracao)})
+                                                   std::span<const CaixaTexto>(f.TextFissuracao),
+                                                   std::span<const CaixaTexto>(f.TextDurabilidade)})
             for (const CaixaTexto& v : linhas) {
                 if (v.BackColor != Cor::Alerta) continue;
                 const std::string grandeza = v.Text.substr(0, v.Text.find(": "));
@@ -421,7 +442,8 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
             }
     }
     // Os projetos põem em alerta ao menos estas linhas, a nova coluna incluída.
-    for (const char* g : {"Mrd Real", "%h", "Armadura máxima", "Bielas", "Ramos", "Estádio II"})
+    for (const char* g : {"Classe mínima (Tabela 7.1)", "Mrd Real", "%h", "Armadura máxima",
+                          "Bielas", "Ramos", "Estádio II"})
         EXPECT_TRUE(vistas.contains(g)) << g;
 }
 

@@ -267,7 +267,7 @@ class TestaJanela : public QObject {
             QTest::keyClick(w, Qt::Key_Tab);
         }
         janela->MostraInteira();
-        QCOMPARE(paradas.size(), 76); // escalas desabilitadas por "Auto.", θ no modelo I
+        QCOMPARE(paradas.size(), 79); // escalas desabilitadas por "Auto.", θ no modelo I
         const char* leitura[] = {"Text1",
                                  "Text4",
                                  "Combo3",
