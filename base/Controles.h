@@ -93,8 +93,9 @@ struct ControlesForm1 {
     CaixaTexto Text15, Text16; // y/2
     Rotulo Label29{"Kgf.cm"};  // unidade de Mrd
     CaixaTexto Text34{"Taxa > 4%"};
-    // "Verificações": uma linha por verificação da norma (1..14), vazias até um cálculo.
-    std::array<CaixaTexto, 15> TextVerificacao{};
+    // "Verificações": o veredito e uma linha por verificação da norma (1..15), vazias até
+    // um cálculo.
+    std::array<CaixaTexto, 16> TextVerificacao{};
     // Força cortante: Vd vazio é "sem verificação".
     CaixaTexto TextVd;                        // Vd
     Lista ComboVd{"KN"};                      // unidade de Vd

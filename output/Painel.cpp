@@ -19,6 +19,9 @@ void Alerta(CaixaTexto& Caixa, std::string Motivo) {
 // As linhas nas caixas 1..N, falhas na cor de alerta, a nota na dica; as de sobra vazias.
 using Linhas = std::vector<LinhaVerificacao>;
 
+// O que cabe numa linha de "Verificações" sem cortar (a do veredito põe o resto na nota).
+constexpr std::size_t CaracteresDaLinha = 96;
+
 template <std::size_t N>
 void EscreveLinhas(std::array<CaixaTexto, N>& Caixas, const Linhas& Lista) {
     for (std::size_t i = 1; i < N; ++i) {
@@ -60,7 +63,12 @@ void EscrevePainel(EstadoDeProjeto& E) {
     // "Tira 1 barra" pode haver menos linhas) ficam vazias.
     const bool calculo = E.HaResultados;
     const std::string_view sep = E.SeparadorDecimal;
-    EscreveLinhas(f.TextVerificacao, calculo ? LinhasVerificacao(E.Verif, sep) : Linhas{});
+    Linhas verificacoes;
+    if (calculo) {
+        verificacoes = LinhasVerificacao(E.Verif, sep);
+        verificacoes.insert(verificacoes.begin(), LinhaDoVeredito(E, sep, CaracteresDaLinha));
+    }
+    EscreveLinhas(f.TextVerificacao, verificacoes);
     EscreveLinhas(f.TextDurabilidade, calculo ? LinhasDurabilidade(E.Verif, sep) : Linhas{});
     EscreveLinhas(f.TextCortante, calculo ? LinhasCortante(E, sep) : Linhas{});
     EscreveLinhas(f.TextFissuracao, calculo ? LinhasFissuracao(E, sep) : Linhas{});
@@ -85,6 +93,12 @@ void EscrevePainel(EstadoDeProjeto& E) {
         (f.*l.Real).Text = TextoDaLinha(l, true, E, E.SeparadorDecimal);
     }
     f.Label29.Caption = E.UnidadeMd;
+    // x = d: As não tem limite; a caixa diz por quê em vez de ficar vazia.
+    if (E.AsPosSemLimite) {
+        f.Text8.Text = "x = d";
+        Alerta(f.Text8, "x chegou a d: nenhuma As equilibra Md com as camadas disponíveis. "
+                        "Aumente a seção.");
+    }
     // Mrd abaixo de Md e domínio 4 sem "Permitir domínio 4": alerta com o motivo.
     for (CaixaTexto* c : {&f.Text23, &f.Text24, &f.Text11, &f.Text12}) c->Enabled = true;
     const std::pair<CaixaTexto*, double> mrds[] = {{&f.Text23, E.MrdCG}, {&f.Text24, E.MrdReal}};

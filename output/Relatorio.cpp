@@ -166,6 +166,11 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
     SecaoRelatorio s;
     s.Titulo = "4. Avisos";
     const std::string limite = N.Limite();
+    // O veredito de todas as verificações abre a seção; as falhas vêm uma a uma depois.
+    const LinhaVerificacao veredito = LinhaDoVeredito(D, D.SeparadorDecimal);
+    s.Blocos.push_back(
+        Paragrafo{Junta(veredito.Texto(), ".", veredito.Nota.empty() ? "" : " ", veredito.Nota),
+                  Estilo::Destaque, veredito.Falha ? Enfase::Alerta : Enfase::Boa});
     if (std::string a = AvisoMrdAbaixoDeMd(D, C, D.SeparadorDecimal); !a.empty())
         s.Blocos.push_back(Paragrafo{"• " + a, Estilo::Destaque, Enfase::Alerta});
     const auto regra = [&](bool atende, const char* face, double pct) {
@@ -189,6 +194,10 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
         if (v.Falha)
             s.Blocos.push_back(Paragrafo{"• Força cortante — " + v.Texto() + ".", Estilo::Destaque,
                                          Enfase::Alerta});
+    for (const LinhaVerificacao& v : LinhasFissuracao(D, D.SeparadorDecimal))
+        if (v.Falha)
+            s.Blocos.push_back(Paragrafo{"• Abertura de fissuras — " + v.Texto() + ".",
+                                         Estilo::Destaque, Enfase::Alerta});
     for (const LinhaVerificacao& v : LinhasDurabilidade(D.Verif, D.SeparadorDecimal))
         if (v.Falha)
             s.Blocos.push_back(
@@ -199,7 +208,7 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
                                            " cm² por face, com espaçamento ≤ 20 cm (item "
                                            "17.3.5.2.3)."),
                                      Estilo::Destaque});
-    if (s.Blocos.empty())
+    if (s.Blocos.size() == 1)
         s.Blocos.push_back(Paragrafo{Junta("Nenhum aviso: as barras colocadas resistem a Md nos "
                                            "dois modelos e a regra dos ",
                                            limite, " da altura é atendida."),

@@ -161,4 +161,41 @@ Verificacoes Verifica(const EstadoDeCalculo& D) {
     return V;
 }
 
+VereditoSecao VereditoDe(const EstadoDeCalculo& D) {
+    const Verificacoes& V = D.Verif;
+    const ResultadoCortante& C = D.ResCortante;
+    const ResultadoFissuracao& W = D.ResFissuracao;
+    // Com as bielas rompidas, nenhum estribo vale: só as bielas contam.
+    const bool estribos = C.Calculado && !C.FalhaBielas;
+    const std::pair<Falha, bool> todas[] = {
+        {Falha::MrdCG, V.FalhaMrdCG},
+        {Falha::MrdReal, V.FalhaMrdReal},
+        {Falha::PctH, V.FalhaPctH},
+        {Falha::Camadas, V.EsgotadasPos || V.EsgotadasNeg},
+        {Falha::XIgualD, D.AsPosSemLimite},
+        {Falha::Dominio4, V.FalhaDominio4},
+        {Falha::BarrasCamada1, V.FalhaBarrasCamada1},
+        {Falha::Ductilidade, V.FalhaDuctilidade},
+        {Falha::AsMin, V.FalhaAsMin},
+        {Falha::Taxa, V.FalhaTaxa},
+        {Falha::Equilibrio, V.AlertaEquilibrio},
+        {Falha::Coeficientes, V.CoeficienteImplausivel},
+        {Falha::ClasseFck, V.ClasseForaDaFaixa},
+        {Falha::Bielas, C.Calculado && C.FalhaBielas},
+        {Falha::Estribos, estribos && (C.FalhaS || C.AbaixoDoMinimo)},
+        {Falha::Ramos, estribos && C.FalhaSt},
+        {Falha::DiametroEstribo, estribos && C.FalhaPhiT},
+        {Falha::Wk, W.Calculado && W.FalhaWk},
+        {Falha::SigmaFyk, SigmaAcimaDeFyk(W, D.Fyk)},
+        {Falha::ClasseCAA, V.FalhaClasseCAA},
+        {Falha::CobrimentoCAA, V.FalhaCobrimentoCAA},
+        {Falha::CA60, V.FalhaCA60},
+    };
+    VereditoSecao r;
+    for (const auto& [falha, falhou] : todas)
+        if (falhou) r.Falhas.push_back(falha);
+    r.AlemDaSecao = V.EsgotadasPos || V.EsgotadasNeg || V.FalhaTaxa || D.AsPosSemLimite;
+    return r;
+}
+
 } // namespace lumbrio

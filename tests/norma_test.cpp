@@ -6,6 +6,7 @@
 #include "base/Numeros.h"
 #include "output/Csv.h"
 #include "output/Painel.h"
+#include "output/Relatorio.h"
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"
 #include "section/BlocoRetangular.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <set>
 #include <span>
@@ -337,6 +339,17 @@ const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
          p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
          teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
      }},
+    // 20 × 50 C30 na 2023, c = 3 cm, estribo de 6,3 mm e barras de 20 mm (Md em kN·m).
+    {"veredito: Md = 600 kN·m esgota as camadas", [](D& p) { teste::Viga20x50C30(p, "600"); }},
+    {"veredito: x = d com domínio 4",
+     [](D& p) { teste::Viga20x50C30(p, "300"), p.Form1.Check4.Value = 1; }},
+    {"veredito: Vd = 500 kN rompe as bielas",
+     [](D& p) { teste::Viga20x50C30(p, "100"), p.Form1.TextVd.Text = "500"; }},
+    {"veredito: wk na CAA IV com C30 e c = 3 cm",
+     [](D& p) {
+         teste::Viga20x50C30(p, "100"), p.Form1.ComboCAA.Text = "IV";
+         p.Form1.TextMser.Text = "110", p.Form1.ComboMser.Text = "KN.m";
+     }},
     {"durabilidade: CAA IV, C40, c = 5 cm", [](D& p) { Caa(p, "IV", "40", "5", "Aço CA-50A"); }},
     {"durabilidade: CAA IV, C39, c = 4,9 cm",
      [](D& p) { Caa(p, "IV", "39", "4.9", "Aço CA-50A"); }},
@@ -376,6 +389,7 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
 // caixa que passe a ficar em alerta sem coluna faz o teste falhar pelo nome.
 TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
     const std::map<std::string, std::string> porLinha{
+        {"Seção não atende", "veredito"},
         {"Classe mínima (Tabela 7.1)", "alerta_durabilidade"},
         {"Cobrimento nominal (Tabela 7.2)", "alerta_durabilidade"},
         {"Bitola de CA-60", "alerta_CA60"},
@@ -417,7 +431,11 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
                     ADD_FAILURE() << "linha em alerta sem coluna no CSV: " << v.Text;
                     continue;
                 }
-                if (v.Text.find("abaixo do mínimo") != std::string::npos)
+                // O veredito é 1 quando atende; em alerta, 0 com as falhas contadas.
+                if (coluna->second == "veredito")
+                    EXPECT_TRUE(csv["veredito"] == "0" &&
+                                v.Text.starts_with(Junta(grandeza, ": ", csv["falhas"], " falha")));
+                else if (v.Text.find("abaixo do mínimo") != std::string::npos)
                     EXPECT_EQ(csv["alerta_s_minimo"], "1") << v.Text;
                 else
                     EXPECT_EQ(csv[coluna->second], "1") << v.Text;
@@ -429,10 +447,11 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
             {f.Text11.BackColor, "alerta_dominio4"}, {f.Text12.BackColor, "alerta_dominio4"},
             {f.Text34.BackColor, "alerta_taxa"},     {f.Text36.BackColor, "alerta_pctH_pos"},
             {f.Text38.BackColor, "alerta_pctH_neg"}, {f.Combo2[6].BackColor, "alerta_pos6"},
-            {f.Combo4[3].BackColor, "alerta_neg3"}};
+            {f.Combo4[3].BackColor, "alerta_neg3"},  {f.Text8.BackColor, "alerta_pos6"}};
         for (const LinhaPainel& l : LinhasPainel)
             for (const CaixaTexto* c : {&(f.*l.CG), &(f.*l.Real)})
-                if (c != &f.Text23 && c != &f.Text24 && c != &f.Text11 && c != &f.Text12)
+                if (c != &f.Text23 && c != &f.Text24 && c != &f.Text11 && c != &f.Text12 &&
+                    c != &f.Text8)
                     caixas.push_back({c->BackColor, Junta("caixa ", l.Rotulo)});
         for (std::size_t i = 1; i < 6; ++i) caixas.push_back({f.Combo2[i].BackColor, "lista"});
         for (std::size_t i = 1; i < 3; ++i) caixas.push_back({f.Combo4[i].BackColor, "lista"});
@@ -442,8 +461,8 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
             }
     }
     // Os projetos põem em alerta ao menos estas linhas, a nova coluna incluída.
-    for (const char* g : {"Classe mínima (Tabela 7.1)", "Mrd Real", "%h", "Armadura máxima",
-                          "Bielas", "Ramos", "Estádio II"})
+    for (const char* g : {"Seção não atende", "Classe mínima (Tabela 7.1)", "Mrd Real", "%h",
+                          "Armadura máxima", "Bielas", "Ramos", "Estádio II"})
         EXPECT_TRUE(vistas.contains(g)) << g;
 }
 

@@ -267,7 +267,7 @@ class TestaJanela : public QObject {
             QTest::keyClick(w, Qt::Key_Tab);
         }
         janela->MostraInteira();
-        QCOMPARE(paradas.size(), 79); // escalas desabilitadas por "Auto.", θ no modelo I
+        QCOMPARE(paradas.size(), 80); // escalas desabilitadas por "Auto.", θ no modelo I
         const char* leitura[] = {"Text1",
                                  "Text4",
                                  "Combo3",
@@ -638,7 +638,7 @@ class TestaJanela : public QObject {
     void calcula_e_pinta() {
         const QString esperado = qEnvironmentVariable("LUMBRIO_SEPARADOR_ESPERADO", ".");
         QCOMPARE(QLocale::system().decimalPoint(), esperado);
-        QCOMPARE(Area()->size(), QSize(1264, 857)); // (11550 + 7410) × (8595 + 4260) twips
+        QCOMPARE(Area()->size(), QSize(1264, 860)); // (11550 + 7410) × (8595 + 4305) twips
         Botao("Command1")->click();
         const auto& f = janela->Modelo().Form1;
         QVERIFY(!f.Text8.Text.empty() && janela->Mostrados.isEmpty());
