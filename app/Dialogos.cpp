@@ -119,6 +119,8 @@ Form8::Form8(QWidget* Pai) : QDialog(Pai) {
     Check1[1] = NovaMarca(this, "Check1(1)", "Espaçamento mínimo entre barras na vertical (cm)",
                           240, 2190, 2355, 405);
     Text4[1] = NovaCaixa(this, "Text4(1)", 2640, 2250, 975, 285);
+    NovoRotulo(this, "Label4", "Espaçamento mínimo dos estribos (cm)", 240, 2745);
+    Text5 = NovaCaixa(this, "Text5", 2640, 2700, 975, 285);
     NovoRotulo(this, "Label1",
                "OBS: Valores muito alto ou muito baixo de precisão podem causar travamento do "
                "programa. O valor padrão é de 0,0001",
@@ -138,7 +140,9 @@ Form8::Form8(QWidget* Pai) : QDialog(Pai) {
         {Text4[0], "Mínimo do usuário para o espaçamento livre entre barras de uma camada (cm)."},
         {Check1[1], "Marcado: o espaçamento livre vertical também não fica abaixo do valor ao "
                     "lado."},
-        {Text4[1], "Mínimo do usuário para o espaçamento livre entre camadas (cm)."}};
+        {Text4[1], "Mínimo do usuário para o espaçamento livre entre camadas (cm)."},
+        {Text5, "Abaixo dele a cortante pede outra bitola ou mais ramos: espaço para o "
+                "vibrador (item 18.3.3.2). 0: sem mínimo."}};
     for (const auto& [w, dica] : dicas)
         if (qobject_cast<QLineEdit*>(w))
             w->setProperty("explica", QString(dica));
@@ -147,11 +151,24 @@ Form8::Form8(QWidget* Pai) : QDialog(Pai) {
 }
 
 void Form8::accept() {
-    if (!Confere || Confere()) QDialog::accept();
+    if (Confere && !Confere()) return;
+    if (controles) LembraEspacamentoDosEstribos(*controles, true);
+    QDialog::accept();
 }
 
 void Form8::reject() {
-    if (!Confere || Confere()) QDialog::reject();
+    if (Confere && !Confere()) return;
+    if (controles) LembraEspacamentoDosEstribos(*controles, true);
+    QDialog::reject();
+}
+
+void LembraEspacamentoDosEstribos(ControlesForm8& Controles, bool Grava) {
+    QSettings config("Lumbrio", "Lumbrio");
+    const QString chave = "outros/espacamentoMinimoEstribos";
+    if (Grava)
+        config.setValue(chave, QString::fromStdString(Controles.Text5.Text));
+    else if (config.contains(chave))
+        Controles.Text5.Text = config.value(chave).toString().toStdString();
 }
 
 void Form8::Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles) {
@@ -163,6 +180,8 @@ void Form8::Liga(TabelaLigacoes& Tabela, ControlesForm8& Controles) {
         Tabela.Liga(Check1[i], Controles.Check1[i]);
         Tabela.Liga(Text4[i], Controles.Text4[i], Filtro::Decimal);
     }
+    Tabela.Liga(Text5, Controles.Text5, Filtro::Decimal);
+    controles = &Controles;
 }
 
 bool PedeFichaDoRelatorio(QWidget* Pai, FichaDoProjeto& Ficha) {

@@ -59,8 +59,16 @@ class Form8 : public QDialog {
     QLineEdit* Text1; // PrecisãoN (kgf)
     std::array<QCheckBox*, 2> Check1;
     std::array<QLineEdit*, 2> Text4; // espaçamentos mínimos do usuário (cm)
+    QLineEdit* Text5;                // espaçamento mínimo prático dos estribos (cm)
     QPushButton* Command1;
+
+  private:
+    ControlesForm8* controles = nullptr;
 };
+
+// O espaçamento mínimo prático dos estribos fica nas configurações do usuário (o arquivo
+// de valores tem os seus registros fixos): Grava o guarda, senão o põe em Controles.
+void LembraEspacamentoDosEstribos(ControlesForm8& Controles, bool Grava);
 
 // Os pedidos da janela ao usuário; vazio, 0 ou falso quando cancelados.
 // "Identificação do relatório": obra, elemento, responsável e registro, com os textos

@@ -78,6 +78,8 @@ const std::pair<const char*, const char*> Explicacoes[] = {
                "% de h (limite de 10 %)."},
     {"Text26", "d'CG1: da face tracionada ao centróide da armadura positiva; d = h − d'CG1."},
     {"Text34", "Aviso de taxa de armadura As + As' acima de 4 % da área da seção."},
+    {"TextDurabilidade", "Durabilidade (item 7.4) na classe de agressividade: classe mínima do "
+                         "concreto, cobrimento nominal mínimo e bitola de CA-60."},
     {"TextVerificacao", "Verificação da norma com as barras colocadas: valor, limite, item e "
                         "resultado. Com o foco, a nota vai à barra de estado."},
     {"TextCortante", "Força cortante (item 17.4): VRd2, Vc, Vsw, Asw/s e o espaçamento dos "

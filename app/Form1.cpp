@@ -64,7 +64,8 @@ Form1::Form1(QWidget* Pai, std::function<void(const std::string&)> SemDialogos,
     setMaximumSize(TamanhoInteiro());
     resize(TamanhoInteiro());
 
-    // Padrões de projeto, depois Padrão.txt quando existe; nenhum cálculo.
+    // Padrões de projeto e das configurações, depois Padrão.txt quando existe; nenhum cálculo.
+    LembraEspacamentoDosEstribos(modelo.Form8, false);
     tabela.DoModelo();
     Comando([this, e = Exemplo.toStdString()] { CarregaPadraoInicial(modelo, e); });
 }
@@ -88,23 +89,22 @@ void Form1::LigaComandos() {
         {"Command3", nucleo([this] { modelo.Command3_Click(); })},
         {"Command7", nucleo([this] { AbreArquivo(modelo, ArquivoDosPadroes(modelo)); })},
         {"Command2", nucleo([this] { GravaArquivo(modelo, ArquivoPadrao); })},
-        {"Command8", nucleo([this] { modelo.Rapida(); })},
-    };
+        {"Command8", nucleo([this] { modelo.Rapida(); })}};
     for (const auto& [nome, acao] : cliques)
         connect(superficie->findChild<QAbstractButton*>(nome), &QAbstractButton::clicked, this,
                 acao);
 
-    auto lista = [this](const QString& Nome) { return superficie->findChild<QComboBox*>(Nome); };
-    connect(lista("Combo3"), &QComboBox::activated, this,
-            nucleo([this] { modelo.Combo3_Click(); }));
-    connect(lista("ComboModelo"), &QComboBox::activated, this,
-            nucleo([this] { modelo.ComboModelo_Click(); }));
+    std::vector<std::pair<QString, std::function<void()>>> listas{
+        {"Combo3", [this] { modelo.Combo3_Click(); }},
+        {"ComboModelo", [this] { modelo.ComboModelo_Click(); }},
+        {"Combo5", [this] { modelo.Combo5_Click(); }},
+        {"ComboMser", [this] { modelo.ComboMser_Click(); }}};
     for (int i = 1; i <= 3; ++i)
-        connect(lista(Indice("Combo4", i)), &QComboBox::activated, this,
-                nucleo([this, i] { modelo.Combo4_Click(i); }));
+        listas.push_back({Indice("Combo4", i), [this, i] { modelo.Combo4_Click(i); }});
     for (int i = 1; i <= 6; ++i)
-        connect(lista(Indice("Combo2", i)), &QComboBox::activated, this,
-                nucleo([this, i] { modelo.Combo2_Click(i); }));
+        listas.push_back({Indice("Combo2", i), [this, i] { modelo.Combo2_Click(i); }});
+    for (const auto& [nome, acao] : listas)
+        connect(superficie->findChild<QComboBox*>(nome), &QComboBox::activated, this, nucleo(acao));
 }
 
 void Form1::CriaMenus() {

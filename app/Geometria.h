@@ -76,6 +76,7 @@ inline constexpr auto& P = LinhasPainel;
 inline constexpr auto V = &F::TextVerificacao;
 inline constexpr auto C = &F::TextCortante;
 inline constexpr auto W = &F::TextFissuracao;
+inline constexpr auto U = &F::TextDurabilidade;
 static_assert(P.size() == 7, "uma linha de Resultados na tabela por linha do painel");
 
 inline constexpr auto TextosBitolas = [] {
@@ -127,13 +128,13 @@ inline constexpr Controle Form1[] = {
     {"Text22", Caixa, "Frame8", 2880, 1200, 615, 285, "", 30, Campo<&F::Text22>, DigitosPonto},
     // Passo de Md entre "+" e "-", largo o bastante para 10000.
     {"Command4", Botao, "Frame8", 2640, 120, 300, 525, "+", 23},
-    {"Text7", Caixa, "Frame8", 2940, 360, 495, 285, "", 24, Campo<&F::Text7>},
+    {"Text7", Caixa, "Frame8", 2940, 360, 495, 285, "", 24, Campo<&F::Text7>, Decimal},
     {"Command5", Botao, "Frame8", 3435, 120, 300, 525, "-", 25},
 
     {"Frame4", Moldura, "", 7680, 2760, 2655, 1020, "Opções"},
     {"Check4", Marca, "Frame4", 120, 240, 0, 0, "Permitir domínio 4", 34, Campo<&F::Check4>},
     {"Check5", Marca, "Frame4", 120, 480, 0, 0, "Utilizar x máximo =", 35, Campo<&F::Check5>},
-    {"Text19", Caixa, "Frame4", 1800, 480, 495, 285, "", 36, Campo<&F::Text19>},
+    {"Text19", Caixa, "Frame4", 1800, 480, 495, 285, "", 36, Campo<&F::Text19>, Decimal},
     {"Label28", Rotulo, "Frame4", 2400, 495, 0, 0, ".d"},
 
     {"Frame2", Moldura, "", 9240, 120, 1095, 1695, "Escala"},
@@ -226,21 +227,22 @@ inline constexpr Controle Form1[] = {
     {"Label47", Rotulo, "", 120, 8760, 0, 0, "&Norma"},
     {"ComboNorma", Lista, "", 120, 9000, 2085, 315, ItensNorma, 33, Campo<&F::ComboNorma>, Nenhum},
     // Uma linha por verificação da norma.
-    {"Frame10", Moldura, "", 3720, 8640, 7740, 4155, "Verificações"},
-    {"TextVerificacao(1)", Leitura, "Frame10", 120, 255, 7500, 270, "", 56, Campo<V, 1>},
-    {"TextVerificacao(2)", Leitura, "Frame10", 120, 525, 7500, 270, "", 57, Campo<V, 2>},
-    {"TextVerificacao(3)", Leitura, "Frame10", 120, 795, 7500, 270, "", 58, Campo<V, 3>},
-    {"TextVerificacao(4)", Leitura, "Frame10", 120, 1065, 7500, 270, "", 59, Campo<V, 4>},
-    {"TextVerificacao(5)", Leitura, "Frame10", 120, 1335, 7500, 270, "", 60, Campo<V, 5>},
-    {"TextVerificacao(6)", Leitura, "Frame10", 120, 1605, 7500, 270, "", 61, Campo<V, 6>},
-    {"TextVerificacao(7)", Leitura, "Frame10", 120, 1875, 7500, 270, "", 62, Campo<V, 7>},
-    {"TextVerificacao(8)", Leitura, "Frame10", 120, 2145, 7500, 270, "", 63, Campo<V, 8>},
-    {"TextVerificacao(9)", Leitura, "Frame10", 120, 2415, 7500, 270, "", 64, Campo<V, 9>},
-    {"TextVerificacao(10)", Leitura, "Frame10", 120, 2685, 7500, 270, "", 65, Campo<V, 10>},
-    {"TextVerificacao(11)", Leitura, "Frame10", 120, 2955, 7500, 270, "", 66, Campo<V, 11>},
-    {"TextVerificacao(12)", Leitura, "Frame10", 120, 3225, 7500, 270, "", 67, Campo<V, 12>},
-    {"TextVerificacao(13)", Leitura, "Frame10", 120, 3495, 7500, 270, "", 68, Campo<V, 13>},
-    {"TextVerificacao(14)", Leitura, "Frame10", 120, 3765, 7500, 270, "", 69, Campo<V, 14>},
+    {"Frame10", Moldura, "", 3720, 8550, 7740, 4350, "Verificações"},
+    {"TextVerificacao(1)", Leitura, "Frame10", 120, 240, 7500, 270, "", 56, Campo<V, 1>},
+    {"TextVerificacao(2)", Leitura, "Frame10", 120, 510, 7500, 270, "", 57, Campo<V, 2>},
+    {"TextVerificacao(3)", Leitura, "Frame10", 120, 780, 7500, 270, "", 58, Campo<V, 3>},
+    {"TextVerificacao(4)", Leitura, "Frame10", 120, 1050, 7500, 270, "", 59, Campo<V, 4>},
+    {"TextVerificacao(5)", Leitura, "Frame10", 120, 1320, 7500, 270, "", 60, Campo<V, 5>},
+    {"TextVerificacao(6)", Leitura, "Frame10", 120, 1590, 7500, 270, "", 61, Campo<V, 6>},
+    {"TextVerificacao(7)", Leitura, "Frame10", 120, 1860, 7500, 270, "", 62, Campo<V, 7>},
+    {"TextVerificacao(8)", Leitura, "Frame10", 120, 2130, 7500, 270, "", 63, Campo<V, 8>},
+    {"TextVerificacao(9)", Leitura, "Frame10", 120, 2400, 7500, 270, "", 64, Campo<V, 9>},
+    {"TextVerificacao(10)", Leitura, "Frame10", 120, 2670, 7500, 270, "", 65, Campo<V, 10>},
+    {"TextVerificacao(11)", Leitura, "Frame10", 120, 2940, 7500, 270, "", 66, Campo<V, 11>},
+    {"TextVerificacao(12)", Leitura, "Frame10", 120, 3210, 7500, 270, "", 67, Campo<V, 12>},
+    {"TextVerificacao(13)", Leitura, "Frame10", 120, 3480, 7500, 270, "", 68, Campo<V, 13>},
+    {"TextVerificacao(14)", Leitura, "Frame10", 120, 3750, 7500, 270, "", 69, Campo<V, 14>},
+    {"TextVerificacao(15)", Leitura, "Frame10", 120, 4020, 7500, 270, "", 70, Campo<V, 15>},
 
     {"Command1", Botao, "", 6840, 120, 1335, 660, "&Calcula", 40},
     {"Command6", Botao, "", 8175, 120, 735, 660, "&Sai", 41},
@@ -269,12 +271,12 @@ inline constexpr Controle Form1[] = {
     {"LabelGrauAlfa", Rotulo, "Frame11", 2490, 735, 0, 0, "°"},
     {"LabelRamos", Rotulo, "Frame11", 2880, 765, 0, 0, "Ramos"},
     {"TextRamos", Caixa, "Frame11", 3600, 720, 495, 285, "", 52, Campo<&F::TextRamos>, Digitos},
-    {"TextCortante(1)", Leitura, "Frame11", 120, 1140, 7020, 270, "", 70, Campo<C, 1>},
-    {"TextCortante(2)", Leitura, "Frame11", 120, 1410, 7020, 270, "", 71, Campo<C, 2>},
-    {"TextCortante(3)", Leitura, "Frame11", 120, 1680, 7020, 270, "", 72, Campo<C, 3>},
-    {"TextCortante(4)", Leitura, "Frame11", 120, 1950, 7020, 270, "", 73, Campo<C, 4>},
-    {"TextCortante(5)", Leitura, "Frame11", 120, 2220, 7020, 270, "", 74, Campo<C, 5>},
-    {"TextCortante(6)", Leitura, "Frame11", 120, 2490, 7020, 270, "", 75, Campo<C, 6>},
+    {"TextCortante(1)", Leitura, "Frame11", 120, 1140, 7020, 270, "", 71, Campo<C, 1>},
+    {"TextCortante(2)", Leitura, "Frame11", 120, 1410, 7020, 270, "", 72, Campo<C, 2>},
+    {"TextCortante(3)", Leitura, "Frame11", 120, 1680, 7020, 270, "", 73, Campo<C, 3>},
+    {"TextCortante(4)", Leitura, "Frame11", 120, 1950, 7020, 270, "", 74, Campo<C, 4>},
+    {"TextCortante(5)", Leitura, "Frame11", 120, 2220, 7020, 270, "", 75, Campo<C, 5>},
+    {"TextCortante(6)", Leitura, "Frame11", 120, 2490, 7020, 270, "", 76, Campo<C, 6>},
 
     // Abertura de fissuras em serviço, abaixo da cortante.
     {"Frame12", Moldura, "", 11580, 3180, 7260, 1920, "Abertura de fissuras (item 17.3.3)"},
@@ -284,35 +286,41 @@ inline constexpr Controle Form1[] = {
      Nenhum},
     {"LabelCAA", Rotulo, "Frame12", 2880, 345, 0, 0, "CAA"},
     {"ComboCAA", Lista, "Frame12", 3480, 285, 735, 315, ItensCAA, 55, Campo<&F::ComboCAA>, Nenhum},
-    {"TextFissuracao(1)", Leitura, "Frame12", 120, 720, 7020, 270, "", 76, Campo<W, 1>},
-    {"TextFissuracao(2)", Leitura, "Frame12", 120, 990, 7020, 270, "", 77, Campo<W, 2>},
-    {"TextFissuracao(3)", Leitura, "Frame12", 120, 1260, 7020, 270, "", 78, Campo<W, 3>},
-    {"TextFissuracao(4)", Leitura, "Frame12", 120, 1530, 7020, 270, "", 79, Campo<W, 4>},
+    {"TextFissuracao(1)", Leitura, "Frame12", 120, 720, 7020, 270, "", 77, Campo<W, 1>},
+    {"TextFissuracao(2)", Leitura, "Frame12", 120, 990, 7020, 270, "", 78, Campo<W, 2>},
+    {"TextFissuracao(3)", Leitura, "Frame12", 120, 1260, 7020, 270, "", 79, Campo<W, 3>},
+    {"TextFissuracao(4)", Leitura, "Frame12", 120, 1530, 7020, 270, "", 80, Campo<W, 4>},
+
+    // Durabilidade na classe de agressividade escolhida acima.
+    {"Frame13", Moldura, "", 11580, 5220, 7260, 1140, "Durabilidade (item 7.4)"},
+    {"TextDurabilidade(1)", Leitura, "Frame13", 120, 255, 7020, 270, "", 81, Campo<U, 1>},
+    {"TextDurabilidade(2)", Leitura, "Frame13", 120, 525, 7020, 270, "", 82, Campo<U, 2>},
+    {"TextDurabilidade(3)", Leitura, "Frame13", 120, 795, 7020, 270, "", 83, Campo<U, 3>},
 
     // Verificação de uma armadura dada: as barras de cada camada no lugar do número da
     // camada e o espaçamento dos estribos dados, só à vista com a marcação.
-    {"CheckVerifica", Marca, "Frame4", 120, 720, 0, 0, "Verificar armadura dada", 80,
+    {"CheckVerifica", Marca, "Frame4", 120, 720, 0, 0, "Verificar armadura dada", 84,
      Campo<&F::CheckVerifica>},
-    {"TextBarrasNeg(1)", Caixa, "Frame3", 1710, 1050, 315, 315, "", 81, Campo<&F::TextBarrasNeg, 1>,
+    {"TextBarrasNeg(1)", Caixa, "Frame3", 1710, 1050, 315, 315, "", 85, Campo<&F::TextBarrasNeg, 1>,
      Digitos},
-    {"TextBarrasNeg(2)", Caixa, "Frame3", 1710, 1365, 315, 315, "", 82, Campo<&F::TextBarrasNeg, 2>,
+    {"TextBarrasNeg(2)", Caixa, "Frame3", 1710, 1365, 315, 315, "", 86, Campo<&F::TextBarrasNeg, 2>,
      Digitos},
-    {"TextBarrasNeg(3)", Caixa, "Frame3", 1710, 1680, 315, 315, "", 83, Campo<&F::TextBarrasNeg, 3>,
+    {"TextBarrasNeg(3)", Caixa, "Frame3", 1710, 1680, 315, 315, "", 87, Campo<&F::TextBarrasNeg, 3>,
      Digitos},
-    {"TextBarrasPos(6)", Caixa, "Frame3", 1710, 2280, 315, 315, "", 84, Campo<&F::TextBarrasPos, 6>,
+    {"TextBarrasPos(6)", Caixa, "Frame3", 1710, 2280, 315, 315, "", 88, Campo<&F::TextBarrasPos, 6>,
      Digitos},
-    {"TextBarrasPos(5)", Caixa, "Frame3", 1710, 2595, 315, 315, "", 85, Campo<&F::TextBarrasPos, 5>,
+    {"TextBarrasPos(5)", Caixa, "Frame3", 1710, 2595, 315, 315, "", 89, Campo<&F::TextBarrasPos, 5>,
      Digitos},
-    {"TextBarrasPos(4)", Caixa, "Frame3", 1710, 2910, 315, 315, "", 86, Campo<&F::TextBarrasPos, 4>,
+    {"TextBarrasPos(4)", Caixa, "Frame3", 1710, 2910, 315, 315, "", 90, Campo<&F::TextBarrasPos, 4>,
      Digitos},
-    {"TextBarrasPos(3)", Caixa, "Frame3", 1710, 3225, 315, 315, "", 87, Campo<&F::TextBarrasPos, 3>,
+    {"TextBarrasPos(3)", Caixa, "Frame3", 1710, 3225, 315, 315, "", 91, Campo<&F::TextBarrasPos, 3>,
      Digitos},
-    {"TextBarrasPos(2)", Caixa, "Frame3", 1710, 3540, 315, 315, "", 88, Campo<&F::TextBarrasPos, 2>,
+    {"TextBarrasPos(2)", Caixa, "Frame3", 1710, 3540, 315, 315, "", 92, Campo<&F::TextBarrasPos, 2>,
      Digitos},
-    {"TextBarrasPos(1)", Caixa, "Frame3", 1710, 3855, 315, 315, "", 89, Campo<&F::TextBarrasPos, 1>,
+    {"TextBarrasPos(1)", Caixa, "Frame3", 1710, 3855, 315, 315, "", 93, Campo<&F::TextBarrasPos, 1>,
      Digitos},
     {"LabelSEstribo", Rotulo, "Frame11", 4260, 765, 0, 0, "s"},
-    {"TextSEstribo", Caixa, "Frame11", 4500, 720, 615, 285, "", 90, Campo<&F::TextSEstribo>,
+    {"TextSEstribo", Caixa, "Frame11", 4500, 720, 615, 285, "", 94, Campo<&F::TextSEstribo>,
      DigitosPonto},
     {"LabelCmSEstribo", Rotulo, "Frame11", 5130, 765, 0, 0, "cm"},
 };
@@ -375,11 +383,13 @@ constexpr bool Coerente(std::span<const Controle> Tabela) {
     return true;
 }
 static_assert(Coerente(Form1));
-static_assert(std::ranges::count(Form1, Leitura, &Controle::Tipo) ==
-                  std::tuple_size_v<decltype(F::TextVerificacao)> - 1 +
-                      std::tuple_size_v<decltype(F::TextCortante)> - 1 +
-                      std::tuple_size_v<decltype(F::TextFissuracao)> - 1,
-              "uma linha por verificação da norma e por resultado da cortante e do serviço");
+static_assert(
+    std::ranges::count(Form1, Leitura, &Controle::Tipo) ==
+        std::tuple_size_v<decltype(F::TextVerificacao)> - 1 +
+            std::tuple_size_v<decltype(F::TextCortante)> - 1 +
+            std::tuple_size_v<decltype(F::TextFissuracao)> - 1 +
+            std::tuple_size_v<decltype(F::TextDurabilidade)> - 1,
+    "uma linha por verificação da norma, da durabilidade e por resultado da cortante e do serviço");
 
 } // namespace geometria
 

@@ -21,7 +21,8 @@ QString Q(const std::string& s) {
 }
 
 // Cor de alerta: cor 4 da paleta de 16 cores, com texto branco (contraste 14:1).
-// A normal é a da paleta do sistema. Apagada: texto cinza.
+// A normal é a da paleta do sistema. Apagada: texto cinza; em alerta, também o fundo perde
+// o vermelho vivo (um alerta de entradas que já mudaram não vale mais).
 void AplicaPaleta(QWidget* w, bool Alerta, bool Apagada) {
     if (w->property("alerta").toBool() == Alerta && w->property("apagada").toBool() == Apagada)
         return;
@@ -29,13 +30,13 @@ void AplicaPaleta(QWidget* w, bool Alerta, bool Apagada) {
     w->setProperty("apagada", Apagada);
     QPalette p;
     if (Alerta) {
-        const QColor vermelho = CorDeAlerta();
+        const QColor vermelho = Apagada ? QColor(215, 190, 190) : CorDeAlerta();
         p.setColor(QPalette::Base, vermelho);
         p.setColor(QPalette::Button, vermelho);
         p.setColor(QPalette::Text, Qt::white);
         p.setColor(QPalette::ButtonText, Qt::white);
     }
-    if (Apagada) p.setColor(QPalette::Text, Alerta ? QColor(200, 160, 160) : QColor(150, 150, 150));
+    if (Apagada) p.setColor(QPalette::Text, Alerta ? QColor(120, 90, 90) : QColor(150, 150, 150));
     w->setPalette(p);
 }
 

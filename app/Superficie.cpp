@@ -18,9 +18,9 @@ namespace lumbrio::janela {
 
 Superficie::Superficie(const Dimensionamento& Modelo, QWidget* Pai) : QWidget(Pai), modelo(Modelo) {
     setObjectName("Superficie");
-    // A faixa de baixo (norma e verificações) acrescenta 4260 twips à janela de projeto e a
+    // A faixa de baixo (norma e verificações) acrescenta 4305 twips à janela de projeto e a
     // coluna da direita (força cortante e fissuras), 7410.
-    setFixedSize(px(11550 + 7410), px(8595 + 4260));
+    setFixedSize(px(11550 + 7410), px(8595 + 4305));
     // Molduras como na janela de projeto: a borda passa pelo meio da legenda.
     setStyleSheet("QGroupBox { border: 1px solid palette(mid); margin-top: 0.55em; }"
                   "QGroupBox::title { subcontrol-origin: margin; left: 5px; padding: 0 2px; }");

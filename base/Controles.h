@@ -93,8 +93,9 @@ struct ControlesForm1 {
     CaixaTexto Text15, Text16; // y/2
     Rotulo Label29{"Kgf.cm"};  // unidade de Mrd
     CaixaTexto Text34{"Taxa > 4%"};
-    // "Verificações": uma linha por verificação da norma (1..14), vazias até um cálculo.
-    std::array<CaixaTexto, 15> TextVerificacao{};
+    // "Verificações": o veredito e uma linha por verificação da norma (1..15), vazias até
+    // um cálculo.
+    std::array<CaixaTexto, 16> TextVerificacao{};
     // Força cortante: Vd vazio é "sem verificação".
     CaixaTexto TextVd;                        // Vd
     Lista ComboVd{"KN"};                      // unidade de Vd
@@ -105,9 +106,10 @@ struct ControlesForm1 {
     Lista ComboAcoEstribo{"CA-50"};           // aço do estribo
     std::array<CaixaTexto, 7> TextCortante{}; // resultados (1..6), vazios até um cálculo
     // Abertura de fissuras: Mser vazio é "sem verificação".
-    CaixaTexto TextMser;                        // Mser, combinação frequente
-    Lista ComboMser{"KN.cm"};                   // unidade de Mser
-    Lista ComboCAA{"II"};                       // classe de agressividade ambiental
+    CaixaTexto TextMser;      // Mser, combinação frequente
+    Lista ComboMser{"KN.cm"}; // unidade de Mser
+    bool MserSegueMd = true;  // a unidade de Mser acompanha a de Md até o usuário escolher outra
+    Lista ComboCAA{"II"};     // classe de agressividade ambiental
     std::array<CaixaTexto, 5> TextFissuracao{}; // resultados (1..4), vazios até um cálculo
     // Verificação de uma armadura dada: as barras de cada camada (0: vazia) e o
     // espaçamento dos estribos (vazio: nenhum), lidos só com a marcação.
@@ -118,6 +120,8 @@ struct ControlesForm1 {
     std::array<CaixaTexto, 4> TextBarrasNeg{CaixaTexto{}, CaixaTexto{"0"}, CaixaTexto{"0"},
                                             CaixaTexto{"0"}};
     CaixaTexto TextSEstribo; // cm
+    // Durabilidade na classe de agressividade: classe, cobrimento e CA-60 (1..3).
+    std::array<CaixaTexto, 4> TextDurabilidade{};
 };
 
 // "Mensagem de erro".
@@ -135,6 +139,7 @@ struct ControlesForm8 {
     CaixaTexto Text1{"100"}; // PrecisãoN (kgf)
     std::array<Marcador, 2> Check1{};
     std::array<CaixaTexto, 2> Text4{CaixaTexto{"0"}, CaixaTexto{"0"}};
+    CaixaTexto Text5{"7"}; // espaçamento mínimo prático dos estribos (cm)
 };
 
 // Regra do modelo da cortante: θ só se digita no modelo II (no I as bielas são a 45°).

@@ -22,6 +22,8 @@ struct EntradasCortante {
     int Ramos = 2;
     double Fywk = 5000; // kgf/cm²
     double SDado = 0;   // cm: espaçamento dos estribos dados (verificação); 0: nenhum
+    // Espaçamento mínimo prático (cm): espaço para o vibrador entre estribos (item 18.3.3.2).
+    double SMinPratico = 7;
     bool operator==(const EntradasCortante&) const = default;
 };
 
@@ -53,6 +55,11 @@ struct ResultadoCortante {
     bool EstribosDados = false;
     double AswSDada = 0, VswDada = 0, VRd3 = 0; // cm²/cm, kgf, kgf
     bool FalhaVRd3 = false, FalhaSDado = false, FalhaAswSDada = false;
+    // s abaixo do mínimo prático, e o primeiro estribo que o atende: a bitola seguinte
+    // (PhiSugerido, cm) ou, com a mesma bitola, mais ramos (0: nenhum atende).
+    bool AbaixoDoMinimo = false;
+    double PhiSugerido = 0;
+    int RamosSugeridos = 0;
 };
 
 } // namespace lumbrio

@@ -86,6 +86,7 @@ template <class D, class F> void ParaCadaEntrada(D& d, F&& f) {
       o.Check1[0].Value);
     f(Entrada{"Outros valores, usar espaçamento vertical", 39, true, T::Marca}, o.Check1[1].Value);
     f(Entrada{"ComboNorma, norma", 0, true, T::Norma}, a.ComboNorma.Text);
+    f(Entrada{"Outros valores, espaçamento mínimo dos estribos", 0, true, T::Numero}, o.Text5.Text);
     f(Entrada{"Vd", 41, true, T::Numero}, a.TextVd.Text);
     f(Entrada{"unidade de Vd", 42, true, T::UnidadeForca}, a.ComboVd.Text);
     f(Entrada{"modelo de cálculo da cortante", 43, true, T::Modelo}, a.ComboModelo.Text);

@@ -45,6 +45,9 @@ struct Verificacoes {
     // da camada comprimida com x no limite (kgf/cm²); NaN quando não há número.
     bool NotaArredondamento = false;
     double AsLinhaExtra = 0, SigLinhaNoLimite = 0;
+    // A's,extra conferida: com ela as barras colocadas voltam ao limite nos dois modelos.
+    // Falso (e AsLinhaExtra NaN) quando não voltam: o arranjo pede um novo dimensionamento.
+    bool AsLinhaExtraConferida = false;
     // Armadura mínima, item 17.3.5.2.1, contra a área positiva colocada.
     double AsMin = 0;                     // cm²; negativa quando o concreto não resiste a Md,min
     bool ConcretoNaoResisteMdMin = false; // d² < 2·Md,min/(b·σcd): sem número
@@ -79,6 +82,7 @@ struct Verificacoes {
     bool FalhaDominio4 = false;
     // A primeira camada tracionada leva pelo menos duas barras, nos cantos do estribo.
     int BarrasCamada1 = 0;
+    int BarrasCamada1Neg = 0; // a camada comprimida 1, quando há As'
     bool FalhaBarrasCamada1 = false;
     // γc ou γs fora de 1,0 a 2,0 (por exemplo "1,4" lido como 1 ou "14").
     bool CoeficienteImplausivel = false;
@@ -86,6 +90,17 @@ struct Verificacoes {
     // Classe do concreto fora da faixa da edição.
     bool ClasseForaDaFaixa = false;
     double FckMinimo = 0, FckMaximo = 0; // MPa
+    // Durabilidade (item 7.4) na classe de agressividade ambiental (1 a 4): classe mínima
+    // do concreto (Tabela 7.1) e cobrimento nominal mínimo de vigas (Tabela 7.2).
+    int ClasseCAA = 0;
+    double FckMinimoCAA = 0;        // MPa
+    double Cobrimento = 0;          // cm
+    double CobrimentoMinimoCAA = 0; // cm
+    bool FalhaClasseCAA = false, FalhaCobrimentoCAA = false;
+    // CA-60 só se fabrica até 10 mm: a maior bitola de CA-60 acima disso (mm; 0: nenhuma),
+    // das barras ou do estribo.
+    double BitolaCA60 = 0;
+    bool FalhaCA60 = false;
 };
 
 // Uma face da seção: a positiva (tracionada) ou a negativa (comprimida), com as camadas
@@ -201,6 +216,7 @@ struct EstadoDeCalculo {
     // Opções de x máximo lidas pelo último cálculo (os controles podem mudar depois).
     int OpcaoDominio4 = 0, OpcaoXMaximo = 0; // valores de Check4 e Check5
     double FatorXMaximo = 0;                 // k de x máximo = k.d
+    bool FatorXMaximoLimitado = false;       // k·d passou do limite da edição: x máximo nele
 
     // Mensagem da recusa do último cálculo (vazia quando ele terminou).
     std::string MensagemErro, MensagemErro2;

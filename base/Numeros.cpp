@@ -246,6 +246,17 @@ std::optional<double> LeDecimalExato(std::string_view Texto) {
     return v;
 }
 
+std::optional<double> LeDecimalComVirgula(std::string_view Texto) {
+    const auto p = Texto.find_first_not_of(" \t");
+    if (p == std::string_view::npos) return std::nullopt;
+    std::string t(Texto.substr(p, Texto.find_last_not_of(" \t") + 1 - p));
+    if (std::ranges::count(t, ',') > 1 ||
+        (t.find(',') != std::string::npos && t.find('.') != std::string::npos))
+        return std::nullopt;
+    std::ranges::replace(t, ',', '.');
+    return LeDecimalExato(t);
+}
+
 std::vector<std::string> FormasDoNumero(std::string_view Texto, std::string_view Separador) {
     std::vector<std::string> formas{std::string(Texto)};
     std::string t(Texto);

@@ -56,6 +56,10 @@ bool ComecaComNumero(std::string_view Texto);
 // opcionais, sem brancos); nullopt caso contrário ou fora do intervalo do double.
 std::optional<double> LeDecimalExato(std::string_view Texto);
 
+// O número de uma caixa, com vírgula ou ponto decimal ("0,30", " 0.5 "): LeDecimalExato
+// sem os brancos das pontas; nullopt quando não é um número ("0,3,0", "1,5.0", "").
+std::optional<double> LeDecimalComVirgula(std::string_view Texto);
+
 // TextoDecimalCurto com o separador dado: 20 → "20", 12.5 → "12,5".
 inline std::string TextoCurto(double Valor, std::string_view Separador) {
     std::string s = TextoDecimalCurto(Valor);

@@ -522,6 +522,7 @@ void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
     aplica(R.Extras, PrimeiroRegistroExtra, UltimoRegistroExtra);
     aplica(R.Verificacao, PrimeiroRegistroVerificacao, UltimoRegistroVerificacao);
     RegraDoModelo(D.Form1);
+    D.Form1.MserSegueMd = D.Form1.ComboMser.Text == D.Form1.Combo5.Text;
 }
 
 std::optional<FalhaArquivo> CarregaConfiguracao(EstadoDeProjeto& D, const std::string& Nome) {

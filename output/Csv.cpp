@@ -4,6 +4,7 @@
 #include "base/Numeros.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
+#include "section/Verificacoes.h"
 
 #include <algorithm>
 #include <array>
@@ -207,6 +208,15 @@ const std::vector<ColunaCsv>& ColunasDoFim() {
                 return r.FalhaVRd3 || r.FalhaSDado || r.FalhaAswSDada;
             },
             EstribosDados),
+        Marca(
+            "alerta_s_minimo", [](Estado d) { return d.ResCortante.AbaixoDoMinimo; },
+            [](Estado d) { return d.ResCortante.Calculado; }),
+        Marca("alerta_CA60", [](Estado d) { return d.Verif.FalhaCA60; }),
+        Marca("veredito", [](Estado d) { return VereditoDe(d).Atende(); }),
+        Numero("falhas", 0,
+               [](Estado d) { return static_cast<double>(VereditoDe(d).Falhas.size()); }),
+        Marca("alerta_durabilidade",
+              [](Estado d) { return d.Verif.FalhaClasseCAA || d.Verif.FalhaCobrimentoCAA; }),
     };
     return c;
 }

@@ -19,6 +19,9 @@ void Alerta(CaixaTexto& Caixa, std::string Motivo) {
 // As linhas nas caixas 1..N, falhas na cor de alerta, a nota na dica; as de sobra vazias.
 using Linhas = std::vector<LinhaVerificacao>;
 
+// O que cabe numa linha de "Verificações" sem cortar (a do veredito põe o resto na nota).
+constexpr std::size_t CaracteresDaLinha = 96;
+
 template <std::size_t N>
 void EscreveLinhas(std::array<CaixaTexto, N>& Caixas, const Linhas& Lista) {
     for (std::size_t i = 1; i < N; ++i) {
@@ -32,6 +35,13 @@ void EscreveLinhas(std::array<CaixaTexto, N>& Caixas, const Linhas& Lista) {
 }
 
 } // namespace
+
+std::string AvisoFatorXMaximo(const EstadoDeCalculo& E, std::string_view Separador) {
+    return Junta("O fator de x máximo ", TextoCurto(E.FatorXMaximo, Separador),
+                 " passa do limite da ", TextoNorma(E.Edicao),
+                 ": o cálculo usou x máximo = ", FormataNumero(E.XMax / E.AlturaUtil, 3, Separador),
+                 "·d.");
+}
 
 void EscrevePainel(EstadoDeProjeto& E) {
     const auto formata = [&E](double Valor, int Casas) {
@@ -53,13 +63,21 @@ void EscrevePainel(EstadoDeProjeto& E) {
     // "Tira 1 barra" pode haver menos linhas) ficam vazias.
     const bool calculo = E.HaResultados;
     const std::string_view sep = E.SeparadorDecimal;
-    EscreveLinhas(f.TextVerificacao, calculo ? LinhasVerificacao(E.Verif, sep) : Linhas{});
+    Linhas verificacoes;
+    if (calculo) {
+        verificacoes = LinhasVerificacao(E.Verif, sep);
+        verificacoes.insert(verificacoes.begin(), LinhaDoVeredito(E, sep, CaracteresDaLinha));
+    }
+    EscreveLinhas(f.TextVerificacao, verificacoes);
+    EscreveLinhas(f.TextDurabilidade, calculo ? LinhasDurabilidade(E.Verif, sep) : Linhas{});
     EscreveLinhas(f.TextCortante, calculo ? LinhasCortante(E, sep) : Linhas{});
     EscreveLinhas(f.TextFissuracao, calculo ? LinhasFissuracao(E, sep) : Linhas{});
     // Uma escala digitada vazia ou nula foi trocada pela automática: a caixa diz.
     const char* nula = "Escala vazia ou nula: o diagrama usa a automática.";
     f.Text5.ToolTipText = calculo && E.EscalaXNula ? nula : "";
     f.Text6.ToolTipText = calculo && E.EscalaYNula ? nula : "";
+    f.Text19.ToolTipText =
+        calculo && E.FatorXMaximoLimitado ? AvisoFatorXMaximo(E, E.SeparadorDecimal) : "";
     if (!calculo) return;
 
     f.Text8.ToolTipText =
@@ -75,6 +93,12 @@ void EscrevePainel(EstadoDeProjeto& E) {
         (f.*l.Real).Text = TextoDaLinha(l, true, E, E.SeparadorDecimal);
     }
     f.Label29.Caption = E.UnidadeMd;
+    // x = d: As não tem limite; a caixa diz por quê em vez de ficar vazia.
+    if (E.AsPosSemLimite) {
+        f.Text8.Text = "x = d";
+        Alerta(f.Text8, "x chegou a d: nenhuma As equilibra Md com as camadas disponíveis. "
+                        "Aumente a seção.");
+    }
     // Mrd abaixo de Md e domínio 4 sem "Permitir domínio 4": alerta com o motivo.
     for (CaixaTexto* c : {&f.Text23, &f.Text24, &f.Text11, &f.Text12}) c->Enabled = true;
     const std::pair<CaixaTexto*, double> mrds[] = {{&f.Text23, E.MrdCG}, {&f.Text24, E.MrdReal}};

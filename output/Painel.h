@@ -98,6 +98,10 @@ template <class Form, class Fn> void ParaCadaCaixaZerada(Form& f, Fn&& fn) {
     for (int i = 1; i <= 3; ++i) fn(f.Text3[i]);
 }
 
+// "O fator de x máximo 0.6 passa do limite da NBR 6118:2023: o cálculo usou x máximo =
+// 0.450·d.": o fator digitado foi limitado ao da edição.
+std::string AvisoFatorXMaximo(const EstadoDeCalculo& E, std::string_view Separador = ".");
+
 // Escreve o painel do estado: sem cálculo (HaResultados falso), as caixas de resultado
 // vazias, sem alerta; com ele, as caixas, Mrd na unidade de momento do usuário, os
 // alertas e as linhas de verificação.

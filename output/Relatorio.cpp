@@ -211,6 +211,11 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
     SecaoRelatorio s;
     s.Titulo = "4. Avisos";
     const std::string limite = N.Limite();
+    // O veredito de todas as verificações abre a seção; as falhas vêm uma a uma depois.
+    const LinhaVerificacao veredito = LinhaDoVeredito(D, D.SeparadorDecimal);
+    s.Blocos.push_back(
+        Paragrafo{Junta(veredito.Texto(), ".", veredito.Nota.empty() ? "" : " ", veredito.Nota),
+                  Estilo::Destaque, veredito.Falha ? Enfase::Alerta : Enfase::Boa});
     if (std::string a = AvisoMrdAbaixoDeMd(D, C, D.SeparadorDecimal); !a.empty())
         s.Blocos.push_back(Paragrafo{"• " + a, Estilo::Destaque, Enfase::Alerta});
     const auto regra = [&](bool atende, const char* face, double pct) {
@@ -234,13 +239,21 @@ SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
         if (v.Falha)
             s.Blocos.push_back(Paragrafo{"• Força cortante — " + v.Texto() + ".", Estilo::Destaque,
                                          Enfase::Alerta});
+    for (const LinhaVerificacao& v : LinhasFissuracao(D, D.SeparadorDecimal))
+        if (v.Falha)
+            s.Blocos.push_back(Paragrafo{"• Abertura de fissuras — " + v.Texto() + ".",
+                                         Estilo::Destaque, Enfase::Alerta});
+    for (const LinhaVerificacao& v : LinhasDurabilidade(D.Verif, D.SeparadorDecimal))
+        if (v.Falha)
+            s.Blocos.push_back(
+                Paragrafo{"• Durabilidade — " + v.Texto() + ".", Estilo::Destaque, Enfase::Alerta});
     if (D.Verif.PedePele)
         s.Blocos.push_back(Paragrafo{Junta("• Acrescentar armadura de pele: ",
                                            FormataNumero(D.Verif.AsPele, 2, D.SeparadorDecimal),
                                            " cm² por face, com espaçamento ≤ 20 cm (item "
                                            "17.3.5.2.3)."),
                                      Estilo::Destaque});
-    if (s.Blocos.empty())
+    if (s.Blocos.size() == 1)
         s.Blocos.push_back(Paragrafo{
             Junta("Nenhum aviso: as barras colocadas resistem ", D.TemMd ? "a Md" : "(sem Md dado)",
                   " nos dois modelos e a regra dos ", limite, " da altura é atendida."),
@@ -324,7 +337,10 @@ Tabela TabelaVerificacoes(const std::vector<LinhaVerificacao>& Linhas,
 
 SecaoRelatorio SecaoVerificacoes(const Dim& D) {
     std::vector<BlocoRelatorio> notas;
-    Tabela t = TabelaVerificacoes(LinhasVerificacao(D.Verif, D.SeparadorDecimal), notas);
+    std::vector<LinhaVerificacao> linhas = LinhasVerificacao(D.Verif, D.SeparadorDecimal);
+    for (LinhaVerificacao& l : LinhasDurabilidade(D.Verif, D.SeparadorDecimal))
+        linhas.push_back(std::move(l));
+    Tabela t = TabelaVerificacoes(linhas, notas);
     SecaoRelatorio s{.Titulo = Junta("8. Verificações (", TextoNorma(D.Edicao), ")"),
                      .Blocos = {std::move(t)}};
     s.Blocos.insert(s.Blocos.end(), notas.begin(), notas.end());

@@ -6,6 +6,7 @@
 #include "section/Cortante.h"
 #include "section/Verificacoes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -16,6 +17,7 @@ std::string LinhaVerificacao::Texto() const {
         Item.empty() ? std::string()
                      : Junta(" (", Escopo, Escopo.empty() ? "" : ", ", "item ", Item, ")");
     const std::string veredito = Veredito.empty() ? std::string() : Junta(" — ", Veredito);
+    if (Valor.empty() && Limite.empty()) return Junta(Grandeza, veredito, item);
     if (Limite.empty()) return Junta(Grandeza, ": ", Valor, veredito, item);
     return Junta(Grandeza, ": ", Valor, " (limite ", Limite, ")", veredito, item);
 }
@@ -39,7 +41,120 @@ std::string NumeroDaLinha(double Valor, int Casas, std::string_view Separador) {
     return NumeroCurto(Valor, Casas, Separador);
 }
 
+std::string_view NomeDaFalha(Falha F) {
+    switch (F) {
+    case Falha::MrdCG:
+        return "Mrd CG < Md";
+    case Falha::MrdReal:
+        return "Mrd Real < Md";
+    case Falha::PctH:
+        return "%h > 10 %";
+    case Falha::Camadas:
+        return "camadas esgotadas";
+    case Falha::XIgualD:
+        return "x = d";
+    case Falha::Dominio4:
+        return "domínio 4";
+    case Falha::BarrasCamada1:
+        return "barras na camada 1";
+    case Falha::Ductilidade:
+        return "ductilidade x/d";
+    case Falha::AsMin:
+        return "armadura mínima";
+    case Falha::Taxa:
+        return "armadura máxima";
+    case Falha::Equilibrio:
+        return "equilíbrio";
+    case Falha::Coeficientes:
+        return "coeficientes γ";
+    case Falha::ClasseFck:
+        return "classe do concreto";
+    case Falha::Bielas:
+        return "bielas";
+    case Falha::Estribos:
+        return "estribos";
+    case Falha::Ramos:
+        return "ramos";
+    case Falha::DiametroEstribo:
+        return "diâmetro do estribo";
+    case Falha::Wk:
+        return "wk";
+    case Falha::SigmaFyk:
+        return "σs > fyk";
+    case Falha::ClasseCAA:
+        return "classe mínima da CAA";
+    case Falha::CobrimentoCAA:
+        return "cobrimento da CAA";
+    case Falha::CA60:
+        return "CA-60 > 10 mm";
+    }
+    return {};
+}
+
 } // namespace
+
+LinhaVerificacao LinhaDoVeredito(const EstadoDeCalculo& E, std::string_view Separador,
+                                 std::size_t MaxCaracteres) {
+    const VereditoSecao v = VereditoDe(E);
+    if (v.Atende()) return {"Seção atende", "", "", "", "", false};
+    const std::size_t n = v.Falhas.size();
+    const bool xd = std::ranges::find(v.Falhas, Falha::XIgualD) != v.Falhas.end();
+    std::string valor = Junta(std::to_string(n), n == 1 ? " falha — " : " falhas — ");
+    // Md além do que a seção comporta: a capacidade das barras colocadas e o que mudar.
+    if (v.AlemDaSecao)
+        valor += Junta(
+            "Md > Mrd = ", NumeroDaLinha(std::min(E.MrdCG, E.MrdReal) / E.FatorMd, 1, Separador),
+            " ", SimboloDoMomento(E.UnidadeMd), ", aumente a seção; ");
+    // Os nomes que cabem em MaxCaracteres; os outros contados no fim (todos na nota).
+    const auto caracteres = [](std::string_view t) {
+        return static_cast<std::size_t>(std::ranges::count_if(
+            t, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    };
+    std::string todos;
+    std::size_t postos = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string_view nome = NomeDaFalha(v.Falhas[i]);
+        todos += Junta(i == 0 ? "" : ", ", nome);
+        // " e mais N" no fim cabe nos 14 de folga.
+        if (postos == i && caracteres(valor) + caracteres(nome) + 14 <= MaxCaracteres) {
+            valor += Junta(i == 0 ? "" : ", ", nome);
+            ++postos;
+        }
+    }
+    if (postos < n) valor += Junta(postos == 0 ? "" : " ", "e mais ", std::to_string(n - postos));
+    LinhaVerificacao l{"Seção não atende", std::move(valor), "", "", "", true};
+    // A nota diz as falhas que não couberam na linha e o porquê de x = d.
+    if (postos < n) l.Nota = Junta("Falhas: ", todos, ". ");
+    if (xd)
+        l.Nota += "Com \"Permitir domínio 4\" a linha neutra chegou a x = d: a seção não resiste "
+                  "a Md com as camadas disponíveis. Aumente a seção.";
+    while (!l.Nota.empty() && l.Nota.back() == ' ') l.Nota.pop_back();
+    return l;
+}
+
+std::vector<LinhaVerificacao> LinhasDurabilidade(const Verificacoes& V,
+                                                 std::string_view Separador) {
+    const auto n = [&](double v, int casas) { return NumeroDaLinha(v, casas, Separador); };
+    const auto veredito = [](bool falha) { return falha ? "não atende" : "atende"; };
+    const std::string_view caa = ItensCAA[static_cast<std::size_t>(V.ClasseCAA - 1)];
+    std::vector<LinhaVerificacao> l;
+    // fck fracionário (19,9 MPa) com uma casa: arredondado, pareceria atender.
+    const double fck = V.FckMPa;
+    const std::string textoFck = n(fck, std::fabs(fck - std::round(fck)) < 1e-6 ? 0 : 1);
+    l.push_back({"Classe mínima (Tabela 7.1)", Junta("fck = ", textoFck, " MPa, CAA ", caa),
+                 Junta("≥ C", n(V.FckMinimoCAA, 0)), "7.4.2", veredito(V.FalhaClasseCAA),
+                 V.FalhaClasseCAA});
+    l.push_back({"Cobrimento nominal (Tabela 7.2)",
+                 Junta("c = ", n(V.Cobrimento * 10, 0), " mm, CAA ", caa),
+                 Junta("≥ ", n(V.CobrimentoMinimoCAA * 10, 0), " mm"), "7.4.7.2",
+                 veredito(V.FalhaCobrimentoCAA), V.FalhaCobrimentoCAA});
+    if (V.FalhaCA60) {
+        l.push_back({"Bitola de CA-60", Junta("φ ", TextoCurto(V.BitolaCA60, Separador), " mm"),
+                     "≤ 10 mm", "", "não atende", true});
+        l.back().Nota = "O CA-60 é fabricado só até 10 mm: use CA-50 ou uma bitola menor.";
+    }
+    return l;
+}
 
 std::vector<LinhaVerificacao> LinhasFissuracao(const EstadoDeProjeto& E,
                                                std::string_view Separador) {
@@ -167,11 +282,33 @@ std::vector<LinhaVerificacao> LinhasCortante(const EstadoDeProjeto& E, std::stri
                            "estribo, ou a seção.");
         }
     }
+    if (R.AbaixoDoMinimo && !R.FalhaBielas) {
+        LinhaVerificacao& e = l.back();
+        const std::string proposta =
+            R.PhiSugerido > 0 ? Junta("use φ ", TextoCurto(R.PhiSugerido * 10, Separador), " mm")
+            : R.RamosSugeridos > 0 ? Junta("use ", std::to_string(R.RamosSugeridos), " ramos")
+                                   : std::string("aumente a seção");
+        if (!R.FalhaS) {
+            e.Limite = Junta(n(E.EntCortante.SMinPratico, 1), " ≤ s ≤ ", n(R.SMax, 1), " cm");
+            e.Veredito = Junta("abaixo do mínimo: ", proposta);
+            e.Falha = true;
+            e.Informativa = false;
+        }
+        e.Nota += Junta(" O mínimo prático de ", n(E.EntCortante.SMinPratico, 1),
+                        " cm (Outros valores) deixa passar o vibrador: ", proposta, ".");
+    }
     l.push_back({"Ramos", Junta("st = ", n(R.St, 1), " cm"), Junta("≤ ", n(R.StMax, 1), " cm"),
                  "18.3.3.2", veredito(R.FalhaSt), R.FalhaSt});
     l.push_back({"Diâmetro do estribo", Junta("φt = ", phi, " mm"),
                  Junta(n(R.PhiTMin * 10, 0), " a ", n(R.PhiTMax * 10, 1), " mm"), "18.3.3.2",
                  veredito(R.FalhaPhiT), R.FalhaPhiT});
+    // Bielas rompidas: nenhum estribo vale, e as linhas dos estribos não dizem "atende".
+    if (R.FalhaBielas)
+        for (auto e = l.end() - 3; e != l.end(); ++e) {
+            e->Veredito = "sem validade: as bielas não resistem";
+            e->Falha = false;
+            e->Informativa = true;
+        }
     return l;
 }
 
@@ -221,7 +358,10 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
                      "2 ou 3 sem \"Permitir domínio 4\"", "", "não atende", true});
         l.back().AvisoProprio = true;
     }
-    l.push_back({"Barras na camada 1", std::to_string(V.BarrasCamada1),
+    l.push_back({"Barras na camada 1",
+                 V.TemNeg ? Junta("positiva ", std::to_string(V.BarrasCamada1), ", negativa ",
+                                  std::to_string(V.BarrasCamada1Neg))
+                          : std::to_string(V.BarrasCamada1),
                  "≥ 2, nos cantos do estribo", "", veredito(V.FalhaBarrasCamada1),
                  V.FalhaBarrasCamada1});
     LinhaVerificacao xd{"Ductilidade x/d",
@@ -255,7 +395,8 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
                             "As calculada)·fyd / σ's = ",
                             n(V.AsLinhaExtra, 2), " cm² (σ's = ", n(V.SigLinhaNoLimite, 2),
                             " kgf/cm² com x no limite) a traria de volta a ele.")
-                    : std::string("."));
+                    : std::string(": com as barras colocadas, o arranjo pede um novo "
+                                  "dimensionamento."));
     }
     l.push_back(std::move(colocadas));
     if (V.ConcretoNaoResisteMdMin)

@@ -31,6 +31,16 @@ struct LinhaVerificacao {
 std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V,
                                                 std::string_view Separador = ".");
 
+// A primeira linha de "Verificações": "Seção atende" ou "Seção não atende: N falhas — …",
+// com as falhas nomeadas (as que cabem em MaxCaracteres; as outras contadas) e, quando
+// Md passa do que a seção comporta, o que mudar; a nota tem todas e o porquê.
+LinhaVerificacao LinhaDoVeredito(const EstadoDeCalculo& E, std::string_view Separador = ".",
+                                 std::size_t MaxCaracteres = std::string::npos);
+
+// As linhas da durabilidade (item 7.4) na classe de agressividade do cálculo.
+std::vector<LinhaVerificacao> LinhasDurabilidade(const Verificacoes& V,
+                                                 std::string_view Separador = ".");
+
 // "kN", "kgf", "tf" ou "N" de um item da lista de unidades de força.
 std::string_view SimboloDaForca(std::string_view Item);
 

@@ -19,6 +19,9 @@ void Dimensionamento::DistribuiBarras(Face& F, int i) {
     const DistribuicaoCamada r =
         DistribuiCamada(i == F.NumCamadas, AreaBarra[F.Bitola[i]], F.NumMaxBarras[i], F.AsRestante);
     F.NumBarras[i] = r.Barras;
+    // A 2023 pede duas barras nos cantos do estribo na primeira camada de cada face usada.
+    if (Edicao == Norma::NBR2023 && i == 1 && r.Barras < 2 && F.NumMaxBarras[1] >= 2)
+        F.NumBarras[1] = 2;
     F.AsRestante = r.AsRestante;
     F.FimDistrib = r.Fim ? "sim" : "não";
     F.Transborda = F.Transborda || r.Transborda;

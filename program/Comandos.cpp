@@ -11,8 +11,10 @@ namespace {
 // "abc"), não há valor a somar: nada muda e devolve false. O comando então não
 // calcula e marca PassoRecusado, para a janela soar o bipe.
 bool SomaPasso(CaixaTexto& Alvo, const CaixaTexto& Passo, int Sinal) {
-    if (!ComecaComNumero(Alvo.Text)) return false;
-    Alvo.Text = TextoDecimalCurto(ValorNumerico(Alvo.Text) + Sinal * ValorNumerico(Passo.Text));
+    // Um passo sem número ("", "abc") somaria 0 em silêncio; "0,5" vale 0.5.
+    const auto passo = LeDecimalComVirgula(Passo.Text);
+    if (!ComecaComNumero(Alvo.Text) || !passo) return false;
+    Alvo.Text = TextoDecimalCurto(ValorNumerico(Alvo.Text) + Sinal * *passo);
     return true;
 }
 

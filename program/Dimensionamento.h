@@ -55,6 +55,11 @@ class Dimensionamento : public EstadoDeProjeto {
     void Combo3_Click() { Programa(); }
     void Check3_Click(); // regra de "Auto."
     void ComboModelo_Click() { RegraDoModelo(Form1); }
+    // A unidade de Mser segue a de Md até o usuário escolher uma diferente na sua lista.
+    void Combo5_Click() {
+        if (Form1.MserSegueMd) Form1.ComboMser.Text = Form1.Combo5.Text;
+    }
+    void ComboMser_Click() { Form1.MserSegueMd = Form1.ComboMser.Text == Form1.Combo5.Text; }
 
     // ---- Entradas e catálogos ----
     void Ler(const EntradasProjeto& Entradas);

@@ -103,6 +103,15 @@ std::optional<double> NumeroOpcional(const std::string& Texto, double Fator, con
     return NaUnidadeInterna(*v, Fator);
 }
 
+// O espaçamento mínimo prático dos estribos (cm), de 0 (sem mínimo) a 100 cm.
+double EspacamentoMinimoEstribos(const ControlesForm8& o) {
+    const auto v = LeDecimalComVirgula(o.Text5.Text);
+    if (!v || !(*v >= 0 && *v <= 100))
+        RecusaValor("O espaçamento mínimo dos estribos (cm)", " deve ser um número de 0 a 100.",
+                    o.Text5.Text);
+    return *v;
+}
+
 } // namespace
 
 void ConfereOutros(const ControlesForm8& o) {
@@ -124,6 +133,7 @@ void ConfereOutros(const ControlesForm8& o) {
     for (std::size_t i = 0; i < 2; ++i)
         if (o.Check1[i].Value == 1)
             ExigeNaoNegativo(numero(o.Text4[i], espacamentos[i]), espacamentos[i], o.Text4[i].Text);
+    EspacamentoMinimoEstribos(o);
 }
 
 bool Dimensionamento::Form8_Voltar() {
@@ -209,6 +219,15 @@ void Ler(const ControlesForm1& f, const ControlesForm8& o, EntradasProjeto& e) {
     e.OpcaoDominio4 = f.Check4.Value;
     e.OpcaoXMaximo = f.Check5.Value;
     e.FatorXMaximo = ValorNumerico(f.Text19.Text);
+    // O fator usado: "0,30" é 0.3, não o 0 do prefixo; vazio continua 0 (a recusa de x
+    // máximo nulo diz o que fazer).
+    if (e.OpcaoXMaximo == 1 && f.Text19.Text.find_first_not_of(" \t") != std::string::npos) {
+        const auto k = LeDecimalComVirgula(f.Text19.Text);
+        if (!k)
+            RecusaValor("O fator de x máximo", " deve ser um número (vírgula ou ponto decimal).",
+                        f.Text19.Text);
+        e.FatorXMaximo = *k;
+    }
 
     // Sem estes valores não há cálculo possível.
     ExigeDimensao(e.Base, "A base (cm)", f.Text1.Text);
@@ -367,6 +386,7 @@ EntradasProjeto LeEntradas(const ControlesForm1& f, const ControlesForm8& o) {
     e.EspHorUsuario = MinimoUsuario(o.Check1[0], o.Text4[0], "O espaçamento horizontal");
     e.EspVertUsuario = MinimoUsuario(o.Check1[1], o.Text4[1], "O espaçamento vertical");
     if (e.Verificacao) LerArmaduraDada(f, e);
+    e.Cortante.SMinPratico = EspacamentoMinimoEstribos(o);
     return e;
 }
 

@@ -5,6 +5,7 @@
 #include "base/Entradas.h"
 #include "base/Numeros.h"
 #include "base/Primitivas.h"
+#include "output/Painel.h"
 #include "section/Verificacoes.h"
 
 #include <cmath>
@@ -35,6 +36,7 @@ void Dimensionamento::Programa() {
         EscreveResultados();
         if (EscalaXNula || EscalaYNula)
             Estado = "Escala do diagrama vazia ou nula: o cálculo usou a automática.";
+        if (FatorXMaximoLimitado) Estado = AvisoFatorXMaximo(*this, SeparadorDecimal);
         EntradasDoCalculo = EntradasAtuais();
     });
 }

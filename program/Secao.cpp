@@ -49,6 +49,7 @@ void Dimensionamento::xMáximo() {
     // O fator só vale com "Utilizar x máximo" marcado; desmarcado, não é conferido.
     if (OpcaoXMaximo == 1 && (k < 0 || k > 1)) Recusar("xMáximo deve estar entre 0 e 1 .d", "");
     XMax = XMaximo(AlturaUtil, EpsYd, Concreto, Edicao, k, OpcaoDominio4, OpcaoXMaximo);
+    FatorXMaximoLimitado = OpcaoXMaximo == 1 && OpcaoDominio4 != 1 && k * AlturaUtil > XMax;
     if (!(XMax > 0))
         Recusar("A profundidade máxima da linha neutra resultou nula.",
                 "Informe em \"Utilizar x máximo =\" um fator maior que 0.");
@@ -89,26 +90,10 @@ void Dimensionamento::AsTeóricaPos() {
     AsPos = Pos.AsRestante;
 }
 
-namespace {
-
-SecaoColocada Colocada(const Dimensionamento& D) {
-    return {D.Base,
-            D.Altura,
-            D.AlturaUtil,
-            D.SigCd,
-            D.Concreto,
-            D.Lei(),
-            D.AreaBarra,
-            {D.Pos.NumCamadas, D.Pos.NumBarras, D.Pos.Bitola, D.Pos.DLinha, D.DCG1},
-            {D.Neg.NumCamadas, D.Neg.NumBarras, D.Neg.Bitola, D.Neg.DLinha, D.DCG2}};
-}
-
-} // namespace
-
 // Busca o equilíbrio de um modelo e guarda o estado do fim da busca (Real: todas as
 // camadas; CG: o índice 1), os passos, o resíduo e Mrd.
 void Dimensionamento::Equilibra(bool Real, long& Passos, double& Residuo, double& Mrd) {
-    const SecaoColocada s = Colocada(*this);
+    const SecaoColocada s = ColocadaDe(*this);
     const Equilibrio e = BuscaEquilibrio(s, Real, PrecisãoN);
     X = e.X;
     EpsC = e.B.EpsC;

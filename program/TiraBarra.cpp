@@ -40,6 +40,8 @@ void Dimensionamento::TiraUmaBarra() {
             break;
         }
     }
+    // As barras que ficam se espalham de canto a canto, como numa camada dimensionada.
+    EspaçamentosReais(Pos);
     CGd1();
     CGd2();
     VerificaSecao();

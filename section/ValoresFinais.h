@@ -29,6 +29,19 @@ struct SecaoColocada {
     FaceColocada Pos, Neg;
 };
 
+// A seção das barras colocadas no estado de um cálculo.
+inline SecaoColocada ColocadaDe(const EstadoDeCalculo& D) {
+    return {D.Base,
+            D.Altura,
+            D.AlturaUtil,
+            D.SigCd,
+            D.Concreto,
+            LeiDoCalculo(D),
+            D.AreaBarra,
+            {D.Pos.NumCamadas, D.Pos.NumBarras, D.Pos.Bitola, D.Pos.DLinha, D.DCG1},
+            {D.Neg.NumCamadas, D.Neg.NumBarras, D.Neg.Bitola, D.Neg.DLinha, D.DCG2}};
+}
+
 // O estado da seção em x: bloco, deformações e tensões das camadas (no modelo CG, só o
 // índice 1, o centróide de cada face), Rc = Rcc + compressão do aço e Rst.
 struct Equilibrio {

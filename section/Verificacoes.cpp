@@ -3,8 +3,10 @@
 
 #include "base/Catalogos.h"
 #include "section/Comparacao.h"
+#include "section/ValoresFinais.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -31,6 +33,21 @@ bool AcimaDe(double Valor, double Limite) {
     return Valor > Limite * (1 + 1e-12);
 }
 
+// As barras colocadas com Extra (cm²) a mais na camada comprimida 1 voltam a x/d ≤ o
+// limite nos dois modelos, como as linhas o mostram (três casas).
+bool ExtraTrazDeVolta(const EstadoDeCalculo& D, double Extra, double XdLim) {
+    SecaoColocada s = ColocadaDe(D);
+    const double area = D.AreaBarra[static_cast<std::size_t>(s.Neg.Bitola[1])];
+    if (!(area > 0)) return false;
+    s.Neg.NumBarras[1] += Extra / area;
+    s.Neg.DCG = Centroide(s.Neg.NumBarras, s.Neg.Bitola, s.Neg.NumCamadas, s.AreaBarra,
+                          s.Neg.DLinha, s.Neg.DCG);
+    const double d = D.Altura - D.DCG1;
+    return std::ranges::all_of(std::array{false, true}, [&](bool Real) {
+        return BuscaEquilibrio(s, Real, D.PrecisãoN).X / d < XdLim + 0.0005;
+    });
+}
+
 void AvaliaDuctilidade(const EstadoDeCalculo& D, Verificacoes& V) {
     const double d = D.AlturaUtil;
     // Barras dadas não têm x de cálculo: vale o maior x delas, dos dois modelos.
@@ -51,8 +68,31 @@ void AvaliaDuctilidade(const EstadoDeCalculo& D, Verificacoes& V) {
     const double epsLinha = EpsConcreto(xLim, d, D.Concreto) * (xLim - D.DCG2) / xLim;
     V.SigLinhaNoLimite = LeiDoCalculo(D).Tensao(epsLinha);
     V.AsLinhaExtra = (D.AsReal - D.AsPos) * D.Fyd / V.SigLinhaNoLimite;
-    if (!(V.AsLinhaExtra > 0) || !std::isfinite(V.AsLinhaExtra))
-        V.AsLinhaExtra = std::numeric_limits<double>::quiet_NaN();
+    V.AsLinhaExtraConferida = V.AsLinhaExtra > 0 && std::isfinite(V.AsLinhaExtra) &&
+                              ExtraTrazDeVolta(D, V.AsLinhaExtra, V.XdLim);
+    if (!V.AsLinhaExtraConferida) V.AsLinhaExtra = std::numeric_limits<double>::quiet_NaN();
+}
+
+// Durabilidade, item 7.4: Tabelas 7.1 e 7.2 (vigas) e as bitolas de CA-60.
+void AvaliaDurabilidade(const EstadoDeCalculo& D, Verificacoes& V) {
+    V.ClasseCAA = std::clamp(D.EntFissuracao.Classe, 1, 4);
+    const auto c = static_cast<std::size_t>(V.ClasseCAA - 1);
+    V.FckMinimoCAA = std::array{20.0, 25.0, 30.0, 40.0}[c];
+    V.CobrimentoMinimoCAA = std::array{2.5, 3.0, 4.0, 5.0}[c];
+    V.Cobrimento = D.Cobrimento;
+    // A folga cobre fck lido numa unidade que não é MPa (kN/cm², kgf/cm²).
+    V.FalhaClasseCAA = V.FckMPa < V.FckMinimoCAA - 1e-9;
+    V.FalhaCobrimentoCAA = D.Cobrimento < V.CobrimentoMinimoCAA - 1e-9;
+    double fi = 0; // cm
+    if (D.Fyk == 6000)
+        for (const Face* f : {&D.Pos, &D.Neg})
+            for (int i = 1; i <= f->NumCamadas; ++i)
+                if (f->NumBarras[i] > 0)
+                    fi = std::max(fi, D.Diametro[static_cast<std::size_t>(f->Bitola[i])]);
+    if (D.EntCortante.Usada && D.EntCortante.Fywk == 6000)
+        fi = std::max(fi, D.Diametro[static_cast<std::size_t>(D.BitolaEstr)]);
+    V.FalhaCA60 = fi > 1 + 1e-9;
+    V.BitolaCA60 = V.FalhaCA60 ? fi * 10 : 0;
 }
 
 } // namespace
@@ -114,7 +154,8 @@ Verificacoes Verifica(const EstadoDeCalculo& D) {
     V.DominioReal = D.DominioReal;
     V.FalhaDominio4 = (D.DominioCG == "4" || D.DominioReal == "4") && D.OpcaoDominio4 != 1;
     V.BarrasCamada1 = static_cast<int>(D.Pos.NumBarras[1]);
-    V.FalhaBarrasCamada1 = V.BarrasCamada1 < 2;
+    V.BarrasCamada1Neg = static_cast<int>(D.Neg.NumBarras[1]);
+    V.FalhaBarrasCamada1 = V.BarrasCamada1 < 2 || (V.TemNeg && V.BarrasCamada1Neg < 2);
     V.GamaC = D.GamaC;
     V.GamaS = D.GamaS;
     V.CoeficienteImplausivel = !(D.GamaC >= 1 && D.GamaC <= 2 && D.GamaS >= 1 && D.GamaS <= 2);
@@ -122,7 +163,45 @@ Verificacoes Verifica(const EstadoDeCalculo& D) {
     V.FckMinimo = 20;
     V.FckMaximo = D.Edicao == Norma::NBR2023 ? 90 : 50;
     V.ClasseForaDaFaixa = V.FckMPa < V.FckMinimo || V.FckMPa > V.FckMaximo;
+    AvaliaDurabilidade(D, V);
     return V;
+}
+
+VereditoSecao VereditoDe(const EstadoDeCalculo& D) {
+    const Verificacoes& V = D.Verif;
+    const ResultadoCortante& C = D.ResCortante;
+    const ResultadoFissuracao& W = D.ResFissuracao;
+    // Com as bielas rompidas, nenhum estribo vale: só as bielas contam.
+    const bool estribos = C.Calculado && !C.FalhaBielas;
+    const std::pair<Falha, bool> todas[] = {
+        {Falha::MrdCG, V.FalhaMrdCG},
+        {Falha::MrdReal, V.FalhaMrdReal},
+        {Falha::PctH, V.FalhaPctH},
+        {Falha::Camadas, V.EsgotadasPos || V.EsgotadasNeg},
+        {Falha::XIgualD, D.AsPosSemLimite},
+        {Falha::Dominio4, V.FalhaDominio4},
+        {Falha::BarrasCamada1, V.FalhaBarrasCamada1},
+        {Falha::Ductilidade, V.FalhaDuctilidade},
+        {Falha::AsMin, V.FalhaAsMin},
+        {Falha::Taxa, V.FalhaTaxa},
+        {Falha::Equilibrio, V.AlertaEquilibrio},
+        {Falha::Coeficientes, V.CoeficienteImplausivel},
+        {Falha::ClasseFck, V.ClasseForaDaFaixa},
+        {Falha::Bielas, C.Calculado && C.FalhaBielas},
+        {Falha::Estribos, estribos && (C.FalhaS || C.AbaixoDoMinimo)},
+        {Falha::Ramos, estribos && C.FalhaSt},
+        {Falha::DiametroEstribo, estribos && C.FalhaPhiT},
+        {Falha::Wk, W.Calculado && W.FalhaWk},
+        {Falha::SigmaFyk, SigmaAcimaDeFyk(W, D.Fyk)},
+        {Falha::ClasseCAA, V.FalhaClasseCAA},
+        {Falha::CobrimentoCAA, V.FalhaCobrimentoCAA},
+        {Falha::CA60, V.FalhaCA60},
+    };
+    VereditoSecao r;
+    for (const auto& [falha, falhou] : todas)
+        if (falhou) r.Falhas.push_back(falha);
+    r.AlemDaSecao = V.EsgotadasPos || V.EsgotadasNeg || V.FalhaTaxa || D.AsPosSemLimite;
+    return r;
 }
 
 } // namespace lumbrio

@@ -19,6 +19,43 @@ inline bool TaxaAcimaDaMaxima(double As, double AsLinha, double b, double h) {
     return (As + AsLinha) / (b * h) > TaxaMaxima;
 }
 
+// As verificações que um cálculo completo não atende, na ordem das linhas: flexão,
+// cortante, abertura de fissuras e durabilidade.
+enum class Falha {
+    MrdCG,
+    MrdReal,
+    PctH,
+    Camadas,
+    XIgualD, // "Permitir domínio 4" levou x a d: As sem limite
+    Dominio4,
+    BarrasCamada1,
+    Ductilidade,
+    AsMin,
+    Taxa,
+    Equilibrio,
+    Coeficientes,
+    ClasseFck,
+    Bielas,
+    Estribos,
+    Ramos,
+    DiametroEstribo,
+    Wk,
+    SigmaFyk,
+    ClasseCAA,
+    CobrimentoCAA,
+    CA60,
+};
+
+struct VereditoSecao {
+    std::vector<Falha> Falhas;
+    // Md passa do que a seção comporta: camadas esgotadas, x = d ou (As + As') > 4 % de Ac.
+    bool AlemDaSecao = false;
+    bool Atende() const { return Falhas.empty(); }
+};
+
+// O veredito do estado de um cálculo completo (Verif, a cortante e o serviço).
+VereditoSecao VereditoDe(const EstadoDeCalculo& D);
+
 // Verifica o estado de um cálculo completo.
 Verificacoes Verifica(const EstadoDeCalculo& D);
 

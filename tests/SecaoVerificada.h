@@ -86,6 +86,13 @@ inline void Fissuracao16(Dimensionamento& p, const char* Mser) {
     p.Form1.TextMser.Text = Mser, p.Form1.ComboMser.Text = "KN.m";
 }
 
+// 20 × 50 C30 na 2023, c = 3 cm, estribo de 6,3 mm, barras de Bitola; Md em kN·m.
+inline void Viga20x50C30(Dimensionamento& p, const char* Md, const char* Bitola = "20 mm (3/4'')") {
+    auto& f = p.Form1;
+    f.Text18.Text = "30", f.Text17.Text = Md, f.Combo5.Text = "KN.m", f.Text4.Text = "3";
+    f.ComboNorma.Text = "NBR 6118:2023", f.Combo3.Text = "6.3 mm (1/4'')";
+    PoeBitolas(p, Bitola, Bitola);
+}
 // As colunas do CSV de um projeto, pelo nome (os projetos daqui não têm vírgula em campo).
 inline std::map<std::string, std::string> ColunasDoCsv(const Dimensionamento& p) {
     std::string csv;

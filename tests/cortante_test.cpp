@@ -73,6 +73,7 @@ TEST(Cortante, espacamento_abaixo_do_passo_nao_atende) {
         f.Text1.Text = "200", f.Text4.Text = "1.5", f.Text18.Text = "90";
         f.ComboNorma.Text = "NBR 6118:2023";
         f.Combo3.Text = "5 mm", f.TextRamos.Text = "12", f.TextVd.Text = vd;
+        p.Form8.Text5.Text = "0"; // sem o mínimo prático: só o passo de 0,5 cm
         p.Programa();
         ASSERT_TRUE(p.HaResultados) << p.Form2.Label1.Caption;
         ASSERT_FALSE(p.ResCortante.FalhaBielas);

@@ -148,6 +148,7 @@ TEST(Desatualizado, cada_entrada_marca_e_o_resto_nao) {
         {"domínio 4", [](auto& d) { d.Form1.Check4.Value = 1; }, true},
         {"PrecisãoM", [](auto& d) { d.Form8.Text3.Text = "50"; }, true},
         {"espaçamento vertical", [](auto& d) { d.Form8.Check1[1].Value = 1; }, true},
+        {"espaçamento dos estribos", [](auto& d) { d.Form8.Text5.Text = "8"; }, true},
         {"passo da base", [](auto& d) { d.Form1.Text31.Text = "5"; }, false},
         {"caixa de As", [](auto& d) { d.Form1.Text8.Text = "0"; }, false},
     };
@@ -195,6 +196,11 @@ TEST(OutrosValores, voltar_confere_as_caixas) {
             << d.Form2.Label1.Caption;
         EXPECT_EQ(d.Form2.Label2.Caption.find("Valor lido") == 0, !aceito);
         EXPECT_TRUE(d.HaResultados); // conferir não apaga o cálculo
+    }
+    for (const auto& [estribos, aceito] : {std::pair{"100", true}, {"100,5", false}}) {
+        Dimensionamento d;
+        d.Form8.Text5.Text = estribos; // espaçamento mínimo dos estribos, de 0 a 100 cm
+        EXPECT_EQ(d.Form8_Voltar(), aceito) << estribos;
     }
 }
 

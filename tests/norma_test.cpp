@@ -6,6 +6,7 @@
 #include "base/Numeros.h"
 #include "output/Csv.h"
 #include "output/Painel.h"
+#include "output/Relatorio.h"
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"
 #include "section/BlocoRetangular.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <set>
 #include <span>
@@ -156,9 +158,11 @@ TEST(Norma, fctm_acima_de_C50_na_2023) {
 std::string Retrato(const char* Nome, const Dimensionamento& p) {
     std::string s;
     AcrescentaLinhaCsv(s, Nome, p.Form1.Text17.Text, p, true);
-    for (std::span<const CaixaTexto> linhas : {std::span<const CaixaTexto>(p.Form1.TextVerificacao),
-                                               std::span<const CaixaTexto>(p.Form1.TextCortante),
-                                               std::span<const CaixaTexto>(p.Form1.TextFissuracao)})
+    for (std::span<const CaixaTexto> linhas :
+         {std::span<const CaixaTexto>(p.Form1.TextVerificacao),
+          std::span<const CaixaTexto>(p.Form1.TextCortante),
+          std::span<const CaixaTexto>(p.Form1.TextFissuracao),
+          std::span<const CaixaTexto>(p.Form1.TextDurabilidade)})
         for (const CaixaTexto& v : linhas) {
             if (!v.Text.empty())
                 s += Junta(v.BackColor == Cor::Alerta ? "  ! " : "    ", v.Text, "\n");
@@ -206,6 +210,21 @@ void Barras20(Dimensionamento& p, const char* Md) {
     p.Form1.Text18.Text = "25";
     p.Form1.Text17.Text = Md;
     teste::PoeBitolas(p, "20 mm (3/4'')", "40 mm");
+}
+
+// Durabilidade: classe de agressividade, fck (MPa), cobrimento (cm), aço e bitola.
+void Caa(Dimensionamento& p, const char* Classe, const char* Fck, const char* C, const char* Aco,
+         const char* Bitola = "20 mm (3/4'')") {
+    teste::Viga20x50C30(p, "100", Bitola);
+    p.Form1.ComboCAA.Text = Classe, p.Form1.Text18.Text = Fck, p.Form1.Text4.Text = C;
+    p.Form1.Combo1.Text = Aco;
+}
+
+// Vd (kN), espaçamento mínimo dos estribos (cm) e o estribo, na mesma viga com Md = 100 kN·m.
+void Estribos(Dimensionamento& p, const char* Vd, const char* Minimo, const char* Estribo) {
+    teste::Viga20x50C30(p, "100");
+    p.Form1.TextVd.Text = Vd, p.Form8.Text5.Text = Minimo;
+    p.Form1.Combo3.Text = Junta(Estribo, Estribo[0] == '6' ? " (1/4'')" : " (3/8'')");
 }
 
 // Os projetos de ponta a ponta: nome e o que muda nos valores padrão.
@@ -320,6 +339,30 @@ const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
          p.Form1.Text2.Text = "90", p.Form1.Text17.Text = "2000";
          teste::PoeBitolas(p, "10 mm (3/8'')", "10 mm (3/8'')");
      }},
+    // 20 × 50 C30 na 2023, c = 3 cm, estribo de 6,3 mm e barras de 20 mm (Md em kN·m).
+    {"veredito: Md = 600 kN·m esgota as camadas", [](D& p) { teste::Viga20x50C30(p, "600"); }},
+    {"veredito: x = d com domínio 4",
+     [](D& p) { teste::Viga20x50C30(p, "300"), p.Form1.Check4.Value = 1; }},
+    {"veredito: Vd = 500 kN rompe as bielas",
+     [](D& p) { teste::Viga20x50C30(p, "100"), p.Form1.TextVd.Text = "500"; }},
+    {"veredito: wk na CAA IV com C30 e c = 3 cm",
+     [](D& p) {
+         teste::Viga20x50C30(p, "100"), p.Form1.ComboCAA.Text = "IV";
+         p.Form1.TextMser.Text = "110", p.Form1.ComboMser.Text = "KN.m";
+     }},
+    {"durabilidade: CAA IV, C40, c = 5 cm", [](D& p) { Caa(p, "IV", "40", "5", "Aço CA-50A"); }},
+    {"durabilidade: CAA IV, C39, c = 4,9 cm",
+     [](D& p) { Caa(p, "IV", "39", "4.9", "Aço CA-50A"); }},
+    {"durabilidade: CAA I, C20, c = 2,5 cm, CA-60 de 10 mm",
+     [](D& p) { Caa(p, "I", "20", "2.5", "Aço CA-60A", "10 mm (3/8'')"); }},
+    {"durabilidade: CAA I, C19,9, c = 2,4 cm, CA-60 de 12,5 mm",
+     [](D& p) { Caa(p, "I", "19.9", "2.4", "Aço CA-60A", "12.5 mm (1/2'')"); }},
+    // Estribos abaixo do mínimo prático (7 cm): a bitola seguinte, mais ramos ou a seção.
+    {"estribos: s = 6,5 cm < 7 cm pede φ 8 mm", [](D& p) { Estribos(p, "250", "7", "6.3 mm"); }},
+    {"estribos: s = 6,5 cm no mínimo de 6,5 cm", [](D& p) { Estribos(p, "250", "6,5", "6.3 mm"); }},
+    {"estribos: φ 10 mm, mínimo 9 cm pede 3 ramos", [](D& p) { Estribos(p, "450", "9", "10 mm"); }},
+    {"estribos: mínimo 20 cm > s,máx: aumente a seção",
+     [](D& p) { Estribos(p, "450", "20", "10 mm"); }},
 };
 
 // Projetos de ponta a ponta nas duas edições, conferidos à mão contra a referência:
@@ -346,6 +389,10 @@ TEST(Projetos, paineis_verificacoes_e_alertas_conferidos) {
 // caixa que passe a ficar em alerta sem coluna faz o teste falhar pelo nome.
 TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
     const std::map<std::string, std::string> porLinha{
+        {"Seção não atende", "veredito"},
+        {"Classe mínima (Tabela 7.1)", "alerta_durabilidade"},
+        {"Cobrimento nominal (Tabela 7.2)", "alerta_durabilidade"},
+        {"Bitola de CA-60", "alerta_CA60"},
         {"Mrd CG", "alerta_Mrd_CG"},
         {"Mrd Real", "alerta_Mrd_Real"},
         {"%h", "alerta_pctH"},
@@ -374,7 +421,8 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
         const auto& f = p.Form1;
         for (std::span<const CaixaTexto> linhas : {std::span<const CaixaTexto>(f.TextVerificacao),
                                                    std::span<const CaixaTexto>(f.TextCortante),
-                                                   std::span<const CaixaTexto>(f.TextFissuracao)})
+                                                   std::span<const CaixaTexto>(f.TextFissuracao),
+                                                   std::span<const CaixaTexto>(f.TextDurabilidade)})
             for (const CaixaTexto& v : linhas) {
                 if (v.BackColor != Cor::Alerta) continue;
                 const std::string grandeza = v.Text.substr(0, v.Text.find(": "));
@@ -383,7 +431,14 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
                     ADD_FAILURE() << "linha em alerta sem coluna no CSV: " << v.Text;
                     continue;
                 }
-                EXPECT_EQ(csv[coluna->second], "1") << v.Text;
+                // O veredito é 1 quando atende; em alerta, 0 com as falhas contadas.
+                if (coluna->second == "veredito")
+                    EXPECT_TRUE(csv["veredito"] == "0" &&
+                                v.Text.starts_with(Junta(grandeza, ": ", csv["falhas"], " falha")));
+                else if (v.Text.find("abaixo do mínimo") != std::string::npos)
+                    EXPECT_EQ(csv["alerta_s_minimo"], "1") << v.Text;
+                else
+                    EXPECT_EQ(csv[coluna->second], "1") << v.Text;
                 vistas.insert(grandeza);
             }
         // Caixas e listas: as do painel e as que o cálculo pode pôr em alerta.
@@ -392,10 +447,11 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
             {f.Text11.BackColor, "alerta_dominio4"}, {f.Text12.BackColor, "alerta_dominio4"},
             {f.Text34.BackColor, "alerta_taxa"},     {f.Text36.BackColor, "alerta_pctH_pos"},
             {f.Text38.BackColor, "alerta_pctH_neg"}, {f.Combo2[6].BackColor, "alerta_pos6"},
-            {f.Combo4[3].BackColor, "alerta_neg3"}};
+            {f.Combo4[3].BackColor, "alerta_neg3"},  {f.Text8.BackColor, "alerta_pos6"}};
         for (const LinhaPainel& l : LinhasPainel)
             for (const CaixaTexto* c : {&(f.*l.CG), &(f.*l.Real)})
-                if (c != &f.Text23 && c != &f.Text24 && c != &f.Text11 && c != &f.Text12)
+                if (c != &f.Text23 && c != &f.Text24 && c != &f.Text11 && c != &f.Text12 &&
+                    c != &f.Text8)
                     caixas.push_back({c->BackColor, Junta("caixa ", l.Rotulo)});
         for (std::size_t i = 1; i < 6; ++i) caixas.push_back({f.Combo2[i].BackColor, "lista"});
         for (std::size_t i = 1; i < 3; ++i) caixas.push_back({f.Combo4[i].BackColor, "lista"});
@@ -405,8 +461,21 @@ TEST(Projetos, cada_alerta_da_janela_tem_a_sua_coluna_no_csv) {
             }
     }
     // Os projetos põem em alerta ao menos estas linhas, a nova coluna incluída.
-    for (const char* g : {"Mrd Real", "%h", "Armadura máxima", "Bielas", "Ramos", "Estádio II"})
+    for (const char* g : {"Seção não atende", "Classe mínima (Tabela 7.1)", "Mrd Real", "%h",
+                          "Armadura máxima", "Bielas", "Ramos", "Estádio II"})
         EXPECT_TRUE(vistas.contains(g)) << g;
+}
+
+// A's,extra somada à camada comprimida traz x/d das barras colocadas de volta ao limite
+// (o caso em que não traz e pede um novo dimensionamento está em projetos.txt).
+TEST(Veredito, as_linha_extra_traz_x_d_ao_limite) {
+    Dimensionamento p;
+    teste::Viga20x50C30(p, "200", "25 mm (1'')");
+    p.Programa();
+    ASSERT_TRUE(p.Verif.AsLinhaExtraConferida);
+    p.Neg.NumBarras[1] += p.Verif.AsLinhaExtra / p.AreaBarra[p.Neg.Bitola[1]];
+    p.CGd2(), p.ValoresFinaisCG(), p.ValoresCG(), p.ValoresFinaisReais(), p.ValoresRET();
+    for (double x : {p.XCG, p.XReal}) EXPECT_LE(x / (p.Altura - p.DCG1), p.Verif.XdLim + 5e-4);
 }
 
 } // namespace

@@ -304,5 +304,46 @@ TEST(Programa, cortante_e_fissuracao_de_um_projeto_depois_de_outro) {
     }
 }
 
+// Depois de "Tira 1 barra" as barras que ficam vão de canto a canto do estribo, como numa
+// camada cheia (a 2023 põe duas na camada 1: ver projetos.txt).
+TEST(Arranjo, tira_1_barra_espalha_as_que_ficam) {
+    Dimensionamento p;
+    teste::Viga20x50C30(p, "130", "16 mm (5/8'')");
+    p.Programa();
+    ASSERT_EQ(p.Pos.NumBarras[1], 4);
+    ASSERT_EQ(p.Pos.NumBarras[2], 0);
+    for (int n : {3, 2}) {
+        p.Command3_Click();
+        SCOPED_TRACE(n);
+        EXPECT_EQ(p.Pos.NumBarras[1], n);
+        EXPECT_DOUBLE_EQ(p.Pos.EspLivre[1], (p.LarguraInterna() - n * 1.6) / (n - 1));
+        EXPECT_FALSE(p.Verif.FalhaBarrasCamada1);
+    }
+}
+
+// Entradas sem silêncio: vírgula no fator de x máximo, fator acima do limite da edição
+// dito na barra de estado, e a unidade de Mser que segue a de Md até o usuário escolher.
+TEST(Programa, fator_de_x_maximo_com_virgula_e_limitado_com_aviso) {
+    for (const auto& [fator, recusa, aviso] : {std::tuple{"0,45", "", ""},
+                                               {"0,46", "", "0.450·d"},
+                                               {"0,3,0", "O fator de x máximo deve ser", ""}}) {
+        Dimensionamento p;
+        teste::Viga20x50C30(p, "150");
+        p.Form1.Check5.Value = 1, p.Form1.Text19.Text = fator;
+        p.Programa();
+        EXPECT_TRUE(p.MensagemErro.starts_with(recusa) && p.HaResultados == !*recusa) << fator;
+        EXPECT_EQ(p.Estado.empty(), !*aviso) << fator;
+        EXPECT_NE(p.Estado.find(aviso), std::string::npos) << fator;
+    }
+    Dimensionamento p;
+    p.Form1.Combo5.Text = "KN.m", p.Combo5_Click();
+    p.Form1.ComboMser.Text = "Kgf.cm", p.ComboMser_Click();
+    p.Form1.Combo5.Text = "Tf.m", p.Combo5_Click();
+    EXPECT_EQ(p.Form1.ComboMser.Text, "Kgf.cm"); // o usuário escolheu: não segue mais
+    p.Form1.ComboMser.Text = "Tf.m", p.ComboMser_Click(), p.Form1.Combo5.Text = "KN.m";
+    p.Combo5_Click();
+    EXPECT_EQ(p.Form1.ComboMser.Text, "KN.m"); // a mesma de Md: volta a seguir
+}
+
 } // namespace
 } // namespace lumbrio

@@ -52,6 +52,9 @@ const Caso Casos[] = {
     // No limite x/d do cálculo, com as barras colocadas acima dele.
     {"23000", "20", "50", B20, "10 mm (3/8'')", "Aço CA-50A", ".", 0, "NBR 6118:2023", "30", "",
      "Modelo I", "17000"},
+    // wk acima do limite: na página 1 com o veredito.
+    {"10000", "20", "50", B16, B12, "Aço CA-50A", ".", 0, "NBR 6118:2003", "25", "", "Modelo I",
+     "11000"},
 };
 
 template <class T> std::vector<const T*> Blocos(const SecaoRelatorio& S) {
@@ -142,7 +145,7 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
         const char* Esperado;
     } const mudancas[] = {
         {[](auto& d) { d.OpcaoDominio4 = 2; }, 1, 0, 7, 1, "indefinido"},
-        {[](auto& d) { d.OpcaoDominio4 = 2; }, 4, -1, 2, 0, "fica no domínio 4 sem"},
+        {[](auto& d) { d.OpcaoDominio4 = 2; }, 4, -1, 3, 0, "fica no domínio 4 sem"},
         {[](auto& d) { d.OpcaoXMaximo = 1, d.FatorXMaximo = 0.45; }, 1, 0, 7, 3, "sim, k = 0.450"},
         {[](auto& d) { d.PrecisãoM = 12.5, d.PrecisãoN = 50; }, 1, 0, 8, 1, "50 kgf de força"},
         {[](auto& d) { d.ResiduoCG = -d.PrecisãoN; }, 5, 0, 0, 4, "dentro da tolerância"},
@@ -155,7 +158,7 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
         {[](auto& d) { d.PassosDescobreX = 0, d.PassosPrograma = 2; }, 5, -1, 0, 0,
          "Linha neutra para Md obtida sem busca em passos; a altura útil d foi recalculada 2 "
          "vezes"},
-        {[](auto& d) { d.PctHNeg = 10.5; }, 4, -1, 2, 0,
+        {[](auto& d) { d.PctHNeg = 10.5; }, 4, -1, 3, 0,
          "• A armadura negativa não atende à regra dos 10 % (%h = 10.50 %): o modelo CG não deve "
          "ser usado; vale o modelo Real."},
         {[](auto& d) { d.PctHNeg = 10; }, 3, 1, 1, 3, "atende (≤ 10 %)"},

@@ -218,7 +218,8 @@ class TestaJanela : public QObject {
             {"Text1", "\b", "20", "2", Qt::Key_Backspace, 0},
             {"Text13", "\x7f", "12", "2", Qt::Key_Delete, 0}, // Delete não é filtrado
             {"Text23", "a", "", "a", Qt::Key_A, 0},           // Mrd é livre
-            {"Text7", ",", "1", "1,", Qt::Key_Comma, 0},      // passo de Md é livre
+            {"Text7", ",", "1", "1.", Qt::Key_Comma, 0},      // e no passo de Md
+            {"Text19", ",", "0", "0.", Qt::Key_Comma, 0},     // e no fator de x máximo
         };
         for (const Caso& c : casos) {
             QLineEdit* caixa = Caixa(c.Caixa);
@@ -274,7 +275,7 @@ class TestaJanela : public QObject {
         }
         janela->MostraInteira();
         // Escalas desabilitadas por "Auto.", θ no modelo I, barras dadas escondidas.
-        QCOMPARE(paradas.size(), 77);
+        QCOMPARE(paradas.size(), 81);
         const char* leitura[] = {"Text1",
                                  "Text4",
                                  "Combo3",
@@ -357,6 +358,12 @@ class TestaJanela : public QObject {
         QVERIFY(alertas.contains("Text24") && alertas.filter("TextVerificacao").size() >= 1 &&
                 alertas.contains("TextCortante(1)") && alertas.contains("TextFissuracao(1)"));
         QVERIFY(Caixa("Text24")->toolTip().contains(Q(janela->Modelo().Form1.Text24.ToolTipText)));
+        // Uma entrada muda: os alertas do cálculo anterior perdem o vermelho vivo.
+        QTest::keyClick(Caixa("Text17"), Qt::Key_1);
+        for (const char* nome : {"Text24", "TextVerificacao(1)"})
+            QVERIFY(Caixa(nome)->palette().color(QPalette::Base) != QColor(128, 0, 0));
+        QTest::keyClick(Caixa("Text17"), Qt::Key_Backspace); // de volta: vivo outra vez
+        QCOMPARE(Caixa("Text24")->palette().color(QPalette::Base), QColor(128, 0, 0));
         const auto& v = janela->Modelo().Form1.TextVerificacao;
         for (std::size_t i = 1; i < v.size(); ++i) {
             QLineEdit* linha = Caixa(QString("TextVerificacao(%1)").arg(i));
@@ -782,7 +789,7 @@ class TestaJanela : public QObject {
     void calcula_e_pinta() {
         const QString esperado = qEnvironmentVariable("LUMBRIO_SEPARADOR_ESPERADO", ".");
         QCOMPARE(QLocale::system().decimalPoint(), esperado);
-        QCOMPARE(Area()->size(), QSize(1264, 857)); // (11550 + 7410) × (8595 + 4260) twips
+        QCOMPARE(Area()->size(), QSize(1264, 860)); // (11550 + 7410) × (8595 + 4305) twips
         Botao("Command1")->click();
         const auto& f = janela->Modelo().Form1;
         QVERIFY(!f.Text8.Text.empty() && janela->Mostrados.isEmpty());
