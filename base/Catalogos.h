@@ -53,6 +53,10 @@ inline constexpr std::array<std::string_view, 2> ItensModelo{"Modelo I", "Modelo
 inline constexpr std::array<std::string_view, 2> ItensAcoEstribo{"CA-50", "CA-60"};
 inline constexpr std::array<std::string_view, 4> ItensCAA{"I", "II", "III", "IV"};
 
+// Forma da seção e face da mesa de uma seção T.
+inline constexpr std::array<std::string_view, 2> ItensSecao{"Retangular", "T"};
+inline constexpr std::array<std::string_view, 2> ItensMesa{"Comprimida", "Tracionada"};
+
 // Edições da NBR 6118 da lista "Norma"; a primeira é a de projeto.
 inline constexpr std::array<std::string_view, 2> ItensNorma{"NBR 6118:2003", "NBR 6118:2023"};
 

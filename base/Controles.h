@@ -118,6 +118,11 @@ struct ControlesForm1 {
     std::array<CaixaTexto, 4> TextBarrasNeg{CaixaTexto{}, CaixaTexto{"0"}, CaixaTexto{"0"},
                                             CaixaTexto{"0"}};
     CaixaTexto TextSEstribo; // cm
+    // Seção: "Retangular" ou "T"; na T, a mesa bf × hf (cm) na face "Comprimida" ou
+    // "Tracionada". A base (Text1) é a largura da alma bw.
+    Lista ComboSecao{"Retangular"};
+    CaixaTexto TextBf{"100"}, TextHf{"8"};
+    Lista ComboMesa{"Comprimida"};
 };
 
 // "Mensagem de erro".

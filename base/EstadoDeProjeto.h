@@ -8,6 +8,7 @@
 #include "base/Controles.h"
 #include "base/Cortante.h"
 #include "base/Fissuracao.h"
+#include "base/FormaDaSecao.h"
 #include "base/Norma.h"
 #include "base/Primitivas.h"
 
@@ -45,12 +46,16 @@ struct Verificacoes {
     // da camada comprimida com x no limite (kgf/cm²); NaN quando não há número.
     bool NotaArredondamento = false;
     double AsLinhaExtra = 0, SigLinhaNoLimite = 0;
+    // Seção T: a face da mesa, o caso do bloco (λx ≤ hf: "mesa"; senão "alma") e o W0
+    // da seção bruta na fibra tracionada (cm³), de que vêm As,min e Ac.
+    bool SecaoT = false, MesaComprimida = true, CasoMesa = false;
+    double W0 = 0;
     // Armadura mínima, item 17.3.5.2.1, contra a área positiva colocada.
     double AsMin = 0;                     // cm²; negativa quando o concreto não resiste a Md,min
     bool ConcretoNaoResisteMdMin = false; // d² < 2·Md,min/(b·σcd): sem número
     bool FalhaAsMin = false;
     // Armadura máxima, item 17.3.5.2.4.
-    double TaxaPct = 0; // (As + As') / (b·h), %
+    double TaxaPct = 0; // (As + As') / Ac, % (Ac = b·h ou a área da T)
     bool FalhaTaxa = false;
     // Armadura de pele, item 17.3.5.2.3, só com h > 60 cm.
     bool PedePele = false;
@@ -111,6 +116,7 @@ struct Face {
 struct EstadoDeCalculo {
     // ---- Entradas (Ler) ----
     double Base = 0, Altura = 0, Cobrimento = 0; // cm
+    FormaDaSecao Forma;                          // retangular ou T (Base é bw)
     double Md = 0;                               // kgf·cm
     bool Verificacao = false;                    // as barras são dadas, não calculadas
     bool TemMd = true;                           // Md dado (na verificação pode faltar)

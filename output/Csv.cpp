@@ -4,6 +4,7 @@
 #include "base/Numeros.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
+#include "output/TextosSecaoT.h"
 
 #include <algorithm>
 #include <array>
@@ -184,6 +185,7 @@ constexpr auto Utilizacao = [](Estado d) {
     return d.Verificacao && d.TemMd && d.MrdCG > 0 && d.MrdReal > 0;
 };
 constexpr auto EstribosDados = [](Estado d) { return d.ResCortante.EstribosDados; };
+constexpr auto SecaoT = [](Estado d) { return d.Forma.T; };
 
 // Colunas acrescentadas depois de todas as outras (também das de --detalhes): nenhuma
 // coluna que já existia muda de posição.
@@ -207,6 +209,12 @@ const std::vector<ColunaCsv>& ColunasDoFim() {
                 return r.FalhaVRd3 || r.FalhaSDado || r.FalhaAswSDada;
             },
             EstribosDados),
+        // Seção: "Retangular" ou "T"; na T, bf e hf (cm) e o caso do bloco ("mesa" ou
+        // "alma").
+        {"secao", [](Csv t, Estado d) { t += ItensSecao[d.Forma.T ? 1 : 0]; }},
+        Opcional("bf", 2, SecaoT, [](Estado d) { return d.Forma.Bf; }),
+        Opcional("hf", 2, SecaoT, [](Estado d) { return d.Forma.Hf; }),
+        {"caso_T", [](Csv t, Estado d) { t += CasoDaSecaoT(d.Verif); }},
     };
     return c;
 }

@@ -7,6 +7,7 @@
 #include "output/Comparacao.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -68,10 +69,37 @@ std::vector<Primitiva> DiagramaDeDeformacoes(const EstadoDeProjeto& E) {
     return d;
 }
 
+// O contorno da seção T com a alma de X0 a X0 + s·bw: a mesa centrada na alma, em cima
+// quando comprimida, embaixo quando tracionada.
+void ContornoT(const EstadoDeProjeto& E, std::vector<Primitiva>& d, double X0, double Y0) {
+    const double s = E.EscalaSecao, b = E.Base, h = E.Altura;
+    const double aba = s * (E.Forma.Bf - b) / 2, xa = X0 + s * b;
+    const bool cima = E.Forma.MesaComprimida;
+    // y da face da mesa, da junção com a alma e da face da alma.
+    const double yf = cima ? Y0 : Y0 + s * h, yj = Y0 + s * (cima ? E.Forma.Hf : h - E.Forma.Hf);
+    const double ya = cima ? Y0 + s * h : Y0;
+    const std::array<std::array<double, 2>, 9> p{{{X0 - aba, yf},
+                                                  {xa + aba, yf},
+                                                  {xa + aba, yj},
+                                                  {xa, yj},
+                                                  {xa, ya},
+                                                  {X0, ya},
+                                                  {X0, yj},
+                                                  {X0 - aba, yj},
+                                                  {X0 - aba, yf}}};
+    for (std::size_t i = 0; i + 1 < p.size(); ++i)
+        Linha(d, p[i][0], p[i][1], p[i + 1][0], p[i + 1][1]);
+}
+
 void DetalheDaSecao(const EstadoDeProjeto& E, std::vector<Primitiva>& d) {
-    const double X0 = E.OrigemXSecao, Y0 = E.OrigemYSecao, s = E.EscalaSecao;
+    const double s = E.EscalaSecao, Y0 = E.OrigemYSecao;
+    // Na T, a alma fica no meio da mesa.
+    const double X0 = E.Forma.T ? E.OrigemXSecao + s * (E.Forma.Bf - E.Base) / 2 : E.OrigemXSecao;
     const double b = E.Base, h = E.Altura, c = E.Cobrimento, fiT = E.Diametro[E.BitolaEstr];
-    Retangulo(d, X0, Y0, X0 + s * b, Y0 + s * h);
+    if (E.Forma.T)
+        ContornoT(E, d, X0, Y0);
+    else
+        Retangulo(d, X0, Y0, X0 + s * b, Y0 + s * h);
     // Estribo em linha dupla.
     Retangulo(d, X0 + s * c, Y0 + s * c, X0 + s * (b - c), Y0 + s * (h - c), CorCinza);
     Retangulo(d, X0 + s * (c + fiT), Y0 + s * (c + fiT), X0 + s * (b - c - fiT),

@@ -8,6 +8,7 @@
 #include "base/EstadoDeProjeto.h"
 #include "base/Recusa.h"
 #include "section/Secao.h"
+#include "section/SecaoT.h"
 
 #include <array>
 #include <optional>
@@ -60,6 +61,8 @@ class Dimensionamento : public EstadoDeProjeto {
     void Bitolas();
 
     // ---- Análise da seção ----
+    // A seção de cálculo: a T das entradas, ou o retângulo da base (bw) e da altura.
+    GeometriaT Geometria() const;
     void MomentosLimitesRET();
     void DescobreXRET();
     void xMáximo();
@@ -131,6 +134,7 @@ class Dimensionamento : public EstadoDeProjeto {
         Norma Edicao;
         std::string TextoAco;
         BarrasDaFace Pos, Neg;
+        FormaDaSecao Forma;
         bool operator==(const ChaveFissuracao&) const = default;
     };
     std::optional<std::pair<ChaveFissuracao, ResultadoFissuracao>> UltimaFissuracao;

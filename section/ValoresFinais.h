@@ -22,7 +22,8 @@ struct FaceColocada {
 };
 
 struct SecaoColocada {
-    double Base = 0, Altura = 0, AlturaUtil = 0, SigCd = 0;
+    GeometriaT Secao;
+    double Altura = 0, AlturaUtil = 0, SigCd = 0;
     ParametrosConcreto Concreto;
     LeiDoAco Lei;
     PorBitola AreaBarra{};
