@@ -21,6 +21,7 @@ class Form2;
 class Form6;
 class FiltroTeclas;
 class Form8;
+class FormSecao;
 class Superficie;
 
 class Form1 : public QMainWindow, protected PedidosExportacao {
@@ -77,6 +78,7 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     void ComArquivo(bool Abrir, void (*Nucleo)(Dimensionamento&, const std::string&));
     void Sobre();
     void Outros();
+    void Secao(); // "Seção...": retangular ou T e a calculadora de bf
     void CopiarResultados();
 
     Dimensionamento modelo;
@@ -89,6 +91,7 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     Form2* form2 = nullptr;
     Form6* form6 = nullptr;
     Form8* form8 = nullptr;
+    FormSecao* formSecao = nullptr;
     FiltroTeclas* filtroTeclas = nullptr;
     bool centrada = false;
     // Itens que só valem depois de um cálculo completo.

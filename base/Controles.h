@@ -125,6 +125,15 @@ struct ControlesForm1 {
     Lista ComboMesa{"Comprimida"};
 };
 
+// Calculadora da largura colaborante bf (item 14.6.2.2): a vinculação do vão, o vão l
+// (cm) e cada lado da mesa (sem laje, laje interna com b2, laje em balanço com b4, cm).
+struct ControlesCalculadoraBf {
+    Lista ComboVinculo{"Simplesmente apoiada"};
+    CaixaTexto TextVao{"500"};
+    std::array<Lista, 2> ComboLado{Lista{"Laje interna (b2)"}, Lista{"Laje interna (b2)"}};
+    std::array<CaixaTexto, 2> TextLado{CaixaTexto{"300"}, CaixaTexto{"300"}};
+};
+
 // "Mensagem de erro".
 struct ControlesForm2 {
     Rotulo Label1;

@@ -224,6 +224,7 @@ struct EstadoDeProjeto : EstadoDeCalculo {
     ControlesForm1 Form1;
     ControlesForm2 Form2;
     ControlesForm8 Form8;
+    ControlesCalculadoraBf FormBf;
 
     // Desenhos do último cálculo, em twips.
     std::vector<Primitiva> Desenho;

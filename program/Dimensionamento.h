@@ -40,6 +40,9 @@ class Dimensionamento : public EstadoDeProjeto {
     std::string TituloJanela() const;
     // "&Voltar" de "Outros valores": falso, com a mensagem, quando uma caixa é inválida.
     bool Form8_Voltar();
+    // "Calcular bf": a largura colaborante de FormBf com a base (bw) em TextBf; uma caixa
+    // inválida mostra a mensagem e não muda nada.
+    void CalculaBf_Click();
 
     // ---- Comandos ----
     // Lê as caixas, calcula e escreve o painel e os desenhos; uma recusa limpa tudo.

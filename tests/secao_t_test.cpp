@@ -228,5 +228,28 @@ TEST_F(SecaoTPelaJanela, retangulo_com_bf_igual_a_bw_recusas_arquivo_e_csv) {
     EXPECT_GT(lido.AsPos, m.AsPos) << "a mesa tracionada: a zona comprimida é a alma";
 }
 
+// "Calcular bf" com bw = 20 da base: sem laje, b2 nem é lido; vão nulo não muda bf.
+TEST(SecaoT, calculadora_de_bf_pela_janela) {
+    constexpr const char *interna = "Laje interna (b2)", *sem = "Sem laje";
+    const struct {
+        const char *Vinculo, *Vao, *Esquerdo, *B2, *Direito, *Bf;
+    } casos[] = {{"Simplesmente apoiada", "500", interna, "300", interna, "120"},
+                 {"Contínua num lado", "600", interna, "80", sem, "60"},
+                 {"Balanço", "200", interna, "400", interna, "100"},
+                 {"Balanço", "0", interna, "400", interna, "7"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(Junta(c.Vinculo, " ", c.Vao));
+        Dimensionamento p;
+        p.Form1.TextBf.Text = "7";
+        ControlesCalculadoraBf& f = p.FormBf;
+        f.ComboVinculo.Text = c.Vinculo, f.TextVao.Text = c.Vao;
+        f.ComboLado = {Lista{c.Esquerdo}, Lista{c.Direito}};
+        f.TextLado = {CaixaTexto{c.B2}, CaixaTexto{c.Direito == sem ? "x" : c.B2}};
+        p.CalculaBf_Click();
+        EXPECT_EQ(p.Form1.TextBf.Text, c.Bf);
+        EXPECT_EQ(p.Form2.Visivel, *c.Vao == '0');
+    }
+}
+
 } // namespace
 } // namespace lumbrio
