@@ -50,6 +50,7 @@ struct Verificacoes {
     // da seção bruta na fibra tracionada (cm³), de que vêm As,min e Ac.
     bool SecaoT = false, MesaComprimida = true, CasoMesa = false;
     double W0 = 0;
+    double MomentoAbas = 0; // kgf·cm, das abas a σcd no caso "alma" (zero nos outros)
     // Armadura mínima, item 17.3.5.2.1, contra a área positiva colocada.
     double AsMin = 0;                     // cm²; negativa quando o concreto não resiste a Md,min
     bool ConcretoNaoResisteMdMin = false; // d² < 2·Md,min/(b·σcd): sem número

@@ -33,7 +33,10 @@ void AcrescentaLinhasT(const Verificacoes& V, std::vector<LinhaVerificacao>& L,
                         " % da área bruta Ac da T (item 17.3.5.2.1: ρmin = As,min/Ac).");
     LinhaVerificacao mesa{
         "Seção T",
-        Junta("mesa ", V.MesaComprimida ? "comprimida" : "tracionada", ", caso ", CasoDaSecaoT(V)),
+        Junta("mesa ", V.MesaComprimida ? "comprimida" : "tracionada", ", caso ", CasoDaSecaoT(V),
+              V.MomentoAbas > 0 ? Junta(", abas ", n(V.MomentoAbas / V.FatorMd, 0), " ",
+                                        SimboloDoMomento(V.UnidadeMd))
+                                : std::string()),
         "", "14.6.2.2", "informação"};
     mesa.Informativa = true;
     mesa.Nota = V.CasoMesa ? "λx ≤ hf: o bloco de tensões é um retângulo de largura bf."

@@ -66,10 +66,14 @@ ZonaComprimida ZonaComprimidaDe(const GeometriaT& G, double y) {
     return z;
 }
 
+double MomentoDasAbas(const GeometriaT& G, double d, double SigCd) {
+    return SigCd * G.Aba() * G.hf * (d - G.hf / 2);
+}
+
 double AlturaDoBlocoT(const GeometriaT& G, double d, double Md, double SigCd) {
     double b = G.bw, m = Md;
     if (G.MesaComprimida) {
-        const double mesa = SigCd * G.Aba() * G.hf * (d - G.hf / 2);
+        const double mesa = MomentoDasAbas(G, d, SigCd);
         if (Md <= mesa + SigCd * G.bw * G.hf * (d - G.hf / 2))
             b = G.bf;
         else

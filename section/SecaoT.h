@@ -56,6 +56,10 @@ struct ZonaComprimida {
 };
 ZonaComprimida ZonaComprimidaDe(const GeometriaT& G, double y);
 
+// Momento (kgf·cm) das abas inteiras a σcd em torno da armadura à altura útil d:
+// (bf − bw)·hf·σcd·(d − hf/2).
+double MomentoDasAbas(const GeometriaT& G, double d, double SigCd);
+
 // Altura (cm) do bloco de tensão plena σcd que resiste a Md (kgf·cm) em torno da
 // armadura à altura útil d: um retângulo bf enquanto Md ≤ bf·hf·σcd·(d − hf/2); além,
 // as abas inteiras em d − hf/2 e a alma com o resto. NaN quando nem y = d basta.

@@ -80,6 +80,8 @@ Verificacoes Verifica(const EstadoDeCalculo& D) {
     if (V.SecaoT) {
         const double xd = D.Verificacao ? std::max(D.XCG, D.XReal) : D.XCalculo;
         V.CasoMesa = g.AbasComprimidas() && D.Concreto.Lambda * xd <= g.hf;
+        if (g.AbasComprimidas() && !V.CasoMesa)
+            V.MomentoAbas = MomentoDasAbas(g, D.AlturaUtil, D.SigCd);
         V.W0 = PropriedadesDe(g).W0;
     }
 
