@@ -151,6 +151,7 @@ void Form1::CriaMenus() {
     QMenu* valores = menuBar()->addMenu("&Valores");
     valores->setObjectName("mnuPrecisao");
     acao(valores, "mnuItemPrecisao", "&Outros valores...", [this] { Outros(); });
+    acao(valores, "mnuItemSecao", "&Seção...", [this] { Secao(); });
     QMenu* ajuda = menuBar()->addMenu("Aj&uda");
     ajuda->setObjectName("mnuAjuda");
     acao(ajuda, "mnuItemConteudo", "&Conteúdo", [this] {

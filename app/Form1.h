@@ -21,6 +21,7 @@ class Form2;
 class Form6;
 class FiltroTeclas;
 class Form8;
+class FormSecao;
 class Superficie;
 
 class Form1 : public QMainWindow, protected PedidosExportacao {
@@ -91,6 +92,7 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     // "Ajuda → Conteúdo" (F1): a página de ajuda, ao lado da janela.
     void Ajuda();
     void Outros();
+    void Secao(); // "Seção...": retangular ou T e a calculadora de bf
     void CopiarResultados();
 
     Dimensionamento modelo;
@@ -104,6 +106,7 @@ class Form1 : public QMainWindow, protected PedidosExportacao {
     Form6* form6 = nullptr;
     Form8* form8 = nullptr;
     QDialog* janelaAjuda = nullptr;
+    FormSecao* formSecao = nullptr;
     FiltroTeclas* filtroTeclas = nullptr;
     bool centrada = false;
     int ajustesDaMoldura = 0;

@@ -53,6 +53,15 @@ inline constexpr std::array<std::string_view, 2> ItensModelo{"Modelo I", "Modelo
 inline constexpr std::array<std::string_view, 2> ItensAcoEstribo{"CA-50", "CA-60"};
 inline constexpr std::array<std::string_view, 4> ItensCAA{"I", "II", "III", "IV"};
 
+// Forma da seção e face da mesa de uma seção T.
+inline constexpr std::array<std::string_view, 2> ItensSecao{"Retangular", "T"};
+inline constexpr std::array<std::string_view, 2> ItensMesa{"Comprimida", "Tracionada"};
+// Calculadora de bf: a vinculação do vão e o que há de cada lado da mesa.
+inline constexpr std::array<std::string_view, 4> ItensVinculo{
+    "Simplesmente apoiada", "Contínua num lado", "Contínua nos dois lados", "Balanço"};
+inline constexpr std::array<std::string_view, 3> ItensLadoMesa{"Sem laje", "Laje interna (b2)",
+                                                               "Laje em balanço (b4)"};
+
 // Edições da NBR 6118 da lista "Norma"; a primeira é a de projeto.
 inline constexpr std::array<std::string_view, 2> ItensNorma{"NBR 6118:2003", "NBR 6118:2023"};
 

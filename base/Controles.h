@@ -122,6 +122,20 @@ struct ControlesForm1 {
     CaixaTexto TextSEstribo; // cm
     // Durabilidade na classe de agressividade: classe, cobrimento e CA-60 (1..3).
     std::array<CaixaTexto, 4> TextDurabilidade{};
+    // Seção: "Retangular" ou "T"; na T, a mesa bf × hf (cm) na face "Comprimida" ou
+    // "Tracionada". A base (Text1) é a largura da alma bw.
+    Lista ComboSecao{"Retangular"};
+    CaixaTexto TextBf{"100"}, TextHf{"8"};
+    Lista ComboMesa{"Comprimida"};
+};
+
+// Calculadora da largura colaborante bf (item 14.6.2.2): a vinculação do vão, o vão l
+// (cm) e cada lado da mesa (sem laje, laje interna com b2, laje em balanço com b4, cm).
+struct ControlesCalculadoraBf {
+    Lista ComboVinculo{"Simplesmente apoiada"};
+    CaixaTexto TextVao{"500"};
+    std::array<Lista, 2> ComboLado{Lista{"Laje interna (b2)"}, Lista{"Laje interna (b2)"}};
+    std::array<CaixaTexto, 2> TextLado{CaixaTexto{"300"}, CaixaTexto{"300"}};
 };
 
 // "Mensagem de erro".

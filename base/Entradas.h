@@ -1,7 +1,8 @@
 // As entradas da janela principal e de "Outros valores": cada controle que o usuário
 // muda, uma vez, com a sua descrição, o número do registro no arquivo de valores (0:
 // fora dele; a norma é o registro 40, opcional; a cortante e o serviço, 41 a 50, vêm
-// só quando usados, e a verificação de uma armadura dada, 51 a 61, só quando marcada),
+// só quando usados, a verificação de uma armadura dada, 51 a 61, só quando marcada ou
+// com a seção T, e a seção T, 62 a 65, só quando escolhida),
 // se o cálculo o lê e o que ele guarda.
 #pragma once
 
@@ -26,11 +27,13 @@ enum class TipoEntrada {
     Alfa,           // α dos estribos (graus)
     Ramos,          // ramos do estribo
     Barras,         // barras de uma camada dada (inteiro ≥ 0)
+    Secao,          // forma da seção ("Retangular" ou "T")
+    Mesa,           // face da mesa ("Comprimida" ou "Tracionada")
 };
 
 struct Entrada {
     const char* Descricao;
-    int Registro; // 1..39 e 41..61 no arquivo de valores; 0 fora dele
+    int Registro; // 1..39 e 41..65 no arquivo de valores; 0 fora dele
     bool Calculo; // o cálculo o lê: mudá-lo desatualiza os resultados
     TipoEntrada Tipo;
 };
@@ -110,6 +113,10 @@ template <class D, class F> void ParaCadaEntrada(D& d, F&& f) {
     for (int i = 1; i <= 3; ++i)
         f(Entrada{negativas[i - 1], 57 + i, true, T::Barras}, a.TextBarrasNeg[i].Text);
     f(Entrada{"espaçamento dos estribos dados", 61, true, T::Numero}, a.TextSEstribo.Text);
+    f(Entrada{"seção", 62, true, T::Secao}, a.ComboSecao.Text);
+    f(Entrada{"largura da mesa bf", 63, true, T::Numero}, a.TextBf.Text);
+    f(Entrada{"espessura da mesa hf", 64, true, T::Numero}, a.TextHf.Text);
+    f(Entrada{"face da mesa", 65, true, T::Mesa}, a.ComboMesa.Text);
 }
 
 } // namespace lumbrio

@@ -6,6 +6,7 @@
 
 #include "base/Cortante.h"
 #include "base/Fissuracao.h"
+#include "base/FormaDaSecao.h"
 #include "base/Norma.h"
 
 #include <array>
@@ -15,6 +16,7 @@ namespace lumbrio {
 
 struct EntradasProjeto {
     double Base = 0, Altura = 0, Cobrimento = 0; // cm
+    FormaDaSecao Forma;                          // "Base" é a largura da alma bw
     double Md = 0;                               // kgf·cm
     // "Verificar armadura dada": as barras são as digitadas, e Md pode faltar.
     bool Verificacao = false;

@@ -8,6 +8,7 @@
 #include "base/Controles.h"
 #include "base/Cortante.h"
 #include "base/Fissuracao.h"
+#include "base/FormaDaSecao.h"
 #include "base/Norma.h"
 #include "base/Primitivas.h"
 
@@ -48,12 +49,17 @@ struct Verificacoes {
     // A's,extra conferida: com ela as barras colocadas voltam ao limite nos dois modelos.
     // Falso (e AsLinhaExtra NaN) quando não voltam: o arranjo pede um novo dimensionamento.
     bool AsLinhaExtraConferida = false;
+    // Seção T: a face da mesa, o caso do bloco (λx ≤ hf: "mesa"; senão "alma") e o W0
+    // da seção bruta na fibra tracionada (cm³), de que vêm As,min e Ac.
+    bool SecaoT = false, MesaComprimida = true, CasoMesa = false;
+    double W0 = 0;
+    double MomentoAbas = 0; // kgf·cm, das abas a σcd no caso "alma" (zero nos outros)
     // Armadura mínima, item 17.3.5.2.1, contra a área positiva colocada.
     double AsMin = 0;                     // cm²; negativa quando o concreto não resiste a Md,min
     bool ConcretoNaoResisteMdMin = false; // d² < 2·Md,min/(b·σcd): sem número
     bool FalhaAsMin = false;
     // Armadura máxima, item 17.3.5.2.4.
-    double TaxaPct = 0; // (As + As') / (b·h), %
+    double TaxaPct = 0; // (As + As') / Ac, % (Ac = b·h ou a área da T)
     bool FalhaTaxa = false;
     // Armadura de pele, item 17.3.5.2.3, só com h > 60 cm.
     bool PedePele = false;
@@ -126,6 +132,7 @@ struct Face {
 struct EstadoDeCalculo {
     // ---- Entradas (Ler) ----
     double Base = 0, Altura = 0, Cobrimento = 0; // cm
+    FormaDaSecao Forma;                          // retangular ou T (Base é bw)
     double Md = 0;                               // kgf·cm
     bool Verificacao = false;                    // as barras são dadas, não calculadas
     bool TemMd = true;                           // Md dado (na verificação pode faltar)
@@ -234,6 +241,7 @@ struct EstadoDeProjeto : EstadoDeCalculo {
     ControlesForm1 Form1;
     ControlesForm2 Form2;
     ControlesForm8 Form8;
+    ControlesCalculadoraBf FormBf;
 
     // Desenhos do último cálculo, em twips.
     std::vector<Primitiva> Desenho;

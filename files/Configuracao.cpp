@@ -186,7 +186,8 @@ template <std::size_t N> std::string ListaDeItens(const std::array<std::string_v
 } // namespace
 
 bool UsaRegistrosExtras(const ControlesForm1& F) {
-    return !F.TextVd.Text.empty() || !F.TextMser.Text.empty() || F.CheckVerifica.Value == 1;
+    return !F.TextVd.Text.empty() || !F.TextMser.Text.empty() || F.CheckVerifica.Value == 1 ||
+           F.ComboSecao.Text != ItensSecao[0];
 }
 
 std::string ConfereRegistroExtra(const Entrada& E, const std::string& Texto) {
@@ -208,6 +209,10 @@ std::string ConfereRegistroExtra(const Entrada& E, const std::string& Texto) {
         return NaLista(ItensAcoEstribo, Texto) ? "" : ListaDeItens(ItensAcoEstribo);
     case T::Classe:
         return NaLista(ItensCAA, Texto) ? "" : ListaDeItens(ItensCAA);
+    case T::Secao:
+        return NaLista(ItensSecao, Texto) ? "" : ListaDeItens(ItensSecao);
+    case T::Mesa:
+        return NaLista(ItensMesa, Texto) ? "" : ListaDeItens(ItensMesa);
     case T::Teta:
         return faixa(TetaMinimo, TetaMaximo);
     case T::Alfa:
@@ -271,6 +276,7 @@ std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::str
     }
     if (!extras) return falha;
     const bool verificacao = D.Form1.CheckVerifica.Value == 1;
+    const bool secaoT = D.Form1.ComboSecao.Text != ItensSecao[0];
     ParaCadaRegistro(
         D,
         [&](const Entrada& e, const auto& v) {
@@ -291,7 +297,10 @@ std::optional<FalhaArquivo> TextoConfiguracao(const EstadoDeProjeto& D, std::str
                 acrescenta(e.Descricao);
             }
         },
-        PrimeiroRegistroExtra, verificacao ? UltimoRegistroVerificacao : UltimoRegistroExtra);
+        PrimeiroRegistroExtra,
+        secaoT        ? UltimoRegistroSecao
+        : verificacao ? UltimoRegistroVerificacao
+                      : UltimoRegistroExtra);
     return falha;
 }
 
@@ -442,6 +451,12 @@ std::optional<FalhaArquivo> Converte(const std::string& Nome, std::string_view T
                                   "os registros da verificação de barras dadas", R.Verificacao))
                 return f;
         pulaBrancos();
+        // Os registros 62 a 65: a seção T.
+        if (Pos < Texto.size())
+            if (auto f = LeExtras(Nome, Texto, Pos, PrimeiroRegistroSecao, UltimoRegistroSecao,
+                                  "os registros da seção T", R.Secao))
+                return f;
+        pulaBrancos();
         if (Pos < Texto.size())
             return FalhaCarga(
                 Nome,
@@ -494,7 +509,8 @@ void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
     D.Form1.Text4.Enabled = true;
     D.Form1.ComboNorma.Text = std::move(R.Norma);
     // Sem os registros 41 a 50, a cortante e o serviço voltam ao padrão (sem verificação);
-    // sem os 51 a 61, a verificação de barras dadas fica desmarcada, com as caixas padrão.
+    // sem os 51 a 61, a verificação de barras dadas fica desmarcada, com as caixas padrão;
+    // sem os 62 a 65, a seção é retangular.
     const auto aplica = [&D](std::vector<std::string>& Lidos, int De, int Ate) {
         static const ModeloDosControles padrao;
         std::vector<std::string> padroes;
@@ -521,6 +537,7 @@ void AplicaRegistros(EstadoDeProjeto& D, RegistrosLidos R) {
     };
     aplica(R.Extras, PrimeiroRegistroExtra, UltimoRegistroExtra);
     aplica(R.Verificacao, PrimeiroRegistroVerificacao, UltimoRegistroVerificacao);
+    aplica(R.Secao, PrimeiroRegistroSecao, UltimoRegistroSecao);
     RegraDoModelo(D.Form1);
     D.Form1.MserSegueMd = D.Form1.ComboMser.Text == D.Form1.Combo5.Text;
 }

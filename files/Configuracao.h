@@ -23,6 +23,8 @@ inline constexpr int NumRegistrosExtras = UltimoRegistroExtra - PrimeiroRegistro
 // Verificação de uma armadura dada: a marcação, as barras das camadas e o espaçamento
 // dos estribos, só quando marcada (e então com os registros 40 a 50).
 inline constexpr int PrimeiroRegistroVerificacao = 51, UltimoRegistroVerificacao = 61;
+// Seção T: a seção, bf, hf e a face da mesa, só com "T" (e então com os 40 a 61).
+inline constexpr int PrimeiroRegistroSecao = 62, UltimoRegistroSecao = 65;
 
 // Os registros De a Ate na ordem do arquivo: os 39 (o registro 40, a norma, vem
 // depois deles fora da NBR 6118:2003) ou os 41 a 50. F recebe (entrada, valor).
@@ -33,7 +35,8 @@ void ParaCadaRegistro(D& d, F&& f, int De = 1, int Ate = NumRegistrosConfiguraca
     });
 }
 
-// A cortante, o serviço ou a verificação estão em uso: o arquivo leva os registros 40 a 50.
+// A cortante, o serviço, a verificação ou a seção T estão em uso: o arquivo leva os
+// registros 40 a 50.
 bool UsaRegistrosExtras(const ControlesForm1& F);
 
 // Motivo pelo qual o texto não serve ao registro extra E (fora da lista ou da
@@ -61,6 +64,7 @@ struct RegistrosLidos {
     std::string Norma;
     std::vector<std::string> Extras;      // 41 a 50; vazio: o arquivo não os traz
     std::vector<std::string> Verificacao; // 51 a 61, como escritos; vazio: não os traz
+    std::vector<std::string> Secao;       // 62 a 65; vazio: a seção é retangular
 };
 
 // Lê e confere os registros de Nome (arquivo ausente, ilegível, curto ou com

@@ -5,6 +5,7 @@
 #include "output/Comparacao.h"
 #include "output/Painel.h"
 #include "section/Verificacoes.h"
+#include "output/TextosSecaoT.h"
 
 #include <algorithm>
 #include <array>
@@ -185,6 +186,7 @@ constexpr auto Utilizacao = [](Estado d) {
     return d.Verificacao && d.TemMd && d.MrdCG > 0 && d.MrdReal > 0;
 };
 constexpr auto EstribosDados = [](Estado d) { return d.ResCortante.EstribosDados; };
+constexpr auto SecaoT = [](Estado d) { return d.Forma.T; };
 
 // Colunas acrescentadas depois de todas as outras (também das de --detalhes): nenhuma
 // coluna que já existia muda de posição.
@@ -217,6 +219,12 @@ const std::vector<ColunaCsv>& ColunasDoFim() {
                [](Estado d) { return static_cast<double>(VereditoDe(d).Falhas.size()); }),
         Marca("alerta_durabilidade",
               [](Estado d) { return d.Verif.FalhaClasseCAA || d.Verif.FalhaCobrimentoCAA; }),
+        // Seção: "Retangular" ou "T"; na T, bf e hf (cm) e o caso do bloco ("mesa" ou
+        // "alma").
+        {"secao", [](Csv t, Estado d) { t += ItensSecao[d.Forma.T ? 1 : 0]; }},
+        Opcional("bf", 2, SecaoT, [](Estado d) { return d.Forma.Bf; }),
+        Opcional("hf", 2, SecaoT, [](Estado d) { return d.Forma.Hf; }),
+        {"caso_T", [](Csv t, Estado d) { t += CasoDaSecaoT(d.Verif); }},
     };
     return c;
 }

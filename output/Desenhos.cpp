@@ -7,6 +7,7 @@
 #include "output/Comparacao.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -68,10 +69,45 @@ std::vector<Primitiva> DiagramaDeDeformacoes(const EstadoDeProjeto& E) {
     return d;
 }
 
+namespace {
+
+// O contorno da seção T com a alma de X0 a X0 + s·bw: a mesa centrada na alma, em cima
+// quando comprimida, embaixo quando tracionada.
+void ContornoT(const EstadoDeProjeto& E, std::vector<Primitiva>& d, double X0, double Y0) {
+    const double s = E.EscalaSecao, b = E.Base, h = E.Altura;
+    const double aba = s * (E.Forma.Bf - b) / 2, xa = X0 + s * b;
+    const bool cima = E.Forma.MesaComprimida;
+    // y da face da mesa, da junção com a alma e da face da alma.
+    const double yf = cima ? Y0 : Y0 + s * h, yj = Y0 + s * (cima ? E.Forma.Hf : h - E.Forma.Hf);
+    const double ya = cima ? Y0 + s * h : Y0;
+    const std::array<std::array<double, 2>, 9> p{{{X0 - aba, yf},
+                                                  {xa + aba, yf},
+                                                  {xa + aba, yj},
+                                                  {xa, yj},
+                                                  {xa, ya},
+                                                  {X0, ya},
+                                                  {X0, yj},
+                                                  {X0 - aba, yj},
+                                                  {X0 - aba, yf}}};
+    for (std::size_t i = 0; i + 1 < p.size(); ++i)
+        Linha(d, p[i][0], p[i][1], p[i + 1][0], p[i + 1][1]);
+}
+
+// x da face esquerda da alma: na T, a alma fica no meio da mesa.
+double InicioDaAlma(const EstadoDeProjeto& E) {
+    if (!E.Forma.T) return E.OrigemXSecao;
+    return E.OrigemXSecao + E.EscalaSecao * (E.Forma.Bf - E.Base) / 2;
+}
+
+} // namespace
+
 void DetalheDaSecao(const EstadoDeProjeto& E, std::vector<Primitiva>& d) {
-    const double X0 = E.OrigemXSecao, Y0 = E.OrigemYSecao, s = E.EscalaSecao;
+    const double s = E.EscalaSecao, Y0 = E.OrigemYSecao, X0 = InicioDaAlma(E);
     const double b = E.Base, h = E.Altura, c = E.Cobrimento, fiT = E.Diametro[E.BitolaEstr];
-    Retangulo(d, X0, Y0, X0 + s * b, Y0 + s * h);
+    if (E.Forma.T)
+        ContornoT(E, d, X0, Y0);
+    else
+        Retangulo(d, X0, Y0, X0 + s * b, Y0 + s * h);
     // Estribo em linha dupla.
     Retangulo(d, X0 + s * c, Y0 + s * c, X0 + s * (b - c), Y0 + s * (h - c), CorCinza);
     Retangulo(d, X0 + s * (c + fiT), Y0 + s * (c + fiT), X0 + s * (b - c - fiT),
@@ -109,8 +145,10 @@ double LarguraEstimada(const std::string& Texto, double AlturaTexto) {
 
 Anotacoes AnotaDesenhos(const EstadoDeProjeto& E, double t, const LarguraDeTexto& Largura) {
     Anotacoes a;
-    const double s = E.EscalaSecao, x0 = E.OrigemXSecao, y0 = E.OrigemYSecao;
+    const double s = E.EscalaSecao, x0 = InicioDaAlma(E), y0 = E.OrigemYSecao;
     const double x1 = x0 + s * E.Base, y1 = y0 + s * E.Altura;
+    // A cota de h à direita de tudo: na T, da mesa.
+    const double xd = E.Forma.T ? E.OrigemXSecao + s * E.Forma.Bf : x1;
     const std::string& sep = E.SeparadorDecimal;
     auto& c = a.Cotas;
     // Cota de b embaixo: chamadas, linha, traços a 45° e o valor sobre a linha.
@@ -122,9 +160,9 @@ Anotacoes AnotaDesenhos(const EstadoDeProjeto& E, double t, const LarguraDeTexto
     Linha(c, x0, yc, x1, yc);
     a.Textos.push_back({(x0 + x1) / 2, yc - 0.3 * t, TextoCurto(E.Base, sep) + " cm", true});
     // Cota de h à direita, com o valor girado.
-    const double xc = x1 + 1.6 * t;
+    const double xc = xd + 1.6 * t;
     for (const double y : {y0, y1}) {
-        Linha(c, x1 + 0.3 * t, y, xc + 0.3 * t, y);
+        Linha(c, xd + 0.3 * t, y, xc + 0.3 * t, y);
         Linha(c, xc - 0.25 * t, y + 0.25 * t, xc + 0.25 * t, y - 0.25 * t);
     }
     Linha(c, xc, y0, xc, y1);

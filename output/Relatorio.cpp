@@ -8,6 +8,7 @@
 #include "lumbrio/Versao.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
+#include "output/TextosSecaoT.h"
 #include "output/TextosVerificacao.h"
 #include "section/Cortante.h"
 #include "section/Verificacoes.h"
@@ -68,6 +69,24 @@ LinhaTabela BlocoDeTensoes(const Dim& D, const Formatos& N) {
              "σcd = αc·ηc·fcd", sigCd}};
 }
 
+// A mesa da seção T depois de "Base b" (a alma bw): bf, hf, a face, o caso e as fórmulas.
+void AcrescentaSecaoT(const Dim& D, const Formatos& N, Tabela& T) {
+    const FormaDaSecao& m = D.Forma;
+    const bool mesa = D.Verif.CasoMesa;
+    const auto i = T.Linhas.begin() + 1;
+    T.Linhas.insert(
+        i, {{{"Seção T: mesa bf × hf", Junta(N(m.Bf, 2), " × ", N(m.Hf, 2), " cm"), "Face da mesa",
+              m.MesaComprimida ? "comprimida" : "tracionada"}},
+            {{"Caso", Junta(CasoDaSecaoT(D.Verif), mesa ? " (λx ≤ hf)" : " (λx > hf)"), "Fórmulas",
+              !m.MesaComprimida ? "bloco na alma bw; mesa em As,min, Ac e Mr"
+              : mesa            ? "bloco retangular de largura bf"
+                                : "abas (bf − bw)·hf·σcd em d − hf/2; alma bw com o resto"}},
+            {{"Mr da T", Junta(N.Curto(1.2), "·fctk,inf·Ic/yt"), "As,min da T",
+              D.Edicao == Norma::NBR2003
+                  ? std::string("ωmin da Tabela 17.3 (seção T)")
+                  : Junta("Md,min = ", N.Curto(0.8), "·W0·fctk,sup, W0 da T bruta")}}});
+}
+
 SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
     // Opções lidas pelo cálculo, não os controles (que podem ter mudado depois dele).
     const std::string xMaximo = D.OpcaoXMaximo == 1 ? "sim, k = " + N(D.FatorXMaximo, 3) : "não";
@@ -90,6 +109,7 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
           N.Momento(D.PrecisãoM, 3)}},
         BlocoDeTensoes(D, N),
     };
+    if (D.Forma.T) AcrescentaSecaoT(D, N, t);
     // Barras dadas: cada camada com barras, nas profundidades do arranjo.
     if (D.Verificacao)
         for (const auto& [face, nome] : {std::pair{&D.Pos, "positiva"}, {&D.Neg, "negativa"}})

@@ -3,6 +3,7 @@
 
 #include "base/Catalogos.h"
 #include "base/Numeros.h"
+#include "output/TextosSecaoT.h"
 #include "section/Cortante.h"
 #include "section/Verificacoes.h"
 
@@ -434,6 +435,7 @@ std::vector<LinhaVerificacao> LinhasVerificacao(const Verificacoes& V, std::stri
         l.push_back({"Classe do concreto", Junta("fck = ", n(V.FckMPa, 0), " MPa"),
                      Junta(n(V.FckMinimo, 0), " a ", n(V.FckMaximo, 0), " MPa"), "8.2.1",
                      "fora da faixa da norma", true});
+    AcrescentaLinhasT(V, l, Separador);
     return l;
 }
 

@@ -8,6 +8,7 @@
 #include "base/EstadoDeProjeto.h"
 #include "base/Recusa.h"
 #include "section/Secao.h"
+#include "section/SecaoT.h"
 
 #include <array>
 #include <optional>
@@ -41,6 +42,9 @@ class Dimensionamento : public EstadoDeProjeto {
     std::string TituloJanela() const;
     // "&Voltar" de "Outros valores": falso, com a mensagem, quando uma caixa é inválida.
     bool Form8_Voltar();
+    // "Calcular bf": a largura colaborante de FormBf com a base (bw) em TextBf; uma caixa
+    // inválida mostra a mensagem e não muda nada.
+    void CalculaBf_Click();
 
     // ---- Comandos ----
     // Lê as caixas, calcula e escreve o painel e os desenhos; uma recusa limpa tudo.
@@ -67,6 +71,8 @@ class Dimensionamento : public EstadoDeProjeto {
     void Bitolas();
 
     // ---- Análise da seção ----
+    // A seção de cálculo: a T das entradas, ou o retângulo da base (bw) e da altura.
+    GeometriaT Geometria() const;
     void MomentosLimitesRET();
     void DescobreXRET();
     void xMáximo();
@@ -139,6 +145,7 @@ class Dimensionamento : public EstadoDeProjeto {
         Norma Edicao;
         std::string TextoAco;
         BarrasDaFace Pos, Neg;
+        FormaDaSecao Forma;
         bool operator==(const ChaveFissuracao&) const = default;
     };
     std::optional<std::pair<ChaveFissuracao, ResultadoFissuracao>> UltimaFissuracao;

@@ -332,6 +332,31 @@ void LerArmaduraDada(const ControlesForm1& f, EntradasProjeto& e) {
     e.Cortante.SDado = s.value_or(0);
 }
 
+// A forma da seção; na T, a mesa: bf ≥ bw e 0 < hf < h.
+void LerSecao(const ControlesForm1& f, EntradasProjeto& e) {
+    FormaDaSecao& m = e.Forma;
+    m.T = ItemDaLista(ItensSecao, f.ComboSecao.Text, "Seção",
+                      "a seção (\"Retangular\" ou \"T\")") == 1;
+    if (!m.T) return;
+    m.Bf = ValorNumerico(f.TextBf.Text);
+    m.Hf = ValorNumerico(f.TextHf.Text);
+    ExigeDimensao(m.Bf, "A largura da mesa bf (cm)", f.TextBf.Text);
+    ExigeDimensao(m.Hf, "A espessura da mesa hf (cm)", f.TextHf.Text);
+    if (m.Bf < e.Base)
+        Recusar(Junta("A largura da mesa bf = ", FormataNumero(m.Bf, 2),
+                      " cm é menor que a base (largura da alma) bw = ", FormataNumero(e.Base, 2),
+                      " cm."),
+                "Na seção T, bf deve ser maior ou igual a bw.");
+    if (!(m.Hf < e.Altura))
+        Recusar(Junta("A espessura da mesa hf = ", FormataNumero(m.Hf, 2),
+                      " cm não é menor que a altura h = ", FormataNumero(e.Altura, 2), " cm."),
+                "Na seção T, hf deve ficar entre 0 e h.");
+    m.MesaComprimida = ItemDaLista(ItensMesa, f.ComboMesa.Text, "Face da mesa",
+                                   "a face da mesa (\"Comprimida\" ou \"Tracionada\")") == 0;
+    // O diagrama não passa da escala da seção, agora com a mesa.
+    e.EscalaY = std::min(e.EscalaY, EscalaDaSecao(m.Bf, e.Altura));
+}
+
 // O aço da lista; fyd = fyk/γs e εyd = fyd/Es precisam ser finitos.
 void AçoDaLista(const ControlesForm1& f, EntradasProjeto& e) {
     const std::string& t = f.Combo1.Text;
@@ -380,6 +405,7 @@ EntradasProjeto LeEntradas(const ControlesForm1& f, const ControlesForm8& o) {
     BitolaEstribo(f, e);
     e.Verificacao = f.CheckVerifica.Value == 1;
     Ler(f, o, e);
+    LerSecao(f, e);
     LerCortante(f, e);
     LerFissuracao(f, e);
     AçoDaLista(f, e);

@@ -13,13 +13,13 @@ void Dimensionamento::VerificaFissuracao() {
     const auto barras = [](const Face& f) {
         return BarrasDaFace{f.NumCamadas, f.NumBarras, f.DLinha, f.EspHor, f.Bitola};
     };
-    ChaveFissuracao chave{Base,       Altura,
-                          Cobrimento, Es,
-                          Fck,        EntFissuracao.Mser,
-                          DCG2,       EntFissuracao.Classe,
-                          BitolaEstr, Edicao,
-                          TextoAco,   barras(Pos),
-                          barras(Neg)};
+    ChaveFissuracao chave{Base,        Altura,
+                          Cobrimento,  Es,
+                          Fck,         EntFissuracao.Mser,
+                          DCG2,        EntFissuracao.Classe,
+                          BitolaEstr,  Edicao,
+                          TextoAco,    barras(Pos),
+                          barras(Neg), Forma};
     if (UltimaFissuracao && UltimaFissuracao->first == chave) {
         ResFissuracao = UltimaFissuracao->second;
         return;
@@ -27,6 +27,7 @@ void Dimensionamento::VerificaFissuracao() {
     DadosFissuracao d;
     d.b = Base;
     d.h = Altura;
+    d.Forma = Forma;
     d.Mser = EntFissuracao.Mser;
     d.Es = Es;
     d.Fctm = FctmMPa(Edicao, Fck / 10) * 10;

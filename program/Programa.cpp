@@ -45,6 +45,7 @@ void Dimensionamento::Programa() {
 void Dimensionamento::Ler(const EntradasProjeto& e) {
     Base = e.Base;
     Altura = e.Altura;
+    Forma = e.Forma;
     Cobrimento = e.Cobrimento;
     Md = e.Md;
     Verificacao = e.Verificacao;
@@ -90,7 +91,7 @@ void Dimensionamento::Ler(const EntradasProjeto& e) {
     MargemSecao = MargemDesenho;
     OrigemXSecao = Shape1.Left + MargemSecao;
     OrigemYSecao = Shape1.Top + MargemSecao;
-    EscalaSecao = EscalaDaSecao(Base, Altura);
+    EscalaSecao = EscalaDaSecao(Forma.T ? Forma.Bf : Base, Altura); // na T, a mesa cabe
 }
 
 void Dimensionamento::Calcula(const EntradasProjeto& Entradas) {

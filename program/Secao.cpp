@@ -5,6 +5,7 @@
 #include "program/Dimensionamento.h"
 #include "section/ArmaduraTeorica.h"
 #include "section/BlocoRetangular.h"
+#include "section/SecaoT.h"
 #include "section/ValoresFinais.h"
 #include "section/Verificacoes.h"
 
@@ -12,6 +13,10 @@ namespace lumbrio {
 
 LeiDoAco Dimensionamento::Lei() const {
     return LeiDoCalculo(*this);
+}
+
+GeometriaT Dimensionamento::Geometria() const {
+    return GeometriaDe(Forma, Base, Altura);
 }
 
 void Dimensionamento::CGd1() {
@@ -23,7 +28,7 @@ void Dimensionamento::CGd2() {
 }
 
 void Dimensionamento::MomentosLimitesRET() {
-    const MomentosLimites m = MomentosLimitesDe(AlturaUtil, Base, SigCd, EpsYd, Concreto);
+    const MomentosLimites m = MomentosLimitesDe(AlturaUtil, Geometria(), SigCd, EpsYd, Concreto);
     MLim2a = m.M2a;
     MLim2b = m.M2b;
     MLim3 = m.M3;
@@ -31,7 +36,7 @@ void Dimensionamento::MomentosLimitesRET() {
 }
 
 void Dimensionamento::DescobreXRET() {
-    const LinhaNeutra ln = DescobreX(Md, AlturaUtil, Base, SigCd, EpsYd, Concreto,
+    const LinhaNeutra ln = DescobreX(Md, AlturaUtil, Geometria(), SigCd, EpsYd, Concreto,
                                      {MLim2a, MLim2b, MLim3, MLim4}, XMax, PrecisãoM);
     X = ln.X;
     EpsC = ln.B.EpsC;
@@ -56,7 +61,8 @@ void Dimensionamento::xMáximo() {
 }
 
 void Dimensionamento::AsTeóricaNeg() {
-    const ArmaduraNegativa a = AsTeoricaNeg(X, AlturaUtil, Base, SigCd, Concreto, Lei(), Md, DCG2);
+    const ArmaduraNegativa a =
+        AsTeoricaNeg(X, AlturaUtil, Geometria(), SigCd, Concreto, Lei(), Md, DCG2);
     Y = a.B.Y;
     Z = a.B.Z;
     EpsC = a.B.EpsC;
@@ -81,7 +87,9 @@ void Dimensionamento::AsTeóricaPos() {
     AsPosCalculada = Pos.AsRestante;
     if (Edicao == Norma::NBR2023) {
         // A edição em vigor dimensiona com pelo menos As,min, com o d desta passagem.
-        const double asMin = ArmaduraMinima(Edicao, Base, Altura, d, SigCd, Fcd, Fyd, Fck / 10);
+        const double asMin =
+            Forma.T ? ArmaduraMinimaT(Edicao, Geometria(), d, SigCd, Fcd, Fyd, Fck / 10)
+                    : ArmaduraMinima(Edicao, Base, Altura, d, SigCd, Fcd, Fyd, Fck / 10);
         if (Pos.AsRestante < asMin) {
             Pos.AsRestante = asMin;
             MinimaGovernou = true;

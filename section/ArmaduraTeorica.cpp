@@ -17,7 +17,7 @@ namespace {
 
 } // namespace
 
-ArmaduraNegativa AsTeoricaNeg(double X, double d, double b, double SigCd,
+ArmaduraNegativa AsTeoricaNeg(double X, double d, const GeometriaT& G, double SigCd,
                               const ParametrosConcreto& P, const LeiDoAco& Lei, double Md,
                               double DCG2) {
     if (!(d > DCG2))
@@ -25,7 +25,7 @@ ArmaduraNegativa AsTeoricaNeg(double X, double d, double b, double SigCd,
                                " cm não passa do centróide da armadura de compressão d'CG2 = ",
                                NumeroMensagem(DCG2, 3), " cm."));
     ArmaduraNegativa a;
-    a.B = BlocoEm(X, d, b, SigCd, P, RegimeBloco::Compressao);
+    a.B = BlocoEm(X, d, G, SigCd, P, RegimeBloco::Compressao);
     a.DeltaM = Md - a.B.MRcc;
     a.Rsc = a.DeltaM / (d - DCG2);
     a.Eps = a.B.EpsC * (X - DCG2) / X;

@@ -16,7 +16,7 @@ struct ArmaduraNegativa {
     double Eps = 0, Sig = 0; // no centróide d'CG2
     double AsLinha = 0;
 };
-ArmaduraNegativa AsTeoricaNeg(double X, double d, double b, double SigCd,
+ArmaduraNegativa AsTeoricaNeg(double X, double d, const GeometriaT& G, double SigCd,
                               const ParametrosConcreto& P, const LeiDoAco& Lei, double Md,
                               double DCG2);
 

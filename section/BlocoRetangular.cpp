@@ -3,13 +3,13 @@
 
 namespace lumbrio {
 
-MomentosLimites MomentosLimitesDe(double d, double b, double SigCd, double EpsYd,
+MomentosLimites MomentosLimitesDe(double d, const GeometriaT& G, double SigCd, double EpsYd,
                                   const ParametrosConcreto& P) {
-    const auto m = [&](double X) { return BlocoEm(X, d, b, SigCd, P, RegimeBloco::Pleno).MRcc; };
+    const auto m = [&](double X) { return BlocoEm(X, d, G, SigCd, P, RegimeBloco::Pleno).MRcc; };
     return {m(XLimite2a(d, P)), m(XLimite2b(d, P)), m(XLimite3(d, EpsYd, P)), m(d)};
 }
 
-LinhaNeutra DescobreX(double Md, double d, double b, double SigCd, double EpsYd,
+LinhaNeutra DescobreX(double Md, double d, const GeometriaT& G, double SigCd, double EpsYd,
                       const ParametrosConcreto& P, const MomentosLimites& M, double XMax,
                       double PrecisaoM) {
     LinhaNeutra r;
@@ -18,7 +18,7 @@ LinhaNeutra DescobreX(double Md, double d, double b, double SigCd, double EpsYd,
         r.Dominio = "2a";
         r.X = BuscaEmPassos(
             [&](double X) {
-                r.B = BlocoEm(X, d, b, SigCd, P, RegimeBloco::Dominio2a);
+                r.B = BlocoEm(X, d, G, SigCd, P, RegimeBloco::Dominio2a);
                 return r.B.MRcc - Md;
             },
             PrecisaoM, r.Passos,
@@ -26,12 +26,10 @@ LinhaNeutra DescobreX(double Md, double d, double b, double SigCd, double EpsYd,
              "Aumente a PrecisãoM (Kgf.cm) em \"Outros valores\"."});
     } else if (Md <= M.M2b || Md <= M.M3 || Md < M.M4) {
         // Forma fechada do equilíbrio de momentos em torno da armadura tracionada.
-        r.B.Y = d - std::sqrt(d * d - 2 * Md / (b * SigCd));
+        r.B.Y = AlturaDoBlocoT(G, d, Md, SigCd);
         r.X = r.B.Y / P.Lambda;
         r.B.Tensao = SigCd;
-        r.B.Rcc = r.B.Y * b * SigCd;
-        r.B.Z = d - r.B.Y / 2;
-        r.B.MRcc = r.B.Z * r.B.Rcc;
+        ResultanteDoBloco(r.B, d, G);
         r.B.EpsC = EpsConcreto(r.X, d, P);
         r.Dominio = DominioDe(r.X, d, EpsYd, P);
     } else {

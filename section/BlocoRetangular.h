@@ -7,6 +7,7 @@
 #include "base/Numeros.h"
 #include "base/Recusa.h"
 #include "section/Secao.h"
+#include "section/SecaoT.h"
 
 #include <cmath>
 #include <string>
@@ -28,14 +29,31 @@ struct Bloco {
     double Tensao = 0;     // kgf/cm²
     bool Reduzida = false; // a tensão é a reduzida do domínio 2a
     double Rcc = 0;        // kgf
+    double Centro = 0;     // cm, da face comprimida à resultante (y/2 no retângulo)
     double Z = 0;          // cm, braço até d
     double MRcc = 0;       // kgf·cm, em torno de d
 };
 
-// O bloco em x para a altura útil d, a largura b e σcd (em linha: as buscas o
-// avaliam a cada passo).
-inline Bloco BlocoEm(double X, double d, double b, double SigCd, const ParametrosConcreto& P,
-                     RegimeBloco R) {
+// A resultante do bloco de altura k.Y e tensão k.Tensao na zona comprimida de G, o
+// braço até d e o momento: no retângulo bw, Y·bw·σ em Y/2; com abas comprimidas, a
+// zona de ZonaComprimidaDe.
+inline void ResultanteDoBloco(Bloco& k, double d, const GeometriaT& G) {
+    if (G.AbasComprimidas()) {
+        const ZonaComprimida z = ZonaComprimidaDe(G, k.Y);
+        k.Rcc = z.Area * k.Tensao;
+        k.Centro = z.Area > 0 ? z.Momento / z.Area : 0;
+    } else {
+        k.Rcc = k.Y * G.bw * k.Tensao;
+        k.Centro = k.Y / 2;
+    }
+    k.Z = d - k.Centro;
+    k.MRcc = k.Z * k.Rcc;
+}
+
+// O bloco em x para a altura útil d, a seção G e σcd (em linha: as buscas o avaliam a
+// cada passo).
+inline Bloco BlocoEm(double X, double d, const GeometriaT& G, double SigCd,
+                     const ParametrosConcreto& P, RegimeBloco R) {
     Bloco k;
     k.Y = P.Lambda * X;
     k.Tensao = SigCd;
@@ -56,9 +74,7 @@ inline Bloco BlocoEm(double X, double d, double b, double SigCd, const Parametro
         break;
     }
     if (k.Reduzida) k.Tensao = TensaoBlocoReduzida(SigCd, k.EpsC, P);
-    k.Rcc = k.Y * b * k.Tensao;
-    k.Z = d - k.Y / 2;
-    k.MRcc = k.Z * k.Rcc;
+    ResultanteDoBloco(k, d, G);
     return k;
 }
 
@@ -66,7 +82,7 @@ inline Bloco BlocoEm(double X, double d, double b, double SigCd, const Parametro
 struct MomentosLimites {
     double M2a = 0, M2b = 0, M3 = 0, M4 = 0; // kgf·cm
 };
-MomentosLimites MomentosLimitesDe(double d, double b, double SigCd, double EpsYd,
+MomentosLimites MomentosLimitesDe(double d, const GeometriaT& G, double SigCd, double EpsYd,
                                   const ParametrosConcreto& P);
 
 // Textos de uma busca em passos que não termina.
@@ -106,15 +122,15 @@ double BuscaEmPassos(F&& Excesso, double Tolerancia, long& Passos, const Mensage
 }
 
 // Linha neutra para Md: busca em passos no domínio 2a, forma fechada do equilíbrio de
-// momentos em torno da armadura tracionada até x = d e, além, x = 1,1·x máximo (força
-// a armadura de compressão).
+// momentos em torno da armadura tracionada (AlturaDoBlocoT) até x = d e, além, x = 1,1·x máximo
+// (força a armadura de compressão).
 struct LinhaNeutra {
     double X = 0;
     std::string_view Dominio; // vazio quando forçada
     Bloco B;                  // vazio (só εcu) quando forçada
     long Passos = 0;          // passos da busca do domínio 2a
 };
-LinhaNeutra DescobreX(double Md, double d, double b, double SigCd, double EpsYd,
+LinhaNeutra DescobreX(double Md, double d, const GeometriaT& G, double SigCd, double EpsYd,
                       const ParametrosConcreto& P, const MomentosLimites& M, double XMax,
                       double PrecisaoM);
 

@@ -1,5 +1,6 @@
 // Abertura de fissuras no estádio II.
 #include "section/Fissuracao.h"
+#include "section/SecaoT.h"
 
 #include <algorithm>
 #include <array>
@@ -147,15 +148,19 @@ std::vector<std::vector<double>> AreasCriticas(double b, double h,
 
 AnaliseFissuracao AnalisaFissuracao(const DadosFissuracao& D) {
     AnaliseFissuracao r;
-    r.Real = EstadioIIDe(D.b, AreasReais(D.Camadas), D.AlfaE);
+    const GeometriaT g = GeometriaDe(D.Forma, D.b, D.h);
+    const auto estadioII = [&](const std::vector<AreaEmY>& Areas) {
+        return D.Forma.T ? EstadioIIDe(g, Areas, D.AlfaE) : EstadioIIDe(D.b, Areas, D.AlfaE);
+    };
+    r.Real = estadioII(AreasReais(D.Camadas));
     const std::vector<AreaEmY> cg = AreasCG(D.Camadas);
-    r.CG = EstadioIIDe(D.b, cg, D.AlfaE);
+    r.CG = estadioII(cg);
     // A face tracionada, quando há, vem primeiro em AreasCG.
     const bool haTracao = std::ranges::any_of(
         D.Camadas, [](const CamadaFissuracao& c) { return c.Tracionada && c.Area() > 0; });
     r.YCG = haTracao ? cg.front().Y : NaN;
     r.SigmaCG = r.CG.TensaoAco(r.YCG, D.Mser, D.AlfaE);
-    r.Mr = MomentoDeFissuracao(D.b, D.h, D.Fctm);
+    r.Mr = D.Forma.T ? MomentoDeFissuracaoT(g, D.Fctm) : MomentoDeFissuracao(D.b, D.h, D.Fctm);
     r.Fissura = D.Mser > r.Mr;
     const auto acri = AreasCriticas(D.b, D.h, D.Camadas);
     std::size_t barras = 0;

@@ -5,6 +5,7 @@
 // Unidades: cm, cm², kgf, kgf/cm², kgf·cm; wk em mm.
 #pragma once
 
+#include "base/FormaDaSecao.h"
 #include "base/Norma.h"
 
 #include <optional>
@@ -79,7 +80,8 @@ std::vector<std::vector<double>> AreasCriticas(double b, double h,
                                                const std::vector<CamadaFissuracao>& Camadas);
 
 struct DadosFissuracao {
-    double b = 0, h = 0;
+    double b = 0, h = 0; // a alma bw e a altura
+    FormaDaSecao Forma;  // na T, o estádio II e Mr com a mesa
     std::vector<CamadaFissuracao> Camadas;
     double Mser = 0;                   // kgf·cm
     double AlfaE = 15;                 // Es/Ecs

@@ -37,6 +37,11 @@ double LarguraColaborante(double bw, double a, LadoDaMesa Esquerdo, LadoDaMesa D
     return bw + aba(Esquerdo) + aba(Direito);
 }
 
+GeometriaT GeometriaDe(const FormaDaSecao& F, double bw, double h) {
+    if (!F.T) return {bw, 0, bw, h, true};
+    return {F.Bf, F.Hf, bw, h, F.MesaComprimida};
+}
+
 PropriedadesT PropriedadesDe(const GeometriaT& G) {
     // Da face da mesa: a mesa de 0 a hf, a alma de hf a h.
     const double am = G.bf * G.hf, aa = G.bw * (G.h - G.hf);
@@ -61,10 +66,14 @@ ZonaComprimida ZonaComprimidaDe(const GeometriaT& G, double y) {
     return z;
 }
 
+double MomentoDasAbas(const GeometriaT& G, double d, double SigCd) {
+    return SigCd * G.Aba() * G.hf * (d - G.hf / 2);
+}
+
 double AlturaDoBlocoT(const GeometriaT& G, double d, double Md, double SigCd) {
     double b = G.bw, m = Md;
     if (G.MesaComprimida) {
-        const double mesa = SigCd * G.Aba() * G.hf * (d - G.hf / 2);
+        const double mesa = MomentoDasAbas(G, d, SigCd);
         if (Md <= mesa + SigCd * G.bw * G.hf * (d - G.hf / 2))
             b = G.bf;
         else

@@ -4,6 +4,7 @@
 // kgf·cm.
 #pragma once
 
+#include "base/FormaDaSecao.h"
 #include "base/Norma.h"
 #include "section/Fissuracao.h"
 
@@ -33,7 +34,12 @@ struct GeometriaT {
     double bf = 0, hf = 0, bw = 0, h = 0;
     bool MesaComprimida = true;
     double Aba() const { return bf - bw; } // as duas abas juntas
+    // Há abas na zona comprimida: senão o bloco é o retângulo bw de sempre.
+    bool AbasComprimidas() const { return MesaComprimida && Aba() > 0; }
 };
+
+// A geometria de uma seção de alma bw e altura h; a retangular é uma T sem mesa.
+GeometriaT GeometriaDe(const FormaDaSecao& F, double bw, double h);
 
 // Seção bruta: área, inércia em torno do centróide, distância do centróide à fibra
 // mais tracionada e o módulo resistente relativo a ela.
@@ -49,6 +55,10 @@ struct ZonaComprimida {
     double Area = 0, Momento = 0;
 };
 ZonaComprimida ZonaComprimidaDe(const GeometriaT& G, double y);
+
+// Momento (kgf·cm) das abas inteiras a σcd em torno da armadura à altura útil d:
+// (bf − bw)·hf·σcd·(d − hf/2).
+double MomentoDasAbas(const GeometriaT& G, double d, double SigCd);
 
 // Altura (cm) do bloco de tensão plena σcd que resiste a Md (kgf·cm) em torno da
 // armadura à altura útil d: um retângulo bf enquanto Md ≤ bf·hf·σcd·(d − hf/2); além,

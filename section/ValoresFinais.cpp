@@ -6,7 +6,7 @@ namespace lumbrio {
 void ForcasEm(const SecaoColocada& S, double X, bool Real, Equilibrio& E) {
     const FaceColocada &pos = S.Pos, &neg = S.Neg;
     E.X = X;
-    E.B = BlocoEm(X, S.AlturaUtil, S.Base, S.SigCd, S.Concreto, RegimeBloco::Verificacao);
+    E.B = BlocoEm(X, S.AlturaUtil, S.Secao, S.SigCd, S.Concreto, RegimeBloco::Verificacao);
     const double epsC = E.B.EpsC;
     E.Rc = E.B.Rcc;
     E.Rst = 0;
@@ -57,13 +57,13 @@ double MomentoResistenteCG(const SecaoColocada& S, const Equilibrio& E) {
     double somaNeg = 0;
     for (int i = 1; i <= S.Neg.NumCamadas; ++i)
         somaNeg += S.Neg.NumBarras[i] * E.Neg.Sig[1] * S.AreaBarra[S.Neg.Bitola[i]];
-    return E.B.Rcc * (dCG - E.B.Y / 2) + somaNeg * (dCG - S.Neg.DCG);
+    return E.B.Rcc * (dCG - E.B.Centro) + somaNeg * (dCG - S.Neg.DCG);
 }
 
 double MomentoResistenteReal(const SecaoColocada& S, const Equilibrio& E) {
     const FaceColocada &pos = S.Pos, &neg = S.Neg;
     const double d1 = S.Altura - pos.DLinha[1];
-    double mrd = E.B.Rcc * (d1 - E.B.Y / 2);
+    double mrd = E.B.Rcc * (d1 - E.B.Centro);
     for (int i = 1; i <= neg.NumCamadas; ++i)
         mrd += neg.NumBarras[i] * E.Neg.Sig[i] * S.AreaBarra[neg.Bitola[i]] * (d1 - neg.DLinha[i]);
     for (int i = 1; i <= pos.NumCamadas; ++i)

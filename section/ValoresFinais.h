@@ -22,7 +22,8 @@ struct FaceColocada {
 };
 
 struct SecaoColocada {
-    double Base = 0, Altura = 0, AlturaUtil = 0, SigCd = 0;
+    GeometriaT Secao;
+    double Altura = 0, AlturaUtil = 0, SigCd = 0;
     ParametrosConcreto Concreto;
     LeiDoAco Lei;
     PorBitola AreaBarra{};
@@ -31,7 +32,7 @@ struct SecaoColocada {
 
 // A seção das barras colocadas no estado de um cálculo.
 inline SecaoColocada ColocadaDe(const EstadoDeCalculo& D) {
-    return {D.Base,
+    return {GeometriaDe(D.Forma, D.Base, D.Altura),
             D.Altura,
             D.AlturaUtil,
             D.SigCd,

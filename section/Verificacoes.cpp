@@ -4,6 +4,7 @@
 #include "base/Catalogos.h"
 #include "section/Comparacao.h"
 #include "section/ValoresFinais.h"
+#include "section/SecaoT.h"
 
 #include <algorithm>
 #include <array>
@@ -109,12 +110,24 @@ Verificacoes Verifica(const EstadoDeCalculo& D) {
     V.FalhaXdReal = V.XdReal > V.XdLim;
     AvaliaDuctilidade(D, V);
 
-    V.AsMin = ArmaduraMinima(D.Edicao, b, h, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa);
+    const GeometriaT g = GeometriaDe(D.Forma, b, h);
+    V.SecaoT = D.Forma.T;
+    V.MesaComprimida = g.MesaComprimida;
+    V.AsMin = V.SecaoT ? ArmaduraMinimaT(D.Edicao, g, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa)
+                       : ArmaduraMinima(D.Edicao, b, h, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa);
     V.ConcretoNaoResisteMdMin = V.AsMin < 0;
     V.FalhaAsMin = V.ConcretoNaoResisteMdMin || D.AsReal < V.AsMin;
+    if (V.SecaoT) {
+        const double xd = D.Verificacao ? std::max(D.XCG, D.XReal) : D.XCalculo;
+        V.CasoMesa = g.AbasComprimidas() && D.Concreto.Lambda * xd <= g.hf;
+        if (g.AbasComprimidas() && !V.CasoMesa)
+            V.MomentoAbas = MomentoDasAbas(g, D.AlturaUtil, D.SigCd);
+        V.W0 = PropriedadesDe(g).W0;
+    }
 
-    V.TaxaPct = (D.AsReal + D.AsNegReal) / (b * h) * 100;
-    V.FalhaTaxa = TaxaAcimaDaMaxima(D.AsReal, D.AsNegReal, b, h);
+    const double ac = V.SecaoT ? PropriedadesDe(g).Area : b * h;
+    V.TaxaPct = (D.AsReal + D.AsNegReal) / ac * 100;
+    V.FalhaTaxa = TaxaAcimaDaMaxima(D.AsReal, D.AsNegReal, ac);
 
     V.PedePele = h > 60;
     if (V.PedePele) {

@@ -15,8 +15,8 @@ namespace lumbrio {
 inline constexpr double TaxaMaxima = 0.04; // (As + As') / (b·h), item 17.3.5.2.4
 
 // A taxa das barras colocadas passa de 4 % de b·h (exatamente 4 % atende).
-inline bool TaxaAcimaDaMaxima(double As, double AsLinha, double b, double h) {
-    return (As + AsLinha) / (b * h) > TaxaMaxima;
+inline bool TaxaAcimaDaMaxima(double As, double AsLinha, double Ac) {
+    return (As + AsLinha) / Ac > TaxaMaxima;
 }
 
 // As verificações que um cálculo completo não atende, na ordem das linhas: flexão,

@@ -562,8 +562,8 @@ TEST_F(Exportacao, falha_avisa_sem_limpar_e_a_taxa_de_4_por_cento_e_estrita) {
     EXPECT_EQ(LeBytes("resulta.txt").substr(0, 7), "16 mm\r\n") << "o anterior fica inteiro";
     EXPECT_EQ(ArquivosNaPasta(), 2u) << "temporário deixado na pasta";
     // 45 cm² são 4 % de 22,5 × 50: exatamente 4 % atende.
-    EXPECT_FALSE(TaxaAcimaDaMaxima(30, 15, 22.5, 50));
-    EXPECT_TRUE(TaxaAcimaDaMaxima(30, 15.01, 22.5, 50));
+    EXPECT_FALSE(TaxaAcimaDaMaxima(30, 15, 22.5 * 50));
+    EXPECT_TRUE(TaxaAcimaDaMaxima(30, 15.01, 22.5 * 50));
 }
 
 TEST_F(Exportacao, botoes_de_passo_somam_o_passo_e_recalculam_so_com_numero_na_caixa) {

@@ -64,10 +64,10 @@ Teorica Dimensiona(Norma n, double fck, double md) {
     const double sig = TensaoDoBloco(fck * 10 / 1.4, c), fyd = 5000 / 1.15;
     const LeiDoAco lei{fyd, 2100000, 1000 * fyd / 2100000, false};
     const double xMax = XMaximo(45, lei.EpsYd, c, n, 0, 0, 0);
-    const MomentosLimites m = MomentosLimitesDe(45, 20, sig, lei.EpsYd, c);
-    const LinhaNeutra l = DescobreX(md, 45, 20, sig, lei.EpsYd, c, m, xMax, 100);
+    const MomentosLimites m = MomentosLimitesDe(45, {20, 0, 20, 50, true}, sig, lei.EpsYd, c);
+    const LinhaNeutra l = DescobreX(md, 45, {20, 0, 20, 50, true}, sig, lei.EpsYd, c, m, xMax, 100);
     if (!(l.X > xMax)) return {l.X, AsTeoricaPos(l.X, 45, l.B.EpsC, l.B.Rcc, 0, lei).As};
-    const ArmaduraNegativa a = AsTeoricaNeg(xMax, 45, 20, sig, c, lei, md, 4);
+    const ArmaduraNegativa a = AsTeoricaNeg(xMax, 45, {20, 0, 20, 50, true}, sig, c, lei, md, 4);
     return {xMax, AsTeoricaPos(xMax, 45, a.B.EpsC, a.B.Rcc, a.Rsc, lei).As, a.AsLinha};
 }
 

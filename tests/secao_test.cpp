@@ -25,6 +25,7 @@ constexpr LeiDoAco CA50A{Fyd, Es, EpsYd, false}, CA50B{Fyd, Es, 2 + EpsYd, true}
 // C25, γc = 1,4, NBR 6118:2003; b = 20 cm, d = 45 cm.
 const ParametrosConcreto C25;
 constexpr double SigCd = 0.85 * 250 / 1.4, B = 20, D = 45;
+const GeometriaT Ret{B, 0, B, 50, true}; // a retangular: uma T sem mesa
 
 TEST(LeiDoAco, tensao_de_calculo_das_duas_faces_e_limites_dos_trechos) {
     // 2,351 por mil: com C em precisão simples, 3739,88; em dupla seria 3739,87.
@@ -60,7 +61,7 @@ TEST(BlocoRetangular, regimes_de_deformacao_e_de_tensao) {
                  {6, R::Dominio2a, "1.5385", "116.7582", true},
                  {6, R::Pleno, "0.0000", "151.7857", false}};
     for (const auto& c : casos) {
-        const Bloco b = BlocoEm(c.x, D, B, SigCd, C25, c.regime);
+        const Bloco b = BlocoEm(c.x, D, Ret, SigCd, C25, c.regime);
         SCOPED_TRACE(testing::Message() << c.x << " " << int(c.regime));
         teste::Confere({{b.EpsC, c.epsC}, {b.Tensao, c.tensao}});
         EXPECT_EQ(b.Reduzida, c.reduzida);
@@ -70,7 +71,7 @@ TEST(BlocoRetangular, regimes_de_deformacao_e_de_tensao) {
 }
 
 TEST(BlocoRetangular, momentos_limites_e_linha_neutra_de_cada_dominio) {
-    const MomentosLimites m = MomentosLimitesDe(D, B, SigCd, EpsYd, C25);
+    const MomentosLimites m = MomentosLimitesDe(D, Ret, SigCd, EpsYd, C25);
     const double xMax = XMaximo(D, EpsYd, C25, Norma::NBR2003, 0, 0, 0);
     teste::Confere({{m.M2a, "765000.0"},
                     {m.M2b, "1142777.8"},
@@ -78,7 +79,7 @@ TEST(BlocoRetangular, momentos_limites_e_linha_neutra_de_cada_dominio) {
                     {m.M4, "2950714.3"},
                     {xMax, "28.2745"}});
     // 2a: busca em 16 passos.
-    const LinhaNeutra a = DescobreX(500000, D, B, SigCd, EpsYd, C25, m, xMax, 100);
+    const LinhaNeutra a = DescobreX(500000, D, Ret, SigCd, EpsYd, C25, m, xMax, 100);
     EXPECT_EQ(a.Passos, 16);
     teste::Confere(
         {{a.X, "6.133"}, {a.B.EpsC, "1.5779"}, {a.B.Rcc, "11751.3"}, {a.B.MRcc, "499980.07"}});
@@ -89,7 +90,7 @@ TEST(BlocoRetangular, momentos_limites_e_linha_neutra_de_cada_dominio) {
         {2800000, 39.4658, 3.5, "4"},     {m.M4, 1.1 * xMax, 3.5, ""},
         {0, 0.01, 0.1 / 44.99, "2a"},     {m.M2a, 7.5, 2, "2a"}};
     for (const auto& [md, x, eps, dominio] : casos) {
-        const LinhaNeutra l = DescobreX(md, D, B, SigCd, EpsYd, C25, m, xMax, 100);
+        const LinhaNeutra l = DescobreX(md, D, Ret, SigCd, EpsYd, C25, m, xMax, 100);
         EXPECT_NEAR(l.X, x, 0.00005) << md;
         EXPECT_NEAR(l.B.EpsC, eps, 0.00005) << md;
         EXPECT_EQ(l.Dominio, dominio) << md;
@@ -109,14 +110,14 @@ TEST(BlocoRetangular, momentos_limites_e_linha_neutra_de_cada_dominio) {
 
 TEST(ArmaduraTeorica, simples_dupla_e_sem_limite) {
     // Domínio 3: só As.
-    const LinhaNeutra l = DescobreX(2000000, D, B, SigCd, EpsYd, C25,
-                                    MomentosLimitesDe(D, B, SigCd, EpsYd, C25), 28.2745, 100);
+    const LinhaNeutra l = DescobreX(2000000, D, Ret, SigCd, EpsYd, C25,
+                                    MomentosLimitesDe(D, Ret, SigCd, EpsYd, C25), 28.2745, 100);
     const ArmaduraPositiva s = AsTeoricaPos(l.X, D, l.B.EpsC, l.B.Rcc, 0, CA50A);
     teste::Confere(
         {{s.Eps, "3.3464"}, {s.Sig, "4347.83"}, {s.As, "12.850"}, {l.B.Rcc, "55868.96"}});
     // Dupla em x34: As' com d' = 4 cm; εs cai um arredondamento abaixo de εyd.
     const double x34 = XLimite3(D, EpsYd, C25);
-    const ArmaduraNegativa n = AsTeoricaNeg(x34, D, B, SigCd, C25, CA50A, 2800000, 4);
+    const ArmaduraNegativa n = AsTeoricaNeg(x34, D, Ret, SigCd, C25, CA50A, 2800000, 4);
     const ArmaduraPositiva p = AsTeoricaPos(x34, D, n.B.EpsC, n.B.Rcc, n.Rsc, CA50A);
     teste::Confere({{n.B.Rcc, "68666.60"},
                     {n.B.MRcc, "2313392.08"},
@@ -128,7 +129,7 @@ TEST(ArmaduraTeorica, simples_dupla_e_sem_limite) {
                     {p.As, "18.523"}});
     EXPECT_TRUE(p.Eps < EpsYd && p.Sig < Fyd);
     // x máximo no domínio 2a (k = 0,1): bloco reduzido com εc = 10·x/(d − x).
-    const ArmaduraNegativa r = AsTeoricaNeg(4.5, D, B, SigCd, C25, CA50A, 2000000, 4);
+    const ArmaduraNegativa r = AsTeoricaNeg(4.5, D, Ret, SigCd, C25, CA50A, 2000000, 4);
     teste::Confere(
         {{r.B.EpsC, "1.1111"}, {r.B.Rcc, "6071.43"}, {r.B.MRcc, "262285.71"}, {r.Rsc, "42383.28"}});
     // x = d: área sem limite.
@@ -140,7 +141,7 @@ TEST(ArmaduraTeorica, simples_dupla_e_sem_limite) {
 SecaoColocada Colocada() {
     PorBitola area{};
     for (int k = 1; k <= 11; ++k) area[k] = TabelaBitolas[k - 1].AreaBarra;
-    return {B,
+    return {Ret,
             50,
             44.2,
             SigCd,
