@@ -13,8 +13,9 @@ LinhaNeutra DescobreX(double Md, double d, const GeometriaT& G, double SigCd, do
                       const ParametrosConcreto& P, const MomentosLimites& M, double XMax,
                       double PrecisaoM) {
     LinhaNeutra r;
-    if (Md <= M.M2a) {
-        // Domínio 2a: busca em passos, com o bloco de tensão reduzida.
+    if (Md <= M.M2a && !G.AbasComprimidas()) {
+        // Domínio 2a: busca em passos, com o bloco de tensão reduzida (a T com abas
+        // comprimidas toma σcd inteira e vai à forma fechada).
         r.Dominio = "2a";
         r.X = BuscaEmPassos(
             [&](double X) {

@@ -73,6 +73,8 @@ inline Bloco BlocoEm(double X, double d, const GeometriaT& G, double SigCd,
         k.Reduzida = !(X > XLimite2a(d, P));
         break;
     }
+    // Com abas comprimidas a mesa toma σcd inteira em todos os domínios.
+    if (G.AbasComprimidas()) k.Reduzida = false;
     if (k.Reduzida) k.Tensao = TensaoBlocoReduzida(SigCd, k.EpsC, P);
     ResultanteDoBloco(k, d, G);
     return k;
