@@ -2,6 +2,7 @@
 #include "DialogoSecao.h"
 
 #include "Componentes.h"
+#include "Dicas.h"
 #include "FiltroTeclas.h"
 #include "Form1.h"
 #include "base/Catalogos.h"
@@ -84,6 +85,7 @@ void Form1::Secao() {
     if (!formSecao) {
         formSecao = new FormSecao(this, tabela, modelo.Form1, modelo.FormBf);
         LimiteDasCaixas(formSecao);
+        PoeDicas(formSecao);
         for (QLineEdit* caixa : formSecao->findChildren<QLineEdit*>()) filtroTeclas->Observa(caixa);
         tabela.DoModelo();
         connect(formSecao->CommandBf, &QPushButton::clicked, this,

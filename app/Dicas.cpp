@@ -80,6 +80,15 @@ const std::pair<const char*, const char*> Explicacoes[] = {
     {"Text34", "Aviso de taxa de armadura As + As' acima de 4 % da área da seção."},
     {"TextDurabilidade", "Durabilidade (item 7.4) na classe de agressividade: classe mínima do "
                          "concreto, cobrimento nominal mínimo e bitola de CA-60."},
+    {"ComboSecao", "Forma da seção: retangular ou T (a base b é então a largura da alma bw)."},
+    {"TextBf", "Largura da mesa bf da seção T (cm), no máximo a largura colaborante."},
+    {"TextHf", "Espessura da mesa hf da seção T (cm)."},
+    {"ComboMesa", "Face da mesa: comprimida (vão, momento positivo) ou tracionada (apoio)."},
+    {"ComboVinculo", "Vinculação do vão, que dá a distância a entre momentos nulos."},
+    {"TextVao", "Vão l da viga (cm)."},
+    {"ComboLado", "O que há deste lado da alma: nada, laje interna (b2) ou laje em balanço "
+                  "(b4)."},
+    {"TextLado", "b2: distância livre à alma vizinha; b4: balanço da laje (cm)."},
     {"TextVerificacao", "Verificação da norma com as barras colocadas: valor, limite, item e "
                         "resultado. Com o foco, a nota vai à barra de estado."},
     {"TextCortante", "Força cortante (item 17.4): VRd2, Vc, Vsw, Asw/s e o espaçamento dos "
