@@ -107,36 +107,5 @@ TEST(Cortante, vd_enorme_no_csv_em_notacao_cientifica) {
     }
 }
 
-TEST(Cortante, limites_de_espacamento_e_do_diametro_do_estribo) {
-    // d 46: com bw 14, VRd2 = 27 945 kgf (0,20·VRd2 = 5589, 0,67·VRd2 = 18 723);
-    // com bw 60, 0,20·VRd2 = 23 953: st,máx = d.
-    const struct {
-        double vd, bw, phiT;
-        int ramos;
-        double sMax, stMax;
-        bool falhaSt, falhaPhiT, bielas;
-    } casos[] = {
-        {5000, 14, 0.63, 2, 27.6, 46, false, false, false},
-        {6000, 14, 0.63, 2, 27.6, 27.6, false, false, false},
-        {19000, 14, 0.63, 2, 13.8, 27.6, false, false, false},
-        {28000, 14, 0.63, 2, 13.8, 27.6, false, false, true},
-        {6000, 60, 0.5, 2, 27.6, 46, true, false, false},
-        {6000, 60, 0.5, 3, 27.6, 46, false, false, false},
-        {6000, 14, 1.6, 2, 27.6, 27.6, false, true, false},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(testing::Message() << "Vd " << c.vd << ", bw " << c.bw << ", φt " << c.phiT
-                                        << ", " << c.ramos << " ramos");
-        const auto r = CalculaCortante({true, c.vd, ModeloTrelica::I, 30, 90, c.ramos},
-                                       {c.bw, 46, 2.5, 250, 1.4, 1.15, c.phiT, 0.315});
-        EXPECT_DOUBLE_EQ(r.SMax, c.sMax);
-        EXPECT_DOUBLE_EQ(r.StMax, c.stMax);
-        EXPECT_EQ(r.FalhaSt, c.falhaSt);
-        EXPECT_EQ(r.FalhaPhiT, c.falhaPhiT);
-        EXPECT_EQ(r.FalhaBielas, c.bielas);
-        EXPECT_LE(r.S, r.SMax);
-    }
-}
-
 } // namespace
 } // namespace lumbrio

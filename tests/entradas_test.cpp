@@ -74,34 +74,6 @@ TEST(Numeros, texto_visivel_escapa_controles_e_troca_bytes_que_nao_sao_utf8) {
     EXPECT_EQ(TextoVisivel(std::string(500, 'x'), 10), std::string(10, 'x') + "…");
 }
 
-TEST(Ler, textos_em_unidades_internas) {
-    // Md (kgf·cm) em cada unidade, Es em MPa, fck em kgf/cm², cobrimento vazio ou com
-    // vírgula; seção larga e baixa: a escala Y desce para a da seção; escala digitada:
-    // X fica, Y é limitada à da seção.
-    using D = EntradasProjeto;
-    const std::tuple<void (*)(ControlesForm1&), double D::*, double> casos[] = {
-        {[](auto& f) { f.Combo5.Text = "Kgf.m", f.Text17.Text = "250"; }, &D::Md, 25000},
-        {[](auto& f) { f.Combo5.Text = "N.mm", f.Text17.Text = "250"; }, &D::Md, 2.5},
-        {[](auto& f) { f.Combo5.Text = "Tf.m", f.Text17.Text = "2"; }, &D::Md, 200000},
-        {[](auto& f) { f.Combo5.Text = "KN.m", f.Text17.Text = "1"; }, &D::Md, 10000},
-        {[](auto& f) { f.Combo5.Text = "Kgf.mm", f.Text17.Text = "10"; }, &D::Md, 1},
-        {[](auto& f) { f.Combo7.Text = "MPa", f.Text20.Text = "210000"; }, &D::Es, 2100000},
-        {[](auto& f) { f.Combo6.Text = "Kgf/cm2", f.Text18.Text = "250"; }, &D::Fck, 250},
-        {[](auto& f) { f.Text4.Text = ""; }, &D::Cobrimento, 0},
-        {[](auto& f) { f.Text4.Text = "2,5"; }, &D::Cobrimento, 2},
-        {[](auto& f) { f.Text1.Text = "10000"; }, &D::Base, 10000}, // o máximo aceito
-        {[](auto& f) { f.Text1.Text = "60", f.Text2.Text = "30"; }, &D::EscalaY, 67.17},
-        {[](auto& f) { f.Check3.Value = 0, f.Text5.Text = "300", f.Text6.Text = "500"; },
-         &D::EscalaY, 94.4}};
-    for (const auto& c : casos) {
-        SCOPED_TRACE(testing::Message() << "caso " << &c - casos + 1);
-        const auto& [prepara, grandeza, valor] = c;
-        Dimensionamento p;
-        prepara(p.Form1);
-        EXPECT_NEAR(LeEntradas(p.Form1, p.Form8).*grandeza, valor, 0.005);
-    }
-}
-
 // O espaçamento mínimo do usuário vai até 10000 cm, a maior dimensão de seção.
 TEST(Ler, espacamento_do_usuario_ate_10000_cm) {
     for (const auto& [texto, aceito] : {std::pair{"10000", true}, {"10000.5", false}}) {

@@ -85,46 +85,6 @@ TEST(Fissuracao, formulas_de_wk_eta1_tabela_17_2_e_limites) {
     EXPECT_TRUE(std::isnan(AberturaLimite(0)) && std::isnan(AberturaLimite(5)));
 }
 
-// Seções aleatórias: o estádio II equilibra Mser; os dois modelos têm o mesmo x_II e o
-// CG, a inércia menor (igual com uma camada por face); as áreas críticas de barras
-// cujos quadrados cobrem a seção inteira somam b·h.
-TEST(Fissuracao, propriedades_do_estadio_ii_e_das_areas_criticas) {
-    std::mt19937 g(20);
-    const auto real = [&](double a, double b) { return std::uniform_real_distribution<>(a, b)(g); };
-    for (int caso = 0; caso < 500; ++caso) {
-        const double b = real(12, 60), h = real(25, 150), mser = real(1e4, 1e7);
-        std::vector<CamadaFissuracao> c;
-        const int nt = caso % 3 + 1, nc = caso % 2 + caso % 5 % 2;
-        for (int i = 0; i < nt + nc; ++i) {
-            const double fi = real(0.5, 3.2);
-            c.push_back({i < nt ? h - 4 - 4 * i : 4 + 4 * (i - nt), fi, fi * fi * 0.785,
-                         AbscissasDasBarras(int(real(1, 6)), b, 2.5, 0.5, fi), i < nt});
-        }
-        const EstadioII r = EstadioIIDe(b, AreasReais(c), 15), cg = EstadioIIDe(b, AreasCG(c), 15);
-        const double sc = r.TensaoConcreto(mser);
-        double n = -b * r.X / 2 * sc, m = -b * r.X / 2 * sc * r.X / 3;
-        for (const auto& k : c) {
-            const double f = k.Area() * r.TensaoAco(k.Y, mser, 15);
-            n += f, m += f * k.Y;
-        }
-        EXPECT_NEAR(n / (b * r.X * sc), 0, 1e-12) << caso;
-        EXPECT_NEAR(m / mser, 1, 1e-12) << caso;
-        EXPECT_NEAR(cg.X, r.X, 1e-12 * h) << caso;
-        EXPECT_LE(cg.I, r.I * (1 + 1e-12)) << caso;
-        if (nt == 1 && nc <= 1) {
-            EXPECT_NEAR(cg.I / r.I, 1, 1e-12) << caso;
-        }
-        // Seção 10 × 10 e barras de 30 mm: quadrados de 45 cm de lado.
-        std::vector<CamadaFissuracao> q;
-        for (int i = 0; i < nt + 1; ++i)
-            q.push_back({real(0, 10), 3, 7, {real(0, 10), real(0, 10)}, true});
-        double soma = 0;
-        for (const auto& k : AreasCriticas(10, 10, q))
-            for (const double a : k) soma += a;
-        EXPECT_NEAR(soma, 100, 1e-9) << caso;
-    }
-}
-
 // A linha do estádio II acende só com σs da camada externa acima de fyk = 500 MPa; entre
 // fyd = 434,8 MPa e fyk, não.
 TEST(Fissuracao, sigma_s_em_alerta_so_acima_de_fyk) {

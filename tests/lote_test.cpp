@@ -270,18 +270,6 @@ TEST(LoteSerie, excecao_num_trabalhador_volta_a_quem_chamou_depois_da_rodada) {
     }
 }
 
-TEST(LoteCsv, campos_com_virgula_aspas_ou_quebra_vao_entre_aspas) {
-    std::string csv;
-    for (const char* campo : {"simples", ",", "", "diz \"oi\"", "a\rb", "a\nb"})
-        AcrescentaCampoCsv(csv, campo);
-    EXPECT_EQ(csv, "simples\",\"\"diz \"\"oi\"\"\"\"a\rb\"\"a\nb\"");
-    // Controles no nome e no Md: escapados por inteiro, sem cortar o fim.
-    csv.clear();
-    const EstadoDeCalculo recusado;
-    AcrescentaLinhaCsv(csv, "\033\033fim", std::string("1\0000000", 6), recusado, false);
-    EXPECT_EQ(csv.rfind("\\x1B\\x1Bfim,1\\x000000,", 0), 0u) << csv;
-}
-
 // --formato br: BOM, ";" e os mesmos campos; números com vírgula, o nome do arquivo (que
 // parece um número), a unidade e os textos intactos.
 TEST_F(Lote, formato_br_troca_separador_e_decimal_so_nos_numeros) {

@@ -42,20 +42,6 @@ TEST(Programa, valores_de_projeto_preenchem_o_painel) {
     EXPECT_NE(p.Estado.find("automática"), std::string::npos);
 }
 
-TEST(Programa, primeira_passagem_usa_d_de_43_cm) {
-    Dimensionamento p;
-    p.Form1.Combo2[1].Text = "20 mm (3/4'')";
-    p.Form1.Combo4[1].Text = "20 mm (3/4'')";
-    p.Form1.Text17.Text = "100"; // cabe na camada 1: uma só passagem
-    p.Programa();
-    ASSERT_TRUE(p.HaResultados);
-    EXPECT_DOUBLE_EQ(p.Pos.DLinha[1], 7.0);
-    EXPECT_DOUBLE_EQ(p.AlturaUtil, 43);
-    EXPECT_EQ(p.PassosPrograma, 1);
-    EXPECT_EQ(p.Form1.Text29.Text, "7.000"); // sem armadura de compressão
-    EXPECT_DOUBLE_EQ(p.AsNeg, 0);
-}
-
 TEST(Painel, alerta_dos_10_por_cento_e_estrito) {
     Dimensionamento p;
     p.Programa();
