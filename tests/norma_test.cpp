@@ -182,6 +182,14 @@ void Estribos(Dimensionamento& p, const char* Vd, const char* Minimo, const char
     p.Form1.Combo3.Text = Junta(Estribo, Estribo[0] == '6' ? " (1/4'')" : " (3/8'')");
 }
 
+// Seção T na mesma viga: bf, hf (cm), a face da mesa e a edição.
+void T(Dimensionamento& p, const char* Md, const char* Bf, const char* Hf, const char* Mesa,
+       const char* Norma = "NBR 6118:2023") {
+    teste::Viga20x50C30(p, Md);
+    p.Form1.ComboSecao.Text = "T", p.Form1.TextBf.Text = Bf, p.Form1.TextHf.Text = Hf;
+    p.Form1.ComboMesa.Text = Mesa, p.Form1.ComboNorma.Text = Norma;
+}
+
 // Os projetos de ponta a ponta: nome e o que muda nos valores padrão.
 using D = Dimensionamento;
 const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
@@ -312,6 +320,18 @@ const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
      [](D& p) { Caa(p, "I", "20", "2.5", "Aço CA-60A", "10 mm (3/8'')"); }},
     {"durabilidade: CAA I, C19,9, c = 2,4 cm, CA-60 de 12,5 mm",
      [](D& p) { Caa(p, "I", "19.9", "2.4", "Aço CA-60A", "12.5 mm (1/2'')"); }},
+    {"durabilidade: CAA III, C30, c = 4 cm", [](D& p) { Caa(p, "III", "30", "4", "Aço CA-50A"); }},
+    // T 40/20 × 50: as abas resistem a 119 kN·m e a mesa inteira a 239 kN·m.
+    {"T: Md = 200 kN·m cabe na mesa", [](D& p) { T(p, "200", "40", "8", "Comprimida"); }},
+    {"T: Md = 250 kN·m passa à alma", [](D& p) { T(p, "250", "40", "8", "Comprimida"); }},
+    {"T: mesa tracionada na 2003",
+     [](D& p) { T(p, "100", "80", "10", "Tracionada", "NBR 6118:2003"); }},
+    {"verificação: 3 φ 20 com estribos c/ 15 cm",
+     [](D& p) {
+         teste::Viga20x50C30(p, "150"), p.Form1.CheckVerifica.Value = 1;
+         p.Form1.TextBarrasPos[1].Text = "3", p.Form1.TextVd.Text = "150";
+         p.Form1.TextSEstribo.Text = "15";
+     }},
     // Estribos abaixo do mínimo prático (7 cm): a bitola seguinte, mais ramos ou a seção.
     {"estribos: s = 6,5 cm < 7 cm pede φ 8 mm", [](D& p) { Estribos(p, "250", "7", "6.3 mm"); }},
     {"estribos: s = 6,5 cm no mínimo de 6,5 cm", [](D& p) { Estribos(p, "250", "6,5", "6.3 mm"); }},
