@@ -50,11 +50,11 @@ void Superficie::CriaControles(TabelaLigacoes& Tabela, ControlesForm1& Form) {
     titulo.setBold(true);
     findChild<QGroupBox*>("Frame1")->setFont(titulo);
     findChild<QLabel*>("Label47")->setBuddy(findChild<QComboBox*>("ComboNorma"));
-    // Na coluna da direita, abaixo da abertura de fissuras.
+    // Na coluna da direita, abaixo da durabilidade.
     auto* moldura = new QGroupBox("Legenda do desenho", this);
     moldura->setObjectName("FrameLegenda");
     moldura->setFont(FontePadrao());
-    moldura->setGeometry(RetanguloTwips(11580, 5220, 7260, 1800));
+    moldura->setGeometry(RetanguloTwips(11580, 6480, 7260, 1800));
     legenda = new QLabel(moldura);
     legenda->setObjectName("LabelLegenda");
     legenda->setWordWrap(true);

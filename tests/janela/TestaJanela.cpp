@@ -666,6 +666,11 @@ class TestaJanela : public QObject {
              {"y/2", "Rcc", "Dom", "%h", "d'CG", "Escala", "modelo CG", "modelo Real", "14.6.4.3",
               "17.4", "17.3.3", "Padrão.txt", "lumbrio-lote"})
             QVERIFY2(pagina.contains(QString::fromUtf8(termo)), termo);
+        // A moldura da legenda não cobre nenhuma outra da superfície.
+        const auto* moldura = Area()->findChild<QGroupBox*>("FrameLegenda");
+        for (const QGroupBox* b : Area()->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(b == moldura || !moldura->geometry().intersects(b->geometry()),
+                     qPrintable(b->objectName()));
         const auto legenda = [&] { return Controle<QLabel>(Area(), "LabelLegenda")->text(); };
         QVERIFY(legenda().startsWith("Vermelho") && !legenda().contains("Seção"));
         Botao("Command1")->click();
