@@ -53,6 +53,7 @@ std::string TextoPainelTabulado(const EstadoDeProjeto& D) {
     moldura("Verificações", f.TextVerificacao);
     moldura("Força cortante", f.TextCortante);
     moldura("Abertura de fissuras", f.TextFissuracao);
+    moldura("Durabilidade", f.TextDurabilidade);
     return s;
 }
 

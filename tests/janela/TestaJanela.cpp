@@ -725,13 +725,15 @@ class TestaJanela : public QObject {
             QCOMPARE(janela->PerguntasAoFechar, QStringList{"viga.txt"});
             QCOMPARE(Bytes("viga.txt").startsWith("400\r\n"), r == R::Salvar);
         }
-        // "Copiar resultados" leva também as verificações e a cortante.
+        // "Copiar resultados" leva também o veredito, as verificações, a cortante e a
+        // durabilidade.
         Caixa("TextVd")->setText("100");
         Botao("Command1")->click();
         Menu("mnuItemCopiarResultados")->trigger();
         const QString copiado = QApplication::clipboard()->text();
         for (const QString& linha :
-             {Caixa("TextVerificacao(1)")->text(), Caixa("TextCortante(1)")->text()})
+             {Caixa("TextVerificacao(1)")->text(), Caixa("TextCortante(1)")->text(),
+              Caixa("TextDurabilidade(1)")->text()})
             QVERIFY2(!linha.isEmpty() && copiado.contains("\n" + linha + "\n"), qPrintable(linha));
     }
 
