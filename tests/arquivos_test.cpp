@@ -214,6 +214,43 @@ TEST_F(ArquivoDeValores, comandos_de_arquivo_da_janela_e_nome_cancelado) {
     EXPECT_FALSE(cancelado.Form2.Visivel || carregado.Form2.Visivel || aberto.Form2.Visivel);
 }
 
+TEST_F(ArquivoDeValores, leitura_tolerante_e_gravacao_so_com_as_aspas_necessarias) {
+    // {registro, como vem no arquivo, como volta gravado}. Sem aspas, um texto com vírgula,
+    // quebra de linha, branco ou tabulação nas pontas ou aspas no começo não voltaria igual.
+    // "Auto." desmarcada pela carga habilita as escalas, digam o que disserem 16 e 17
+    // (as marcações seguintes não mudam, para que nenhuma outra aplique a regra); o
+    // registro 6 False não prende a caixa do cobrimento, que nada na janela destrava.
+    const std::tuple<int, const char*, const char*> casos[] = {
+        {1, " \t 20 \t ", "20"},
+        {3, "\" 0.5\"", "\" 0.5\""},
+        {4, "\"5 \"", "\"5 \""},
+        {5, "\"\t5\"", "\"\t5\""},
+        {7, "\"5\t\"", "\"5\t\""},
+        {8, "\"a\nb\"", "\"a\nb\""},
+        {6, "FALSE", "True"},
+        {16, "false", "True"},
+        {17, "False", "True"},
+        {18, " 0", " 0 "},
+        {22, "\x81\x9D", "\x81\x9D"},
+        {29, "+0", " 0 "},
+        {30, " \"a\"\"b\" ", "a\"b"},
+        {14, "\",\"", "\",\""},
+        // Vírgula decimal num número, como a janela a lê: "1,15" é 1.15, não 1.
+        {11, "\"1,15\"", "1.15"},
+        {9, "\" 2,1e+6\"", "\" 2.1e+6\""},
+        {39, "000000000", " 0 "}};
+    auto lidas = Linhas(), gravadas = lidas;
+    for (const auto& [n, lida, gravada] : casos) {
+        lidas[static_cast<std::size_t>(n - 1)] = lida;
+        gravadas[static_cast<std::size_t>(n - 1)] = gravada;
+    }
+    // Fins de linha só LF, o primeiro só CR e o último ausente.
+    std::string f = Arquivo(lidas, "\n");
+    f[f.find('\n')] = '\r';
+    f.pop_back();
+    EXPECT_EQ(Retrato(Carregado(f)), Arquivo(gravadas));
+}
+
 // Com "Auto." como estava, os registros 16 e 17 valem como vêm.
 TEST_F(ArquivoDeValores, escala_habilitada_pelo_registro_16_com_auto_como_estava) {
     auto l = Linhas();

@@ -49,7 +49,8 @@ TEST(Numeros, formato_do_painel_arredonda_empates_para_longe_do_zero) {
                                                           {-0.025, 2, "-0.03"},
                                                           {-1.5, 0, "-2"},
                                                           {-0.51, 0, "-1"},
-                                                          {-1e-7, 6, "0.000000"}};
+                                                          {-1e-7, 6, "0.000000"},
+                                                          {0.015625, 5, "0.01563"}};
     for (const auto& [v, casas, texto] : casos) EXPECT_EQ(FormataNumero(v, casas), texto) << v;
     EXPECT_EQ(FormataNumero(5, 2, ","), "5,00");
     EXPECT_EQ(FormataNumero(-1.125, 2, "::"), "-1::13");
@@ -72,14 +73,16 @@ TEST(Numeros, texto_visivel_escapa_controles_e_troca_bytes_que_nao_sao_utf8) {
     EXPECT_EQ(TextoVisivel("NBR\u00A06118\u200B\uFEFF\u0085"),
               "NBR\\u00A06118\\u200B\\uFEFF\\u0085");
     EXPECT_EQ(TextoVisivel(std::string(500, 'x'), 10), std::string(10, 'x') + "…");
+    EXPECT_EQ(TextoVisivel("\u0080\u2028\u205F"), "\\u0080\\u2028\\u205F");
+    EXPECT_EQ(TextoNumeroExporta(-0.25, ","), "-,25 ");
 }
 
-// O espaçamento mínimo do usuário vai até 10000 cm, a maior dimensão de seção.
+// O espaçamento mínimo do usuário e o agregado vão até 10000 cm, a maior dimensão de seção.
 TEST(Ler, espacamento_do_usuario_ate_10000_cm) {
     for (const auto& [texto, aceito] : {std::pair{"10000", true}, {"10000.5", false}}) {
         SCOPED_TRACE(texto);
         Dimensionamento p;
-        p.Form8.Check1[0].Value = 1, p.Form8.Text4[0].Text = texto;
+        p.Form8.Check1[0].Value = 1, p.Form8.Text4[0].Text = p.Form8.Text2.Text = texto;
         bool lido = true;
         try {
             EXPECT_EQ(LeEntradas(p.Form1, p.Form8).EspHorUsuario, 10000);

@@ -24,9 +24,9 @@ TEST(Programa, valores_de_projeto_preenchem_o_painel) {
     ASSERT_TRUE(p.HaResultados && !p.Form2.Visivel) << p.Form2.Label1.Caption;
     teste::Confere({{p.Fcd, "142.857"}, {p.SigCd, "121.429"}});
     const auto& f = p.Form1;
-    EXPECT_EQ(Junta(f.Text25[1].Text, " ", f.Text3[1].Text, " ", f.Text38.Text, " ", f.Text5.Text,
-                    " ", f.Text6.Text),
-              "8,000 8,000 0,00 271.85 94.40");
+    EXPECT_EQ(Junta(f.Text25[1].Text, " ", f.Text3[1].Text, " ", f.Text38.Text, " ", f.Text29.Text,
+                    " ", f.Text5.Text, " ", f.Text6.Text),
+              "8,000 8,000 0,00 8,000 271.85 94.40");
     EXPECT_EQ(p.Form1.Label29.Caption, "KN.cm");
     // A forma fechada da linha neutra equilibra Md com o bloco.
     EXPECT_NEAR(p.MRcc, p.Md, 1e-9 * p.Md);
@@ -312,6 +312,7 @@ TEST(Arranjo, tira_1_barra_espalha_as_que_ficam) {
 TEST(Programa, fator_de_x_maximo_com_virgula_e_limitado_com_aviso) {
     for (const auto& [fator, recusa, aviso] : {std::tuple{"0,45", "", ""},
                                                {"0,46", "", "0.450·d"},
+                                               {"1", "", "0.450·d"},
                                                {"0,3,0", "O fator de x máximo deve ser", ""}}) {
         Dimensionamento p;
         teste::Viga20x50C30(p, "150");

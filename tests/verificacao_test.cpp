@@ -30,7 +30,7 @@ Dimensionamento Viga(const char* Cobrimento, const char* Md, Barras Pos = {}, Ba
 }
 
 TEST(Verificacao, exemplos_de_referencia_com_e_sem_md) {
-    Dimensionamento livro = Viga("2.57", "", {"4"});
+    Dimensionamento livro = Viga("2.57", "", {" 4 "});
     teste::Confere({livro.XCG, livro.XReal, livro.MrdCG / 100, livro.MrdReal / 100},
                    "17.90 17.90 13507.44 13507.44");
     EXPECT_EQ(livro.DominioCG + livro.DominioReal, "33");
