@@ -74,15 +74,15 @@ TEST(Numeros, texto_visivel_escapa_controles_e_troca_bytes_que_nao_sao_utf8) {
               "NBR\\u00A06118\\u200B\\uFEFF\\u0085");
     EXPECT_EQ(TextoVisivel(std::string(500, 'x'), 10), std::string(10, 'x') + "…");
     EXPECT_EQ(TextoVisivel("\u0080\u2028\u205F"), "\\u0080\\u2028\\u205F");
-    EXPECT_EQ(TextoNumeroExporta(-0.25, ","), "-,25 ");
+    EXPECT_EQ(TextoNumeroExporta(-12.5, ","), "-12,5 ");
 }
 
-// O espaçamento mínimo do usuário e o agregado vão até 10000 cm, a maior dimensão de seção.
+// O espaçamento mínimo do usuário vai até 10000 cm, a maior dimensão de seção.
 TEST(Ler, espacamento_do_usuario_ate_10000_cm) {
     for (const auto& [texto, aceito] : {std::pair{"10000", true}, {"10000.5", false}}) {
         SCOPED_TRACE(texto);
         Dimensionamento p;
-        p.Form8.Check1[0].Value = 1, p.Form8.Text4[0].Text = p.Form8.Text2.Text = texto;
+        p.Form8.Check1[0].Value = 1, p.Form8.Text4[0].Text = texto;
         bool lido = true;
         try {
             EXPECT_EQ(LeEntradas(p.Form1, p.Form8).EspHorUsuario, 10000);
@@ -151,7 +151,8 @@ TEST(OutrosValores, voltar_confere_as_caixas) {
         {"1", "100", "abc", 2, ""},   // nem acinzentado
         {"abc", "100", "0", 0, "O diâmetro máximo do agregado graúdo deve ser um número."},
         {"0", "100", "0", 0, "O diâmetro máximo do agregado graúdo deve ser um número maior"},
-        {"20000", "100", "0", 0, "no máximo 10000 cm"},
+        {"10000", "100", "0", 0, ""},
+        {"10000.5", "100", "0", 0, "no máximo 10000 cm"},
         {"1", "-5", "0", 0, "PrecisãoM (Kgf.cm) deve ser um número maior que zero."},
         {"1", "100", "-2", 1, "O espaçamento mínimo horizontal (cm) deve ser um número maior ou"},
         {"1", "100", "", 1, "O espaçamento mínimo horizontal (cm) deve ser um número."},

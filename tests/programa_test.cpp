@@ -1,6 +1,7 @@
 // Cálculo completo pelo condutor: painel, recusas com mensagem e desenhos.
 #include "PastaTemporaria.h"
 #include "SecaoVerificada.h"
+#include "output/Desenhos.h"
 #include "output/Painel.h"
 #include "program/Dimensionamento.h"
 
@@ -257,6 +258,9 @@ TEST(Desenhos, todas_as_primitivas_da_viga_20x50) {
         ASSERT_TRUE(p.HaResultados);
         teste::ConfereReferencia(md[0] == '5' ? "desenho-20x50.txt" : "desenho-20x50-dupla.txt",
                                  Primitivas(p));
+        // Com 94,4 twips por cm: 6,29 px a 96 px por polegada, escala 1:6.
+        const std::string legenda = LegendaDosDesenhos(p, 96)[0];
+        EXPECT_NE(legenda.find("= 6.29 px (escala 1:6 a 96 px"), std::string::npos) << legenda;
     }
 }
 

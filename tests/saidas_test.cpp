@@ -188,11 +188,11 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
 
 TEST(Svg, documento_de_tres_primitivas_calculado_a_mao) {
     using T = Primitiva::Tipo;
-    // Em twips; 15 twips são uma unidade. x de 10 a 105, y de 5 (círculo: 10 − 5) a
+    // Em twips; 15 twips são uma unidade. x de 10 a 105 (círculo: 100 + 5), y de 5 (10 − 5) a
     // 200, margem 2: a caixa começa em (8, 3) e mede 99 × 199.
     const std::vector<Primitiva> lista{{T::Linha, 150, 300, 1500, 3000, 0, CorCinza},
                                        {T::Circulo, 1500, 150, 1500, 150, 75, CorPrimeiroPlano},
-                                       {T::Linha, 158, 3000, 1575, 3000, 0, CorVerdeClaro},
+                                       {T::Linha, 158, 3000, 1560, 3000, 0, CorVerdeClaro},
                                        {T::Linha, 157.5f, 1000, 160, 1000, 0, CorVermelhoClaro}};
     EXPECT_EQ(DesenhoSvg(lista, "Seção <20 × 50> & \"diagrama\"", 2),
               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -202,7 +202,7 @@ TEST(Svg, documento_de_tres_primitivas_calculado_a_mao) {
               "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\">\n"
               "<line x1=\"10\" y1=\"20\" x2=\"100\" y2=\"200\" stroke=\"#808080\"/>\n"
               "<circle cx=\"100\" cy=\"10\" r=\"5\" stroke=\"#000000\"/>\n"
-              "<line x1=\"10.533\" y1=\"200\" x2=\"105\" y2=\"200\" stroke=\"#00ff00\"/>\n"
+              "<line x1=\"10.533\" y1=\"200\" x2=\"104\" y2=\"200\" stroke=\"#00ff00\"/>\n"
               "<line x1=\"10.5\" y1=\"66.667\" x2=\"10.667\" y2=\"66.667\" stroke=\"#ff0000\"/>\n"
               "</g>\n</svg>\n");
 }

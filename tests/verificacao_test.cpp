@@ -55,6 +55,16 @@ TEST(Verificacao, exemplos_de_referencia_com_e_sem_md) {
     EXPECT_TRUE(dadas.Verif.FalhaDuctilidade && !projeto.Verif.FalhaDuctilidade);
 }
 
+// Barras dadas de CA-60: 10 mm na camada 1 e 12,5 mm só na camada 2, que é apontada.
+TEST(Verificacao, ca60_acima_de_10_mm_na_ultima_camada) {
+    Dimensionamento p;
+    p.Form1.Combo1.Text = "Aço CA-60A", p.Form1.CheckVerifica.Value = 1;
+    p.Form1.Combo2[1].Text = "10 mm (3/8'')", p.Form1.Combo2[2].Text = "12.5 mm (1/2'')";
+    p.Form1.TextBarrasPos[1].Text = p.Form1.TextBarrasPos[2].Text = "2";
+    p.Programa();
+    EXPECT_TRUE(p.HaResultados && p.Verif.FalhaCA60);
+}
+
 // Da face às bordas das barras: 3,93 + 2 × 3,6 + 0,8 na camada positiva 3, 3,755 + 3,25
 // + 0,625 na negativa 2 (12,5 mm), e 2 cm entre elas: h = 21,56 cm. bw = 13,74 cm
 // comporta 4 φ16 (5 pedem 16 cm).
