@@ -321,6 +321,12 @@ const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
     {"durabilidade: CAA I, C19,9, c = 2,4 cm, CA-60 de 12,5 mm",
      [](D& p) { Caa(p, "I", "19.9", "2.4", "Aço CA-60A", "12.5 mm (1/2'')"); }},
     {"durabilidade: CAA III, C30, c = 4 cm", [](D& p) { Caa(p, "III", "30", "4", "Aço CA-50A"); }},
+    // Barras de 20 mm a menos de 7,5φ do topo: a área crítica é cortada também ali.
+    {"fissuras: 20 × 18 com barras de 20 mm",
+     [](D& p) {
+         teste::Viga20x50C30(p, "15"), p.Form1.Text2.Text = "18";
+         p.Form1.TextMser.Text = "10", p.Form1.ComboMser.Text = "KN.m";
+     }},
     // T 40/20 × 50: as abas resistem a 119 kN·m e a mesa inteira a 239 kN·m.
     {"T: Md = 200 kN·m cabe na mesa", [](D& p) { T(p, "200", "40", "8", "Comprimida"); }},
     {"T: Md = 250 kN·m passa à alma", [](D& p) { T(p, "250", "40", "8", "Comprimida"); }},

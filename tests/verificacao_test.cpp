@@ -55,12 +55,12 @@ TEST(Verificacao, exemplos_de_referencia_com_e_sem_md) {
     EXPECT_TRUE(dadas.Verif.FalhaDuctilidade && !projeto.Verif.FalhaDuctilidade);
 }
 
-// Barras dadas de CA-60: 10 mm na camada 1 e 12,5 mm só na camada 2, que é apontada.
+// Barras dadas de CA-60: 10 mm na camada 1 e 12,5 mm só na camada 6, que é apontada.
 TEST(Verificacao, ca60_acima_de_10_mm_na_ultima_camada) {
     Dimensionamento p;
     p.Form1.Combo1.Text = "Aço CA-60A", p.Form1.CheckVerifica.Value = 1;
-    p.Form1.Combo2[1].Text = "10 mm (3/8'')", p.Form1.Combo2[2].Text = "12.5 mm (1/2'')";
-    p.Form1.TextBarrasPos[1].Text = p.Form1.TextBarrasPos[2].Text = "2";
+    p.Form1.Combo2[1].Text = "10 mm (3/8'')", p.Form1.Combo2[6].Text = "12.5 mm (1/2'')";
+    p.Form1.TextBarrasPos[1].Text = p.Form1.TextBarrasPos[6].Text = "2";
     p.Programa();
     EXPECT_TRUE(p.HaResultados && p.Verif.FalhaCA60);
 }
