@@ -119,7 +119,7 @@ SecaoRelatorio DadosDeEntrada(const Dim& D, const Formatos& N) {
                                          TextoBarras(static_cast<int>(face->NumBarras[i]),
                                                      face->Bitola[i], D.SeparadorDecimal),
                                          "d'", N(face->DLinha[i], 3) + " cm"}});
-    return {.Titulo = "1. Dados de entrada",
+    return {.Titulo = "2. Dados de entrada",
             .Blocos = {std::move(t),
                        Paragrafo{Junta("Unidades: momentos em ", SimboloDoMomento(D.UnidadeMd),
                                        ", como Md; tensões em MPa; forças da flexão em kgf, "
@@ -171,7 +171,7 @@ SecaoRelatorio Resultados(const Dim& D, const Comparacao& C, const Formatos& N) 
     const std::string dif =
         std::isfinite(C.DiferencaMrdPct) ? N(C.DiferencaMrdPct, 2) + " %" : std::string("—");
     SecaoRelatorio s;
-    s.Titulo = "2. Resultados dos modelos CG e Real";
+    s.Titulo = "3. Resultados dos modelos CG e Real";
     s.Blocos.push_back(std::move(t));
     s.Blocos.push_back(ExpressoesDaFlexao(D, N));
     if (D.MinimaGovernou)
@@ -216,7 +216,7 @@ SecaoRelatorio Armaduras(const Dim& D, const Comparacao& C, const Formatos& N) {
     else
         regras.Linhas.push_back(
             {{"Negativa: d'CG2", N(D.DCG2, 3) + " cm", "—", "sem armadura negativa"}});
-    return {.Titulo = Junta("3. Armaduras colocadas e regra dos ", limite, " da altura"),
+    return {.Titulo = Junta("4. Armaduras colocadas e regra dos ", limite, " da altura"),
             .Blocos = {
                 std::move(barras), std::move(regras),
                 Paragrafo{Junta("%h: distância do centróide da armadura à face externa das barras "
@@ -229,7 +229,7 @@ SecaoRelatorio Armaduras(const Dim& D, const Comparacao& C, const Formatos& N) {
 // Quais avisos aparecem: Mrd Real abaixo de Md e cada face fora da regra da altura.
 SecaoRelatorio Avisos(const Dim& D, const Comparacao& C, const Formatos& N) {
     SecaoRelatorio s;
-    s.Titulo = "4. Avisos";
+    s.Titulo = "1. Veredito e avisos";
     const std::string limite = N.Limite();
     // O veredito de todas as verificações abre a seção; as falhas vêm uma a uma depois.
     const LinhaVerificacao veredito = LinhaDoVeredito(D, D.SeparadorDecimal);
@@ -559,8 +559,9 @@ Relatorio MontaRelatorio(const EstadoDeProjeto& D, const FichaDoProjeto& Ficha) 
     r.Rodape = Junta("Lumbrio ", VersaoLumbrio,
                      " — flexão simples de seção retangular de concreto armado (",
                      TextoNorma(D.Edicao), ")");
-    r.Secoes = {DadosDeEntrada(D, N),   Resultados(D, C, N), Armaduras(D, C, N),
-                Avisos(D, C, N),        Equilibrio(D, N),    Desenhos(D, N),
+    // O veredito e os avisos abrem a primeira página.
+    r.Secoes = {Avisos(D, C, N),        DadosDeEntrada(D, N), Resultados(D, C, N),
+                Armaduras(D, C, N),     Equilibrio(D, N),     Desenhos(D, N),
                 CamadaACamada(D, C, N), SecaoVerificacoes(D)};
     if (D.ResCortante.Calculado) r.Secoes.push_back(Cortante(D, N));
     if (D.ResFissuracao.Calculado) r.Secoes.push_back(AberturaDeFissuras(D, N));

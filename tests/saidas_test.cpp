@@ -109,7 +109,7 @@ TEST(Relatorio, cada_caso_confere_com_a_referencia) {
         s += Texto(r) + "\n";
         EXPECT_NE(r.Rodape.find(c.Norma), std::string::npos) << r.Rodape;
         // Cada linha do painel com os textos das suas caixas; x ganha a linha de x/d.
-        const auto& linhas = Blocos<Tabela>(r.Secoes.at(1))[0]->Linhas;
+        const auto& linhas = Blocos<Tabela>(r.Secoes.at(2))[0]->Linhas;
         std::size_t k = 0;
         for (const LinhaPainel& l : LinhasPainel) {
             const auto& celulas = linhas.at(k++).Celulas;
@@ -144,10 +144,10 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
         int Tabela, Linha, Coluna;
         const char* Esperado;
     } const mudancas[] = {
-        {[](auto& d) { d.OpcaoDominio4 = 2; }, 1, 0, 7, 1, "indefinido"},
-        {[](auto& d) { d.OpcaoDominio4 = 2; }, 4, -1, 3, 0, "fica no domínio 4 sem"},
-        {[](auto& d) { d.OpcaoXMaximo = 1, d.FatorXMaximo = 0.45; }, 1, 0, 7, 3, "sim, k = 0.450"},
-        {[](auto& d) { d.PrecisãoM = 12.5, d.PrecisãoN = 50; }, 1, 0, 8, 1, "50 kgf de força"},
+        {[](auto& d) { d.OpcaoDominio4 = 2; }, 2, 0, 7, 1, "indefinido"},
+        {[](auto& d) { d.OpcaoDominio4 = 2; }, 1, -1, 3, 0, "fica no domínio 4 sem"},
+        {[](auto& d) { d.OpcaoXMaximo = 1, d.FatorXMaximo = 0.45; }, 2, 0, 7, 3, "sim, k = 0.450"},
+        {[](auto& d) { d.PrecisãoM = 12.5, d.PrecisãoN = 50; }, 2, 0, 8, 1, "50 kgf de força"},
         {[](auto& d) { d.ResiduoCG = -d.PrecisãoN; }, 5, 0, 0, 4, "dentro da tolerância"},
         {[](auto& d) { d.Verif.AlertaEquilibrioReal = true; }, 5, 0, 1, 4, "longe do equilíbrio"},
         {[](auto& d) { d.Verif.AlertaEquilibrioCG = true, d.Verif.MrdCG = 0; }, 5, 0, 0, 4,
@@ -158,12 +158,12 @@ TEST(Relatorio, textos_seguem_o_estado_do_calculo) {
         {[](auto& d) { d.PassosDescobreX = 0, d.PassosPrograma = 2; }, 5, -1, 0, 0,
          "Linha neutra para Md obtida sem busca em passos; a altura útil d foi recalculada 2 "
          "vezes"},
-        {[](auto& d) { d.PctHNeg = 10.5; }, 4, -1, 3, 0,
+        {[](auto& d) { d.PctHNeg = 10.5; }, 1, -1, 3, 0,
          "• A armadura negativa não atende à regra dos 10 % (%h = 10.50 %): o modelo CG não deve "
          "ser usado; vale o modelo Real."},
-        {[](auto& d) { d.PctHNeg = 10; }, 3, 1, 1, 3, "atende (≤ 10 %)"},
-        {[](auto& d) { d.AsPosSemLimite = true; }, 2, 0, 1, 1, "—"},
-        {[](auto& d) { d.MinimaGovernou = true, d.AsPosCalculada = 0.5; }, 2, -1, 0, 0,
+        {[](auto& d) { d.PctHNeg = 10; }, 4, 1, 1, 3, "atende (≤ 10 %)"},
+        {[](auto& d) { d.AsPosSemLimite = true; }, 3, 0, 1, 1, "—"},
+        {[](auto& d) { d.MinimaGovernou = true, d.AsPosCalculada = 0.5; }, 3, -1, 0, 0,
          "A armadura mínima governou o dimensionamento (item 17.3.5.2.1): As para Md = 0.50 cm²"},
         {[](auto& d) { d.Fck = 550, d.Edicao = Norma::NBR2023; }, 9, 0, 1, 1,
          "2.12·ln[1 + 0.1·(fck + 8)] / 0.7·fctm/γc"},
