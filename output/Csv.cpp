@@ -4,8 +4,8 @@
 #include "base/Numeros.h"
 #include "output/Comparacao.h"
 #include "output/Painel.h"
-#include "section/Verificacoes.h"
 #include "output/TextosSecaoT.h"
+#include "section/Verificacoes.h"
 
 #include <algorithm>
 #include <array>

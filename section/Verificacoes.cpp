@@ -3,8 +3,8 @@
 
 #include "base/Catalogos.h"
 #include "section/Comparacao.h"
-#include "section/ValoresFinais.h"
 #include "section/SecaoT.h"
+#include "section/ValoresFinais.h"
 
 #include <algorithm>
 #include <array>
