@@ -8,6 +8,7 @@
 #include "output/Desenhos.h"
 #include "output/Painel.h"
 
+#include <QSettings>
 #include <QtTest>
 #include <QtWidgets>
 #include <clocale>
@@ -155,6 +156,7 @@ class TestaJanela : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> pasta;
+    QTemporaryDir configuracoes; // as do usuário, longe das de quem roda os testes
     QString pastaAnterior;
     std::unique_ptr<JanelaDeTeste> janela;
 
@@ -181,6 +183,7 @@ class TestaJanela : public QObject {
     // de uma instalação mínima é 10 % mais larga), números perderiam dígitos.
     void initTestCase() {
         std::setlocale(LC_NUMERIC, "C");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configuracoes.path());
         const QString familia = QFontInfo(lumbrio::janela::FontePadrao()).family();
         QVERIFY2(lumbrio::janela::FontePadrao().families().contains(familia) &&
                      familia != QApplication::font().family(),
