@@ -148,13 +148,11 @@ std::vector<std::vector<double>> AreasCriticas(double b, double h,
 
 AnaliseFissuracao AnalisaFissuracao(const DadosFissuracao& D) {
     AnaliseFissuracao r;
+    // Na seção retangular a geometria não tem abas e o estádio II é o do retângulo.
     const GeometriaT g = GeometriaDe(D.Forma, D.b, D.h);
-    const auto estadioII = [&](const std::vector<AreaEmY>& Areas) {
-        return D.Forma.T ? EstadioIIDe(g, Areas, D.AlfaE) : EstadioIIDe(D.b, Areas, D.AlfaE);
-    };
-    r.Real = estadioII(AreasReais(D.Camadas));
+    r.Real = EstadioIIDe(g, AreasReais(D.Camadas), D.AlfaE);
     const std::vector<AreaEmY> cg = AreasCG(D.Camadas);
-    r.CG = estadioII(cg);
+    r.CG = EstadioIIDe(g, cg, D.AlfaE);
     // A face tracionada, quando há, vem primeiro em AreasCG.
     const bool haTracao = std::ranges::any_of(
         D.Camadas, [](const CamadaFissuracao& c) { return c.Tracionada && c.Area() > 0; });
