@@ -330,6 +330,8 @@ const std::pair<const char*, void (*)(D&)> ProjetosConferidos[] = {
     // T 40/20 × 50: as abas resistem a 119 kN·m e a mesa inteira a 239 kN·m.
     {"T: Md = 200 kN·m cabe na mesa", [](D& p) { T(p, "200", "40", "8", "Comprimida"); }},
     {"T: Md = 250 kN·m passa à alma", [](D& p) { T(p, "250", "40", "8", "Comprimida"); }},
+    {"T: mesa comprimida na 2003",
+     [](D& p) { T(p, "100", "80", "10", "Comprimida", "NBR 6118:2003"); }},
     {"T: mesa tracionada na 2003",
      [](D& p) { T(p, "100", "80", "10", "Tracionada", "NBR 6118:2003"); }},
     {"verificação: 3 φ 20 com estribos c/ 15 cm",

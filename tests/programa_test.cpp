@@ -262,6 +262,14 @@ TEST(Desenhos, todas_as_primitivas_da_viga_20x50) {
         const std::string legenda = LegendaDosDesenhos(p, 96)[0];
         EXPECT_NE(legenda.find("= 6.29 px (escala 1:6 a 96 px"), std::string::npos) << legenda;
     }
+    // T 60/20 × 50 com a mesa de 10 cm em cima, a 67,17 twips por cm (a mesa cabe): a mesa
+    // de x = 7420 a 11450 e y = 3805 a 4476,67, a alma de 8763,33 a 10106,67, conferidos à mão.
+    Dimensionamento t;
+    t.Form1.Text17.Text = "5000", t.Form1.ComboSecao.Text = "T";
+    t.Form1.TextBf.Text = "60", t.Form1.TextHf.Text = "10";
+    t.Programa();
+    ASSERT_TRUE(t.HaResultados) << t.MensagemErro;
+    teste::ConfereReferencia("desenho-20x50-T.txt", Primitivas(t));
 }
 
 } // namespace

@@ -36,7 +36,11 @@ TEST(Verificacao, exemplos_de_referencia_com_e_sem_md) {
     EXPECT_EQ(livro.DominioCG + livro.DominioReal, "33");
     EXPECT_EQ(livro.MrdReal, Viga("2.57", "13000").MrdReal);     // o projeto põe os mesmos 4 φ16
     EXPECT_FALSE(livro.Verif.TemMd || livro.Verif.FalhaMrdReal); // sem Md, só a resistência
-    EXPECT_EQ(MontaRelatorio(livro).Titulo, "Relatório de cálculo — Verificação");
+    const Relatorio relatorio = MontaRelatorio(livro);
+    EXPECT_EQ(relatorio.Titulo, "Relatório de cálculo — Verificação");
+    const auto& dados = std::get<Tabela>(relatorio.Secoes.at(1).Blocos.at(0)).Linhas.back();
+    EXPECT_EQ(Junta(dados.Celulas[0], ": ", dados.Celulas[1]),
+              "Barras dadas, positiva 1: 4 φ 16 mm");
     livro.Command3_Click(); // "Tira 1 barra" tira da caixa
     EXPECT_EQ(livro.Form1.TextBarrasPos[1].Text + TextoDecimalCurto(livro.Pos.NumBarras[1]), "33");
     for (const auto& [md, falha] : {std::pair{"13507", false}, {"13508", true}}) {
@@ -72,6 +76,7 @@ TEST(Verificacao, camadas_que_nao_cabem_sao_recusadas_com_as_medidas) {
     const std::tuple<const char*, Barras, const char*> casos[] = {
         {"50", {"5"}, "precisa de 16.00 cm e a largura interna ao estribo é bw = 13.74 cm"},
         {"21.55", {"2", "2", "2"}, "pedem h = 21.56 cm e a altura é 21.55 cm"},
+        {"21.55", {"2", "2", "1"}, "positiva 3 (1 barra de 16 mm"},
         {"21.57", {"2", "2", "2"}, ""},
         {"50", {"1e300"}, "precisa de fora do alcance"},
         {"50", {"2.5"}, "deve ser um número inteiro"},
