@@ -329,13 +329,8 @@ void AcrescentaDetalhes(std::string& Csv, const EstadoDeCalculo& D) {
 
 } // namespace
 
-namespace {
-
-// O campo como está ou, com o separador, aspas ou quebra de linha, entre aspas com as
-// aspas dobradas.
-void AcrescentaCampo(std::string& Csv, std::string_view Campo, char Separador) {
-    const char especiais[] = {Separador, '"', '\r', '\n'};
-    if (Campo.find_first_of(std::string_view(especiais, 4)) == std::string_view::npos) {
+void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo) {
+    if (Campo.find_first_of(",\"\r\n") == std::string_view::npos) {
         Csv += Campo;
         return;
     }
@@ -345,12 +340,6 @@ void AcrescentaCampo(std::string& Csv, std::string_view Campo, char Separador) {
         Csv += c;
     }
     Csv += '"';
-}
-
-} // namespace
-
-void AcrescentaCampoCsv(std::string& Csv, std::string_view Campo) {
-    AcrescentaCampo(Csv, Campo, ',');
 }
 
 namespace {
@@ -386,7 +375,13 @@ void ParaCsvBrasileiro(std::string& Linhas) {
     std::size_t coluna = 0;
     const auto fecha = [&] {
         if (coluna > 0 && CampoNumerico(campo)) std::ranges::replace(campo, '.', ',');
-        AcrescentaCampo(saida, campo, ';');
+        if (campo.find_first_of(";\"\r\n") == std::string::npos) {
+            saida += campo;
+        } else {
+            saida += '"';
+            for (char c : campo) saida.append(c == '"' ? 2 : 1, c);
+            saida += '"';
+        }
         campo.clear();
     };
     for (std::size_t i = 0; i < Linhas.size(); ++i) {

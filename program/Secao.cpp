@@ -88,7 +88,8 @@ void Dimensionamento::AsTeóricaPos() {
     if (Edicao == Norma::NBR2023) {
         // A edição em vigor dimensiona com pelo menos As,min, com o d desta passagem.
         const double asMin =
-            ArmaduraMinima(Edicao, Forma, Base, Altura, d, SigCd, Fcd, Fyd, Fck / 10);
+            Forma.T ? ArmaduraMinimaT(Edicao, Geometria(), d, SigCd, Fcd, Fyd, Fck / 10)
+                    : ArmaduraMinima(Edicao, Base, Altura, d, SigCd, Fcd, Fyd, Fck / 10);
         if (Pos.AsRestante < asMin) {
             Pos.AsRestante = asMin;
             MinimaGovernou = true;

@@ -148,11 +148,13 @@ std::vector<std::vector<double>> AreasCriticas(double b, double h,
 
 AnaliseFissuracao AnalisaFissuracao(const DadosFissuracao& D) {
     AnaliseFissuracao r;
-    // Na seção retangular a geometria não tem abas e o estádio II é o do retângulo.
     const GeometriaT g = GeometriaDe(D.Forma, D.b, D.h);
-    r.Real = EstadioIIDe(g, AreasReais(D.Camadas), D.AlfaE);
+    const auto estadioII = [&](const std::vector<AreaEmY>& Areas) {
+        return D.Forma.T ? EstadioIIDe(g, Areas, D.AlfaE) : EstadioIIDe(D.b, Areas, D.AlfaE);
+    };
+    r.Real = estadioII(AreasReais(D.Camadas));
     const std::vector<AreaEmY> cg = AreasCG(D.Camadas);
-    r.CG = EstadioIIDe(g, cg, D.AlfaE);
+    r.CG = estadioII(cg);
     // A face tracionada, quando há, vem primeiro em AreasCG.
     const bool haTracao = std::ranges::any_of(
         D.Camadas, [](const CamadaFissuracao& c) { return c.Tracionada && c.Area() > 0; });

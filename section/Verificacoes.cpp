@@ -26,13 +26,6 @@ double ArmaduraMinima(Norma Edicao, double b, double h, double d, double SigCd, 
     return std::max(minima, b * y * SigCd / Fyd);
 }
 
-double ArmaduraMinima(Norma Edicao, const FormaDaSecao& Forma, double b, double h, double d,
-                      double SigCd, double Fcd, double Fyd, double FckMPa) {
-    if (Forma.T)
-        return ArmaduraMinimaT(Edicao, GeometriaDe(Forma, b, h), d, SigCd, Fcd, Fyd, FckMPa);
-    return ArmaduraMinima(Edicao, b, h, d, SigCd, Fcd, Fyd, FckMPa);
-}
-
 namespace {
 
 // x no limite, como o dimensionamento o põe, é k·d / d: sem a folga de um ulp o
@@ -56,15 +49,10 @@ bool ExtraTrazDeVolta(const EstadoDeCalculo& D, double Extra, double XdLim) {
     });
 }
 
-// O x que a ductilidade e o caso da T julgam. Barras dadas não têm x de cálculo: vale o
-// maior x delas, dos dois modelos.
-double XJulgado(const EstadoDeCalculo& D) {
-    return D.Verificacao ? std::max(D.XCG, D.XReal) : D.XCalculo;
-}
-
 void AvaliaDuctilidade(const EstadoDeCalculo& D, Verificacoes& V) {
     const double d = D.AlturaUtil;
-    const double x = XJulgado(D);
+    // Barras dadas não têm x de cálculo: vale o maior x delas, dos dois modelos.
+    const double x = D.Verificacao ? std::max(D.XCG, D.XReal) : D.XCalculo;
     V.XdCalculo = x / d;
     V.FalhaXdCalculo = AcimaDe(V.XdCalculo, V.XdLim);
     V.FalhaDuctilidade = V.FalhaXdCalculo;
@@ -123,20 +111,21 @@ Verificacoes Verifica(const EstadoDeCalculo& D) {
     AvaliaDuctilidade(D, V);
 
     const GeometriaT g = GeometriaDe(D.Forma, b, h);
-    const PropriedadesT bruta = D.Forma.T ? PropriedadesDe(g) : PropriedadesT{};
     V.SecaoT = D.Forma.T;
     V.MesaComprimida = g.MesaComprimida;
-    V.AsMin = ArmaduraMinima(D.Edicao, D.Forma, b, h, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa);
+    V.AsMin = V.SecaoT ? ArmaduraMinimaT(D.Edicao, g, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa)
+                       : ArmaduraMinima(D.Edicao, b, h, d, D.SigCd, D.Fcd, D.Fyd, V.FckMPa);
     V.ConcretoNaoResisteMdMin = V.AsMin < 0;
     V.FalhaAsMin = V.ConcretoNaoResisteMdMin || D.AsReal < V.AsMin;
     if (V.SecaoT) {
-        V.CasoMesa = g.AbasComprimidas() && D.Concreto.Lambda * XJulgado(D) <= g.hf;
+        const double xd = D.Verificacao ? std::max(D.XCG, D.XReal) : D.XCalculo;
+        V.CasoMesa = g.AbasComprimidas() && D.Concreto.Lambda * xd <= g.hf;
         if (g.AbasComprimidas() && !V.CasoMesa)
             V.MomentoAbas = MomentoDasAbas(g, D.AlturaUtil, D.SigCd);
-        V.W0 = bruta.W0;
+        V.W0 = PropriedadesDe(g).W0;
     }
 
-    const double ac = V.SecaoT ? bruta.Area : b * h;
+    const double ac = V.SecaoT ? PropriedadesDe(g).Area : b * h;
     V.TaxaPct = (D.AsReal + D.AsNegReal) / ac * 100;
     V.FalhaTaxa = TaxaAcimaDaMaxima(D.AsReal, D.AsNegReal, ac);
 

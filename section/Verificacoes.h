@@ -64,8 +64,4 @@ Verificacoes Verifica(const EstadoDeCalculo& D);
 double ArmaduraMinima(Norma Edicao, double b, double h, double d, double SigCd, double Fcd,
                       double Fyd, double FckMPa);
 
-// A mesma, na forma da seção: a da T bruta (SecaoT.h) ou a do retângulo b × h.
-double ArmaduraMinima(Norma Edicao, const FormaDaSecao& Forma, double b, double h, double d,
-                      double SigCd, double Fcd, double Fyd, double FckMPa);
-
 } // namespace lumbrio
