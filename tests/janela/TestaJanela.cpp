@@ -651,11 +651,10 @@ class TestaJanela : public QObject {
     void abre_dentro_da_tela() {
         if (qEnvironmentVariableIsEmpty("LUMBRIO_GERENCIADOR"))
             QSKIP("só sob um gerenciador de janelas (teste janela_gerenciador)");
-        // Uma janela de prova espera o gerenciador emoldurar; então a janela do programa.
+        // Uma janela de prova espera o gerenciador emoldurar; depois, com folga, a do programa.
         QWidget prova;
         prova.show();
         QTRY_VERIFY_WITH_TIMEOUT(prova.frameGeometry().top() < prova.geometry().top(), 20000);
-        // Numa máquina ocupada o gerenciador demora a emoldurar a janela grande também.
         NovaJanela();
         QTRY_VERIFY_WITH_TIMEOUT(janela->frameGeometry().top() < janela->geometry().top(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(
